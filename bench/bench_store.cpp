@@ -1,0 +1,54 @@
+// Opening (split) and saving (join) a large input file, beside reading and
+// writing the same file twice with buffered standard-library streams.
+#include "common/BenchSupport.h"
+
+#include "core/Editglob.h"
+#include "core/InputFileStore.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+static long PeakRssKb()
+{
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    while (status >> key) {
+        if (key == "VmHWM:") {
+            long kb = 0;
+            status >> kb;
+            return kb;
+        }
+        std::getline(status, key);
+    }
+    return 0;
+}
+
+int main(int argc, char **argv)
+{
+    const long mb = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 50;
+    QTemporaryDir dir;
+    Editglob::InitProjectState(dir.path());
+    const QString input = dir.filePath(QStringLiteral("big.inp"));
+    const double size = double(Bench::GenerateInputFile(input, std::int64_t(mb) << 20)) / (1 << 20);
+    const long rssBefore = PeakRssKb();
+
+    const double store = Bench::BestSeconds(3, [&] {
+        InputFileStore::Split(input, Editglob::TmpFile);
+        InputFileStore::Join(Editglob::TmpFile, dir.filePath(QStringLiteral("saved.inp")), nullptr);
+    });
+    const long rssAfter = PeakRssKb();
+    const double baseline = Bench::BestSeconds(3, [&] {
+        Bench::StdCopyLines(input, dir.filePath(QStringLiteral("copy1.inp")));
+        Bench::StdCopyLines(dir.filePath(QStringLiteral("copy1.inp")), dir.filePath(QStringLiteral("copy2.inp")));
+    });
+    std::printf("input file: %.1f MB\n", size);
+    std::printf("split + save: %.3f s (%.1f MB/s)\n", store, size / store);
+    std::printf("baseline (std read+write twice): %.3f s (%.1f MB/s)\n", baseline, size / baseline);
+    std::printf("ratio: %.2fx the baseline (target: within 3x)\n", store / baseline);
+    std::printf("peak memory grew by %ld kB while splitting and saving\n", rssAfter - rssBefore);
+    return 0;
+}

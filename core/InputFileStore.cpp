@@ -1,0 +1,99 @@
+#include "core/InputFileStore.h"
+#include "core/Editglob.h"
+
+#include <QFileInfo>
+
+namespace InputFileStore {
+
+QString HeaderKey(const QString &line)
+{
+    return TextFile::trimBlanks(line.left(40)).toUpper();
+}
+
+int SectionOfHeader(const QString &key, QString &line)
+{
+    QString k = key;
+    if (k == QLatin1String("QV-31: BETA TEST") || k == QLatin1String("QV-31: VERSION 2001")) {
+        const QString header = Editglob::SectionNames[Editglob::SecIdentifier];
+        k = header.toUpper();
+        line = line.size() > header.size() ? header + line.right(line.size() - header.size()) : header;
+    }
+    for (int i = 1; i <= Editglob::SectionCount; ++i)
+        if (Editglob::SectionNames[i].toUpper() == k)
+            return i;
+    return 0;
+}
+
+bool CopySectionLines(TextFile::LineReader &reader, QString &line, const QString &path, bool *writeOk)
+{
+    TextFile::LineWriter writer(path, TextFile::LineWriter::Truncate);
+    bool endOfInput = false;
+    for (;;) {
+        writer.writeLine(line);
+        if (reader.atEnd()) {
+            endOfInput = true;
+            break;
+        }
+        if (!reader.readLine(line)) {
+            endOfInput = true; // a read error ends the input like its end
+            break;
+        }
+        if (TextFile::isBlank(line))
+            break;
+    }
+    const bool ok = writer.commit();
+    if (writeOk && !ok)
+        *writeOk = false;
+    return endOfInput;
+}
+
+SplitResult Split(const QString &inputPath, const std::array<QString, 17> &tmpFile)
+{
+    SplitResult result;
+    TextFile::LineReader reader;
+    if (!reader.open(inputPath))
+        return result;
+    result.opened = true;
+    QString line;
+    bool writeOk = true;
+    while (reader.readLine(line)) {
+        if (TextFile::isBlank(line))
+            continue;
+        const QString key = HeaderKey(line);
+        const int section = SectionOfHeader(key, line);
+        if (section == 0) {
+            result.unknownKey = key;
+            break;
+        }
+        if (CopySectionLines(reader, line, tmpFile[section], &writeOk))
+            break;
+    }
+    result.writeFailed = !writeOk;
+    return result;
+}
+
+bool Join(const std::array<QString, 17> &tmpFile, const QString &outputPath, QString *error)
+{
+    TextFile::LineWriter writer;
+    if (!writer.open(outputPath, TextFile::LineWriter::Atomic)) {
+        if (error)
+            *error = writer.errorString();
+        return false;
+    }
+    for (int section : SaveOrder) {
+        TextFile::LineReader reader;
+        if (!reader.open(tmpFile[section]))
+            continue;
+        QString line;
+        while (reader.readLine(line))
+            if (!TextFile::isBlank(line))
+                writer.writeLine(line);
+        writer.writeLine(QString());
+    }
+    const bool ok = writer.commit();
+    if (!ok && error)
+        *error = writer.errorString();
+    return ok;
+}
+
+} // namespace InputFileStore

@@ -1,0 +1,131 @@
+#include "core/QvForm.h"
+
+#include <QCloseEvent>
+#include <QHash>
+#include <QWidget>
+
+QvForm::QvForm(QWidget *parent) : QMainWindow(parent)
+{
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+QvForm::~QvForm() = default;
+
+void QvForm::load()
+{
+    if (loaded_)
+        return;
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("centralWidget"));
+    setCentralWidget(central);
+    loaded_ = true;
+    buildControls(central);
+    Form_Load();
+}
+
+void QvForm::unload()
+{
+    if (!loaded_)
+        return;
+    unloading_ = true;
+    close();
+    unloading_ = false;
+    if (loaded_) { // close() does nothing on a hidden window
+        Form_Unload();
+        discardControls();
+    }
+}
+
+void QvForm::discardControls()
+{
+    loaded_ = false;
+    if (QWidget *central = takeCentralWidget())
+        central->deleteLater();
+}
+
+void QvForm::closeEvent(QCloseEvent *event)
+{
+    if (!loaded_) {
+        event->accept();
+        return;
+    }
+    if (!unloading_ && !Form_QueryUnload()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    Form_Unload();
+    discardControls();
+}
+
+bool QvForm::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate && loaded_)
+        Form_Activate();
+    return QMainWindow::event(event);
+}
+
+namespace Forms {
+
+namespace {
+QHash<QString, Factory> &factories()
+{
+    static QHash<QString, Factory> f;
+    return f;
+}
+QHash<QString, QPointer<QvForm>> &instances()
+{
+    static QHash<QString, QPointer<QvForm>> i;
+    return i;
+}
+} // namespace
+
+bool registerForm(const QString &name, Factory factory)
+{
+    factories().insert(name, std::move(factory));
+    return true;
+}
+
+bool isRegistered(const QString &name) { return factories().contains(name); }
+
+QvForm *get(const QString &name)
+{
+    QPointer<QvForm> &slot = instances()[name];
+    if (!slot) {
+        const auto it = factories().constFind(name);
+        if (it == factories().constEnd())
+            return nullptr;
+        slot = (*it)();
+        slot->setObjectName(name);
+    }
+    return slot;
+}
+
+QList<QvForm *> created()
+{
+    QList<QvForm *> list;
+    for (const auto &p : instances())
+        if (p)
+            list.append(p);
+    return list;
+}
+
+} // namespace Forms
+
+namespace Globsubs {
+
+void ShowForm(QvForm *frm)
+{
+    if (!frm)
+        return;
+    frm->load();
+    frm->setWindowState(frm->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+    frm->show();
+    frm->raise();
+    frm->activateWindow();
+    frm->move(0, 0);
+}
+
+void ShowForm(const QString &name) { ShowForm(Forms::get(name)); }
+
+} // namespace Globsubs

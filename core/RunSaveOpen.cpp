@@ -1,0 +1,166 @@
+#include "core/RunSaveOpen.h"
+#include "core/Dialogs.h"
+#include "core/Editglob.h"
+#include "core/InputFileStore.h"
+#include "core/LocalLandUseSection.h"
+#include "core/QvForm.h"
+#include "core/TextFile.h"
+#include "core/frmMain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+using namespace Editglob;
+
+namespace Run_Save_Open {
+
+namespace {
+qsizetype LastSeparator(const QString &name)
+{
+    return std::max(name.lastIndexOf(QLatin1Char('/')), name.lastIndexOf(QLatin1Char('\\')));
+}
+} // namespace
+
+QString StripExtension(const QString &name)
+{
+    // Only a dot of the file part counts: a dotted folder must never turn the
+    // output files of one input file into files of another folder.
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot >= 0 && dot > LastSeparator(name))
+        return name.left(dot + 1);
+    return name + QLatin1Char('.');
+}
+
+QString GetPath(const QString &name)
+{
+    const qsizetype sep = LastSeparator(TextFile::trimBlanks(name));
+    if (sep < 0)
+        return name;
+    // The position is counted in the trimmed name; leading blanks shift it.
+    qsizetype lead = 0;
+    while (lead < name.size() && name.at(lead) == QLatin1Char(' '))
+        ++lead;
+    return name.left(lead + sep + 1);
+}
+
+void DeleteWorkingFiles()
+{
+    QDir temp(TempDir);
+    const QStringList names = temp.entryList({QStringLiteral("*.tmp")}, QDir::Files | QDir::Hidden);
+    for (const QString &n : names)
+        temp.remove(n);
+}
+
+bool RememberFileName(const QString &name)
+{
+    return TextFile::writeLines(TmpFile[FileNameSlot], {name});
+}
+
+void NewFile()
+{
+    SetFileName(UntitledName);
+    ProposedSaveName.clear();
+    if (frmMain *main = frmMain::instance()) {
+        main->SetSaveEnabled(false);
+        main->SetSaveAsEnabled(true);
+    }
+    DeleteWorkingFiles();
+}
+
+void OpenInputFile()
+{
+    if (FileName.isEmpty())
+        return;
+    ProposedSaveName.clear();
+    DeleteWorkingFiles();
+
+    const QFileInfo info(FileName);
+    bool partial = false;
+    if (!info.isFile() || info.isHidden()) {
+        Dialogs::message(QStringLiteral("Error --- File ") + FileName + QStringLiteral(" Not Found"),
+                         Dialogs::Buttons::OK, Dialogs::Icon::Exclamation);
+        SetFileName(UntitledName);
+    } else {
+        const InputFileStore::SplitResult result = InputFileStore::Split(FileName, TmpFile);
+        if (!result.unknownKey.isNull()) {
+            Dialogs::message(QStringLiteral("Section Header: ") + result.unknownKey + QStringLiteral(" not found! "),
+                             Dialogs::Buttons::OK, Dialogs::Icon::Exclamation);
+            // What was read is only part of the file: the project becomes
+            // untitled, so a save cannot overwrite the whole file with it.
+            partial = true;
+            ProposedSaveName = FileName;
+            SetFileName(UntitledName);
+        }
+    }
+
+    if (!IsUntitled() || partial) {
+        if (!partial)
+            RememberFileName(FileName);
+        LocalLandUseSection::MergeLocalLandUse();
+        Globsubs::ShowForm(QStringLiteral("frmQV31"));
+    } else if (frmMain *main = frmMain::instance()) {
+        Globsubs::ShowForm(main);
+    }
+}
+
+bool SaveInputFile()
+{
+    LocalLandUseSection::BuildLocalLandUseSection();
+    QString error;
+    if (!InputFileStore::Join(TmpFile, FileName, &error)) {
+        Dialogs::message(QStringLiteral("The input file ") + FileName
+                             + QStringLiteral(" could not be saved: ") + error
+                             + QStringLiteral("\nNothing was changed; the data are still in the editor."),
+                         Dialogs::Buttons::OK, Dialogs::Icon::Critical, QStringLiteral("Quorvale System"));
+        return false;
+    }
+    ProposedSaveName.clear();
+    RememberFileName(FileName);
+    DataChanged = false;
+    Dialogs::message(QStringLiteral("Data Saved in file: ") + FileName, Dialogs::Buttons::OK,
+                     Dialogs::Icon::None, QStringLiteral("Quorvale System"));
+    const QString base = StripExtension(FileName);
+    for (const char *ext : {"out", "hyd", "ecn", "err", "dbg"})
+        QFile::remove(base + QLatin1String(ext));
+    return true;
+}
+
+bool SaveAsInputFile(const QString &dialogTitle)
+{
+    QString proposed;
+    const QString current = IsUntitled() ? ProposedSaveName : FileName;
+    if (!current.isEmpty())
+        proposed = current.mid(LastSeparator(current) + 1);
+    const QString chosen = Dialogs::saveFile(dialogTitle,
+                                             QStringLiteral("Input File (*.inp)|*.inp|All files (*.*)|*.*"),
+                                             1, LastDir, proposed);
+    QDir::setCurrent(AppDir);
+    if (chosen.isEmpty())
+        return false;
+    LastDir = GetPath(chosen);
+
+    bool saved = false;
+    const Dialogs::Answer answer = Dialogs::message(QStringLiteral("Save: ") + chosen, Dialogs::Buttons::YesNo,
+                                                    Dialogs::Icon::Question, QStringLiteral("Quorvale System"));
+    frmMain *main = frmMain::instance();
+    if (answer == Dialogs::Answer::Yes) {
+        const QString previous = FileName;
+        SetFileName(chosen);
+        saved = SaveInputFile();
+        if (saved) {
+            if (main)
+                main->setWindowTitle(EditorTitle + QStringLiteral("   Current File - ") + FileName);
+            DataChanged = false;
+        } else {
+            SetFileName(previous); // the project keeps the name it had
+        }
+    }
+    if (main)
+        main->SetSaveEnabled(true);
+    if (!IsUntitled())
+        RememberFileName(FileName);
+    return saved;
+}
+
+} // namespace Run_Save_Open

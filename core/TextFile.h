@@ -1,0 +1,84 @@
+#pragma once
+// Text files of the system: Latin-1 bytes (one byte is one column), lines ended
+// by CR LF when written, by CR LF or LF when read.
+#include <QByteArray>
+#include <QFile>
+#include <QSaveFile>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+namespace TextFile {
+
+// Empty, or nothing but space characters.
+bool isBlank(const QString &line);
+
+// Removes leading and trailing space characters (only spaces, like the record
+// formats expect; a tab is data).
+QString trimBlanks(const QString &text);
+
+// Columns a to b (1-based, inclusive) of a record line, trimmed; empty past the
+// end of a short line.
+QString cols(const QString &line, int first, int last);
+
+// The same columns untrimmed (shorter or empty past the end of the line).
+QString colsRaw(const QString &line, int first, int last);
+
+// Reads a text file line by line without holding it whole.
+class LineReader
+{
+public:
+    LineReader() = default;
+    explicit LineReader(const QString &path) { open(path); }
+    bool open(const QString &path);
+    bool isOpen() const { return file_.isOpen(); }
+    // Next line without its end; false at the end of the file or on a read error.
+    bool readLine(QString &line);
+    bool atEnd() const;
+    void close() { file_.close(); }
+
+private:
+    QFile file_;
+    QByteArray buffer_;
+};
+
+// Writes lines with CR LF. With `atomic` the file is replaced only on commit,
+// so a failure leaves the old file whole.
+class LineWriter
+{
+public:
+    enum Mode { Truncate, Append, Atomic };
+    LineWriter() = default;
+    LineWriter(const QString &path, Mode mode) { open(path, mode); }
+    ~LineWriter();
+    bool open(const QString &path, Mode mode);
+    bool isOpen() const;
+    void writeLine(const QString &line);
+    // Flushes and closes; false when any write failed. The reason is in errorString().
+    bool commit();
+    QString errorString() const { return error_; }
+
+private:
+    void flushBuffer();
+    std::unique_ptr<QFile> plain_;
+    std::unique_ptr<QSaveFile> atomic_;
+    QIODevice *device_ = nullptr;
+    QByteArray buffer_;
+    bool failed_ = false;
+    QString error_;
+};
+
+// Whole-file helpers for the small files (working files, control files).
+// readLines gives an empty list for a missing file; ok tells whether it opened.
+QStringList readLines(const QString &path, bool *ok = nullptr);
+// Writes every line with CR LF through a save file; false with a reason when it
+// could not be written.
+bool writeLines(const QString &path, const QStringList &lines, QString *error = nullptr);
+// Number of lines, reading no more than `limit` of them (cheap "holds more than
+// one line" tests on large files).
+int countLines(const QString &path, int limit);
+
+QByteArray toLatin1(const QString &text);
+QString fromLatin1(const QByteArray &bytes);
+
+} // namespace TextFile

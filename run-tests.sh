@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: once as built, once
+# with AddressSanitizer and UndefinedBehaviorSanitizer; then a short run of
+# each fuzzer.
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+qv_install_deps
+export QT_QPA_PLATFORM=offscreen
+
+qv_build build
+(cd "$QV_ROOT/build" && ctest --output-on-failure --parallel "$(nproc)")
+
+qv_build build-asan -DQV_SANITIZE=ON
+(cd "$QV_ROOT/build-asan" && \
+  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS=suppressions="$QV_ROOT/tests/lsan.supp" \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --output-on-failure --parallel "$(nproc)")
+
+CC=clang CXX=clang++ qv_build build-fuzz -DQV_FUZZ=ON
+for fuzzer in "$QV_ROOT"/build-fuzz/fuzz/fuzz_*; do
+    [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue
+    case "$fuzzer" in *_replay) continue ;; esac
+    name=$(basename "$fuzzer")
+    work=$(mktemp -d)
+    cp "$QV_ROOT/fuzz/corpus/$name"/* "$work"/
+    echo "fuzzing $name for ${QV_FUZZ_SECONDS:-15} s"
+    "$fuzzer" -max_total_time="${QV_FUZZ_SECONDS:-15}" -print_final_stats=0 "$work" 2>&1 | tail -n 2
+    rm -rf "$work"
+done
+echo "All tests passed."

@@ -1,0 +1,122 @@
+#include "DialogScript.h"
+#include "ProgramFolder.h"
+
+#include "core/Editglob.h"
+#include "core/frmMain.h"
+#include "sections/runoff/StandardLandUse.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Editglob;
+using namespace Standard_Land_Use;
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+private slots:
+    void stateAfterStartup();
+    void keepsPreviousWorkingFiles();
+    void tempFolderCannotBeCreated();
+    void standardLandUse_data();
+    void standardLandUse();
+};
+
+void TestStartup::stateAfterStartup()
+{
+    ProgramFolder folder(true);
+    const QString app = QDir::currentPath() + QLatin1Char('/');
+    QCOMPARE(AppDir, app);
+    QCOMPARE(TempDir, app + QStringLiteral("temp/"));
+    QCOMPARE(LastDir, AppDir);
+    QVERIFY(QDir(TempDir).exists());
+    QVERIFY(TempDirReady);
+    QCOMPARE(FileName, QStringLiteral("> Untitled <"));
+    QCOMPARE(EditorTitle, QStringLiteral("Quorvale Editor 2001"));
+    QVERIFY(RunProgramTitle.isEmpty());
+    QVERIFY(EnglishUnits);
+    QVERIFY(!DataChanged);
+    QCOMPARE(HelpListFile, app + QStringLiteral("QuorvaleHelp.lst"));
+    QCOMPARE(LocalLandUseFile, app + QStringLiteral("Local_Land_Use_Data.txt"));
+    QCOMPARE(LocalSoilFile, app + QStringLiteral("Local_Soil_HSG.txt"));
+    QCOMPARE(TmpFile[1], TempDir + QStringLiteral("~Alter.tmp"));
+    QCOMPARE(TmpFile[13], TempDir + QStringLiteral("~QV31id.tmp"));
+    QCOMPARE(TmpFile[16], TempDir + QStringLiteral("~filename.tmp"));
+    QCOMPARE(SectionNames[13], QStringLiteral("Quorvale: Version 1.0"));
+    QCOMPARE(SectionNames[15], QStringLiteral("Local Land Use:"));
+    QCOMPARE(ViewExt[2], QString());
+    QCOMPARE(ViewExt[8], QStringLiteral("ecn"));
+    QCOMPARE(frmMain::instance()->windowTitle(), QStringLiteral("Quorvale System Controller /  Editor "));
+    QCOMPARE(frmMain::instance()->pos(), QPoint(0, 0));
+    QCOMPARE(StdLandUse[1][1], QStringLiteral("Open Space (Poor)"));
+}
+
+void TestStartup::keepsPreviousWorkingFiles()
+{
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    QDir().mkdir(QStringLiteral("temp"));
+    ProgramFolder::writeBytes(dir.filePath(QStringLiteral("temp/~Reach.tmp")), "STREAM REACH:\r\nR1\r\n");
+    frmMain *main = frmMain::instance();
+    main->unload();
+    main->load();
+    QCOMPARE(ProgramFolder::readBytes(TmpFile[8]), QByteArray("STREAM REACH:\r\nR1\r\n"));
+    main->unload();
+    QDir::setCurrent(previous);
+}
+
+void TestStartup::tempFolderCannotBeCreated()
+{
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    // A plain file named temp stands in the way of the folder.
+    ProgramFolder::writeBytes(dir.filePath(QStringLiteral("temp")), "not a folder");
+    DialogScript script;
+    script.answer(Dialogs::Answer::OK);
+    frmMain *main = frmMain::instance();
+    main->unload();
+    main->load();
+    QVERIFY(!TempDirReady);
+    QCOMPARE(script.messages().size(), 1);
+    QVERIFY(script.messages().first().contains(TempDir));
+    main->unload();
+    QDir::setCurrent(previous);
+}
+
+void TestStartup::standardLandUse_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QStringList>("numbers");
+    QTest::newRow("close seeded") << "Close Seeded (C - Good)" << 50 << QStringList{"55", "69", "78", "83"};
+    QTest::newRow("open space poor") << "Open Space (Poor)" << 1 << QStringList{"68", "79", "86", "89"};
+    QTest::newRow("pasture poor same numbers") << "Pasture (Poor)" << 53 << QStringList{"68", "79", "86", "89"};
+    QTest::newRow("impervious") << "Impervious" << 4 << QStringList{"98", "98", "98", "98"};
+    QTest::newRow("range herbaceous no A") << "Range (Herbaceous - Poor)" << 67 << QStringList{"", "80", "87", "93"};
+    QTest::newRow("sagebrush good no A") << "Range (Sagebrush - Good)" << 78 << QStringList{"", "35", "47", "55"};
+    QTest::newRow("desert shrub has A") << "Range (Desert Shrub - Poor)" << 79 << QStringList{"63", "77", "85", "88"};
+    QTest::newRow("capitals, blanks") << "  RANGE (DESERT SHRUB - GOOD) " << 81 << QStringList{"49", "68", "79", "84"};
+}
+
+void TestStartup::standardLandUse()
+{
+    QFETCH(QString, name);
+    QFETCH(int, row);
+    QFETCH(QStringList, numbers);
+    LoadStandardLandUse();
+    QCOMPARE(FindStandardLandUse(name), row);
+    for (int g = 0; g < 4; ++g)
+        QCOMPARE(StdLandUse[g + 2][row], numbers.at(g));
+    // Every curve number is a whole number without point or blank.
+    for (int r = 1; r <= StdLandUseRows; ++r)
+        for (int f = 2; f <= 5; ++f)
+            for (QChar c : StdLandUse[f][r])
+                QVERIFY(c.isDigit());
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"

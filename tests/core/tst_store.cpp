@@ -1,0 +1,348 @@
+#include "DialogScript.h"
+#include "ProgramFolder.h"
+
+#include "core/Editglob.h"
+#include "core/InputFileStore.h"
+#include "core/RunSaveOpen.h"
+#include "core/frmMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+using namespace Editglob;
+using Dialogs::Answer;
+
+using FileMap = QMap<int, QByteArray>;
+
+namespace {
+QByteArray crlf(const QByteArray &lfText)
+{
+    QByteArray out = lfText;
+    out.replace("\n", "\r\n");
+    return out;
+}
+} // namespace
+
+class TestStore : public QObject
+{
+    Q_OBJECT
+private slots:
+    void stripExtension_data();
+    void stripExtension();
+    void getPath_data();
+    void getPath();
+    void split_data();
+    void split();
+    void joinOrderAndBlanks();
+    void openSaveRoundTrip_data();
+    void openSaveRoundTrip();
+    void openMissingFile();
+    void unknownHeaderLeavesProjectUntitled();
+    void saveFailureChangesNothing();
+    void saveDeletesOnlyOwnOutputs();
+    void saveAsCancelAndNo();
+    void newFileDeletesWorkingFiles();
+    void secondRoundTripIsStable();
+};
+
+void TestStore::stripExtension_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("base");
+    QTest::newRow("last dot kept") << "a.b.inp" << "a.b.";
+    QTest::newRow("no dot") << "/data/run" << "/data/run.";
+    QTest::newRow("dotted folder") << "/home/my.dir/run" << "/home/my.dir/run.";
+    QTest::newRow("dotted folder with ext") << "/home/my.dir/run.inp" << "/home/my.dir/run.";
+    QTest::newRow("backslash folder") << "D:\\my.dir\\run" << "D:\\my.dir\\run.";
+}
+
+void TestStore::stripExtension()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, base);
+    QCOMPARE(Run_Save_Open::StripExtension(name), base);
+}
+
+void TestStore::getPath_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("path");
+    QTest::newRow("folder") << "/data/a.inp" << "/data/";
+    QTest::newRow("windows folder") << "D:\\data\\a.inp" << "D:\\data\\";
+    QTest::newRow("no separator") << "a.inp" << "a.inp";
+    QTest::newRow("trailing blanks") << "/data/a.inp  " << "/data/";
+}
+
+void TestStore::getPath()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, path);
+    QCOMPARE(Run_Save_Open::GetPath(name), path);
+}
+
+// Input file text (LF written as CR LF), then the expected working files by
+// section number ("-" for a file that must not exist), then the unknown key.
+void TestStore::split_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<FileMap>("files");
+    QTest::addColumn<QString>("unknownKey");
+
+    QTest::newRow("blank line ends a section")
+        << crlf("STREAM REACH:\nR1 line\n\n  \nSUB-AREA:\nS1 line\n")
+        << QMap<int, QByteArray>{{8, crlf("STREAM REACH:\nR1 line\n")}, {11, crlf("SUB-AREA:\nS1 line\n")}}
+        << QString();
+    QTest::newRow("indented lower-case header")
+        << crlf("   stream reach:\nR1\n")
+        << QMap<int, QByteArray>{{8, crlf("   stream reach:\nR1\n")}} << QString();
+    QTest::newRow("header without colon stops")
+        << crlf("SUB-AREA:\nS1\n\nSTREAM REACH\nR1\n")
+        << QMap<int, QByteArray>{{11, crlf("SUB-AREA:\nS1\n")}, {8, "-"}} << QStringLiteral("STREAM REACH");
+    QTest::newRow("line after blank must be a header")
+        << crlf("SUB-AREA:\nS1\n\n  S2 orphan\n")
+        << QMap<int, QByteArray>{{11, crlf("SUB-AREA:\nS1\n")}} << QStringLiteral("S2 ORPHAN");
+    QTest::newRow("old identifier keeps columns")
+        << crlf("QV-31: BETA TEST                        FIELD41   X\nline2\n")
+        << QMap<int, QByteArray>{{13, crlf("Quorvale: Version 1.0                   FIELD41   X\nline2\n")}}
+        << QString();
+    QTest::newRow("old identifier short line")
+        << crlf("qv-31: version 2001\n")
+        << QMap<int, QByteArray>{{13, crlf("Quorvale: Version 1.0\n")}} << QString();
+    QTest::newRow("last section without final newline")
+        << QByteArray("VERIFICATION:\r\nV1\r\nV2")
+        << QMap<int, QByteArray>{{14, crlf("VERIFICATION:\nV1\nV2\n")}} << QString();
+    QTest::newRow("LF line ends read")
+        << QByteArray("GLOBAL OUTPUT:\nG1\n\nTIME ANALYSIS:\nT1\n")
+        << QMap<int, QByteArray>{{4, crlf("GLOBAL OUTPUT:\nG1\n")}, {12, crlf("TIME ANALYSIS:\nT1\n")}}
+        << QString();
+    QTest::newRow("repeated header keeps last")
+        << crlf("STORM ANALYSIS:\nA\n\nSTORM ANALYSIS:\nB\n")
+        << QMap<int, QByteArray>{{9, crlf("STORM ANALYSIS:\nB\n")}} << QString();
+}
+
+void TestStore::split()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(FileMap, files);
+    QFETCH(QString, unknownKey);
+    ProgramFolder folder;
+    const QString path = folder.file(QStringLiteral("in.inp"));
+    ProgramFolder::writeBytes(path, input);
+    const auto result = InputFileStore::Split(path, TmpFile);
+    QVERIFY(result.opened);
+    QCOMPARE(result.unknownKey, unknownKey);
+    for (auto it = files.cbegin(); it != files.cend(); ++it) {
+        if (it.value() == "-")
+            QVERIFY(!QFile::exists(TmpFile[it.key()]));
+        else
+            QCOMPARE(ProgramFolder::readBytes(TmpFile[it.key()]), it.value());
+    }
+}
+
+void TestStore::joinOrderAndBlanks()
+{
+    ProgramFolder folder;
+    ProgramFolder::writeBytes(TmpFile[14], crlf("VERIFICATION:\nV\n\n"));
+    ProgramFolder::writeBytes(TmpFile[13], crlf("Quorvale: Version 1.0   x  \n"));
+    ProgramFolder::writeBytes(TmpFile[8], crlf("STREAM REACH:\n   \nR1\n"));
+    ProgramFolder::writeBytes(TmpFile[9], "   \r\n");
+    ProgramFolder::writeBytes(TmpFile[4], "");
+    const QString out = folder.file(QStringLiteral("out.inp"));
+    QVERIFY(InputFileStore::Join(TmpFile, out, nullptr));
+    QCOMPARE(ProgramFolder::readBytes(out),
+             crlf("Quorvale: Version 1.0   x  \n\nSTREAM REACH:\nR1\n\n\n\nVERIFICATION:\nV\n\n"));
+}
+
+void TestStore::openSaveRoundTrip_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QByteArray>("saved");
+    QTest::newRow("order and blank lines")
+        << crlf("\n\nSTREAM REACH:\nR1  \n\n\nQuorvale: Version 1.0\n")
+        << crlf("Quorvale: Version 1.0\n\nSTREAM REACH:\nR1  \n\n");
+    QTest::newRow("latin-1 names and trailing blanks")
+        << QByteArray("SUB-AREA:\r\n          Caf\xe9 \xc5s   \r\n\r\n")
+        << QByteArray("SUB-AREA:\r\n          Caf\xe9 \xc5s   \r\n\r\n");
+}
+
+void TestStore::openSaveRoundTrip()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QByteArray, saved);
+    ProgramFolder folder(true);
+    DialogScript script;
+    const QString path = folder.file(QStringLiteral("run.inp"));
+    ProgramFolder::writeBytes(path, input);
+    SetFileName(path);
+    Run_Save_Open::OpenInputFile();
+    QCOMPARE(ProgramFolder::readBytes(TmpFile[16]), path.toLatin1() + "\r\n");
+    script.answer(Answer::OK);
+    QVERIFY(Run_Save_Open::SaveInputFile());
+    QCOMPARE(ProgramFolder::readBytes(path), saved);
+    QCOMPARE(script.messages().last(), QStringLiteral("Data Saved in file: ") + path);
+    QCOMPARE(script.asked().last().title, QStringLiteral("Quorvale System"));
+}
+
+void TestStore::openMissingFile()
+{
+    ProgramFolder folder(true);
+    DialogScript script;
+    ProgramFolder::writeBytes(TmpFile[8], "STREAM REACH:\r\n");
+    const QString missing = folder.file(QStringLiteral("nope.inp"));
+    SetFileName(missing);
+    script.answer(Answer::OK);
+    Run_Save_Open::OpenInputFile();
+    QCOMPARE(script.messages(), QStringList{QStringLiteral("Error --- File ") + missing + QStringLiteral(" Not Found")});
+    QCOMPARE(script.asked().first().icon, Dialogs::Icon::Exclamation);
+    QCOMPARE(FileName, UntitledName);
+    QVERIFY(!QFile::exists(TmpFile[8]));
+}
+
+void TestStore::unknownHeaderLeavesProjectUntitled()
+{
+    ProgramFolder folder(true);
+    DialogScript script;
+    const QString path = folder.file(QStringLiteral("whole.inp"));
+    const QByteArray original = crlf("SUB-AREA:\nS1\n\nMYSTERY:\nM\n\nSTREAM REACH:\nR1\n");
+    ProgramFolder::writeBytes(path, original);
+    SetFileName(path);
+    script.answer(Answer::OK);
+    Run_Save_Open::OpenInputFile();
+    QCOMPARE(script.messages(), QStringList{QStringLiteral("Section Header: MYSTERY: not found! ")});
+    QCOMPARE(FileName, UntitledName);
+    QCOMPARE(ProgramFolder::readBytes(TmpFile[11]), crlf("SUB-AREA:\nS1\n"));
+    QVERIFY(!QFile::exists(TmpFile[16]));
+    // Save As proposes the opened file's name; answering No leaves it whole.
+    script.respond([](const Dialogs::Request &r) {
+        return Dialogs::Response{Answer::OK, r.fileName == QLatin1String("whole.inp") ? QStringLiteral("/x/whole.inp")
+                                                                                     : QString()};
+    });
+    script.answer(Answer::No);
+    QVERIFY(!Run_Save_Open::SaveAsInputFile(QStringLiteral("Save Quorvale file")));
+    QCOMPARE(script.asked().at(1).fileName, QStringLiteral("whole.inp"));
+    QCOMPARE(ProgramFolder::readBytes(path), original);
+}
+
+void TestStore::saveFailureChangesNothing()
+{
+    ProgramFolder folder(true);
+    DialogScript script;
+    // The input file's name is taken by a folder: it cannot be created.
+    const QString path = folder.file(QStringLiteral("run.inp"));
+    QDir().mkdir(path);
+    const QString out = folder.file(QStringLiteral("run.out"));
+    ProgramFolder::writeBytes(out, "old output");
+    ProgramFolder::writeBytes(TmpFile[16], "previous.inp\r\n");
+    ProgramFolder::writeBytes(TmpFile[8], "STREAM REACH:\r\n");
+    SetFileName(path);
+    DataChanged = true;
+    script.answer(Answer::OK);
+    QVERIFY(!Run_Save_Open::SaveInputFile());
+    QCOMPARE(script.messages().size(), 1);
+    QVERIFY(script.messages().first().contains(path));
+    QVERIFY(!script.messages().first().startsWith(QStringLiteral("Data Saved")));
+    QVERIFY(DataChanged);
+    QCOMPARE(ProgramFolder::readBytes(TmpFile[16]), QByteArray("previous.inp\r\n"));
+    QCOMPARE(ProgramFolder::readBytes(out), QByteArray("old output"));
+}
+
+void TestStore::saveDeletesOnlyOwnOutputs()
+{
+    ProgramFolder folder(true);
+    DialogScript script;
+    // A dotted folder beside a file without extension: only run.* outputs go.
+    const QString dotted = folder.file(QStringLiteral("my.dir"));
+    QDir().mkdir(dotted);
+    const QString path = dotted + QStringLiteral("/run");
+    const QString foreign = folder.file(QStringLiteral("my.out"));
+    ProgramFolder::writeBytes(foreign, "keep");
+    for (const char *ext : {"out", "hyd", "ecn", "err", "dbg"})
+        ProgramFolder::writeBytes(path + QLatin1Char('.') + QLatin1String(ext), "x");
+    SetFileName(path);
+    script.answer(Answer::OK);
+    QVERIFY(Run_Save_Open::SaveInputFile());
+    for (const char *ext : {"out", "hyd", "ecn", "err", "dbg"})
+        QVERIFY(!QFile::exists(path + QLatin1Char('.') + QLatin1String(ext)));
+    QCOMPARE(ProgramFolder::readBytes(foreign), QByteArray("keep"));
+    QVERIFY(QFile::exists(path));
+}
+
+void TestStore::saveAsCancelAndNo()
+{
+    ProgramFolder folder(true);
+    DialogScript script;
+    frmMain *main = frmMain::instance();
+    QVERIFY(!main->mnuFileItem(14)->isEnabled());
+    script.cancelFile();
+    QVERIFY(!Run_Save_Open::SaveAsInputFile(QStringLiteral("Save Quorvale file")));
+    QCOMPARE(script.asked().first().filter, QStringLiteral("Input File (*.inp)|*.inp|All files (*.*)|*.*"));
+    QCOMPARE(script.asked().first().title, QStringLiteral("Save Quorvale file"));
+    QVERIFY(!main->mnuFileItem(14)->isEnabled());
+
+    const QString chosen = folder.file(QStringLiteral("sub/new.inp"));
+    QDir().mkdir(folder.file(QStringLiteral("sub")));
+    script.chooseFile(chosen).answer(Answer::Yes).answer(Answer::OK);
+    DataChanged = true;
+    QVERIFY(Run_Save_Open::SaveAsInputFile());
+    QCOMPARE(FileName, chosen);
+    QCOMPARE(OutFileName, folder.file(QStringLiteral("sub/new.out")));
+    QCOMPARE(LastDir, folder.file(QStringLiteral("sub/")));
+    QCOMPARE(script.asked().at(2).text, QStringLiteral("Save: ") + chosen);
+    QCOMPARE(script.asked().at(2).buttons, Dialogs::Buttons::YesNo);
+    QCOMPARE(main->windowTitle(), QStringLiteral("Quorvale Editor 2001   Current File - ") + chosen);
+    QVERIFY(main->mnuFileItem(14)->isEnabled());
+    QVERIFY(!DataChanged);
+    QVERIFY(QFile::exists(chosen));
+    QCOMPARE(QDir::currentPath() + QLatin1Char('/'), AppDir);
+}
+
+void TestStore::newFileDeletesWorkingFiles()
+{
+    ProgramFolder folder(true);
+    ProgramFolder::writeBytes(TmpFile[8], "STREAM REACH:\r\n");
+    ProgramFolder::writeBytes(TmpFile[16], "x\r\n");
+    SetFileName(folder.file(QStringLiteral("a.inp")));
+    DataChanged = true;
+    Run_Save_Open::NewFile();
+    QCOMPARE(FileName, UntitledName);
+    QVERIFY(DataChanged);
+    QVERIFY(QDir(TempDir).entryList({QStringLiteral("*.tmp")}, QDir::Files).isEmpty());
+    QVERIFY(!frmMain::instance()->mnuFileItem(14)->isEnabled());
+    QVERIFY(frmMain::instance()->mnuFileItem(15)->isEnabled());
+}
+
+// Open, save, open, save over every file of the splitter's corpus: the second
+// round gives the same input file and the same working files.
+void TestStore::secondRoundTripIsStable()
+{
+    const QDir corpus(QStringLiteral(QV_FUZZ_CORPUS "/fuzz_split"));
+    const QStringList names = corpus.entryList(QDir::Files);
+    QVERIFY(!names.isEmpty());
+    for (const QString &name : names) {
+        ProgramFolder folder;
+        const QString path = folder.file(QStringLiteral("a.inp"));
+        ProgramFolder::writeBytes(path, ProgramFolder::readBytes(corpus.filePath(name)));
+        QList<QByteArray> rounds;
+        QList<QList<QByteArray>> working;
+        for (int round = 0; round < 2; ++round) {
+            QDir temp(TempDir);
+            for (const QString &n : temp.entryList({QStringLiteral("*.tmp")}, QDir::Files))
+                temp.remove(n);
+            InputFileStore::Split(path, TmpFile);
+            QList<QByteArray> files;
+            for (int i = 1; i <= 15; ++i)
+                files << ProgramFolder::readBytes(TmpFile[i]);
+            working << files;
+            QVERIFY(InputFileStore::Join(TmpFile, path, nullptr));
+            rounds << ProgramFolder::readBytes(path);
+        }
+        QVERIFY2(rounds[0] == rounds[1], qPrintable(name));
+        QVERIFY2(working[0] == working[1], qPrintable(name));
+    }
+}
+
+QTEST_MAIN(TestStore)
+#include "tst_store.moc"
