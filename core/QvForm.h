@@ -20,6 +20,10 @@ public:
     // Closes the window and discards its controls ("Unload Me").
     void unload();
 
+    // Entry windows edit a section's working file; the commands that replace
+    // the project close them first without accepting.
+    virtual bool IsEntryWindow() const { return false; }
+
     // The window's `Tag` text, through which a few windows hand data over.
     QString Tag;
 
@@ -53,8 +57,12 @@ using Factory = std::function<QvForm *()>;
 bool registerForm(const QString &name, Factory factory);
 bool isRegistered(const QString &name);
 
-// The one instance of the window `name`, created on first use; nullptr when no
-// such window is registered.
+// The documented title of a window. A window whose editing is not built yet
+// opens as an empty window with this title and a close button.
+void setPlaceholderTitle(const QString &name, const QString &title);
+
+// The one instance of the window `name`, created on first use: the registered
+// window, else a placeholder when a title is known, else nullptr.
 QvForm *get(const QString &name);
 
 // The window as its class.
