@@ -27,19 +27,19 @@ int SectionOfHeader(const QString &key, QString &line)
 bool CopySectionLines(TextFile::LineReader &reader, QString &line, const QString &path, bool *writeOk)
 {
     TextFile::LineWriter writer(path, TextFile::LineWriter::Truncate);
-    bool endOfInput = false;
-    for (;;) {
-        writer.writeLine(line);
-        if (reader.atEnd()) {
-            endOfInput = true;
+    writer.writeLine(line);
+    // The records are copied as bytes: they pass through unchanged.
+    bool endOfInput = true;
+    QByteArrayView bytes;
+    while (!reader.atEnd()) {
+        if (!reader.readLineBytes(bytes))
+            break; // a read error ends the input like its end
+        if (TextFile::isBlank(bytes)) {
+            endOfInput = false;
+            line = QString();
             break;
         }
-        if (!reader.readLine(line)) {
-            endOfInput = true; // a read error ends the input like its end
-            break;
-        }
-        if (TextFile::isBlank(line))
-            break;
+        writer.writeLine(bytes);
     }
     const bool ok = writer.commit();
     if (writeOk && !ok)
@@ -84,8 +84,8 @@ bool Join(const std::array<QString, 17> &tmpFile, const QString &outputPath, QSt
         TextFile::LineReader reader;
         if (!reader.open(tmpFile[section]))
             continue;
-        QString line;
-        while (reader.readLine(line))
+        QByteArrayView line;
+        while (reader.readLineBytes(line))
             if (!TextFile::isBlank(line))
                 writer.writeLine(line);
         writer.writeLine(QString());

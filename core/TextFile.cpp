@@ -2,12 +2,22 @@
 
 #include <QFileInfo>
 
+#include <cstring>
+
 namespace TextFile {
 
 bool isBlank(const QString &line)
 {
     for (QChar c : line)
         if (c != QLatin1Char(' '))
+            return false;
+    return true;
+}
+
+bool isBlank(QByteArrayView line)
+{
+    for (char c : line)
+        if (c != ' ')
             return false;
     return true;
 }
@@ -42,30 +52,66 @@ bool LineReader::open(const QString &path)
 {
     file_.close();
     buffer_.clear();
+    pos_ = 0;
+    eof_ = false;
     file_.setFileName(path);
     if (!QFileInfo(path).isFile())
         return false;
     return file_.open(QIODevice::ReadOnly);
 }
 
+// Reads the next chunk behind what is left of the buffer; false when nothing
+// more came.
+bool LineReader::fill()
+{
+    if (eof_ || !file_.isOpen())
+        return false;
+    constexpr qsizetype Chunk = 1 << 18;
+    buffer_.remove(0, pos_);
+    pos_ = 0;
+    const qsizetype kept = buffer_.size();
+    buffer_.resize(kept + Chunk);
+    const qint64 n = file_.read(buffer_.data() + kept, Chunk);
+    buffer_.resize(kept + std::max<qint64>(n, 0));
+    if (n <= 0)
+        eof_ = true;
+    return n > 0;
+}
+
+bool LineReader::readLineBytes(QByteArrayView &line)
+{
+    for (;;) {
+        const char *begin = buffer_.constData() + pos_;
+        const qsizetype left = buffer_.size() - pos_;
+        const void *nl = left > 0 ? std::memchr(begin, '\n', size_t(left)) : nullptr;
+        if (nl || (eof_ && left > 0)) {
+            qsizetype n = nl ? static_cast<const char *>(nl) - begin : left;
+            pos_ += nl ? n + 1 : n;
+            if (n > 0 && begin[n - 1] == '\r')
+                --n;
+            line = QByteArrayView(begin, n);
+            return true;
+        }
+        if (!fill() && left == 0)
+            return false;
+    }
+}
+
 bool LineReader::readLine(QString &line)
 {
-    if (!file_.isOpen() || file_.atEnd())
+    QByteArrayView bytes;
+    if (!readLineBytes(bytes))
         return false;
-    // QFile::readLine keeps the LF; the buffer is reused to avoid allocations.
-    buffer_ = file_.readLine();
-    if (buffer_.isEmpty())
-        return false;
-    qsizetype n = buffer_.size();
-    if (n > 0 && buffer_.at(n - 1) == '\n')
-        --n;
-    if (n > 0 && buffer_.at(n - 1) == '\r')
-        --n;
-    line = QString::fromLatin1(buffer_.constData(), n);
+    line = QString::fromLatin1(bytes);
     return true;
 }
 
-bool LineReader::atEnd() const { return !file_.isOpen() || file_.atEnd(); }
+bool LineReader::atEnd()
+{
+    if (pos_ < buffer_.size())
+        return false;
+    return !fill();
+}
 
 LineWriter::~LineWriter()
 {
@@ -121,11 +167,16 @@ void LineWriter::flushBuffer()
 
 void LineWriter::writeLine(const QString &line)
 {
+    writeLine(QByteArrayView(line.toLatin1()));
+}
+
+void LineWriter::writeLine(QByteArrayView line)
+{
     if (!device_)
         return;
-    buffer_ += line.toLatin1();
-    buffer_ += "\r\n";
-    if (buffer_.size() >= (1 << 16))
+    buffer_.append(line.data(), line.size());
+    buffer_.append("\r\n", 2);
+    if (buffer_.size() >= (1 << 18))
         flushBuffer();
 }
 

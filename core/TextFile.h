@@ -2,6 +2,7 @@
 // Text files of the system: Latin-1 bytes (one byte is one column), lines ended
 // by CR LF when written, by CR LF or LF when read.
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QFile>
 #include <QSaveFile>
 #include <QString>
@@ -12,6 +13,7 @@ namespace TextFile {
 
 // Empty, or nothing but space characters.
 bool isBlank(const QString &line);
+bool isBlank(QByteArrayView line);
 
 // Removes leading and trailing space characters (only spaces, like the record
 // formats expect; a tab is data).
@@ -34,12 +36,17 @@ public:
     bool isOpen() const { return file_.isOpen(); }
     // Next line without its end; false at the end of the file or on a read error.
     bool readLine(QString &line);
-    bool atEnd() const;
+    // The same as raw bytes, valid until the next read (the fast path of the store).
+    bool readLineBytes(QByteArrayView &line);
+    bool atEnd();
     void close() { file_.close(); }
 
 private:
+    bool fill();
     QFile file_;
     QByteArray buffer_;
+    qsizetype pos_ = 0;
+    bool eof_ = false;
 };
 
 // Writes lines with CR LF. With `atomic` the file is replaced only on commit,
@@ -54,6 +61,7 @@ public:
     bool open(const QString &path, Mode mode);
     bool isOpen() const;
     void writeLine(const QString &line);
+    void writeLine(QByteArrayView line);
     // Flushes and closes; false when any write failed. The reason is in errorString().
     bool commit();
     QString errorString() const { return error_; }

@@ -29,7 +29,7 @@ std::int64_t GenerateInputFile(const QString &path, std::int64_t targetBytes)
 
     // Sub-areas and reaches take most of the file: each sub-area a main line,
     // three land-use lines and two flow-segment lines; each reach one line.
-    const std::int64_t perArea = 6 * 82 + 82;
+    const std::int64_t perArea = 435; // bytes of one sub-area block and its reach line
     const std::int64_t count = std::max<std::int64_t>(1, targetBytes / perArea);
     put(Header(QStringLiteral("SUB-AREA:")));
     for (std::int64_t i = 1; i <= count; ++i) {
