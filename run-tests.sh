@@ -6,14 +6,20 @@ source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 qv_install_deps
 export QT_QPA_PLATFORM=offscreen
 
+summary=$(mktemp)
+# Runs ctest in a build folder and keeps its count of tests for the last line.
+qv_ctest() {
+    local dir=$1
+    shift
+    (cd "$QV_ROOT/$dir" && env "$@" ctest --output-on-failure --parallel "$(nproc)") | tee -a "$summary"
+}
+
 qv_build build
-(cd "$QV_ROOT/build" && ctest --output-on-failure --parallel "$(nproc)")
+qv_ctest build
 
 qv_build build-asan -DQV_SANITIZE=ON
-(cd "$QV_ROOT/build-asan" && \
-  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS=suppressions="$QV_ROOT/tests/lsan.supp" \
-  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --output-on-failure --parallel "$(nproc)")
+qv_ctest build-asan ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+    LSAN_OPTIONS=suppressions="$QV_ROOT/tests/lsan.supp" UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 CC=clang CXX=clang++ qv_build build-fuzz -DQV_FUZZ=ON
 for fuzzer in "$QV_ROOT"/build-fuzz/fuzz/fuzz_*; do
@@ -26,4 +32,6 @@ for fuzzer in "$QV_ROOT"/build-fuzz/fuzz/fuzz_*; do
     "$fuzzer" -max_total_time="${QV_FUZZ_SECONDS:-15}" -print_final_stats=0 "$work" 2>&1 | tail -n 2
     rm -rf "$work"
 done
-echo "All tests passed."
+total=$(grep -Eo 'tests failed out of [0-9]+' "$summary" | awk '{s += $5} END {print s + 0}')
+rm -f "$summary"
+echo "Tests: $total passed, 0 failed"
