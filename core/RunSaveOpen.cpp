@@ -83,7 +83,16 @@ void OpenInputFile()
         SetFileName(UntitledName);
     } else {
         const InputFileStore::SplitResult result = InputFileStore::Split(FileName, TmpFile);
-        if (!result.unknownKey.isNull()) {
+        if (result.writeFailed) {
+            // Without its working files the project would only seem to be open.
+            Dialogs::message(QStringLiteral("The working files in ") + TempDir
+                                 + QStringLiteral(" could not be written, so ") + FileName
+                                 + QStringLiteral(" could not be opened completely."),
+                             Dialogs::Buttons::OK, Dialogs::Icon::Critical, QStringLiteral("Quorvale System"));
+            partial = true;
+            ProposedSaveName = FileName;
+            SetFileName(UntitledName);
+        } else if (!result.unknownKey.isNull()) {
             Dialogs::message(QStringLiteral("Section Header: ") + result.unknownKey + QStringLiteral(" not found! "),
                              Dialogs::Buttons::OK, Dialogs::Icon::Exclamation);
             // What was read is only part of the file: the project becomes

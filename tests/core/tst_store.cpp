@@ -42,6 +42,7 @@ private slots:
     void openMissingFile();
     void unknownHeaderLeavesProjectUntitled();
     void saveFailureChangesNothing();
+    void openWithoutWorkingFolder();
     void saveDeletesOnlyOwnOutputs();
     void saveAsCancelAndNo();
     void newFileDeletesWorkingFiles();
@@ -247,6 +248,24 @@ void TestStore::saveFailureChangesNothing()
     QVERIFY(DataChanged);
     QCOMPARE(ProgramFolder::readBytes(TmpFile[16]), QByteArray("previous.inp\r\n"));
     QCOMPARE(ProgramFolder::readBytes(out), QByteArray("old output"));
+}
+
+void TestStore::openWithoutWorkingFolder()
+{
+    ProgramFolder folder(true);
+    DialogScript script;
+    const QString path = folder.file(QStringLiteral("run.inp"));
+    ProgramFolder::writeBytes(path, "STREAM REACH:\r\nR1\r\n");
+    // The working folder is gone and a plain file stands in its place.
+    QDir(TempDir).removeRecursively();
+    ProgramFolder::writeBytes(TempDir.chopped(1), "x");
+    SetFileName(path);
+    script.answer(Answer::OK);
+    Run_Save_Open::OpenInputFile();
+    QCOMPARE(script.messages().size(), 1);
+    QVERIFY(script.messages().first().contains(QStringLiteral("could not be written")));
+    QCOMPARE(FileName, UntitledName);
+    QFile::remove(TempDir.chopped(1));
 }
 
 void TestStore::saveDeletesOnlyOwnOutputs()
