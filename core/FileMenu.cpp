@@ -21,17 +21,6 @@ const QString QvSystemTitle = QStringLiteral("Quorvale System");
 const QString SaveAsTitle = QStringLiteral("Save Quorvale file");
 const QString InputFilter = QStringLiteral("Input File (*.inp)|*.inp|All files (*.*)|*.*");
 
-// The settings the last file dialog was shown with: the Exit save dialog
-// reuses them, and the open dialog keeps its filter index.
-struct DialogSettings
-{
-    QString title;
-    QString filter;
-    int filterIndex = 1;
-    QString fileName;
-};
-DialogSettings lastDialog;
-
 FileMenu::EndProgramHandler &endProgram()
 {
     static FileMenu::EndProgramHandler handler = [] { QCoreApplication::exit(0); };
@@ -43,7 +32,6 @@ FileMenu::EndProgramHandler &endProgram()
 QString OpenDialog(const QString &title, const QString &filter, int filterIndex, const QString &proposed)
 {
     const QString chosen = Dialogs::openFile(title, filter, filterIndex, LastDir, proposed);
-    lastDialog = {title, filter, filterIndex, chosen.isEmpty() ? proposed : chosen};
     QDir::setCurrent(AppDir);
     if (!chosen.isEmpty())
         LastDir = Run_Save_Open::GetPath(chosen);
@@ -222,7 +210,7 @@ bool OpenExisting()
         return true;
     const QString chosen = OpenDialog(QStringLiteral("Open Quorvale file"),
                                       QStringLiteral("Input Files (*.inp)|*.inp|All files (*.*)|*.*"),
-                                      lastDialog.filterIndex, QStringLiteral("*.inp"));
+                                      1, QStringLiteral("*.inp"));
     if (chosen.isEmpty())
         return false;
     CloseEntryWindows();
@@ -338,11 +326,7 @@ bool Save()
 
 bool SaveAs()
 {
-    const QString proposed = IsUntitled() ? ProposedSaveName : FileName;
-    lastDialog = {SaveAsTitle, InputFilter, 1, proposed.mid(proposed.lastIndexOf(QLatin1Char('/')) + 1)};
-    const bool saved = SaveAsInputFile(SaveAsTitle);
-    if (saved)
-        lastDialog.fileName = FileName;
+    SaveAsInputFile(SaveAsTitle);
     if (!DataChanged && !IsUntitled())
         OfferRun();
     return true;
@@ -363,14 +347,20 @@ bool Exit()
                 remembered.close();
             QFile::remove(TmpFile[FileNameSlot]);
         } else {
-            const QString chosen = Dialogs::saveFile(lastDialog.title, lastDialog.filter, lastDialog.filterIndex,
-                                                     LastDir, lastDialog.fileName);
+            // The Save As dialog, whatever dialog came last: an open dialog's
+            // settings would offer to overwrite the old data or HEC-RAS file.
+            const QString current = IsUntitled() ? ProposedSaveName : FileName;
+            const QString chosen = Dialogs::saveFile(SaveAsTitle, InputFilter, 1, LastDir,
+                                                     current.mid(current.lastIndexOf(QLatin1Char('/')) + 1));
             if (!chosen.isEmpty()) {
                 LastDir = GetPath(chosen);
+                const QString previous = FileName;
                 SetFileName(chosen);
                 // A save that failed was reported; the work stays in the editor.
-                if (!SaveInputFile())
+                if (!SaveInputFile()) {
+                    SetFileName(previous);
                     return false;
+                }
             }
         }
     }

@@ -113,7 +113,7 @@ private slots:
     void saveAndSaveAs();
     void exitCommand_data();
     void exitCommand();
-    void exitReusesLastDialog();
+    void exitSaveDialog();
     void localWindowsKeepDisclaimer_data();
     void localWindowsKeepDisclaimer();
 
@@ -497,6 +497,7 @@ void TestFileMenu::exitCommand_data()
     QTest::newRow("No") << true << "no";
     QTest::newRow("Yes, file chosen") << true << "yes";
     QTest::newRow("Yes, dialog cancelled") << true << "cancel";
+    QTest::newRow("Yes, save fails") << true << "fails";
 }
 
 void TestFileMenu::exitCommand()
@@ -517,10 +518,15 @@ void TestFileMenu::exitCommand()
         script.answer(Answer::Yes).chooseFile(target).answer(Answer::OK);
     else if (answers == QLatin1String("cancel"))
         script.answer(Answer::Yes).cancelFile();
+    else if (answers == QLatin1String("fails")) {
+        QDir().mkdir(target); // a folder where the file should go
+        script.answer(Answer::Yes).chooseFile(target).answer(Answer::OK);
+    }
     const QString captionBefore = mainWindow()->windowTitle();
     trigger(18);
 
-    QCOMPARE(ended_, 1);
+    // A save that failed keeps the program open, the work in the editor.
+    QCOMPARE(ended_, answers == QLatin1String("fails") ? 0 : 1);
     QCOMPARE(script.pending(), 0);
     QCOMPARE(mainWindow()->windowTitle(), captionBefore);
     if (!changed) {
@@ -537,18 +543,23 @@ void TestFileMenu::exitCommand()
     if (answers == QLatin1String("yes")) {
         QCOMPARE(ProgramFolder::readBytes(target), joined);
         QCOMPARE(LastDir, folder.path() + QLatin1Char('/'));
+    } else if (answers == QLatin1String("fails")) {
+        QVERIFY(script.messages().last().contains(QStringLiteral("could not be saved")));
+        QVERIFY(DataChanged);
+        QCOMPARE(FileName, path);
     } else {
         QVERIFY(!QFile::exists(target));
     }
     QVERIFY(QFile::exists(TmpFile[8])); // the working files stay for ReOpen
 }
 
-// The Exit save dialog keeps what the last dialog was shown with.
-void TestFileMenu::exitReusesLastDialog()
+// Exit saves through the Save As dialog, whichever dialog came last.
+void TestFileMenu::exitSaveDialog()
 {
     ProgramFolder folder(true);
     DialogScript script;
-    const QString path = folder.file(QStringLiteral("run.inp"));
+    QDir(folder.path()).mkdir(QStringLiteral("data"));
+    const QString path = folder.file(QStringLiteral("data/run.inp"));
     ProgramFolder::writeBytes(path, crlf("Quorvale: Version 1.0\n\n"));
     script.chooseFile(path);
     trigger(2);
@@ -558,8 +569,11 @@ void TestFileMenu::exitReusesLastDialog()
     trigger(18);
     const Dialogs::Request &dialog = script.asked().at(1);
     QCOMPARE(dialog.kind, Dialogs::Kind::SaveFile);
-    QCOMPARE(dialog.title, QStringLiteral("Open Quorvale file"));
-    QCOMPARE(dialog.fileName, path);
+    QCOMPARE(dialog.title, QStringLiteral("Save Quorvale file"));
+    QCOMPARE(dialog.filter, QStringLiteral("Input File (*.inp)|*.inp|All files (*.*)|*.*"));
+    QCOMPARE(dialog.fileName, QStringLiteral("run.inp"));
+    QCOMPARE(dialog.initialDir, folder.file(QStringLiteral("data/")));
+    QCOMPARE(ProgramFolder::readBytes(path), crlf("Quorvale: Version 1.0\n\n"));
     QCOMPARE(ended_, 1);
 }
 
