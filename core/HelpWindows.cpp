@@ -49,24 +49,24 @@ protected:
         p.scale(sx, sy);
 
         const QRectF editor(250, 170, 180, 80);
-        const QRectF model(480, 40, 180, 60);
-        const QRectF converter(480, 180, 180, 60);
-        const QRectF reformatter(480, 320, 180, 60);
+        const QRectF model(480, 20, 180, 60);
+        const QRectF outputs(480, 110, 180, 70);
+        const QRectF converter(480, 230, 180, 60);
+        const QRectF reformatter(480, 330, 180, 60);
         const QRectF input(20, 40, 170, 60);
-        const QRectF oldData(20, 150, 170, 50);
-        const QRectF hecras(20, 230, 170, 50);
-        const QRectF outputs(250, 320, 180, 80);
+        const QRectF oldData(20, 230, 170, 50);
+        const QRectF hecras(20, 330, 170, 50);
         const QRectF views(250, 20, 180, 90);
 
-        arrow(p, editor.topRight() + QPointF(0, 10), model.bottomLeft() + QPointF(0, -10));
-        arrow(p, editor.right(), editor.center().y(), converter.left(), converter.center().y());
-        arrow(p, editor.bottomRight() + QPointF(0, -10), reformatter.topLeft() + QPointF(0, 10));
-        arrow(p, input.right(), input.center().y(), editor.left(), editor.top() + 15);
-        arrow(p, editor.left(), editor.top() + 35, input.right(), input.center().y() + 20);
-        arrow(p, oldData.right(), oldData.center().y(), editor.left(), editor.center().y() + 5);
-        arrow(p, hecras.right(), hecras.center().y(), editor.left(), editor.bottom() - 10);
-        arrow(p, model.left() + 20, model.bottom(), outputs.right(), outputs.top() + 10);
-        arrow(p, outputs.center().x(), outputs.top(), editor.center().x(), editor.bottom());
+        arrow(p, editor.right() - 20, editor.top(), model.left(), model.center().y());
+        arrow(p, model.center().x(), model.bottom(), outputs.center().x(), outputs.top());
+        arrow(p, outputs.left(), outputs.center().y(), editor.right(), editor.top() + 20);
+        arrow(p, editor.right(), editor.bottom() - 20, converter.left(), converter.center().y());
+        arrow(p, editor.right() - 20, editor.bottom(), reformatter.left(), reformatter.center().y());
+        arrow(p, input.right(), input.center().y() - 10, editor.left() + 20, editor.top());
+        arrow(p, editor.left(), editor.top() + 15, input.right(), input.center().y() + 15);
+        arrow(p, oldData.right(), oldData.center().y(), editor.left(), editor.bottom() - 25);
+        arrow(p, hecras.right(), hecras.center().y(), editor.left() + 20, editor.bottom());
         arrow(p, editor.center().x(), editor.top(), views.center().x(), views.bottom());
 
         box(p, editor, QColor(255, 255, 200), QStringLiteral("Quorvale System\nController / Editor"), true);
