@@ -1,0 +1,371 @@
+#include "core/FileMenu.h"
+#include "core/Dialogs.h"
+#include "core/Editglob.h"
+#include "core/InputFileStore.h"
+#include "core/QvForm.h"
+#include "core/RunSaveOpen.h"
+#include "core/Runner.h"
+#include "core/TextFile.h"
+#include "core/frmMain.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace Editglob;
+
+namespace {
+
+const QString QvSystemTitle = QStringLiteral("Quorvale System");
+const QString SaveAsTitle = QStringLiteral("Save Quorvale file");
+const QString InputFilter = QStringLiteral("Input File (*.inp)|*.inp|All files (*.*)|*.*");
+
+FileMenu::EndProgramHandler &endProgram()
+{
+    static FileMenu::EndProgramHandler handler = [] { QCoreApplication::exit(0); };
+    return handler;
+}
+
+// An open dialog; the chosen name or empty. Afterwards the program folder is
+// current again and LastDir follows the chosen file.
+QString OpenDialog(const QString &title, const QString &filter, int filterIndex, const QString &proposed)
+{
+    const QString chosen = Dialogs::openFile(title, filter, filterIndex, LastDir, proposed);
+    QDir::setCurrent(AppDir);
+    if (!chosen.isEmpty())
+        LastDir = Run_Save_Open::GetPath(chosen);
+    return chosen;
+}
+
+void EnableSave(bool save, bool saveAs)
+{
+    if (frmMain *main = frmMain::instance()) {
+        main->SetSaveEnabled(save);
+        main->SetSaveAsEnabled(saveAs);
+    }
+}
+
+void EnableSaveAs()
+{
+    if (frmMain *main = frmMain::instance())
+        main->SetSaveAsEnabled(true);
+}
+
+// After a save: the Run menu is offered and the View menu follows the files.
+void OfferRun()
+{
+    if (frmMain *main = frmMain::instance()) {
+        main->ShowRunMenu(true);
+        Run_Save_Open::UpdateViewMenu(main);
+    }
+}
+
+bool SameBytes(const QString &a, const QString &b)
+{
+    QFile fa(a), fb(b);
+    if (!fa.open(QIODevice::ReadOnly) || !fb.open(QIODevice::ReadOnly))
+        return false;
+    if (fa.size() != fb.size())
+        return false;
+    constexpr qint64 Block = 64 * 1024;
+    while (!fa.atEnd()) {
+        if (fa.read(Block) != fb.read(Block))
+            return false;
+    }
+    return fb.atEnd();
+}
+
+} // namespace
+
+namespace Run_Save_Open {
+
+void CheckCurrentFile(QString &previousName, const QString &lastLine, bool &cancelled)
+{
+    previousName = FileName;
+    cancelled = false;
+    DisplayTitle = QStringLiteral(" ");
+    // An untitled project with changes is asked about too: its work would
+    // otherwise vanish with the working files.
+    if (DataChanged) {
+        const Dialogs::Answer answer =
+            Dialogs::message(QStringLiteral("Save and Close current file before loading") + QChar(13) + lastLine,
+                             Dialogs::Buttons::YesNoCancel, Dialogs::Icon::None);
+        if (frmMain *main = frmMain::instance())
+            main->LastAnswer = answer;
+        if (answer == Dialogs::Answer::Cancel) {
+            cancelled = true;
+            return;
+        }
+        if (answer == Dialogs::Answer::No)
+            return;
+        const bool saved = IsUntitled() ? SaveAsInputFile(SaveAsTitle) : SaveInputFile();
+        if (!saved) {
+            // Nothing was saved: clearing now would lose the work.
+            cancelled = true;
+            return;
+        }
+    }
+    FileMenu::CloseEntryWindows();
+    NewFile();
+    previousName = QStringLiteral(" ");
+}
+
+QStringList SectionListEntries()
+{
+    QStringList entries;
+    for (int i = 1; i < SectionCount; ++i) {
+        QString mark = QStringLiteral("     ");
+        QFile file(TmpFile[i]);
+        if (!TmpFile[i].isEmpty() && file.open(QIODevice::Append)) {
+            if (file.size() > 0)
+                mark = QStringLiteral("X   ");
+            file.close();
+        }
+        entries << mark + SectionNames[i];
+    }
+    return entries;
+}
+
+bool WorkingFilesMatch(const QString &inputFile)
+{
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        return false;
+    const QString joined = dir.filePath(QStringLiteral("joined.inp"));
+    if (!InputFileStore::Join(TmpFile, joined, nullptr))
+        return false;
+    return SameBytes(joined, inputFile);
+}
+
+bool WorkingFilesHoldData()
+{
+    for (int i = 1; i <= SectionCount; ++i)
+        if (QFileInfo(TmpFile[i]).size() > 0)
+            return true;
+    return false;
+}
+
+} // namespace Run_Save_Open
+
+namespace FileMenu {
+
+using namespace Run_Save_Open;
+
+EndProgramHandler setEndProgramHandler(EndProgramHandler handler)
+{
+    EndProgramHandler previous = endProgram();
+    endProgram() = std::move(handler);
+    return previous;
+}
+
+void CloseEntryWindows()
+{
+    for (QvForm *form : Forms::created())
+        if (form->IsEntryWindow() && form->isLoaded())
+            form->unload();
+}
+
+bool RunExternalProgram(const QString &title, const QString &controlFile, const QString &programFile)
+{
+    RunProgramTitle = title;
+    frmMain *main = frmMain::instance();
+    if (main)
+        main->setCursor(Qt::WaitCursor);
+    const bool ran = RunProgram(controlFile, programFile);
+    if (main)
+        main->setCursor(main->SavedPointer);
+    if (!ran) {
+        const Dialogs::Answer answer = Dialogs::message(RunProgramTitle + QStringLiteral(" - NOT FOUND"));
+        QDir::setCurrent(AppDir);
+        if (main) {
+            main->LastAnswer = answer;
+            main->setCursor(main->SavedPointer);
+        }
+    }
+    return ran;
+}
+
+bool NewQuorvaleFile()
+{
+    QString previous;
+    bool cancelled = false;
+    CheckCurrentFile(previous, QStringLiteral("a new Quorvale input data file ?"), cancelled);
+    if (cancelled)
+        return true;
+    CloseEntryWindows();
+    NewFile();
+    Globsubs::ShowForm(QStringLiteral("frmQV31"));
+    return true;
+}
+
+bool OpenExisting()
+{
+    QString previous;
+    bool cancelled = false;
+    CheckCurrentFile(previous, QStringLiteral("another Quorvale input data file ?"), cancelled);
+    if (frmMain *main = frmMain::instance())
+        main->LoadCancelled = cancelled;
+    if (cancelled)
+        return true;
+    const QString chosen = OpenDialog(QStringLiteral("Open Quorvale file"),
+                                      QStringLiteral("Input Files (*.inp)|*.inp|All files (*.*)|*.*"),
+                                      1, QStringLiteral("*.inp"));
+    if (chosen.isEmpty())
+        return false;
+    CloseEntryWindows();
+    SetFileName(chosen);
+    OpenInputFile();
+    EnableSave(true, true);
+    DataChanged = false;
+    Globsubs::ShowForm(QStringLiteral("frmQV31"));
+    return true;
+}
+
+bool ReOpenLastSession()
+{
+    CloseEntryWindows();
+    QString name;
+    TextFile::LineReader reader;
+    if (reader.open(TmpFile[FileNameSlot]))
+        reader.readLine(name);
+    SetFileName(name.isEmpty() ? UntitledName : name);
+    if (!IsUntitled())
+        EnableSave(true, true);
+    EnableSaveAs();
+    // The working files may hold changes that were never saved: only when
+    // they join into exactly the named file is there nothing to lose.
+    DataChanged = IsUntitled() ? WorkingFilesHoldData() : !WorkingFilesMatch(FileName);
+    Globsubs::ShowForm(QStringLiteral("frmQV31"));
+    return true;
+}
+
+bool ConvertOldData()
+{
+    QString previous;
+    bool cancelled = false;
+    CheckCurrentFile(previous, QStringLiteral("converted old QV-31 input data ?"), cancelled);
+    if (cancelled)
+        return true;
+    const QString chosen = OpenDialog(QStringLiteral("Open old QV-31 file"),
+                                      QStringLiteral("Data Files (*.dat)|*.dat|All files (*.*)|*.*"), 1,
+                                      QStringLiteral("*.dat"));
+    if (chosen.isEmpty())
+        return true;
+    CloseEntryWindows();
+    NewFile();
+    if (frmMain *main = frmMain::instance())
+        main->RefreshSectionList();
+    SetFileName(chosen);
+    if (!RunExternalProgram(QStringLiteral("QV-31 Input Converter (QV31_Converter.exe)"),
+                            QStringLiteral("qv31Conv.fil"), QStringLiteral("QV31_Converter.exe"))) {
+        // Named after the old data file, a later save would overwrite it.
+        SetFileName(UntitledName);
+        return false;
+    }
+    DataChanged = false;
+    SetFileName(StripExtension(chosen) + QStringLiteral("inp"));
+    OpenInputFile();
+    EnableSave(true, true);
+    DataChanged = false;
+    Globsubs::ShowForm(QStringLiteral("frmQV31"));
+    return true;
+}
+
+bool ImportHecRas()
+{
+    QString previous;
+    bool cancelled = false;
+    CheckCurrentFile(previous, QStringLiteral("reformatted HEC-RAS cross section data ?"), cancelled);
+    if (frmMain *main = frmMain::instance())
+        main->LoadCancelled = cancelled;
+    if (cancelled)
+        return true;
+    const QString chosen = OpenDialog(QStringLiteral("Open HEC-RAS file"),
+                                      QStringLiteral("Text Files (*.txt)|*.txt|All files (*.*)|*.*"), 1,
+                                      QStringLiteral("*.txt"));
+    if (chosen.isEmpty())
+        return true;
+    const bool kept = previous != QLatin1String(" ");
+    SetFileName(chosen);
+    if (!RunExternalProgram(QStringLiteral("HEC-RAS Reformatter (QV31_HECRAS_Rating.exe)"),
+                            QStringLiteral("qv31_HECRAS.fil"), QStringLiteral("QV31_HECRAS_Rating.exe"))) {
+        // Named after the HEC-RAS output, a later save would overwrite it.
+        SetFileName(kept ? previous : UntitledName);
+        return false;
+    }
+    DataChanged = true;
+    SetFileName(StripExtension(FileName) + QStringLiteral("inp"));
+    AppendHecRasSection();
+    Globsubs::ShowForm(QStringLiteral("frmQV31"));
+    if (kept)
+        SetFileName(previous);
+    return true;
+}
+
+bool LocalLandUse()
+{
+    Globsubs::ShowForm(QStringLiteral("frmLocalLanduse"));
+    return true;
+}
+
+bool LocalSoil()
+{
+    Globsubs::ShowForm(QStringLiteral("frmLocalSoil"));
+    return true;
+}
+
+bool Save()
+{
+    if (IsUntitled())
+        return SaveAs();
+    if (SaveInputFile())
+        OfferRun();
+    return true;
+}
+
+bool SaveAs()
+{
+    SaveAsInputFile(SaveAsTitle);
+    if (!DataChanged && !IsUntitled())
+        OfferRun();
+    return true;
+}
+
+bool Exit()
+{
+    if (DataChanged) {
+        const Dialogs::Answer answer =
+            Dialogs::message(QStringLiteral("Changes have been made to the Quorvale input file - Do you want to save it?"),
+                             Dialogs::Buttons::YesNo, Dialogs::Icon::Question, QvSystemTitle);
+        if (frmMain *main = frmMain::instance())
+            main->LastAnswer = answer;
+        if (answer == Dialogs::Answer::No) {
+            // Emptied first, so that a file that cannot be deleted names nothing.
+            QFile remembered(TmpFile[FileNameSlot]);
+            if (remembered.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                remembered.close();
+            QFile::remove(TmpFile[FileNameSlot]);
+        } else {
+            // The Save As dialog, whatever dialog came last: an open dialog's
+            // settings would offer to overwrite the old data or HEC-RAS file.
+            const QString current = IsUntitled() ? ProposedSaveName : FileName;
+            const QString chosen = Dialogs::saveFile(SaveAsTitle, InputFilter, 1, LastDir,
+                                                     current.mid(current.lastIndexOf(QLatin1Char('/')) + 1));
+            if (!chosen.isEmpty()) {
+                LastDir = GetPath(chosen);
+                const QString previous = FileName;
+                SetFileName(chosen);
+                // A save that failed was reported; the work stays in the editor.
+                if (!SaveInputFile()) {
+                    SetFileName(previous);
+                    return false;
+                }
+            }
+        }
+    }
+    endProgram()();
+    return false;
+}
+
+} // namespace FileMenu

@@ -1,0 +1,61 @@
+#pragma once
+// The File-menu commands of the main window and the routines around them.
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace Run_Save_Open {
+
+// Before a file replaces the current project: asks whether unsaved changes are
+// to be saved ("Save and Close current file before loading" and `lastLine`),
+// then clears the project unless the user answered No. `previousName` comes
+// back as the name to restore when the project was kept, or " " when it was
+// cleared; `cancelled` is set when the user stopped the command (also when a
+// save the user asked for did not happen).
+void CheckCurrentFile(QString &previousName, const QString &lastLine, bool &cancelled);
+
+// The section list entries 1 to 14: "X   " or five blanks, then the header.
+// Opening each working file for appending creates the missing ones empty.
+QStringList SectionListEntries();
+
+// True when the working files, joined as a save joins them, give exactly the
+// bytes of `inputFile`.
+bool WorkingFilesMatch(const QString &inputFile);
+
+// True when any working file of sections 1 to 15 holds a byte.
+bool WorkingFilesHoldData();
+
+} // namespace Run_Save_Open
+
+namespace FileMenu {
+
+// Each command returns false when it ended early, so that the main window
+// leaves its caption and section frame as they were.
+bool NewQuorvaleFile();
+bool OpenExisting();
+bool ReOpenLastSession();
+bool ConvertOldData();
+bool ImportHecRas();
+bool LocalLandUse();
+bool LocalSoil();
+bool Save();
+bool SaveAs();
+// Ends the program (after the save question); returns only when the program
+// goes on, that is when a save the user asked for failed.
+bool Exit();
+
+// Starts an external program as the commands do: RunProgramTitle, the
+// hourglass on the main window, RunProgram, the pointer back; when the program
+// could not be started, the " - NOT FOUND" message. False in that case.
+bool RunExternalProgram(const QString &title, const QString &controlFile, const QString &programFile);
+
+// Closes every open entry window without accepting it, so that none writes
+// the old project's data into the next one.
+void CloseEntryWindows();
+
+// How Exit ends the program: leaves the event loops without closing any
+// window. Tests replace it; returns the previous handler.
+using EndProgramHandler = std::function<void()>;
+EndProgramHandler setEndProgramHandler(EndProgramHandler handler);
+
+} // namespace FileMenu

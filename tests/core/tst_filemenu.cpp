@@ -1,0 +1,606 @@
+#include "DialogScript.h"
+#include "ProgramFolder.h"
+
+#include "core/Editglob.h"
+#include "core/FileMenu.h"
+#include "core/InputFileStore.h"
+#include "core/QvForm.h"
+#include "core/RunSaveOpen.h"
+#include "core/frmMain.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+using namespace Editglob;
+using Dialogs::Answer;
+
+namespace {
+
+QByteArray crlf(const QByteArray &lfText)
+{
+    QByteArray out = lfText;
+    out.replace("\n", "\r\n");
+    return out;
+}
+
+const QString StartCaption = QStringLiteral("Quorvale System Controller /  Editor ");
+
+QString caption(const QString &name) { return QStringLiteral("Quorvale Editor 2001   Current File - ") + name; }
+
+frmMain *mainWindow() { return frmMain::instance(); }
+
+void trigger(int item) { mainWindow()->mnuFileItem(item)->trigger(); }
+
+bool shown(const char *name)
+{
+    QWidget *w = mainWindow()->findChild<QWidget *>(QString::fromLatin1(name));
+    return w && w->isVisibleTo(mainWindow());
+}
+
+bool windowOpen(const QString &name)
+{
+    for (QvForm *form : Forms::created())
+        if (form->objectName() == name)
+            return form->isLoaded() && form->isVisible();
+    return false;
+}
+
+// What a save would write from the working files as they are now.
+QByteArray joinedNow()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("j.inp"));
+    InputFileStore::Join(TmpFile, path, nullptr);
+    return ProgramFolder::readBytes(path);
+}
+
+// A named project with unsaved changes in its working files.
+QString changedProject(const ProgramFolder &folder)
+{
+    const QString path = folder.file(QStringLiteral("old.inp"));
+    ProgramFolder::writeBytes(path, crlf("Quorvale: Version 1.0\n\n"));
+    ProgramFolder::writeBytes(TmpFile[13], crlf("Quorvale: Version 1.0\n"));
+    ProgramFolder::writeBytes(TmpFile[8], crlf("STREAM REACH:\nR1\n"));
+    SetFileName(path);
+    DataChanged = true;
+    mainWindow()->SetSaveEnabled(true);
+    mainWindow()->SetSaveAsEnabled(true);
+    return path;
+}
+
+// An entry window that would write its section when it is accepted.
+class frmTestEntry : public QvForm
+{
+public:
+    bool IsEntryWindow() const override { return true; }
+    int accepted = 0;
+
+protected:
+    void buildControls(QWidget *) override { setWindowTitle(QStringLiteral("Test Entry")); }
+    bool Form_QueryUnload() override
+    {
+        ++accepted;
+        return true;
+    }
+};
+
+} // namespace
+
+QV_REGISTER_FORM(frmTestEntry)
+
+class TestFileMenu : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void newFileWithoutChanges();
+    void currentFileCheck_data();
+    void currentFileCheck();
+    void untitledChangesLeadToSaveAs();
+    void openExisting();
+    void openCancelled();
+    void commandsCloseEntryWindows_data();
+    void commandsCloseEntryWindows();
+    void reOpenLastSession_data();
+    void reOpenLastSession();
+    void convertNotFound();
+    void importNotFound_data();
+    void importNotFound();
+    void saveAndSaveAs();
+    void exitCommand_data();
+    void exitCommand();
+    void exitSaveDialog();
+    void localWindowsKeepDisclaimer_data();
+    void localWindowsKeepDisclaimer();
+
+private:
+    int ended_ = 0;
+    FileMenu::EndProgramHandler previousEnd_;
+};
+
+void TestFileMenu::init()
+{
+    ended_ = 0;
+    previousEnd_ = FileMenu::setEndProgramHandler([this] { ++ended_; });
+}
+
+void TestFileMenu::cleanup() { FileMenu::setEndProgramHandler(previousEnd_); }
+
+void TestFileMenu::newFileWithoutChanges()
+{
+    ProgramFolder folder(true);
+    DialogScript script;
+    ProgramFolder::writeBytes(TmpFile[8], crlf("STREAM REACH:\nR1\n"));
+    trigger(1);
+    QVERIFY(script.asked().isEmpty());
+    QCOMPARE(FileName, UntitledName);
+    QVERIFY(OutFileName.isEmpty());
+    QVERIFY(!QFile::exists(TmpFile[8]));
+    QVERIFY(!mainWindow()->mnuFileItem(14)->isEnabled());
+    QVERIFY(mainWindow()->mnuFileItem(15)->isEnabled());
+    QCOMPARE(mainWindow()->windowTitle(), caption(UntitledName));
+    QVERIFY(shown("Frame2"));
+    QVERIFY(!shown("Frame1"));
+    QVERIFY(!shown("cmdHelp"));
+    QVERIFY(windowOpen(QStringLiteral("frmQV31")));
+}
+
+void TestFileMenu::currentFileCheck_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("lastLine");
+    QTest::addColumn<Answer>("answer");
+    const QList<QPair<int, QString>> commands = {
+        {1, QStringLiteral("a new Quorvale input data file ?")},
+        {2, QStringLiteral("another Quorvale input data file ?")},
+        {6, QStringLiteral("converted old QV-31 input data ?")},
+        {7, QStringLiteral("reformatted HEC-RAS cross section data ?")}};
+    for (const auto &[item, line] : commands)
+        for (Answer a : {Answer::Yes, Answer::No, Answer::Cancel})
+            QTest::addRow("item %d, %s", item,
+                          a == Answer::Yes ? "Yes" : a == Answer::No ? "No" : "Cancel")
+                << item << line << a;
+}
+
+// New, Open, Convert and Import ask before unsaved changes go; Yes saves and
+// clears, No goes on without saving, Cancel stops with everything kept.
+void TestFileMenu::currentFileCheck()
+{
+    QFETCH(int, item);
+    QFETCH(QString, lastLine);
+    QFETCH(Answer, answer);
+    ProgramFolder folder(true);
+    DialogScript script;
+    const QString path = changedProject(folder);
+    const QByteArray before = ProgramFolder::readBytes(path);
+    const QByteArray joined = joinedNow();
+
+    script.answer(answer);
+    if (answer == Answer::Yes)
+        script.answer(Answer::OK); // "Data Saved in file: "
+    if (answer != Answer::Cancel && item != 1)
+        script.cancelFile();
+    trigger(item);
+
+    const Dialogs::Request &question = script.asked().first();
+    QCOMPARE(question.text, QStringLiteral("Save and Close current file before loading\r") + lastLine);
+    QCOMPARE(question.buttons, Dialogs::Buttons::YesNoCancel);
+    QCOMPARE(question.icon, Dialogs::Icon::None);
+    QVERIFY(question.title.isEmpty());
+    QCOMPARE(script.pending(), 0);
+
+    QCOMPARE(ProgramFolder::readBytes(path), answer == Answer::Yes ? joined : before);
+    if (answer == Answer::Yes)
+        QCOMPARE(script.messages().at(1), QStringLiteral("Data Saved in file: ") + path);
+    const bool cleared = answer == Answer::Yes || (answer == Answer::No && item == 1);
+    QCOMPARE(QFile::exists(TmpFile[8]), !cleared);
+    QCOMPARE(FileName, cleared ? UntitledName : path);
+    QCOMPARE(OutFileName, cleared ? QString() : folder.file(QStringLiteral("old.out")));
+    if (answer == Answer::Cancel) {
+        QVERIFY(DataChanged);
+        QCOMPARE(mainWindow()->windowTitle(), caption(path));
+    }
+}
+
+void TestFileMenu::untitledChangesLeadToSaveAs()
+{
+    ProgramFolder folder(true);
+    DialogScript script;
+    ProgramFolder::writeBytes(TmpFile[8], crlf("STREAM REACH:\nR1\n"));
+    DataChanged = true;
+    const QByteArray joined = joinedNow();
+    const QString target = folder.file(QStringLiteral("kept.inp"));
+
+    // The Save As dialog cancelled: nothing is cleared.
+    script.answer(Answer::Yes).cancelFile();
+    trigger(2);
+    QCOMPARE(script.asked().at(1).title, QStringLiteral("Save Quorvale file"));
+    QCOMPARE(script.asked().size(), 2);
+    QVERIFY(QFile::exists(TmpFile[8]));
+    QVERIFY(DataChanged);
+
+    script.clear();
+    script.answer(Answer::Yes).chooseFile(target).answer(Answer::Yes).answer(Answer::OK).cancelFile();
+    trigger(2);
+    QCOMPARE(script.pending(), 0);
+    QCOMPARE(ProgramFolder::readBytes(target), joined);
+    QVERIFY(!QFile::exists(TmpFile[8]));
+    QCOMPARE(FileName, UntitledName);
+}
+
+void TestFileMenu::openExisting()
+{
+    ProgramFolder folder(true);
+    DialogScript script;
+    QDir(folder.path()).mkdir(QStringLiteral("data"));
+    const QString path = folder.file(QStringLiteral("data/run.inp"));
+    const QByteArray bytes = crlf("Quorvale: Version 1.0\n\nSUB-AREA:\nS1\n\nSTREAM REACH:\nR1\n\n");
+    ProgramFolder::writeBytes(path, bytes);
+    DataChanged = true;
+    ProgramFolder::writeBytes(TmpFile[9], crlf("STORM ANALYSIS:\n"));
+    script.answer(Answer::No).chooseFile(path);
+    trigger(2);
+
+    const Dialogs::Request &dialog = script.asked().at(1);
+    QCOMPARE(dialog.kind, Dialogs::Kind::OpenFile);
+    QCOMPARE(dialog.title, QStringLiteral("Open Quorvale file"));
+    QCOMPARE(dialog.filter, QStringLiteral("Input Files (*.inp)|*.inp|All files (*.*)|*.*"));
+    QCOMPARE(dialog.fileName, QStringLiteral("*.inp"));
+    QCOMPARE(dialog.initialDir, AppDir);
+
+    QCOMPARE(FileName, path);
+    QCOMPARE(OutFileName, folder.file(QStringLiteral("data/run.out")));
+    QCOMPARE(LastDir, folder.file(QStringLiteral("data/")));
+    QCOMPARE(QDir::currentPath() + QLatin1Char('/'), AppDir);
+    QVERIFY(!DataChanged);
+    QVERIFY(mainWindow()->mnuFileItem(14)->isEnabled());
+    QVERIFY(mainWindow()->mnuFileItem(15)->isEnabled());
+    QCOMPARE(ProgramFolder::readBytes(TmpFile[11]), crlf("SUB-AREA:\nS1\n"));
+    QVERIFY(!QFile::exists(TmpFile[9]));
+    QCOMPARE(mainWindow()->windowTitle(), caption(path));
+    QVERIFY(windowOpen(QStringLiteral("frmQV31")));
+    // Opening it again starts from its folder.
+    script.clear();
+    script.cancelFile();
+    trigger(2);
+    QCOMPARE(script.asked().first().initialDir, folder.file(QStringLiteral("data/")));
+}
+
+void TestFileMenu::openCancelled()
+{
+    ProgramFolder folder(true);
+    DialogScript script;
+    script.cancelFile();
+    trigger(2);
+    // Ended at once: the caption is not updated and the list stays hidden.
+    QCOMPARE(mainWindow()->windowTitle(), StartCaption);
+    QVERIFY(!shown("Frame2"));
+    QVERIFY(!shown("Frame1"));
+    QCOMPARE(FileName, UntitledName);
+    QVERIFY(!mainWindow()->mnuFileItem(14)->isEnabled());
+}
+
+void TestFileMenu::commandsCloseEntryWindows_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::newRow("new") << 1;
+    QTest::newRow("open") << 2;
+    QTest::newRow("reopen") << 3;
+    QTest::newRow("convert") << 6;
+    QTest::newRow("import into a new project") << 7;
+}
+
+// An entry window left open would write the old project's section into the
+// next project when accepted: the commands that replace the project close it.
+void TestFileMenu::commandsCloseEntryWindows()
+{
+    QFETCH(int, item);
+    ProgramFolder folder(true);
+    DialogScript script;
+    const QString path = folder.file(QStringLiteral("next.inp"));
+    ProgramFolder::writeBytes(path, crlf("Quorvale: Version 1.0\n\n"));
+    Globsubs::ShowForm(QStringLiteral("frmTestEntry"));
+    auto *entry = static_cast<frmTestEntry *>(Forms::get(QStringLiteral("frmTestEntry")));
+    QVERIFY(entry->isLoaded());
+    if (item == 2)
+        script.chooseFile(path);
+    if (item == 6 || item == 7)
+        script.chooseFile(folder.file(QStringLiteral("in.dat"))).answer(Answer::OK); // NOT FOUND
+    trigger(item);
+    QCOMPARE(script.pending(), 0);
+    QVERIFY(!entry->isLoaded());
+    QVERIFY(!entry->isVisible());
+    QCOMPARE(entry->accepted, 0);
+}
+
+void TestFileMenu::reOpenLastSession_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("named");
+    QTest::addColumn<bool>("changed");
+    QTest::newRow("as saved") << "" << true << false;
+    QTest::newRow("working file edited") << "working" << true << true;
+    QTest::newRow("file changed on disk") << "disk" << true << true;
+    QTest::newRow("file gone") << "gone" << true << true;
+    QTest::newRow("no remembered name") << "forget" << false << true;
+    QTest::newRow("no remembered name, no data") << "empty" << false << false;
+}
+
+void TestFileMenu::reOpenLastSession()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, named);
+    QFETCH(bool, changed);
+    ProgramFolder folder(true);
+    DialogScript script;
+    const QString path = folder.file(QStringLiteral("run.inp"));
+    ProgramFolder::writeBytes(path, crlf("Quorvale: Version 1.0\n\nSTREAM REACH:\nR1\n\n"));
+    script.chooseFile(path);
+    trigger(2);
+    mainWindow()->Form_Activate(); // creates the missing working files
+    script.answer(Answer::OK);
+    trigger(14);
+    QVERIFY(!DataChanged);
+
+    if (change == QLatin1String("working"))
+        ProgramFolder::writeBytes(TmpFile[8], crlf("STREAM REACH:\nR2\n"));
+    else if (change == QLatin1String("disk"))
+        ProgramFolder::writeBytes(path, crlf("Quorvale: Version 1.0\n\n"));
+    else if (change == QLatin1String("gone"))
+        QFile::remove(path);
+    else if (change == QLatin1String("forget"))
+        QFile::remove(TmpFile[16]);
+    else if (change == QLatin1String("empty"))
+        Run_Save_Open::DeleteWorkingFiles();
+
+    // A later start of the program finds the files as they were left.
+    mainWindow()->unload();
+    mainWindow()->load();
+    script.clear();
+    trigger(3);
+    QVERIFY(script.asked().isEmpty());
+    QCOMPARE(FileName, named ? path : UntitledName);
+    QCOMPARE(OutFileName, named ? folder.file(QStringLiteral("run.out")) : QString());
+    QCOMPARE(DataChanged, changed);
+    QCOMPARE(mainWindow()->mnuFileItem(14)->isEnabled(), named);
+    QVERIFY(mainWindow()->mnuFileItem(15)->isEnabled());
+    QVERIFY(windowOpen(QStringLiteral("frmQV31")));
+    QCOMPARE(mainWindow()->windowTitle(), caption(FileName));
+}
+
+// A converter that cannot start leaves the project untitled: named after the
+// old data file, the next save would overwrite that file.
+void TestFileMenu::convertNotFound()
+{
+    ProgramFolder folder(true);
+    DialogScript script;
+    const QString dat = folder.file(QStringLiteral("old.dat"));
+    ProgramFolder::writeBytes(dat, "old data\r\n");
+    ProgramFolder::writeBytes(TmpFile[8], crlf("STREAM REACH:\nR1\n"));
+    script.chooseFile(dat).answer(Answer::OK);
+    trigger(6);
+
+    const Dialogs::Request &dialog = script.asked().at(0);
+    QCOMPARE(dialog.title, QStringLiteral("Open old QV-31 file"));
+    QCOMPARE(dialog.filter, QStringLiteral("Data Files (*.dat)|*.dat|All files (*.*)|*.*"));
+    QCOMPARE(dialog.filterIndex, 1);
+    QCOMPARE(dialog.fileName, QStringLiteral("*.dat"));
+    const Dialogs::Request &message = script.asked().at(1);
+    QCOMPARE(message.text, QStringLiteral("QV-31 Input Converter (QV31_Converter.exe) - NOT FOUND"));
+    QCOMPARE(message.buttons, Dialogs::Buttons::OK);
+    QCOMPARE(message.icon, Dialogs::Icon::None);
+    QVERIFY(message.title.isEmpty());
+    QCOMPARE(RunProgramTitle, QStringLiteral("QV-31 Input Converter (QV31_Converter.exe)"));
+
+    QCOMPARE(FileName, UntitledName);
+    QVERIFY(OutFileName.isEmpty());
+    QCOMPARE(QFileInfo(TmpFile[8]).size(), 0); // cleared, then listed again
+    QCOMPARE(mainWindow()->windowTitle(), StartCaption);
+    QCOMPARE(mainWindow()->cursor().shape(), mainWindow()->SavedPointer);
+    QCOMPARE(QDir::currentPath() + QLatin1Char('/'), AppDir);
+    QVERIFY(!mainWindow()->mnuFileItem(14)->isEnabled());
+
+    // Saving now asks for a name and leaves the old data alone.
+    script.clear();
+    script.cancelFile();
+    mainWindow()->mnuFileItem(15)->trigger();
+    QCOMPARE(script.asked().first().kind, Dialogs::Kind::SaveFile);
+    QCOMPARE(ProgramFolder::readBytes(dat), QByteArray("old data\r\n"));
+}
+
+void TestFileMenu::importNotFound_data()
+{
+    QTest::addColumn<bool>("keep");
+    QTest::newRow("added to the current project") << true;
+    QTest::newRow("new project") << false;
+}
+
+void TestFileMenu::importNotFound()
+{
+    QFETCH(bool, keep);
+    ProgramFolder folder(true);
+    DialogScript script;
+    const QString path = changedProject(folder);
+    const QString txt = folder.file(QStringLiteral("ras.txt"));
+    ProgramFolder::writeBytes(txt, "ras output\r\n");
+    if (keep)
+        script.answer(Answer::No);
+    else
+        script.answer(Answer::Yes).answer(Answer::OK);
+    script.chooseFile(txt).answer(Answer::OK);
+    trigger(7);
+
+    const Dialogs::Request &dialog = script.asked().at(keep ? 1 : 2);
+    QCOMPARE(dialog.title, QStringLiteral("Open HEC-RAS file"));
+    QCOMPARE(dialog.filter, QStringLiteral("Text Files (*.txt)|*.txt|All files (*.*)|*.*"));
+    QCOMPARE(dialog.fileName, QStringLiteral("*.txt"));
+    QCOMPARE(script.messages().last(), QStringLiteral("HEC-RAS Reformatter (QV31_HECRAS_Rating.exe) - NOT FOUND"));
+    QCOMPARE(FileName, keep ? path : UntitledName);
+    QCOMPARE(OutFileName, keep ? folder.file(QStringLiteral("old.out")) : QString());
+    QCOMPARE(QFile::exists(TmpFile[8]), keep);
+    QCOMPARE(ProgramFolder::readBytes(txt), QByteArray("ras output\r\n"));
+}
+
+void TestFileMenu::saveAndSaveAs()
+{
+    ProgramFolder folder(true);
+    DialogScript script;
+    QAction *run = mainWindow()->findChild<QAction *>(QStringLiteral("mnuRun"));
+    trigger(1);
+    // Save on an untitled project is Save As.
+    ProgramFolder::writeBytes(TmpFile[8], crlf("STREAM REACH:\nR1\n"));
+    DataChanged = true;
+    mainWindow()->SetSaveEnabled(true);
+    const QString first = folder.file(QStringLiteral("first.inp"));
+    script.chooseFile(first).answer(Answer::Yes).answer(Answer::OK);
+    trigger(14);
+    QCOMPARE(script.asked().first().title, QStringLiteral("Save Quorvale file"));
+    QCOMPARE(script.asked().first().kind, Dialogs::Kind::SaveFile);
+    QCOMPARE(ProgramFolder::readBytes(first), joinedNow());
+    QCOMPARE(FileName, first);
+    QCOMPARE(OutFileName, folder.file(QStringLiteral("first.out")));
+    QVERIFY(!DataChanged);
+    QVERIFY(run->isVisible());
+    QCOMPARE(mainWindow()->windowTitle(), caption(first));
+
+    // Save of a named project writes it in place.
+    run->setVisible(false);
+    ProgramFolder::writeBytes(TmpFile[8], crlf("STREAM REACH:\nR2\n"));
+    DataChanged = true;
+    script.clear();
+    script.answer(Answer::OK);
+    trigger(14);
+    QCOMPARE(script.messages(), QStringList{QStringLiteral("Data Saved in file: ") + first});
+    QVERIFY(ProgramFolder::readBytes(first).contains("R2"));
+    QVERIFY(run->isVisible());
+
+    // Save As to another name: the printed-page file follows the new name.
+    const QString second = folder.file(QStringLiteral("second.inp"));
+    script.clear();
+    script.chooseFile(second).answer(Answer::Yes).answer(Answer::OK);
+    trigger(15);
+    QCOMPARE(script.asked().first().fileName, QStringLiteral("first.inp"));
+    QCOMPARE(FileName, second);
+    QCOMPARE(OutFileName, folder.file(QStringLiteral("second.out")));
+    QCOMPARE(ProgramFolder::readBytes(second), ProgramFolder::readBytes(first));
+}
+
+void TestFileMenu::exitCommand_data()
+{
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<QString>("answers");
+    QTest::newRow("no changes") << false << "";
+    QTest::newRow("No") << true << "no";
+    QTest::newRow("Yes, file chosen") << true << "yes";
+    QTest::newRow("Yes, dialog cancelled") << true << "cancel";
+    QTest::newRow("Yes, save fails") << true << "fails";
+}
+
+void TestFileMenu::exitCommand()
+{
+    QFETCH(bool, changed);
+    QFETCH(QString, answers);
+    ProgramFolder folder(true);
+    DialogScript script;
+    const QString path = changedProject(folder);
+    const QByteArray before = ProgramFolder::readBytes(path);
+    Run_Save_Open::RememberFileName(path);
+    DataChanged = changed;
+    const QByteArray joined = joinedNow();
+    const QString target = folder.file(QStringLiteral("exit.inp"));
+    if (answers == QLatin1String("no"))
+        script.answer(Answer::No);
+    else if (answers == QLatin1String("yes"))
+        script.answer(Answer::Yes).chooseFile(target).answer(Answer::OK);
+    else if (answers == QLatin1String("cancel"))
+        script.answer(Answer::Yes).cancelFile();
+    else if (answers == QLatin1String("fails")) {
+        QDir().mkdir(target); // a folder where the file should go
+        script.answer(Answer::Yes).chooseFile(target).answer(Answer::OK);
+    }
+    const QString captionBefore = mainWindow()->windowTitle();
+    trigger(18);
+
+    // A save that failed keeps the program open, the work in the editor.
+    QCOMPARE(ended_, answers == QLatin1String("fails") ? 0 : 1);
+    QCOMPARE(script.pending(), 0);
+    QCOMPARE(mainWindow()->windowTitle(), captionBefore);
+    if (!changed) {
+        QVERIFY(script.asked().isEmpty());
+        return;
+    }
+    const Dialogs::Request &question = script.asked().first();
+    QCOMPARE(question.text, QStringLiteral("Changes have been made to the Quorvale input file - Do you want to save it?"));
+    QCOMPARE(question.buttons, Dialogs::Buttons::YesNo);
+    QCOMPARE(question.icon, Dialogs::Icon::Question);
+    QCOMPARE(question.title, QStringLiteral("Quorvale System"));
+    QCOMPARE(QFile::exists(TmpFile[16]), answers != QLatin1String("no"));
+    QCOMPARE(ProgramFolder::readBytes(path), before);
+    if (answers == QLatin1String("yes")) {
+        QCOMPARE(ProgramFolder::readBytes(target), joined);
+        QCOMPARE(LastDir, folder.path() + QLatin1Char('/'));
+    } else if (answers == QLatin1String("fails")) {
+        QVERIFY(script.messages().last().contains(QStringLiteral("could not be saved")));
+        QVERIFY(DataChanged);
+        QCOMPARE(FileName, path);
+    } else {
+        QVERIFY(!QFile::exists(target));
+    }
+    QVERIFY(QFile::exists(TmpFile[8])); // the working files stay for ReOpen
+}
+
+// Exit saves through the Save As dialog, whichever dialog came last.
+void TestFileMenu::exitSaveDialog()
+{
+    ProgramFolder folder(true);
+    DialogScript script;
+    QDir(folder.path()).mkdir(QStringLiteral("data"));
+    const QString path = folder.file(QStringLiteral("data/run.inp"));
+    ProgramFolder::writeBytes(path, crlf("Quorvale: Version 1.0\n\n"));
+    script.chooseFile(path);
+    trigger(2);
+    DataChanged = true;
+    script.clear();
+    script.answer(Answer::Yes).cancelFile();
+    trigger(18);
+    const Dialogs::Request &dialog = script.asked().at(1);
+    QCOMPARE(dialog.kind, Dialogs::Kind::SaveFile);
+    QCOMPARE(dialog.title, QStringLiteral("Save Quorvale file"));
+    QCOMPARE(dialog.filter, QStringLiteral("Input File (*.inp)|*.inp|All files (*.*)|*.*"));
+    QCOMPARE(dialog.fileName, QStringLiteral("run.inp"));
+    QCOMPARE(dialog.initialDir, folder.file(QStringLiteral("data/")));
+    QCOMPARE(ProgramFolder::readBytes(path), crlf("Quorvale: Version 1.0\n\n"));
+    QCOMPARE(ended_, 1);
+}
+
+void TestFileMenu::localWindowsKeepDisclaimer_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("local land use") << 10 << "frmLocalLanduse" << "Local Land Use";
+    QTest::newRow("local soil") << 11 << "frmLocalSoil" << "Local Soil / HSG";
+}
+
+void TestFileMenu::localWindowsKeepDisclaimer()
+{
+    QFETCH(int, item);
+    QFETCH(QString, window);
+    QFETCH(QString, title);
+    ProgramFolder folder(true);
+    DialogScript script;
+    trigger(item);
+    QVERIFY(windowOpen(window));
+    QVERIFY(Forms::get(window)->windowTitle().startsWith(title));
+    QVERIFY(shown("Frame1"));
+    QVERIFY(shown("cmdHelp"));
+    QVERIFY(shown("Frame2"));
+    QCOMPARE(mainWindow()->windowTitle(), caption(UntitledName));
+}
+
+QTEST_MAIN(TestFileMenu)
+#include "tst_filemenu.moc"

@@ -1,0 +1,388 @@
+#include "DialogScript.h"
+#include "ProgramFolder.h"
+
+#include "core/AlternateState.h"
+#include "core/Editglob.h"
+#include "core/FileMenu.h"
+#include "core/QvForm.h"
+#include "core/frmMain.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+using namespace Editglob;
+using Dialogs::Answer;
+
+namespace {
+
+frmMain *mainWindow() { return frmMain::instance(); }
+
+QAction *action(const QString &name) { return mainWindow()->findChild<QAction *>(name); }
+
+template <class T = QWidget> T *control(const QString &name) { return mainWindow()->findChild<T *>(name); }
+
+bool shown(const QString &name)
+{
+    QWidget *w = control(name);
+    return w && w->isVisibleTo(mainWindow());
+}
+
+bool menuShown(const QString &name) { return action(name) && action(name)->isVisible(); }
+
+QvForm *openWindow(const QString &name)
+{
+    for (QvForm *form : Forms::created())
+        if (form->objectName() == name && form->isLoaded() && form->isVisible())
+            return form;
+    return nullptr;
+}
+
+QStringList listEntries()
+{
+    QStringList entries;
+    auto *list = control<QListWidget>(QStringLiteral("CurrentLst"));
+    for (int i = 0; i < list->count(); ++i)
+        entries << list->item(i)->text();
+    return entries;
+}
+
+// Windows of other parts of the program may ask things of their own while
+// they load; these tests only care that they open.
+class AnyAnswer
+{
+public:
+    AnyAnswer()
+    {
+        previous_ = Dialogs::setHandler([](const Dialogs::Request &) { return Dialogs::Response{Answer::OK, {}}; });
+    }
+    ~AnyAnswer() { Dialogs::setHandler(previous_); }
+
+private:
+    Dialogs::Handler previous_;
+};
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void startState();
+    void menuItems_data();
+    void menuItems();
+    void sectionListMarks();
+    void activationMenus_data();
+    void activationMenus();
+    void sectionListOpensWindows_data();
+    void sectionListOpensWindows();
+    void helpWindows_data();
+    void helpWindows();
+    void newUserButton();
+    void viewAndPlotsOpenWindows();
+    void runNotFound();
+    void closeBoxClosesSchematicOnly();
+};
+
+void TestMainWindow::startState()
+{
+    ProgramFolder folder(true);
+    QCOMPARE(mainWindow()->windowTitle(), QStringLiteral("Quorvale System Controller /  Editor "));
+    QCOMPARE(control<QLabel>(QStringLiteral("lblQV31"))->text(), QStringLiteral("Quorvale System Controller / Editor"));
+    QVERIFY(shown(QStringLiteral("Frame1")));
+    QCOMPARE(control<QLabel>(QStringLiteral("Text1"))->text(), QStringLiteral("Disclaimer"));
+    QVERIFY(!control<QLabel>(QStringLiteral("lblDisclaimer"))->text().isEmpty());
+    QVERIFY(shown(QStringLiteral("cmdHelp")));
+    QCOMPARE(control<QPushButton>(QStringLiteral("cmdHelp"))->text(), QStringLiteral(" New User ?    Click Here"));
+    QVERIFY(!shown(QStringLiteral("Frame2")));
+    QCOMPARE(control<QLabel>(QStringLiteral("Text2_0"))->text(), QStringLiteral("Click Data Section Name to Enter Data"));
+    QCOMPARE(control<QLabel>(QStringLiteral("Text2_1"))->text(),
+             QStringLiteral("(X indicates some data entered for section)"));
+
+    QVERIFY(action(QStringLiteral("mnuFile")) || control<QMenu>(QStringLiteral("mnuFile")));
+    QVERIFY(!menuShown(QStringLiteral("mnuView")));
+    QVERIFY(!menuShown(QStringLiteral("mnuRun")));
+    QVERIFY(!menuShown(QStringLiteral("mnuPlots")));
+    QVERIFY(control<QMenu>(QStringLiteral("mnuHelp"))->menuAction()->isVisible());
+    QVERIFY(!mainWindow()->mnuFileItem(14)->isEnabled());
+    QVERIFY(!mainWindow()->mnuFileItem(15)->isEnabled());
+    // The menu bar in its documented order, the gaps included.
+    QStringList bar;
+    for (QAction *a : mainWindow()->menuBar()->actions())
+        bar << (a->menu() ? a->menu()->objectName() : a->objectName());
+    QCOMPARE(bar, (QStringList{"mnuFile", "mnuView", "mnuSpace1", "mnuRun", "mnuspace4", "mnuPlots", "mnuspace5",
+                               "mnuHelp"}));
+    QCOMPARE(action(QStringLiteral("mnuRun"))->text().remove(QLatin1Char('&')), QStringLiteral("Run"));
+    QCOMPARE(action(QStringLiteral("mnuPlots"))->text().remove(QLatin1Char('&')), QStringLiteral("Plots"));
+    QVERIFY(action(QStringLiteral("mnuSpace1"))->text().isEmpty());
+}
+
+void TestMainWindow::menuItems_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("array");
+    QTest::addColumn<QStringList>("items"); // "index caption"
+    QTest::newRow("File") << "mnuFile" << "mnuFileItem"
+                          << QStringList{"1 New Quorvale File", "2 Open Existing Quorvale File",
+                                         "3 ReOpen Last Session", "5 -", "6 Convert old Data", "7 Import HEC-RAS",
+                                         "9 -", "10 Local Land Use", "11 Local Soil / HSG", "13 -", "14 Save",
+                                         "15 Save As", "17 -", "18 Exit"};
+    QTest::newRow("View") << "mnuView" << "mnuViewItem"
+                          << QStringList{"0 Schematic", "1 Input File", "3 -", "4 Printed Page File", "5 Error File",
+                                         "6 Debug File", "7 Hydrograph File", "8 FloodEcon File"};
+    QTest::newRow("Help") << "mnuHelp" << "mnuHelpItem"
+                          << QStringList{"1 Quorvale System Diagram", "2 -", "3 Overview", "4 Help Facilities",
+                                         "5 Getting Started", "6 -", "8 About Controller /  Editor"};
+}
+
+void TestMainWindow::menuItems()
+{
+    QFETCH(QString, menu);
+    QFETCH(QString, array);
+    QFETCH(QStringList, items);
+    ProgramFolder folder(true);
+    QStringList actual;
+    for (QAction *a : control<QMenu>(menu)->actions()) {
+        const QString index = a->objectName().mid(array.size() + 1);
+        QVERIFY2(a->objectName().startsWith(array + QLatin1Char('_')), qPrintable(a->objectName()));
+        actual << index + QLatin1Char(' ') + (a->isSeparator() ? QStringLiteral("-") : a->text());
+    }
+    QCOMPARE(actual, items);
+}
+
+void TestMainWindow::sectionListMarks()
+{
+    ProgramFolder folder;
+    QDir().mkpath(TempDir);
+    ProgramFolder::writeBytes(TmpFile[8], "STREAM REACH:\r\nR1\r\n");
+    ProgramFolder::writeBytes(TmpFile[13], "Quorvale: Version 1.0\r\n"); // header alone
+    ProgramFolder::writeBytes(TmpFile[1], "\r\n");                        // a blank line is a byte
+    ProgramFolder::writeBytes(TmpFile[4], "");
+    mainWindow()->unload();
+    mainWindow()->load();
+
+    // Marked already at start, while the file is untitled and the list hidden.
+    QCOMPARE(FileName, UntitledName);
+    QStringList expected;
+    for (int i = 1; i <= 14; ++i)
+        expected << ((i == 1 || i == 8 || i == 13) ? QStringLiteral("X   ") : QStringLiteral("     "))
+                        + SectionNames[i];
+    QCOMPARE(listEntries(), expected);
+    QCOMPARE(listEntries().at(12), QStringLiteral("X   Quorvale: Version 1.0"));
+    // Every section file 1 to 14 now exists; the Local Land Use file does not.
+    for (int i = 1; i <= 14; ++i)
+        QVERIFY2(QFile::exists(TmpFile[i]), qPrintable(TmpFile[i]));
+    QVERIFY(!QFile::exists(TmpFile[15]));
+    QCOMPARE(ProgramFolder::readBytes(TmpFile[8]), QByteArray("STREAM REACH:\r\nR1\r\n"));
+
+    // Activation re-reads the files.
+    QFile::remove(TmpFile[8]);
+    ProgramFolder::writeBytes(TmpFile[2], "DIMENSIONLESS UNIT HYDROGRAPH:\r\n");
+    mainWindow()->Form_Activate();
+    QCOMPARE(listEntries().at(7), QStringLiteral("     Stream Reach:"));
+    QCOMPARE(listEntries().at(1), QStringLiteral("X   Dimensionless Unit Hydrograph:"));
+}
+
+void TestMainWindow::activationMenus_data()
+{
+    QTest::addColumn<bool>("named");
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<bool>("outFile");
+    QTest::addColumn<bool>("run");
+    QTest::addColumn<bool>("plots");
+    QTest::newRow("named, saved, output") << true << false << true << true << true;
+    QTest::newRow("named, saved, no output") << true << false << false << true << false;
+    QTest::newRow("named, changed, output") << true << true << true << false << false;
+    QTest::newRow("untitled, unchanged") << false << false << true << false << false;
+    QTest::newRow("untitled, changed") << false << true << true << false << false;
+}
+
+void TestMainWindow::activationMenus()
+{
+    QFETCH(bool, named);
+    QFETCH(bool, changed);
+    QFETCH(bool, outFile);
+    QFETCH(bool, run);
+    QFETCH(bool, plots);
+    ProgramFolder folder(true);
+    const QString path = folder.file(QStringLiteral("run.inp"));
+    ProgramFolder::writeBytes(path, "Quorvale: Version 1.0\r\n\r\n");
+    if (outFile)
+        ProgramFolder::writeBytes(folder.file(QStringLiteral("run.out")), "page\r\n");
+    SetFileName(named ? path : UntitledName);
+    DataChanged = changed;
+    // Shown from an earlier state: activation must hide what no longer applies.
+    action(QStringLiteral("mnuRun"))->setVisible(true);
+    action(QStringLiteral("mnuPlots"))->setVisible(true);
+    control<QMenu>(QStringLiteral("mnuView"))->menuAction()->setVisible(true);
+    mainWindow()->Form_Activate();
+    QCOMPARE(menuShown(QStringLiteral("mnuRun")), run);
+    QCOMPARE(menuShown(QStringLiteral("mnuPlots")), plots);
+    if (!run)
+        QVERIFY(!control<QMenu>(QStringLiteral("mnuView"))->menuAction()->isVisible());
+    // The output file is only tested, never held open.
+    if (outFile)
+        QVERIFY(QFile::remove(folder.file(QStringLiteral("run.out"))));
+}
+
+void TestMainWindow::sectionListOpensWindows_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("title");
+    const QList<QPair<const char *, const char *>> windows = {
+        {"frmAlternate", "Alternate Anaylsis"}, {"frmDimHyd", "Unit Hydrograph"},
+        {"frmDurInc", "Duration Increment"},    {"frmGlobal", "Global Output"},
+        {"frmInpHyd", "Input Hydrograph"},      {"frmRainDist", "Rainfall Distribution"},
+        {"frmXsect", "Stream Cross Section"},    {"frmReaches", "Stream Reach"},
+        {"frmStorm", "Storm Anaylsis"},         {"frmStruct", "Structure Rating"},
+        {"frmSubArea", "Sub-Area"},             {"frmTimeA", "Time Analysis"},
+        {"frmQV31", "Quorvale Identifier"},     {"frmVerification", "Verification"}};
+    for (int i = 0; i < windows.size(); ++i)
+        QTest::newRow(windows[i].first) << i << QString::fromLatin1(windows[i].first)
+                                        << QString::fromLatin1(windows[i].second);
+}
+
+void TestMainWindow::sectionListOpensWindows()
+{
+    QFETCH(int, row);
+    QFETCH(QString, window);
+    QFETCH(QString, title);
+    ProgramFolder folder(true);
+    AnyAnswer answers;
+    Globsubs::ShowForm(mainWindow());
+    mainWindow()->mnuFileItem(10)->trigger(); // shows the list
+    auto *list = control<QListWidget>(QStringLiteral("CurrentLst"));
+    QTRY_VERIFY(list->isVisible());
+    CurrentAlternate = 3;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    QCOMPARE(mainWindow()->CurrentSection, row + 1);
+    QCOMPARE(CurrentAlternate, 0);
+    QvForm *form = openWindow(window);
+    QVERIFY2(form, qPrintable(window));
+    QVERIFY2(form->windowTitle().startsWith(title), qPrintable(form->windowTitle()));
+}
+
+void TestMainWindow::helpWindows_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("heading");
+    QTest::newRow("diagram") << 1 << "frmDiagram" << "Quorvale System Diagram" << "";
+    QTest::newRow("overview") << 3 << "frmOverview" << "Overviews Help" << "Overview";
+    QTest::newRow("help facilities") << 4 << "frmHelpFac" << "Help Facilities Help" << "Help Facilities";
+    QTest::newRow("getting started") << 5 << "frmGettingStarted" << "Getting Started Help" << "Getting Started";
+    QTest::newRow("about") << 8 << "frmAbout" << "About Quorvale System Controller / Editor"
+                           << "Quorvale System Controller / Editor";
+}
+
+void TestMainWindow::helpWindows()
+{
+    QFETCH(int, item);
+    QFETCH(QString, window);
+    QFETCH(QString, title);
+    QFETCH(QString, heading);
+    ProgramFolder folder(true);
+    DialogScript script;
+    action(QStringLiteral("mnuHelpItem_%1").arg(item))->trigger();
+    QvForm *form = openWindow(window);
+    QVERIFY(form);
+    QCOMPARE(form->windowTitle(), title);
+    QCOMPARE(form->pos(), QPoint(0, 0));
+    if (!heading.isEmpty())
+        QCOMPARE(form->findChild<QLabel *>(QStringLiteral("lblHeading"))->text(), heading);
+    if (window == QLatin1String("frmAbout"))
+        QCOMPARE(form->findChild<QLabel *>(QStringLiteral("lblPlatform"))->text(),
+                 QStringLiteral("32-bit Window Based Application"));
+    if (window == QLatin1String("frmDiagram")) {
+        // The diagram draws without failing.
+        QWidget *picture = form->findChild<QWidget *>(QStringLiteral("picDiagram"));
+        QVERIFY(picture);
+        QVERIFY(!picture->grab().isNull());
+    }
+    auto *close = form->findChild<QPushButton *>(QStringLiteral("cmdClose"));
+    QCOMPARE(close->text(), QStringLiteral("Close"));
+    QTest::mouseClick(close, Qt::LeftButton);
+    QVERIFY(!form->isLoaded());
+    QVERIFY(!form->isVisible());
+}
+
+void TestMainWindow::newUserButton()
+{
+    ProgramFolder folder(true);
+    DialogScript script;
+    Globsubs::ShowForm(mainWindow());
+    QTest::mouseClick(control<QPushButton>(QStringLiteral("cmdHelp")), Qt::LeftButton);
+    for (const char *name : {"frmGettingStarted", "frmHelpFac", "frmOverview"})
+        QVERIFY2(openWindow(QString::fromLatin1(name)), name);
+    QVERIFY(script.asked().isEmpty());
+}
+
+void TestMainWindow::viewAndPlotsOpenWindows()
+{
+    ProgramFolder folder(true);
+    AnyAnswer answers;
+    const QString path = folder.file(QStringLiteral("run.inp"));
+    ProgramFolder::writeBytes(path, "Quorvale: Version 1.0\r\n\r\n");
+    ProgramFolder::writeBytes(folder.file(QStringLiteral("run.err")), "error one\r\nerror two\r\n");
+    SetFileName(path);
+    action(QStringLiteral("mnuViewItem_5"))->trigger();
+    QCOMPARE(ViewFileIndex, 5);
+    QVERIFY(openWindow(QStringLiteral("frmFileDisp")));
+    action(QStringLiteral("mnuViewItem_0"))->trigger();
+    QCOMPARE(ViewFileIndex, 5);
+    QVERIFY(Forms::get(QStringLiteral("frmTopoModel"))->windowTitle().startsWith(
+        QStringLiteral("Quorvale Watershed Schematic")));
+    action(QStringLiteral("mnuPlots"))->trigger();
+    QVERIFY(openWindow(QStringLiteral("frmGraphicsOutput")));
+    QVERIFY(Forms::get(QStringLiteral("frmGraphicsOutput"))->windowTitle().startsWith(QStringLiteral("Graphics Output")));
+}
+
+// Until the engine is there (and whenever it is missing) Run reports it.
+void TestMainWindow::runNotFound()
+{
+    ProgramFolder folder(true);
+    DialogScript script;
+    SetFileName(folder.file(QStringLiteral("run.inp")));
+    DisplayTitle = QStringLiteral(" ");
+    script.answer(Answer::OK);
+    action(QStringLiteral("mnuRun"))->trigger();
+    QCOMPARE(script.asked().size(), 1);
+    const Dialogs::Request &message = script.asked().first();
+    QCOMPARE(message.text, QStringLiteral("Quorvale program file (QV31.exe) - NOT FOUND"));
+    QCOMPARE(message.buttons, Dialogs::Buttons::OK);
+    QCOMPARE(message.icon, Dialogs::Icon::None);
+    QVERIFY(message.title.isEmpty());
+    QCOMPARE(RunProgramTitle, QStringLiteral("Quorvale program file (QV31.exe)"));
+    QCOMPARE(DisplayTitle, QStringLiteral("Quorvale Printed Page File"));
+    QCOMPARE(mainWindow()->cursor().shape(), mainWindow()->SavedPointer);
+    QCOMPARE(mainWindow()->LastAnswer, Answer::OK);
+}
+
+void TestMainWindow::closeBoxClosesSchematicOnly()
+{
+    ProgramFolder folder(true);
+    AnyAnswer answers;
+    Globsubs::ShowForm(mainWindow());
+    Globsubs::ShowForm(QStringLiteral("frmTopoModel"));
+    Globsubs::ShowForm(QStringLiteral("frmDurInc"));
+    QVERIFY(openWindow(QStringLiteral("frmDurInc")));
+    QVERIFY(mainWindow()->close());
+    QVERIFY(!mainWindow()->isVisible());
+    QVERIFY(!Forms::get(QStringLiteral("frmTopoModel"))->isLoaded());
+    QVERIFY(openWindow(QStringLiteral("frmDurInc")));
+    // Closing without Exit leaves the working files for the next session.
+    for (int i = 1; i <= 14; ++i)
+        QVERIFY(QFile::exists(TmpFile[i]));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
