@@ -164,7 +164,8 @@ void TestEntryForm::unwritableFileKeepsWindowOpen()
     accept(form);
     QVERIFY(!form->isLoaded());
     QVERIFY(Editglob::DataChanged);
-    QVERIFY(ProgramFolder::readBytes(folder.tmp(slot)).contains("5 "));
+    const QByteArray written = ProgramFolder::readBytes(folder.tmp(slot));
+    QVERIFY(written.contains("5.") || written.contains("5 "));
 }
 
 void TestEntryForm::boxesNeverOutgrowTheirField()
