@@ -7,6 +7,7 @@
 #include "sections/setup/SetupRecords.h"
 #include "sections/setup/UnitSystem.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -89,8 +90,16 @@ void frmTimeA::txtinp_KeyPress(int &Index, int &KeyAscii)
 
 void frmTimeA::txtinp_LostFocus(int Index)
 {
-    if (!movingByKey_)
-        ValidateField(Index);
+    if (movingByKey_)
+        return;
+    // Pressing Accept must not close a gap that the file holds: the rows are
+    // written as they stand.
+    const QWidget *next = QApplication::focusWidget();
+    if (next && next->window() == this
+        && (next->objectName() == QLatin1String("cmdFinished")
+            || next->objectName() == QLatin1String("cmdCancel")))
+        return;
+    ValidateField(Index);
 }
 
 void frmTimeA::txtinp_GotFocus(int &Index)

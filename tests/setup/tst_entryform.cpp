@@ -19,6 +19,8 @@ private slots:
     void captionAndHelpState();
     void helpLabels_data() { windows_data(); }
     void helpLabels();
+    void labelHelpKeys_data();
+    void labelHelpKeys();
     void cancelWritesNothing_data() { windows_data(); }
     void cancelWritesNothing();
     void acceptSetsDataChanged_data() { windows_data(); }
@@ -99,6 +101,43 @@ void TestEntryForm::helpLabels()
     click(label(form, "lblInput_1"));
     QVERIFY(!help->isVisible());
     QCOMPARE(Help_Stuff::CurrentHelpId, Help_Stuff::NoHelp);
+}
+
+void TestEntryForm::labelHelpKeys_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("key"); // empty: the label shows no help
+    QTest::newRow("QV description") << "frmQV31" << "lblInput_5" << "QV 5";
+    QTest::newRow("QV output units") << "frmQV31" << "lblInput_2" << "QV 2";
+    QTest::newRow("QV screen output") << "frmQV31" << "lblInput_4" << "";
+    QTest::newRow("DI units") << "frmDurInc" << "lblInput_1" << "DI 1";
+    QTest::newRow("GO flood economics") << "frmGlobal" << "lblInput_9" << "GO 9";
+    QTest::newRow("TA flow row") << "frmTimeA" << "lblInput_0" << "TA";
+    QTest::newRow("TA elevation row") << "frmTimeA" << "lblInput_4" << "TA 4";
+    QTest::newRow("TA elevation increment") << "frmTimeA" << "lblInput_5" << "TA 5";
+}
+
+void TestEntryForm::labelHelpKeys()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, label);
+    QFETCH(QString, key);
+    ProgramFolder folder;
+    QByteArray list;
+    for (const char *k : {"QV", "QV 2", "QV 4", "QV 5", "DI 1", "GO 9", "TA", "TA 4", "TA 5"})
+        list += QByteArray(k) + "|<" + k + "> - d|||\r\n";
+    ProgramFolder::writeBytes(Editglob::HelpListFile, list);
+    EntryForm *form = open(name);
+    click(EntryDriver::label(form, label));
+    auto *help = control<QPlainTextEdit>(form, "txtHelp");
+    if (key.isEmpty()) {
+        QVERIFY(!help->isVisible());
+        QCOMPARE(Help_Stuff::CurrentHelpId, Help_Stuff::NoHelp);
+    } else {
+        QVERIFY(help->isVisible());
+        QCOMPARE(help->toPlainText(), QString("          <" + key + "> \nd\n\n"));
+    }
 }
 
 void TestEntryForm::cancelWritesNothing()
