@@ -54,6 +54,7 @@ void EntryForm::buildControls(QWidget *central)
     boxes_.clear();
     options_.clear();
     units_.clear();
+    boxIndex_.clear();
     labelHelp_.clear();
     optionFocus_.clear();
     optionFollowUp_.clear();
@@ -67,6 +68,7 @@ void EntryForm::buildControls(QWidget *central)
     headerFont.setBold(true);
     lblHeader_->setFont(headerFont);
     lblHeader_->installEventFilter(this);
+    headerObject_ = lblHeader_;
     layout->addWidget(lblHeader_);
 
     auto *grid = new QGridLayout;
@@ -166,6 +168,7 @@ QLineEdit *EntryForm::addBox(int index, int maxLength)
     SetBackColor(box, Colors::White);
     box->installEventFilter(this);
     boxes_.insert(index, box);
+    boxIndex_.insert(box, index);
     return box;
 }
 
@@ -257,11 +260,11 @@ void EntryForm::focusBox(int index)
 bool EntryForm::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
+    if (!isLoaded()) // controls on their way out
+        return QvForm::eventFilter(watched, event);
 
-    if (auto *box = qobject_cast<QLineEdit *>(watched)) {
-        const int index = boxes_.key(box, -1);
-        if (index < 0)
-            return QvForm::eventFilter(watched, event);
+    if (boxIndex_.contains(watched)) {
+        const int index = boxIndex_.value(watched);
         if (type == QEvent::KeyPress) {
             const auto *key = static_cast<QKeyEvent *>(event);
             const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
@@ -289,9 +292,9 @@ bool EntryForm::eventFilter(QObject *watched, QEvent *event)
         return QvForm::eventFilter(watched, event);
     }
 
-    if (labelHelp_.contains(watched) || watched == lblHeader_) {
+    if (labelHelp_.contains(watched) || watched == headerObject_) {
         if (type == QEvent::MouseButtonPress) {
-            if (watched == lblHeader_)
+            if (watched == headerObject_)
                 Help_Stuff::ShowHelp(0, central_, txtHelp_, headerHelpKey());
             else
                 Help_Stuff::ShowHelp(labelHelp_.value(watched), central_, txtHelp_,
@@ -302,12 +305,12 @@ bool EntryForm::eventFilter(QObject *watched, QEvent *event)
     }
 
     if (optionMode_.contains(watched)) {
-        auto *button = static_cast<QRadioButton *>(watched);
         if (type == QEvent::FocusIn) {
             // The keyboard never rests on an option button.
             focusBox(optionFocus_.value(watched));
         } else if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
-            if (optionMode_.value(watched) == OptionMode::Handled) {
+            auto *button = qobject_cast<QRadioButton *>(watched);
+            if (button && optionMode_.value(watched) == OptionMode::Handled) {
                 button->setChecked(true);
                 if (const auto followUp = optionFollowUp_.value(watched))
                     followUp();

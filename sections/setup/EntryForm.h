@@ -147,12 +147,14 @@ private:
     Setup setup_;
     QHash<int, QPointer<QLineEdit>> boxes_;
     QHash<QString, QPointer<QRadioButton>> options_;
+    QHash<QObject *, int> boxIndex_; // identity only: never dereferenced
     QHash<QObject *, int> labelHelp_;
     QHash<QObject *, int> optionFocus_;
     QHash<QObject *, std::function<void()>> optionFollowUp_;
     QHash<QObject *, OptionMode> optionMode_;
     QHash<QString, QPointer<QLabel>> units_;
     QPointer<QLabel> lblHeader_;
+    QObject *headerObject_ = nullptr; // identity only
     QPointer<QPlainTextEdit> txtHelp_;
     QPointer<QWidget> central_;
 };

@@ -92,4 +92,7 @@ inline int color(QWidget *form, int n) { return EntryForm::BackColor(box(form, n
 
 inline QWidget *focused() { return QApplication::focusWidget(); }
 
+// The windows live for the whole program; a test program frees them at its end.
+inline void deleteWindows() { qDeleteAll(Forms::created()); }
+
 } // namespace EntryDriver

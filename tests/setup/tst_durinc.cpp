@@ -17,6 +17,7 @@ class TestDurInc : public QObject
 {
     Q_OBJECT
 private slots:
+    void cleanupTestCase() { deleteWindows(); }
     void readsUnit_data();
     void readsUnit();
     void acceptWritesTheLine();

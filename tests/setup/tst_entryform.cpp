@@ -14,6 +14,7 @@ class TestEntryForm : public QObject
 {
     Q_OBJECT
 private slots:
+    void cleanupTestCase() { deleteWindows(); }
     void windows_data();
     void captionAndHelpState_data() { windows_data(); }
     void captionAndHelpState();

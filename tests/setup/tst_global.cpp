@@ -20,6 +20,7 @@ class TestGlobal : public QObject
 {
     Q_OBJECT
 private slots:
+    void cleanupTestCase() { deleteWindows(); }
     void emptyWindowLeavesFileEmpty();
     void onlyFloodEconomicsYes();
     void enteredValuesAndCodes();

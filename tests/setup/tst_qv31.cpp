@@ -21,6 +21,7 @@ class TestQV31 : public QObject
 {
     Q_OBJECT
 private slots:
+    void cleanupTestCase() { deleteWindows(); }
     void missingFileGivesEnglishDefaults();
     void unitCaptions_data();
     void unitCaptions();

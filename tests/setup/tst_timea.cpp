@@ -30,6 +30,7 @@ class TestTimeA : public QObject
 {
     Q_OBJECT
 private slots:
+    void cleanupTestCase() { deleteWindows(); }
     void tabClosesTheGap();
     void emptyingFirstBoxShiftsRow();
     void clickBeyondGapLandsInOtherRow();
