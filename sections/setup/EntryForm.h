@@ -1,0 +1,160 @@
+#pragma once
+// EntryForm: the frame that every section entry window is built on.
+//
+// A window derived from it edits one section's working file
+// (Editglob::TmpFile[slot]). What the frame does for every window:
+//  - Load: caption "<title>   Current File - <FileName>", the help state
+//    (FormHelpKey = the window's key, no help shown), setDefaults(), then the
+//    working file's lines to readRecords() when the file opened and is not
+//    empty (errors while reading keep the defaults), then finishLoad().
+//  - Entry boxes `txtinp_N` (addBox / addHiddenBox). Each box's maxLength is
+//    the width of its field in the record, so a typed value can never shift
+//    the columns behind it. Tab (KeyAscii 9) and Enter (13) in a box run
+//    txtinp_KeyPress: the box is checked by ValidateField, the focus moves to
+//    nextBox(Index + 1), and the key is discarded; every other key goes to the
+//    box. A failed check lowers Index, so the focus stays on a bad box.
+//  - ValidateField: FieldOK = true, checkField() runs the window's check and
+//    clears FieldOK on failure; the box then turns passColor() or red (255),
+//    unless checkField asked to leave its colour alone.
+//  - Focus: txtinp_LostFocus / txtinp_GotFocus are called on every focus
+//    change of a box; by default they do nothing (most windows do not check a
+//    box that is left with the mouse).
+//  - Option buttons in frames (addOptions): named `<array>_<index>`, one
+//    exclusive group per frame. Handled groups send the focus to a fixed box
+//    and select the pressed option, then run a follow-up; Plain groups are
+//    ordinary option groups; Locked groups are shown but never change.
+//  - Labels `lblHeader` and `lblInput_N`: a mouse press shows the help of the
+//    heading (id 0) or of field N through Help_Stuff::ShowHelp into the hidden
+//    help box `txtHelp`; a second press hides it.
+//  - `cmdFinished` (Accept): buildRecords() gives the lines of the working
+//    file (none: the section is absent); they are written atomically. When
+//    the file cannot be written the user is told which file and why, the
+//    window stays open and DataChanged is left alone; otherwise
+//    acceptDone() runs, DataChanged is set and the window unloads.
+//  - `cmdCancel` and the close box: unload, nothing written.
+//
+// A window supplies its Setup (title, header caption, help key, working-file
+// slot, button captions), builds its fields in buildFields(), and overrides
+// setDefaults, readRecords, checkField, nextBox, buildRecords and, where its
+// behaviour differs, passColor, the key and focus handlers.
+#include "core/QvForm.h"
+
+#include <QHash>
+#include <QPointer>
+#include <QStringList>
+#include <functional>
+
+class QAbstractButton;
+class QButtonGroup;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+class EntryForm : public QvForm
+{
+    Q_OBJECT
+public:
+    struct Setup
+    {
+        QString title;         // window title
+        QString header;        // caption of lblHeader
+        QString helpKey;       // FormHelpKey of the window
+        int tmpSlot = 0;       // index of the working file in TmpFile
+        QString acceptCaption; // cmdFinished
+        QString cancelCaption; // cmdCancel
+    };
+
+    explicit EntryForm(const Setup &setup, QWidget *parent = nullptr);
+
+    bool IsEntryWindow() const override { return true; }
+
+    // Back colour of a box as a colour number (&HBBGGRR).
+    static int BackColor(const QWidget *widget);
+    static void SetBackColor(QWidget *widget, int bgr);
+
+    // Controls of the loaded window (nullptr when absent or not loaded).
+    QLineEdit *txtinp(int index) const;
+    QRadioButton *option(const QString &array, int index) const;
+    QPlainTextEdit *txtHelp() const;
+
+    // Result of the last field check.
+    bool FieldOK = true;
+    int TmpSlot = 0;
+
+    // The handlers, callable as the windows' own events are.
+    void cmdFinished_Click();
+    void cmdCancel_Click();
+    void ValidateField(int &Index);
+
+protected:
+    enum class ColorRule { Apply, Keep };
+    enum class OptionMode { Handled, Plain, Locked };
+
+    // Builds the window's own controls; `grid` sits between the header and
+    // the help box.
+    virtual void buildFields(QGridLayout *grid) = 0;
+    virtual void setDefaults() {}
+    // Lines of a working file that opened and is not empty.
+    virtual void readRecords(const QStringList &lines) = 0;
+    virtual void finishLoad() {}
+    // The check of box `index`; clears FieldOK when its text fails.
+    virtual ColorRule checkField(int index) = 0;
+    // Colour of a box that passed its check.
+    virtual int passColor(int index) const;
+    // Maps n = Index + 1 to the box that takes the focus after Tab or Enter.
+    virtual int nextBox(int n) const = 0;
+    // The lines of the working file; empty when the window holds no data.
+    virtual QStringList buildRecords() const = 0;
+    virtual void acceptDone() {}
+
+    virtual void txtinp_KeyPress(int &Index, int &KeyAscii);
+    virtual void txtinp_LostFocus(int Index);
+    virtual void txtinp_GotFocus(int &Index);
+    // Help key passed by the heading label.
+    virtual QString headerHelpKey() const;
+
+    // Building blocks for buildFields.
+    QLineEdit *addBox(int index, int maxLength);
+    QLineEdit *addHiddenBox(int index);
+    // A field label; helpId < 0 shows no help.
+    QLabel *addFieldLabel(int index, const QString &caption, int helpId);
+    QLabel *addFieldLabel(int index, const QString &caption) { return addFieldLabel(index, caption, index); }
+    QLabel *addUnitLabel(const QString &array, int index, const QString &caption);
+    QLabel *unitLabel(const QString &array, int index) const;
+    // A frame `frameName` holding options `<array>_<firstIndex + i>`.
+    // Handled: focus goes to box `focusBox`, a press selects, then followUp.
+    QGroupBox *addOptions(const QString &frameName, const QString &array, int firstIndex,
+                          const QStringList &captions, OptionMode mode, int focusBox = 0,
+                          std::function<void()> followUp = {});
+    bool isSelected(const QString &array, int index) const;
+    void select(const QString &array, int index);
+
+    // Text of box `index` trimmed of blanks.
+    QString boxText(int index) const;
+    void setBoxText(int index, const QString &text);
+    void focusBox(int index);
+
+    const Setup &setup() const { return setup_; }
+    void buildControls(QWidget *central) override;
+    void Form_Load() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    Setup setup_;
+    QHash<int, QPointer<QLineEdit>> boxes_;
+    QHash<QString, QPointer<QRadioButton>> options_;
+    QHash<QObject *, int> boxIndex_; // identity only: never dereferenced
+    QHash<QObject *, int> labelHelp_;
+    QHash<QObject *, int> optionFocus_;
+    QHash<QObject *, std::function<void()>> optionFollowUp_;
+    QHash<QObject *, OptionMode> optionMode_;
+    QHash<QString, QPointer<QLabel>> units_;
+    QPointer<QLabel> lblHeader_;
+    QObject *headerObject_ = nullptr; // identity only
+    QPointer<QPlainTextEdit> txtHelp_;
+    QPointer<QWidget> central_;
+};

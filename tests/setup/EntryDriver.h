@@ -1,0 +1,98 @@
+#pragma once
+// Drives an entry window through its controls, as a user would.
+#include "ProgramFolder.h"
+
+#include "core/Colors.h"
+#include "core/Editglob.h"
+#include "core/QvForm.h"
+#include "sections/setup/EntryForm.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace EntryDriver {
+
+inline QByteArray crlf(QByteArray text)
+{
+    text.replace("\n", "\r\n");
+    return text;
+}
+
+inline QByteArray golden(const QString &name)
+{
+    QFile f(QStringLiteral(QV_TEST_DATA "/setup/") + name);
+    if (!f.open(QIODevice::ReadOnly))
+        qWarning("missing golden file %s", qPrintable(name));
+    return f.readAll();
+}
+
+// Opens the window as the main window's section list does and makes it active.
+inline EntryForm *open(const QString &name)
+{
+    Globsubs::ShowForm(name);
+    auto *form = qobject_cast<EntryForm *>(Forms::get(name));
+    if (form) {
+        QApplication::setActiveWindow(form);
+        if (!QTest::qWaitForWindowActive(form))
+            qWarning("window %s not active", qPrintable(name));
+    }
+    return form;
+}
+
+template <class W = QWidget> W *control(QWidget *form, const QString &name)
+{
+    return form->findChild<W *>(name);
+}
+
+inline QLineEdit *box(QWidget *form, int n)
+{
+    return control<QLineEdit>(form, QStringLiteral("txtinp_") + QString::number(n));
+}
+
+inline QRadioButton *opt(QWidget *form, const QString &array, int n)
+{
+    return control<QRadioButton>(form, array + QLatin1Char('_') + QString::number(n));
+}
+
+inline QLabel *label(QWidget *form, const QString &name) { return control<QLabel>(form, name); }
+
+// Puts the focus into box n and types `text` there.
+inline void type(QWidget *form, int n, const QString &text)
+{
+    QLineEdit *b = box(form, n);
+    b->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(b, text);
+}
+
+// Replaces the text of box n by typing.
+inline void retype(QWidget *form, int n, const QString &text)
+{
+    QLineEdit *b = box(form, n);
+    b->setFocus(Qt::MouseFocusReason);
+    b->selectAll();
+    QTest::keyClick(b, Qt::Key_Delete);
+    QTest::keyClicks(b, text);
+}
+
+inline void tab(QWidget *form, int n) { QTest::keyClick(box(form, n), Qt::Key_Tab); }
+inline void enter(QWidget *form, int n) { QTest::keyClick(box(form, n), Qt::Key_Return); }
+
+inline void click(QWidget *w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(4, 4)); }
+
+inline void accept(QWidget *form) { click(control<QPushButton>(form, QStringLiteral("cmdFinished"))); }
+inline void cancel(QWidget *form) { click(control<QPushButton>(form, QStringLiteral("cmdCancel"))); }
+
+inline int color(QWidget *form, int n) { return EntryForm::BackColor(box(form, n)); }
+
+inline QWidget *focused() { return QApplication::focusWidget(); }
+
+// The windows live for the whole program; a test program frees them at its end.
+inline void deleteWindows() { qDeleteAll(Forms::created()); }
+
+} // namespace EntryDriver

@@ -1,0 +1,250 @@
+// What every entry window of the run set-up shares: caption, help state,
+// help labels, Cancel, Accept, a working file that cannot be written, the
+// width of the boxes and the keys a box keeps.
+#include "DialogScript.h"
+#include "EntryDriver.h"
+
+#include "core/Help_Stuff.h"
+
+#include <QDir>
+
+using namespace EntryDriver;
+
+class TestEntryForm : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanupTestCase() { deleteWindows(); }
+    void windows_data();
+    void captionAndHelpState_data() { windows_data(); }
+    void captionAndHelpState();
+    void helpLabels_data() { windows_data(); }
+    void helpLabels();
+    void labelHelpKeys_data();
+    void labelHelpKeys();
+    void cancelWritesNothing_data() { windows_data(); }
+    void cancelWritesNothing();
+    void acceptSetsDataChanged_data() { windows_data(); }
+    void acceptSetsDataChanged();
+    void unwritableFileKeepsWindowOpen_data() { windows_data(); }
+    void unwritableFileKeepsWindowOpen();
+    void boxesNeverOutgrowTheirField_data() { windows_data(); }
+    void boxesNeverOutgrowTheirField();
+    void otherKeysReachTheBox_data() { windows_data(); }
+    void otherKeysReachTheBox();
+    void openedFromTheSectionList_data() { windows_data(); }
+    void openedFromTheSectionList();
+};
+
+void TestEntryForm::windows_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QList<int>>("boxes"); // visible boxes and their field widths follow
+    QTest::addColumn<QList<int>>("widths");
+    QTest::addColumn<QByteArray>("sample"); // a working file the window reads
+    QTest::newRow("frmQV31") << "frmQV31" << "Quorvale Identifier" << "QV" << 13 << QList<int>{3, 5, 6}
+                             << QList<int>{10, 80, 80}
+                             << crlf("Quorvale: Version 1.0                   0         0         5.        0         \nBasin\n");
+    QTest::newRow("frmDurInc") << "frmDurInc" << "Duration Increment" << "DI" << 3 << QList<int>{2, 3, 4}
+                               << QList<int>{10, 10, 10}
+                               << crlf("DURATION INCREMENT:                     Hours     24.                 72.       \n");
+    QTest::newRow("frmGlobal") << "frmGlobal" << "Global Output" << "GO" << 4 << QList<int>{1, 2, 3}
+                               << QList<int>{10, 10, 10}
+                               << crlf("GLOBAL OUTPUT:                          \n          2         10.       .5        YNNNN     NNNNNY\n");
+    QTest::newRow("frmTimeA") << "frmTimeA" << "Time Analysis" << "TA" << 12
+                              << QList<int>{1, 2, 3, 4, 5, 6, 7, 8}
+                              << QList<int>{10, 10, 10, 10, 10, 10, 10, 10}
+                              << crlf("TIME ANALYSIS:                          \n          FLOW      50.       90.                           \n");
+}
+
+void TestEntryForm::captionAndHelpState()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, title);
+    QFETCH(QString, key);
+    ProgramFolder folder;
+    Editglob::SetFileName(folder.file(QStringLiteral("basin.inp")));
+    Help_Stuff::FormHelpKey = QStringLiteral("XX");
+    Help_Stuff::CurrentHelpId = 3;
+    EntryForm *form = open(name);
+    QVERIFY(form);
+    QVERIFY(form->IsEntryWindow());
+    QCOMPARE(form->windowTitle(), title + "   Current File - " + folder.file("basin.inp"));
+    QCOMPARE(Help_Stuff::FormHelpKey, key);
+    QCOMPARE(Help_Stuff::CurrentHelpId, Help_Stuff::NoHelp);
+    QVERIFY(!control(form, "txtHelp")->isVisible());
+    QCOMPARE(label(form, "lblHeader")->text(), title + ":");
+}
+
+void TestEntryForm::helpLabels()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, key);
+    ProgramFolder folder;
+    ProgramFolder::writeBytes(Editglob::HelpListFile,
+                              crlf(key.toLatin1() + "|Heading - About the section|||\n" + key.toLatin1()
+                                   + " 1|First - About field one|1 to 2|3 to 4|\n"));
+    EntryForm *form = open(name);
+    auto *help = control<QPlainTextEdit>(form, "txtHelp");
+
+    click(label(form, "lblHeader"));
+    QVERIFY(help->isVisible());
+    QCOMPARE(help->toPlainText(), QString("          Heading \nAbout the section\n\n"));
+    QCOMPARE(Help_Stuff::CurrentHelpId, 0);
+
+    click(label(form, "lblInput_1"));
+    QVERIFY(help->isVisible());
+    QCOMPARE(help->toPlainText(), QString("          First \nAbout field one\n          Range - 1 to 2\n\n"));
+
+    click(label(form, "lblInput_1"));
+    QVERIFY(!help->isVisible());
+    QCOMPARE(Help_Stuff::CurrentHelpId, Help_Stuff::NoHelp);
+}
+
+void TestEntryForm::labelHelpKeys_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("key"); // empty: the label shows no help
+    QTest::newRow("QV description") << "frmQV31" << "lblInput_5" << "QV 5";
+    QTest::newRow("QV output units") << "frmQV31" << "lblInput_2" << "QV 2";
+    QTest::newRow("QV screen output") << "frmQV31" << "lblInput_4" << "";
+    QTest::newRow("DI units") << "frmDurInc" << "lblInput_1" << "DI 1";
+    QTest::newRow("GO flood economics") << "frmGlobal" << "lblInput_9" << "GO 9";
+    QTest::newRow("TA flow row") << "frmTimeA" << "lblInput_0" << "TA";
+    QTest::newRow("TA elevation row") << "frmTimeA" << "lblInput_4" << "TA 4";
+    QTest::newRow("TA elevation increment") << "frmTimeA" << "lblInput_5" << "TA 5";
+}
+
+void TestEntryForm::labelHelpKeys()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, label);
+    QFETCH(QString, key);
+    ProgramFolder folder;
+    QByteArray list;
+    for (const char *k : {"QV", "QV 2", "QV 4", "QV 5", "DI 1", "GO 9", "TA", "TA 4", "TA 5"})
+        list += QByteArray(k) + "|<" + k + "> - d|||\r\n";
+    ProgramFolder::writeBytes(Editglob::HelpListFile, list);
+    EntryForm *form = open(name);
+    click(EntryDriver::label(form, label));
+    auto *help = control<QPlainTextEdit>(form, "txtHelp");
+    if (key.isEmpty()) {
+        QVERIFY(!help->isVisible());
+        QCOMPARE(Help_Stuff::CurrentHelpId, Help_Stuff::NoHelp);
+    } else {
+        QVERIFY(help->isVisible());
+        QCOMPARE(help->toPlainText(), QString("          <" + key + "> \nd\n\n"));
+    }
+}
+
+void TestEntryForm::cancelWritesNothing()
+{
+    QFETCH(QString, name);
+    QFETCH(int, slot);
+    QFETCH(QByteArray, sample);
+    ProgramFolder folder;
+    ProgramFolder::writeBytes(folder.tmp(slot), sample);
+    Editglob::DataChanged = false;
+    EntryForm *form = open(name);
+    QFETCH(QList<int>, boxes);
+    retype(form, boxes.first(), "7");
+    cancel(form);
+    QVERIFY(!form->isLoaded());
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(slot)), sample);
+    QVERIFY(!Editglob::DataChanged);
+}
+
+void TestEntryForm::acceptSetsDataChanged()
+{
+    // Accepting what was read writes it back unchanged.
+    QFETCH(QString, name);
+    QFETCH(int, slot);
+    QFETCH(QByteArray, sample);
+    ProgramFolder folder;
+    ProgramFolder::writeBytes(folder.tmp(slot), sample);
+    Editglob::DataChanged = false;
+    EntryForm *form = open(name);
+    accept(form);
+    QVERIFY(!form->isLoaded());
+    QVERIFY(Editglob::DataChanged);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(slot)), sample);
+}
+
+void TestEntryForm::unwritableFileKeepsWindowOpen()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, title);
+    QFETCH(int, slot);
+    QFETCH(QList<int>, boxes);
+    ProgramFolder folder;
+    Editglob::DataChanged = false;
+    EntryForm *form = open(name);
+    retype(form, boxes.first(), "5");
+    // A folder where the working file should be: it cannot be replaced.
+    QVERIFY(QDir().mkpath(folder.tmp(slot)));
+    DialogScript script;
+    script.answer(Dialogs::Answer::OK);
+    accept(form);
+    QCOMPARE(script.asked().size(), 1);
+    const Dialogs::Request &asked = script.asked().first();
+    QVERIFY2(asked.text.contains(folder.tmp(slot)), qPrintable(asked.text));
+    QVERIFY(asked.text.size() > QString("The working file  could not be written: ").size() + folder.tmp(slot).size());
+    QCOMPARE(asked.title, title);
+    QVERIFY(form->isLoaded());
+    QVERIFY(form->isVisible());
+    QVERIFY(!Editglob::DataChanged);
+    QCOMPARE(box(form, boxes.first())->text(), QString("5"));
+
+    // Once it can be written, Accept goes through.
+    QVERIFY(QDir(folder.tmp(slot)).removeRecursively());
+    accept(form);
+    QVERIFY(!form->isLoaded());
+    QVERIFY(Editglob::DataChanged);
+    const QByteArray written = ProgramFolder::readBytes(folder.tmp(slot));
+    QVERIFY(written.contains("5.") || written.contains("5 "));
+}
+
+void TestEntryForm::boxesNeverOutgrowTheirField()
+{
+    QFETCH(QString, name);
+    QFETCH(QList<int>, boxes);
+    QFETCH(QList<int>, widths);
+    ProgramFolder folder;
+    EntryForm *form = open(name);
+    for (int i = 0; i < boxes.size(); ++i) {
+        QLineEdit *b = box(form, boxes[i]);
+        QCOMPARE(b->maxLength(), widths[i]);
+        b->setFocus(Qt::MouseFocusReason);
+        QTest::keyClicks(b, QString(widths[i] + 5, QLatin1Char('9')));
+        QCOMPARE(b->text().size(), widths[i]);
+    }
+}
+
+void TestEntryForm::otherKeysReachTheBox()
+{
+    QFETCH(QString, name);
+    QFETCH(QList<int>, boxes);
+    ProgramFolder folder;
+    EntryForm *form = open(name);
+    const int n = boxes.first();
+    type(form, n, "12");
+    QTest::keyClick(box(form, n), Qt::Key_Backspace);
+    QTest::keyClick(box(form, n), Qt::Key_Home);
+    QTest::keyClicks(box(form, n), "-");
+    QCOMPARE(box(form, n)->text(), QString("-1"));
+    QCOMPARE(focused(), box(form, n));
+}
+
+void TestEntryForm::openedFromTheSectionList()
+{
+    QFETCH(QString, name);
+    QVERIFY(Forms::isRegistered(name));
+    QCOMPARE(Forms::get(name)->objectName(), name);
+}
+
+QTEST_MAIN(TestEntryForm)
+#include "tst_entryform.moc"

@@ -1,0 +1,266 @@
+// The run identifier window and the program-wide unit system.
+#include "EntryDriver.h"
+
+#include "sections/setup/UnitSystem.h"
+
+using namespace EntryDriver;
+using namespace Editglob;
+
+namespace {
+QByteArray header(const char *input, const char *output, const char *minimum, const char *screen)
+{
+    QByteArray line = QByteArray("Quorvale: Version 1.0").leftJustified(40);
+    line += QByteArray(input).leftJustified(10) + QByteArray(output).leftJustified(10)
+            + QByteArray(minimum).leftJustified(10) + QByteArray(screen).leftJustified(10);
+    return line;
+}
+const QString Name = QStringLiteral("frmQV31");
+} // namespace
+
+class TestQV31 : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanupTestCase() { deleteWindows(); }
+    void missingFileGivesEnglishDefaults();
+    void unitCaptions_data();
+    void unitCaptions();
+    void metricPressChangesOnlyItsLabel();
+    void acceptWritesTheSection();
+    void emptyWindowWritesHeaderLine();
+    void checksAndFocus_data();
+    void checksAndFocus();
+    void focusOrder();
+    void descriptionTrimmedOnlyByKey();
+    void longDescriptionKeptUnlessTabbed();
+    void screenOutputCannotBeChanged_data();
+    void screenOutputCannotBeChanged();
+    void secondDescriptionAlone();
+};
+
+void TestQV31::missingFileGivesEnglishDefaults()
+{
+    ProgramFolder folder;
+    SetUnitSystem(false, false);
+    EntryForm *form = open(Name);
+    QVERIFY(opt(form, "opt1", 0)->isChecked());
+    QVERIFY(opt(form, "Opt2", 0)->isChecked());
+    QVERIFY(opt(form, "opt4", 0)->isChecked());
+    for (int n : {3, 5, 6})
+        QCOMPARE(box(form, n)->text(), QString());
+    QVERIFY(EnglishUnits);
+    QCOMPARE(FlowUnit, QString("cfs"));
+    QCOMPARE(OutFlowUnit, QString("cfs"));
+    QCOMPARE(label(form, "lblInUnit_3")->text(), QString("cfs"));
+}
+
+void TestQV31::unitCaptions_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QStringList>("input");  // Area, DischargePerArea, SmallArea, Flow, Length, Depth,
+                                             // Conductivity, Volume, Velocity, AlluviumStorage
+    QTest::addColumn<QStringList>("output"); // OutFlow, OutDischargePerArea, OutArea
+    const QStringList englishIn{"sq mi", "csm", "sq ft", "cfs", "ft", "in", "in/sec", "ac ft", "ft/sec",
+                                "cu ft/ft len"};
+    const QStringList metricIn{"sq km", "cu m/sec/sq km", "sq m", "cu m/sec", "m", "mm", "mm/sec", "ha m",
+                               "m/sec", "cu m/m len"};
+    const QStringList englishOut{"cfs", "csm", "sq mi"};
+    const QStringList metricOut{"cms", "m^3/sec/sq km", "sq km"};
+    QTest::newRow("English") << header("0", "0", "", "0") << true << englishIn << englishOut;
+    QTest::newRow("metric input") << header("1", "0", "", "0") << false << metricIn << englishOut;
+    QTest::newRow("metric output") << header("0", "1", "", "0") << true << englishIn << metricOut;
+    QTest::newRow("both metric, padded code") << header("    1", "1", "", "") << false << metricIn << metricOut;
+    QTest::newRow("other code is English") << header("2", "01", "", "") << true << englishIn << englishOut;
+    QTest::newRow("short header line") << QByteArray("Quorvale: Version 1.0") << true << englishIn << englishOut;
+}
+
+void TestQV31::unitCaptions()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, english);
+    QFETCH(QStringList, input);
+    QFETCH(QStringList, output);
+    ProgramFolder folder;
+    ProgramFolder::writeBytes(folder.tmp(SecIdentifier), file + "\r\n");
+    EntryForm *form = open(Name);
+    QCOMPARE(EnglishUnits, english);
+    QCOMPARE(opt(form, "opt1", 1)->isChecked(), !english);
+    const QStringList gotIn{AreaUnit,  DischargePerAreaUnit, SmallAreaUnit, FlowUnit,
+                            LengthUnit, DepthUnit,           ConductivityUnit, VolumeUnit,
+                            VelocityUnit, AlluviumStorageUnit};
+    QCOMPARE(gotIn, input);
+    QCOMPARE((QStringList{OutFlowUnit, OutDischargePerAreaUnit, OutAreaUnit}), output);
+    QCOMPARE(label(form, "lblInUnit_3")->text(), input[3]);
+    QVERIFY(opt(form, "opt4", 0)->isChecked());
+}
+
+void TestQV31::metricPressChangesOnlyItsLabel()
+{
+    ProgramFolder folder;
+    EntryForm *form = open(Name);
+    click(opt(form, "opt1", 1));
+    QVERIFY(opt(form, "opt1", 1)->isChecked());
+    QCOMPARE(label(form, "lblInUnit_3")->text(), QString("cu m/sec"));
+    QCOMPARE(focused(), box(form, 3)); // the keyboard never rests on the option
+    QVERIFY(EnglishUnits);
+    QCOMPARE(FlowUnit, QString("cfs"));
+
+    // A window opened before the accept keeps the English captions.
+    EntryForm *timeA = open("frmTimeA");
+    QCOMPARE(label(timeA, "lblInUnit_5")->text(), QString("ft"));
+    timeA->unload();
+
+    cancel(form);
+    QVERIFY(EnglishUnits);
+    QCOMPARE(FlowUnit, QString("cfs"));
+
+    form = open(Name);
+    click(opt(form, "opt1", 1));
+    accept(form);
+    QVERIFY(!EnglishUnits);
+    QCOMPARE(FlowUnit, QString("cu m/sec"));
+    timeA = open("frmTimeA");
+    QCOMPARE(label(timeA, "lblInUnit_5")->text(), QString("m"));
+}
+
+void TestQV31::acceptWritesTheSection()
+{
+    ProgramFolder folder;
+    EntryForm *form = open(Name);
+    click(opt(form, "opt1", 1));
+    click(opt(form, "Opt2", 1));
+    QVERIFY(opt(form, "Opt2", 1)->isChecked());
+    type(form, 3, "5");
+    tab(form, 3);
+    QCOMPARE(focused(), box(form, 5));
+    QTest::keyClicks(box(form, 5), "Big Basin Creek");
+    enter(form, 5);
+    QTest::keyClicks(box(form, 6), "  Run 2");
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecIdentifier)), golden("qv31_metric.tmp"));
+    QVERIFY(!EnglishUnits);
+    QCOMPARE(OutFlowUnit, QString("cms"));
+}
+
+void TestQV31::emptyWindowWritesHeaderLine()
+{
+    ProgramFolder folder;
+    EntryForm *form = open(Name);
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecIdentifier)), header("0", "0", "", "0") + "\r\n");
+}
+
+void TestQV31::checksAndFocus_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("expectedColor");
+    QTest::addColumn<int>("next"); // the box that has the focus after Tab
+    QTest::newRow("minimum 0") << 3 << "0" << Colors::Cyan << 5;
+    QTest::newRow("minimum 2.5") << 3 << "2.5" << Colors::Cyan << 5;
+    QTest::newRow("negative minimum") << 3 << "-5" << Colors::Red << 3;
+    QTest::newRow("not a number") << 3 << "1,5" << Colors::Red << 3;
+    QTest::newRow("blank minimum keeps its colour") << 3 << "  " << Colors::White << 5;
+    QTest::newRow("blank first description") << 5 << "" << Colors::Red << 5;
+    QTest::newRow("first description") << 5 << "Basin" << Colors::Cyan << 6;
+    QTest::newRow("blank second description") << 6 << " " << Colors::White << 3;
+}
+
+void TestQV31::checksAndFocus()
+{
+    QFETCH(int, n);
+    QFETCH(QString, text);
+    QFETCH(int, expectedColor);
+    QFETCH(int, next);
+    ProgramFolder folder;
+    EntryForm *form = open(Name);
+    type(form, n, text);
+    tab(form, n);
+    QCOMPARE(color(form, n), expectedColor);
+    QCOMPARE(focused(), box(form, next));
+}
+
+void TestQV31::focusOrder()
+{
+    ProgramFolder folder;
+    EntryForm *form = open(Name);
+    type(form, 5, "Basin");
+    box(form, 3)->setFocus();
+    tab(form, 3);
+    QCOMPARE(focused(), box(form, 5));
+    enter(form, 5);
+    QCOMPARE(focused(), box(form, 6));
+    tab(form, 6);
+    QCOMPARE(focused(), box(form, 3));
+    // Leaving a box with the mouse checks nothing.
+    retype(form, 3, "-1");
+    box(form, 5)->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(color(form, 3), Colors::White);
+}
+
+void TestQV31::descriptionTrimmedOnlyByKey()
+{
+    ProgramFolder folder;
+    EntryForm *form = open(Name);
+    type(form, 5, "  first");
+    type(form, 6, "  second");
+    tab(form, 6);
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecIdentifier)),
+             header("0", "0", "", "0") + "\r\n  first\r\nsecond\r\n");
+}
+
+void TestQV31::longDescriptionKeptUnlessTabbed()
+{
+    ProgramFolder folder;
+    const QByteArray longText = QByteArray(85, 'x') + "yz";
+    ProgramFolder::writeBytes(folder.tmp(SecIdentifier), header("0", "0", "", "0") + "\r\n" + longText + "\r\n" + longText + "\r\n");
+    EntryForm *form = open(Name);
+    QCOMPARE(box(form, 5)->text().toLatin1(), longText);
+    tab(form, 6);
+    QCOMPARE(box(form, 6)->text().toLatin1(), longText.left(80));
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecIdentifier)),
+             header("0", "0", "", "0") + "\r\n" + longText + "\r\n" + longText.left(80) + "\r\n");
+}
+
+void TestQV31::screenOutputCannotBeChanged_data()
+{
+    QTest::addColumn<QByteArray>("code");
+    QTest::newRow("No Screen Output read") << QByteArray("1");
+    QTest::newRow("Screen Output read") << QByteArray("0");
+}
+
+void TestQV31::screenOutputCannotBeChanged()
+{
+    QFETCH(QByteArray, code);
+    ProgramFolder folder;
+    const QByteArray file = header("0", "0", "", code.constData()) + "\r\nBasin\r\n";
+    ProgramFolder::writeBytes(folder.tmp(SecIdentifier), file);
+    EntryForm *form = open(Name);
+    const int read = code == "1" ? 1 : 0;
+    QVERIFY(opt(form, "opt4", read)->isChecked());
+    click(opt(form, "opt4", 0));
+    click(opt(form, "opt4", 1));
+    QVERIFY(opt(form, "opt4", read)->isChecked());
+    QCOMPARE(focused(), box(form, 5));
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecIdentifier)), file);
+}
+
+void TestQV31::secondDescriptionAlone()
+{
+    ProgramFolder folder;
+    EntryForm *form = open(Name);
+    type(form, 6, "Only the second");
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecIdentifier)),
+             header("0", "0", "", "0") + "\r\nOnly the second\r\n");
+    form = open(Name);
+    QCOMPARE(box(form, 5)->text(), QString("Only the second"));
+    QCOMPARE(box(form, 6)->text(), QString());
+}
+
+QTEST_MAIN(TestQV31)
+#include "tst_qv31.moc"
