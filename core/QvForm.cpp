@@ -98,20 +98,22 @@ bool QvForm::event(QEvent *event)
 namespace Forms {
 
 namespace {
+// The tables are never destroyed: every window lives for the whole run, and
+// stays reachable to the end.
 QHash<QString, Factory> &factories()
 {
-    static QHash<QString, Factory> f;
-    return f;
+    static auto *f = new QHash<QString, Factory>;
+    return *f;
 }
 QHash<QString, QString> &placeholderTitles()
 {
-    static QHash<QString, QString> t;
-    return t;
+    static auto *t = new QHash<QString, QString>;
+    return *t;
 }
 QHash<QString, QPointer<QvForm>> &instances()
 {
-    static QHash<QString, QPointer<QvForm>> i;
-    return i;
+    static auto *i = new QHash<QString, QPointer<QvForm>>;
+    return *i;
 }
 } // namespace
 
