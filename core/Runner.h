@@ -23,3 +23,12 @@ void AppendHecRasSection();
 void UpdateViewMenu(QvForm *frm);
 
 } // namespace Run_Save_Open
+
+namespace Run_Save_Open {
+
+// The viewer's file after a run: 5 (error file) when `errorFile` holds more
+// than one line, else 4 (printed page) when the viewer is wanted, else
+// `current`. Reads at most two lines.
+int ChooseViewFileIndex(const QString &errorFile, int current, bool viewerWanted);
+
+} // namespace Run_Save_Open
