@@ -3,6 +3,7 @@
 
 #include "core/CallShell.h"
 #include "core/Editglob.h"
+#include "core/InputFileStore.h"
 #include "core/RunSaveOpen.h"
 #include "core/Runner.h"
 #include "core/TextFile.h"
@@ -71,6 +72,7 @@ private slots:
     void appendHecRasRefusesWithoutHeader();
     void reformatterAndConverter();
     void printedPageHasEveryLocation();
+    void demoOpensSavesAndRuns();
 
 private:
     std::unique_ptr<ProgramFolder> folder_;
@@ -362,6 +364,22 @@ void TestRunner::printedPageHasEveryLocation()
         const qsizetype ff = line.indexOf(QLatin1Char('\f'));
         QVERIFY(ff < 0 || ff >= 80);
     }
+}
+
+void TestRunner::demoOpensSavesAndRuns()
+{
+    const InputFileStore::SplitResult split = InputFileStore::Split(folder_->file(QStringLiteral("Demo.inp")), TmpFile);
+    QVERIFY(split.opened);
+    QVERIFY(split.unknownKey.isEmpty());
+    for (int section : {SecIdentifier, SecSubArea, SecReach, SecStorm, SecXsect})
+        QVERIFY2(TextFile::countLines(TmpFile[section], 2) == 2, qPrintable(SectionNames[section]));
+    const QString saved = folder_->file(QStringLiteral("Saved.inp"));
+    QString error;
+    QVERIFY2(InputFileStore::Join(TmpFile, saved, &error), qPrintable(error));
+    SetFileName(saved);
+    QVERIFY(Run_Save_Open::RunProgram(EngineControl, Engine));
+    QCOMPARE(TextFile::countLines(folder_->file(QStringLiteral("Saved.err")), 5), 1);
+    QVERIFY(TextFile::countLines(folder_->file(QStringLiteral("Saved.out")), 100) == 100);
 }
 
 int main(int argc, char **argv)
