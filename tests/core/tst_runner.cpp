@@ -4,6 +4,7 @@
 #include "core/CallShell.h"
 #include "core/Editglob.h"
 #include "core/InputFileStore.h"
+#include "core/Pagination.h"
 #include "core/RunSaveOpen.h"
 #include "core/Runner.h"
 #include "core/TextFile.h"
@@ -364,6 +365,11 @@ void TestRunner::printedPageHasEveryLocation()
         const qsizetype ff = line.indexOf(QLatin1Char('\f'));
         QVERIFY(ff < 0 || ff >= 80);
     }
+    // Printed, each page header starts a sheet of its own.
+    const QList<QStringList> pages = Pagination::Paginate(out, 1000, 0);
+    QVERIFY(pages.size() > 1);
+    for (const QStringList &page : pages)
+        QCOMPARE(TextFile::colsRaw(page.first(), 37, 40), QStringLiteral("Page"));
 }
 
 void TestRunner::demoOpensSavesAndRuns()
