@@ -1,8 +1,135 @@
 #include "core/Runner.h"
 
-// Placeholders until the runner and the viewer come.
+#include "core/CallShell.h"
+#include "core/Dialogs.h"
+#include "core/Editglob.h"
+#include "core/InputFileStore.h"
+#include "core/QvForm.h"
+#include "core/RunSaveOpen.h"
+#include "core/TextFile.h"
+#include "core/frmFileDisp.h"
+
+#include <QAction>
+#include <QMenu>
+
+using namespace Editglob;
+
 namespace Run_Save_Open {
-bool RunProgram(const QString &, const QString &) { return false; }
-void AppendHecRasSection() {}
-void UpdateViewMenu(QvForm *) {}
+
+int ChooseViewFileIndex(const QString &errorFile, int current, bool viewerWanted)
+{
+    // Only whether a second line exists matters: an output file may be large.
+    if (TextFile::countLines(errorFile, 2) >= 2)
+        return 5;
+    return viewerWanted ? 4 : current;
+}
+
+bool RunProgram(const QString &controlFileName, const QString &programFileName)
+{
+    // Everything this run needs of the project is taken now: a command chosen
+    // during the wait may open another file.
+    const QString runFile = FileName;
+    const QString base = StripExtension(runFile);
+    const QString appDir = AppDir;
+
+    if (!TextFile::writeLines(appDir + controlFileName, {runFile, QString()}))
+        return false;
+    const CallShell::WaitResult result = CallShell::RunAndWait(appDir + programFileName, appDir, 3);
+    if (result == CallShell::WaitResult::NotStarted)
+        return false;
+    if (result == CallShell::WaitResult::Abandoned)
+        return true;
+
+    DisplayFile = base;
+    const bool viewerWanted = !TextFile::isBlank(DisplayTitle);
+    ViewFileIndex = ChooseViewFileIndex(base + QStringLiteral("err"), ViewFileIndex, viewerWanted);
+    if (viewerWanted) {
+        frmFileDisp *viewer = Forms::instance<frmFileDisp>();
+        if (viewer && !viewer->isLoaded())
+            viewer->SetSourceFile(runFile);
+        Globsubs::ShowForm(viewer);
+    }
+    return true;
+}
+
+void AppendHecRasSection()
+{
+    const QString reformatted = FileName;
+    TextFile::LineReader reader(reformatted);
+    if (!reader.isOpen())
+        return;
+    QString header;
+    QString line;
+    int read = 0;
+    while (read < 5 && reader.readLine(line)) {
+        header = line;
+        ++read;
+    }
+    if (read == 0)
+        return;
+    QString rebuilt = header;
+    if (read < 5 || InputFileStore::SectionOfHeader(InputFileStore::HeaderKey(header), rebuilt) != SecXsect) {
+        Dialogs::message(QStringLiteral("The file ") + reformatted
+                             + QStringLiteral(" holds no Stream Cross Section header on line 5.\n"
+                                              "Nothing was imported."),
+                         Dialogs::Buttons::OK, Dialogs::Icon::Exclamation, QStringLiteral("Quorvale System"));
+        return;
+    }
+    QStringList records;
+    while (reader.readLine(line))
+        records << line;
+    reader.close();
+
+    // The cross-section window stops reading at the first blank line, so the
+    // records go right after the last line that holds something.
+    const QString &workFile = TmpFile[SecXsect];
+    QStringList lines = TextFile::readLines(workFile);
+    while (!lines.isEmpty() && TextFile::isBlank(lines.last()))
+        lines.removeLast();
+    if (lines.isEmpty())
+        lines << header;
+    lines << records;
+    QString error;
+    if (!TextFile::writeLines(workFile, lines, &error))
+        Dialogs::message(QStringLiteral("The cross-section working file ") + workFile
+                             + QStringLiteral(" could not be written:\n") + error
+                             + QStringLiteral("\nNothing was imported."),
+                         Dialogs::Buttons::OK, Dialogs::Icon::Exclamation, QStringLiteral("Quorvale System"));
+}
+
+void UpdateViewMenu(QvForm *frm)
+{
+    if (!frm)
+        return;
+    auto *menu = frm->findChild<QMenu *>(QStringLiteral("mnuView"));
+    auto item = [frm](int n) { return frm->findChild<QAction *>(QStringLiteral("mnuViewItem_%1").arg(n)); };
+    auto enable = [&item](int n, bool on) {
+        if (QAction *a = item(n))
+            a->setEnabled(on);
+    };
+    for (int n : {0, 1, 4, 5, 6, 7, 8})
+        enable(n, false);
+
+    bool any = false;
+    if (TextFile::countLines(TmpFile[SecReach], 2) >= 2) {
+        enable(0, true);
+        any = true;
+    }
+    if (DataChanged)
+        return;
+    if (!IsUntitled()) {
+        enable(1, true);
+        any = true;
+    }
+    const QString base = StripExtension(FileName);
+    for (int n = 4; n <= 8; ++n) {
+        if (TextFile::countLines(base + ViewExt[n], 2) >= 2) {
+            enable(n, true);
+            any = true;
+        }
+    }
+    if (menu)
+        menu->menuAction()->setVisible(any);
+}
+
 } // namespace Run_Save_Open

@@ -9,17 +9,33 @@ namespace Run_Save_Open {
 
 // Writes the control file `controlFileName` (in the program folder) for the
 // current file, starts `programFileName` from the program folder maximised and
-// waits for it, then opens the output viewer as the run asks. Returns false
-// when the control file could not be written or the program could not be
-// started; the caller then shows RunProgramTitle & " - NOT FOUND".
+// waits for it, then opens the output viewer as the run asks. The file to
+// process and the base of its outputs are taken before the program starts, so
+// a file opened during the wait does not change what the viewer shows. Returns
+// false when the control file could not be written or the program could not be
+// started; the caller then shows RunProgramTitle & " - NOT FOUND". When the
+// application quits during the wait, the program goes on running and nothing
+// is shown.
 bool RunProgram(const QString &controlFileName, const QString &programFileName);
 
 // Appends the reformatter's Stream Cross Section records (from the file named
-// by FileName) to the cross-section working file.
+// by FileName, line 6 on) to the cross-section working file, after its last
+// non-blank line. Its header (line 5) starts a missing or empty working file.
+// When line 5 is no Stream Cross Section header the user is told and nothing
+// is appended.
 void AppendHecRasSection();
 
 // Brings the View menu of `frm` (a window with the menu "mnuView" and the
 // actions "mnuViewItem_<n>") up to date.
 void UpdateViewMenu(QvForm *frm);
+
+} // namespace Run_Save_Open
+
+namespace Run_Save_Open {
+
+// The viewer's file after a run: 5 (error file) when `errorFile` holds more
+// than one line, else 4 (printed page) when the viewer is wanted, else
+// `current`. Reads at most two lines.
+int ChooseViewFileIndex(const QString &errorFile, int current, bool viewerWanted);
 
 } // namespace Run_Save_Open

@@ -1,0 +1,85 @@
+// Loading a 20 MB printed-page file into the output viewer, beside reading the
+// same file with the standard library.
+#include "common/BenchSupport.h"
+
+#include "core/Editglob.h"
+#include "core/frmFileDisp.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+// A printed-page file of about `bytes` bytes: pages of hydrograph rows under
+// page headers, each page ended by a form feed.
+static qint64 WritePrintedPage(const QString &path, qint64 bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return 0;
+    int page = 0;
+    while (f.size() < bytes) {
+        ++page;
+        QByteArray text;
+        text += QStringLiteral("Quorvale                            Page%1\r\n").arg(page, 6).toLatin1();
+        text += "  Synthetic watershed for the viewer benchmark\r\n\r\n\r\n";
+        for (int row = 0; row < 55; ++row) {
+            text += QByteArray::number(row * 0.7, 'f', 2).rightJustified(10);
+            for (int k = 0; k < 7; ++k)
+                text += QByteArray::number((page * 131 + row * 17 + k * 7) % 10000 / 3.0, 'f', 2).rightJustified(10);
+            if (row == 54)
+                text += '\f';
+            text += "\r\n";
+        }
+        f.write(text);
+    }
+    return f.size();
+}
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const long mb = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 20;
+    QTemporaryDir dir;
+    Editglob::InitProjectState(dir.path());
+    const QString input = dir.filePath(QStringLiteral("big.inp"));
+    const QString out = dir.filePath(QStringLiteral("big.out"));
+    QFile(input).open(QIODevice::WriteOnly);
+    const double size = double(WritePrintedPage(out, qint64(mb) << 20)) / (1 << 20);
+    Editglob::SetFileName(input);
+    Editglob::ViewFileIndex = 4;
+
+    frmFileDisp *viewer = Forms::instance<frmFileDisp>();
+    qsizetype shown = 0;
+    // Each round starts from a closed viewer whose old text is already freed.
+    double load = 1e300;
+    for (int round = 0; round < 3; ++round) {
+        viewer->unload();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        load = std::min(load, Bench::BestSeconds(1, [&] {
+            Globsubs::ShowForm(viewer);
+            QApplication::processEvents();
+        }));
+        shown = viewer->findChild<QPlainTextEdit *>(QStringLiteral("RichTextBox1"))->document()->characterCount();
+    }
+    std::size_t baselineBytes = 0;
+    const double baseline = Bench::BestSeconds(3, [&] {
+        std::ifstream in(out.toStdString(), std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        baselineBytes = text.str().size();
+    });
+    std::printf("printed-page file: %.1f MB (%lld characters shown)\n", size, static_cast<long long>(shown));
+    std::printf("viewer load: %.3f s\n", load);
+    std::printf("baseline (std read of the whole file): %.3f s (%zu bytes)\n", baseline, baselineBytes);
+    std::printf("ratio: %.1fx the baseline (target: viewer load under 1 s)\n", load / baseline);
+    viewer->unload();
+    return 0;
+}

@@ -1,0 +1,205 @@
+#include "core/frmFileDisp.h"
+
+#include "core/Dialogs.h"
+#include "core/Editglob.h"
+#include "core/Pagination.h"
+#include "core/RunSaveOpen.h"
+#include "core/Runner.h"
+#include "core/TextFile.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+using namespace Editglob;
+
+QV_REGISTER_FORM(frmFileDisp)
+
+namespace {
+const QString WindowCaption = QStringLiteral("File Display");
+const QString CurrentFileCaption = QStringLiteral("   Current File - ");
+
+QFont fixedFont(const QString &family, int pointSize)
+{
+    QFont font(family, pointSize);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    if (!QFontInfo(font).fixedPitch()) {
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        font.setPointSize(pointSize);
+    }
+    return font;
+}
+} // namespace
+
+frmFileDisp::frmFileDisp()
+{
+    mnuPrint_ = menuBar()->addAction(QStringLiteral("Print"));
+    mnuPrint_->setObjectName(QStringLiteral("mnuPrint"));
+    connect(mnuPrint_, &QAction::triggered, this, &frmFileDisp::mnuPrint_Click);
+
+    mnuView_ = menuBar()->addMenu(QStringLiteral("View"));
+    mnuView_->setObjectName(QStringLiteral("mnuView"));
+    const QList<QPair<int, QString>> items = {
+        {0, QStringLiteral("Schematic")},         {1, QStringLiteral("Input File")},
+        {3, QStringLiteral("-")},                 {4, QStringLiteral("Printed Page File")},
+        {5, QStringLiteral("Error File")},        {6, QStringLiteral("Debug File")},
+        {7, QStringLiteral("Hydrograph")},        {8, QStringLiteral("FloodEcon File")}};
+    for (const auto &[index, caption] : items) {
+        QAction *action = caption == QLatin1String("-") ? mnuView_->addSeparator() : mnuView_->addAction(caption);
+        action->setObjectName(QStringLiteral("mnuViewItem_%1").arg(index));
+        const int n = index;
+        connect(action, &QAction::triggered, this, [this, n] { mnuViewItem_Click(n); });
+        viewItems_.insert(index, action);
+    }
+    // The viewer never offers the schematic.
+    viewItems_[0]->setVisible(false);
+    viewItems_[0]->setEnabled(false);
+}
+
+const QStringList &frmFileDisp::Titles()
+{
+    static const QStringList titles = {QString(),
+                                       QStringLiteral("Quorvale Input File"),
+                                       QString(),
+                                       QString(),
+                                       QStringLiteral("Quorvale Printed Page File"),
+                                       QStringLiteral("Quorvale Error File"),
+                                       QStringLiteral("Quorvale Debug File"),
+                                       QStringLiteral("Quorvale Hydrograph File"),
+                                       QStringLiteral("Quorvale ORVA5 File")};
+    return titles;
+}
+
+void frmFileDisp::buildControls(QWidget *central)
+{
+    auto *layout = new QVBoxLayout(central);
+    lblWindow_ = new QLabel(central);
+    lblWindow_->setObjectName(QStringLiteral("lblWindow"));
+    layout->addWidget(lblWindow_);
+
+    text_ = new QPlainTextEdit(central);
+    text_->setObjectName(QStringLiteral("RichTextBox1"));
+    text_->setReadOnly(true);
+    text_->setUndoRedoEnabled(false);
+    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text_->setFont(fixedFont(QStringLiteral("Courier New"), 10));
+    layout->addWidget(text_, 1);
+
+    auto *buttons = new QHBoxLayout;
+    auto *close = new QPushButton(QStringLiteral("Close"), central);
+    close->setObjectName(QStringLiteral("cmdCancel"));
+    connect(close, &QPushButton::clicked, this, &frmFileDisp::cmdCancel_Click);
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+    resize(800, 600);
+}
+
+void frmFileDisp::Form_Load()
+{
+    if (!LoadFile())
+        unload();
+}
+
+bool frmFileDisp::LoadFile()
+{
+    // The title table stands in DisplayTitle from now on; it is never blank.
+    DisplayTitle = Titles().join(QLatin1Char('\n'));
+    text_->clear();
+    shownFile_.clear();
+
+    const QString source = pendingSource_.isEmpty() ? FileName : pendingSource_;
+    pendingSource_.clear();
+    const int index = (ViewFileIndex >= 1 && ViewFileIndex <= 8) ? ViewFileIndex : 0;
+    DisplayFile = Run_Save_Open::StripExtension(source) + (index > 0 ? ViewExt[index] : QString());
+
+    QFile file(DisplayFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // One read and one assignment: large printed-page files load at once.
+    text_->setPlainText(QString::fromLatin1(file.readAll()));
+    shownFile_ = DisplayFile;
+
+    Run_Save_Open::UpdateViewMenu(this);
+    setWindowTitle(WindowCaption + CurrentFileCaption + source);
+    lblWindow_->setText(Titles().value(index));
+    return true;
+}
+
+void frmFileDisp::mnuViewItem_Click(int index)
+{
+    if (index != 1 && (index < 4 || index > 8))
+        return;
+    ViewFileIndex = index;
+    if (!isLoaded())
+        return;
+    if (!LoadFile())
+        unload();
+}
+
+void frmFileDisp::mnuPrint_Click()
+{
+    if (!isLoaded())
+        return;
+    QPrinter printer;
+    if (!Dialogs::print(&printer))
+        return;
+    PrintTo(&printer);
+}
+
+void frmFileDisp::PrintTo(QPrinter *printer)
+{
+    QStringList lines;
+    int indent = 5;
+    if (printer->printRange() == QPrinter::Selection) {
+        QString selected = text_ ? text_->textCursor().selectedText() : QString();
+        selected.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+        lines = selected.split(QLatin1Char('\n'));
+        indent = 0;
+    } else {
+        TextFile::LineReader reader(shownFile_);
+        QString line;
+        while (reader.readLine(line))
+            lines << line;
+    }
+
+    QPainter painter;
+    if (!painter.begin(printer))
+        return;
+    const QFont font = fixedFont(QStringLiteral("Courier"), 10);
+    painter.setFont(QFont(font, painter.device()));
+    const QFontMetrics metrics(painter.font(), painter.device());
+    const int lineHeight = qMax(1, metrics.lineSpacing());
+    const int perPage = qMax(1, painter.viewport().height() / lineHeight);
+    const QList<QStringList> pages = Pagination::Paginate(lines, perPage, indent);
+    for (qsizetype p = 0; p < pages.size(); ++p) {
+        if (p > 0)
+            printer->newPage();
+        int y = metrics.ascent();
+        for (const QString &text : pages.at(p)) {
+            painter.drawText(0, y, text);
+            y += lineHeight;
+        }
+    }
+    painter.end();
+}
+
+void frmFileDisp::cmdCancel_Click() { unload(); }
+
+void frmFileDisp::setVisible(bool visible)
+{
+    // A file that could not be loaded leaves the window closed.
+    if (visible && !isLoaded())
+        return;
+    QvForm::setVisible(visible);
+}

@@ -1,0 +1,55 @@
+#pragma once
+// The output viewer: shows the input file or one of the model's output files
+// beside it, and prints it.
+#include "core/QvForm.h"
+
+#include <QMap>
+#include <QStringList>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPrinter;
+
+class frmFileDisp : public QvForm
+{
+    Q_OBJECT
+public:
+    frmFileDisp();
+
+    // Window titles by ViewFileIndex (0 to 8).
+    static const QStringList &Titles();
+
+    // The next load shows the outputs of `fileName` (the file a run has just
+    // processed) instead of the current file's.
+    void SetSourceFile(const QString &fileName) { pendingSource_ = fileName; }
+
+    // The file the window shows (empty when nothing is loaded).
+    QString ShownFile() const { return shownFile_; }
+
+    void mnuViewItem_Click(int index);
+    void mnuPrint_Click();
+    void cmdCancel_Click();
+
+    // Prints the shown file (or, with a Selection range, the selected text)
+    // on a printer that is already set up.
+    void PrintTo(QPrinter *printer);
+
+    void setVisible(bool visible) override;
+
+protected:
+    void buildControls(QWidget *central) override;
+    void Form_Load() override;
+
+private:
+    bool LoadFile();
+
+    QMenu *mnuView_ = nullptr;
+    QAction *mnuPrint_ = nullptr;
+    QMap<int, QAction *> viewItems_;
+    QLabel *lblWindow_ = nullptr;
+    QPlainTextEdit *text_ = nullptr;
+    QString pendingSource_;
+    QString shownFile_;
+};

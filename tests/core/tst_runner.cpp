@@ -1,0 +1,400 @@
+#include "DialogScript.h"
+#include "ProgramFolder.h"
+
+#include "core/CallShell.h"
+#include "core/Editglob.h"
+#include "core/InputFileStore.h"
+#include "core/Pagination.h"
+#include "core/RunSaveOpen.h"
+#include "core/Runner.h"
+#include "core/TextFile.h"
+#include "core/frmFileDisp.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QTest>
+#include <QTimer>
+
+using namespace Editglob;
+
+namespace {
+const QString Engine = QStringLiteral("qv31.exe");
+const QString EngineControl = QStringLiteral("qv31.fil");
+
+// A copy of the demo input with `marker` in its watershed description.
+QString demoInput(const ProgramFolder &folder, const QString &name, const QString &marker = QString())
+{
+    QByteArray bytes = ProgramFolder::readBytes(folder.file(QStringLiteral("Demo.inp")));
+    if (!marker.isEmpty())
+        bytes.replace("Demo watershed:", "Demo watershed " + marker.toLatin1() + ":");
+    const QString path = folder.file(name);
+    ProgramFolder::writeBytes(path, bytes);
+    return path;
+}
+
+frmFileDisp *viewer() { return Forms::instance<frmFileDisp>(); }
+
+// The second mode of this program: a stand-in for the editor that exits while
+// it waits for a slow run, as "Exit" does.
+int exitDuringWait(const QString &folder)
+{
+    InitProjectState(folder);
+    SetFileName(QDir(folder).filePath(QStringLiteral("Slow.inp")));
+    DisplayTitle = QStringLiteral(" ");
+    QTimer::singleShot(0, [] { Run_Save_Open::RunProgram(EngineControl, Engine); });
+    QTimer::singleShot(500, [] { QCoreApplication::exit(0); });
+    return QCoreApplication::exec();
+}
+} // namespace
+
+class TestRunner : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void controlFileAndOutputs_data();
+    void controlFileAndOutputs();
+    void chooseViewFile_data();
+    void chooseViewFile();
+    void runShowsViewer_data();
+    void runShowsViewer();
+    void notFound_data();
+    void notFound();
+    void nestedRunWaitsForItsOwnProgram();
+    void runKeepsItsOwnFile();
+    void exitLeavesProgramRunning();
+    void appendHecRas_data();
+    void appendHecRas();
+    void appendHecRasRefusesWithoutHeader_data();
+    void appendHecRasRefusesWithoutHeader();
+    void reformatterAndConverter();
+    void printedPageHasEveryLocation();
+    void demoOpensSavesAndRuns();
+
+private:
+    std::unique_ptr<ProgramFolder> folder_;
+};
+
+void TestRunner::init()
+{
+    folder_ = std::make_unique<ProgramFolder>();
+    folder_->installTools();
+    DisplayTitle = QStringLiteral(" ");
+    ViewFileIndex = 0;
+}
+
+void TestRunner::cleanup()
+{
+    folder_.reset();
+    QCOMPARE(CallShell::RunningCount(), 0);
+}
+
+void TestRunner::controlFileAndOutputs_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("base");
+    QTest::newRow("extension") << "Run.inp" << "Run.";
+    QTest::newRow("no dot") << "RunNoDot" << "RunNoDot.";
+    QTest::newRow("dotted folder") << "sub.dir/Run" << "sub.dir/Run.";
+}
+
+void TestRunner::controlFileAndOutputs()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, base);
+    QDir(folder_->path()).mkpath(QStringLiteral("sub.dir"));
+    const QString input = demoInput(*folder_, name);
+    SetFileName(input);
+    QVERIFY(Run_Save_Open::RunProgram(EngineControl, Engine));
+    QCOMPARE(ProgramFolder::readBytes(folder_->file(EngineControl)), input.toLatin1() + "\r\n\r\n");
+    for (const char *ext : {"out", "err", "dbg", "hyd", "ecn"})
+        QVERIFY2(QFile::exists(folder_->file(base + QLatin1String(ext))), ext);
+    QCOMPARE(DisplayFile, folder_->file(base));
+    // " " asks for no viewer and leaves the index alone.
+    QCOMPARE(ViewFileIndex, 0);
+    QVERIFY(!viewer()->isLoaded());
+}
+
+void TestRunner::chooseViewFile_data()
+{
+    QTest::addColumn<QByteArray>("errBytes"); // "-" for no file
+    QTest::addColumn<bool>("viewerWanted");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("missing") << QByteArray("-") << true << 4;
+    QTest::newRow("empty") << QByteArray() << true << 4;
+    QTest::newRow("one line") << QByteArray("ok\r\n") << true << 4;
+    QTest::newRow("one line no end") << QByteArray("ok") << true << 4;
+    QTest::newRow("two lines") << QByteArray("errors\r\nline 2\r\n") << true << 5;
+    QTest::newRow("blank second line") << QByteArray("errors\r\n\r\n") << true << 5;
+    QTest::newRow("one line, no viewer") << QByteArray("ok\r\n") << false << 7;
+    QTest::newRow("two lines, no viewer") << QByteArray("a\nb\n") << false << 5;
+}
+
+void TestRunner::chooseViewFile()
+{
+    QFETCH(QByteArray, errBytes);
+    QFETCH(bool, viewerWanted);
+    QFETCH(int, expected);
+    const QString err = folder_->file(QStringLiteral("X.err"));
+    if (errBytes != "-")
+        ProgramFolder::writeBytes(err, errBytes);
+    QCOMPARE(Run_Save_Open::ChooseViewFileIndex(err, 7, viewerWanted), expected);
+}
+
+void TestRunner::runShowsViewer_data()
+{
+    QTest::addColumn<QString>("marker");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("clean run: printed page") << QString() << 4 << true;
+    QTest::newRow("errors: error file") << QStringLiteral("STANDIN:ERRORS") << 5 << true;
+    QTest::newRow("no output: viewer stays closed") << QStringLiteral("STANDIN:NOOUTPUT") << 4 << false;
+}
+
+void TestRunner::runShowsViewer()
+{
+    QFETCH(QString, marker);
+    QFETCH(int, index);
+    QFETCH(bool, shown);
+    SetFileName(demoInput(*folder_, QStringLiteral("Run.inp"), marker));
+    DisplayTitle = QStringLiteral("Quorvale Printed Page File");
+    QVERIFY(Run_Save_Open::RunProgram(EngineControl, Engine));
+    QCOMPARE(ViewFileIndex, index);
+    QCOMPARE(viewer()->isLoaded(), shown);
+    QCOMPARE(viewer()->isVisible(), shown);
+    if (shown) {
+        QCOMPARE(viewer()->ShownFile(), folder_->file(QStringLiteral("Run.") + ViewExt[index]));
+        QCOMPARE(viewer()->findChild<QLabel *>(QStringLiteral("lblWindow"))->text(), frmFileDisp::Titles().at(index));
+    }
+}
+
+void TestRunner::notFound_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<bool>("controlWritable");
+    QTest::newRow("program missing") << "missing.exe" << true;
+    QTest::newRow("not executable") << "Demo.inp" << true;
+    QTest::newRow("control file not writable") << "qv31.exe" << false;
+}
+
+void TestRunner::notFound()
+{
+    QFETCH(QString, program);
+    QFETCH(bool, controlWritable);
+    SetFileName(demoInput(*folder_, QStringLiteral("Run.inp")));
+    DisplayTitle = QStringLiteral("Quorvale Printed Page File");
+    if (!controlWritable)
+        QDir(folder_->path()).mkdir(EngineControl); // a folder where the control file should go
+    QVERIFY(!Run_Save_Open::RunProgram(EngineControl, program));
+    QVERIFY(!QFile::exists(folder_->file(QStringLiteral("Run.out"))));
+    QVERIFY(!viewer()->isLoaded());
+    if (controlWritable)
+        QCOMPARE(ProgramFolder::readBytes(folder_->file(EngineControl)), FileName.toLatin1() + "\r\n\r\n");
+}
+
+void TestRunner::nestedRunWaitsForItsOwnProgram()
+{
+    const QString slow = demoInput(*folder_, QStringLiteral("Slow.inp"), QStringLiteral("STANDIN:SLOW"));
+    const QString fast = demoInput(*folder_, QStringLiteral("Fast.inp"));
+    QStringList finished;
+    bool innerRan = false;
+    // A second run chosen while the first waits: it runs inside the wait.
+    QTimer::singleShot(100, [&] {
+        QVERIFY(!QFile::exists(folder_->file(QStringLiteral("Slow.out"))));
+        SetFileName(fast);
+        innerRan = Run_Save_Open::RunProgram(EngineControl, Engine);
+        finished << QStringLiteral("inner");
+        QVERIFY(QFile::exists(folder_->file(QStringLiteral("Fast.out"))));
+    });
+    SetFileName(slow);
+    QVERIFY(Run_Save_Open::RunProgram(EngineControl, Engine));
+    finished << QStringLiteral("outer");
+    QVERIFY(innerRan);
+    QCOMPARE(finished, QStringList({QStringLiteral("inner"), QStringLiteral("outer")}));
+    QVERIFY(QFile::exists(folder_->file(QStringLiteral("Slow.out"))));
+    // The control file holds what the last run wrote.
+    QCOMPARE(ProgramFolder::readBytes(folder_->file(EngineControl)), fast.toLatin1() + "\r\n\r\n");
+}
+
+void TestRunner::runKeepsItsOwnFile()
+{
+    const QString slow = demoInput(*folder_, QStringLiteral("Slow.inp"), QStringLiteral("STANDIN:SLOW"));
+    const QString other = demoInput(*folder_, QStringLiteral("Other.inp"));
+    ProgramFolder::writeBytes(folder_->file(QStringLiteral("Other.out")), "other output\r\nline 2\r\n");
+    // Another file opened while the engine runs on the first one.
+    QTimer::singleShot(100, [&] { SetFileName(other); });
+    SetFileName(slow);
+    DisplayTitle = QStringLiteral("Quorvale Printed Page File");
+    QVERIFY(Run_Save_Open::RunProgram(EngineControl, Engine));
+    QCOMPARE(FileName, other);
+    QCOMPARE(viewer()->ShownFile(), folder_->file(QStringLiteral("Slow.out")));
+    QVERIFY(viewer()->windowTitle().endsWith(slow));
+    QCOMPARE(DisplayFile, folder_->file(QStringLiteral("Slow.out")));
+}
+
+void TestRunner::exitLeavesProgramRunning()
+{
+    demoInput(*folder_, QStringLiteral("Slow.inp"), QStringLiteral("STANDIN:SLOW"));
+    QProcess editor;
+    editor.setStandardOutputFile(QProcess::nullDevice());
+    editor.setStandardErrorFile(QProcess::nullDevice());
+    editor.setEnvironment(QProcess::systemEnvironment() << QStringLiteral("QT_QPA_PLATFORM=offscreen"));
+    editor.start(QCoreApplication::applicationFilePath(),
+                 {QStringLiteral("--exit-during-wait"), folder_->path()});
+    QVERIFY(editor.waitForFinished(30000));
+    QCOMPARE(editor.exitStatus(), QProcess::NormalExit);
+    // The editor has ended; the engine it started goes on and finishes.
+    QVERIFY(!QFile::exists(folder_->file(QStringLiteral("Slow.out"))));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder_->file(QStringLiteral("Slow.ecn"))), 20000);
+}
+
+void TestRunner::appendHecRas_data()
+{
+    QTest::addColumn<QByteArray>("workFile"); // "-" for a missing file
+    QTest::addColumn<QByteArray>("expected");
+    const QByteArray header = "STREAM CROSS SECTION:                   \r\n";
+    const QByteArray records = "          XSR1      210.5               204.      MILLCR    1250.     \r\n"
+                               "                    204.      0.        0.        0.        0.0015    \r\n";
+    const QByteArray existing = "          XS1       104.5               100.      1.        0.        \r\n";
+    QTest::newRow("missing") << QByteArray("-") << header + records;
+    QTest::newRow("empty") << QByteArray() << header + records;
+    QTest::newRow("blank lines only") << QByteArray("\r\n  \r\n") << header + records;
+    QTest::newRow("window-written, empty line at end")
+        << "STREAM CROSS SECTION:\r\n" + existing + "\r\n" << "STREAM CROSS SECTION:\r\n" + existing + records;
+    QTest::newRow("header only: no second header") << header << header + records;
+    QTest::newRow("cut from input file, no end") << "STREAM CROSS SECTION:\r\n" + existing.chopped(2)
+                                                  << "STREAM CROSS SECTION:\r\n" + existing + records;
+}
+
+void TestRunner::appendHecRas()
+{
+    QFETCH(QByteArray, workFile);
+    QFETCH(QByteArray, expected);
+    const QString reformatted = folder_->file(QStringLiteral("Ras.inp"));
+    ProgramFolder::writeBytes(reformatted,
+                              "title\r\nsource\r\n\r\nnote\r\nSTREAM CROSS SECTION:                   \r\n"
+                              "          XSR1      210.5               204.      MILLCR    1250.     \r\n"
+                              "                    204.      0.        0.        0.        0.0015    \r\n");
+    if (workFile != "-")
+        ProgramFolder::writeBytes(folder_->tmp(SecXsect), workFile);
+    SetFileName(reformatted);
+    DialogScript script;
+    Run_Save_Open::AppendHecRasSection();
+    QCOMPARE(ProgramFolder::readBytes(folder_->tmp(SecXsect)), expected);
+    QVERIFY(script.asked().isEmpty());
+}
+
+void TestRunner::appendHecRasRefusesWithoutHeader_data()
+{
+    QTest::addColumn<QByteArray>("reformatted"); // "-" for a missing file
+    QTest::addColumn<bool>("told");
+    QTest::newRow("missing") << QByteArray("-") << false;
+    QTest::newRow("empty") << QByteArray() << false;
+    QTest::newRow("other header on line 5") << QByteArray("1\r\n2\r\n3\r\n4\r\nSUB-AREA:\r\n          X\r\n") << true;
+    QTest::newRow("record on line 5") << QByteArray("1\r\n2\r\n3\r\n4\r\n          XS9       1.\r\n") << true;
+    QTest::newRow("header on line 4") << QByteArray("1\r\n2\r\n3\r\nSTREAM CROSS SECTION:\r\n") << true;
+    QTest::newRow("header without colon")
+        << QByteArray("1\r\n2\r\n3\r\n4\r\nSTREAM CROSS SECTION\r\n          XS9       1.\r\n") << true;
+}
+
+void TestRunner::appendHecRasRefusesWithoutHeader()
+{
+    QFETCH(QByteArray, reformatted);
+    QFETCH(bool, told);
+    const QString path = folder_->file(QStringLiteral("Ras.inp"));
+    if (reformatted != "-")
+        ProgramFolder::writeBytes(path, reformatted);
+    const QByteArray before = "STREAM CROSS SECTION:\r\n          XS1       104.5\r\n\r\n";
+    ProgramFolder::writeBytes(folder_->tmp(SecXsect), before);
+    SetFileName(path);
+    DialogScript script;
+    if (told)
+        script.answer(Dialogs::Answer::OK);
+    Run_Save_Open::AppendHecRasSection();
+    QCOMPARE(ProgramFolder::readBytes(folder_->tmp(SecXsect)), before);
+    QCOMPARE(script.asked().size(), told ? 1 : 0);
+    if (told)
+        QVERIFY(script.asked().first().text.contains(QLatin1String("Stream Cross Section header")));
+}
+
+void TestRunner::reformatterAndConverter()
+{
+    // The reformatter's output goes straight into the cross-section section.
+    SetFileName(folder_->file(QStringLiteral("DemoHecRas.txt")));
+    QVERIFY(Run_Save_Open::RunProgram(QStringLiteral("qv31_HECRAS.fil"), QStringLiteral("QV31_HECRAS_Rating.exe")));
+    QCOMPARE(TextFile::countLines(folder_->file(QStringLiteral("DemoHecRas.err")), 5), 1);
+    SetFileName(folder_->file(QStringLiteral("DemoHecRas.inp")));
+    DialogScript script;
+    Run_Save_Open::AppendHecRasSection();
+    const QStringList xsect = TextFile::readLines(folder_->tmp(SecXsect));
+    QCOMPARE(xsect.size(), 10);
+    QCOMPARE(xsect.first().trimmed(), QStringLiteral("STREAM CROSS SECTION:"));
+    QCOMPARE(TextFile::cols(xsect.at(1), 11, 20), QStringLiteral("XSR1"));
+    QCOMPARE(TextFile::cols(xsect.at(2), 31, 40), QStringLiteral("0."));
+
+    SetFileName(folder_->file(QStringLiteral("DemoOld.dat")));
+    QVERIFY(Run_Save_Open::RunProgram(QStringLiteral("qv31Conv.fil"), QStringLiteral("QV31_Converter.exe")));
+    QCOMPARE(TextFile::countLines(folder_->file(QStringLiteral("DemoOld.err")), 5), 1);
+    const QStringList converted = TextFile::readLines(folder_->file(QStringLiteral("DemoOld.inp")));
+    QVERIFY(converted.first().startsWith(QLatin1String("Quorvale: Version 1.0")));
+    QCOMPARE(converted.first().mid(40), TextFile::readLines(folder_->file(QStringLiteral("Demo.inp"))).first().mid(40));
+}
+
+void TestRunner::printedPageHasEveryLocation()
+{
+    // What the plot reader needs: after each peak-flow banner, three lines,
+    // then the location row; every sub-area and reach end and the outlet has
+    // a hydrograph for each storm.
+    SetFileName(demoInput(*folder_, QStringLiteral("Run.inp")));
+    QVERIFY(Run_Save_Open::RunProgram(EngineControl, Engine));
+    const QStringList out = TextFile::readLines(folder_->file(QStringLiteral("Run.out")));
+    QStringList locations;
+    for (int i = 0; i + 4 < out.size(); ++i)
+        if (TextFile::colsRaw(out.at(i), 45, 79) == QLatin1String("------------ Peak Flow ------------"))
+            locations << TextFile::cols(out.at(i + 4), 1, 10) + QLatin1Char('/') + TextFile::cols(out.at(i + 4), 21, 30);
+    const QStringList oneStorm = {"NORTH/",           "SOUTH/",           "EAST/",  "REACH1/Upstream",
+                                  "REACH1/Downstream", "REACH2/Upstream", "REACH2/Downstream", "OUTLET/"};
+    QCOMPARE(locations, oneStorm + oneStorm);
+    for (const QString &line : out) {
+        if (line.startsWith(QLatin1String("Quorvale")))
+            QCOMPARE(TextFile::colsRaw(line, 37, 40), QStringLiteral("Page"));
+        const qsizetype ff = line.indexOf(QLatin1Char('\f'));
+        QVERIFY(ff < 0 || ff >= 80);
+    }
+    // Printed, each page header starts a sheet of its own.
+    const QList<QStringList> pages = Pagination::Paginate(out, 1000, 0);
+    QVERIFY(pages.size() > 1);
+    for (const QStringList &page : pages)
+        QCOMPARE(TextFile::colsRaw(page.first(), 37, 40), QStringLiteral("Page"));
+}
+
+void TestRunner::demoOpensSavesAndRuns()
+{
+    const InputFileStore::SplitResult split = InputFileStore::Split(folder_->file(QStringLiteral("Demo.inp")), TmpFile);
+    QVERIFY(split.opened);
+    QVERIFY(split.unknownKey.isEmpty());
+    for (int section : {SecIdentifier, SecSubArea, SecReach, SecStorm, SecXsect})
+        QVERIFY2(TextFile::countLines(TmpFile[section], 2) == 2, qPrintable(SectionNames[section]));
+    const QString saved = folder_->file(QStringLiteral("Saved.inp"));
+    QString error;
+    QVERIFY2(InputFileStore::Join(TmpFile, saved, &error), qPrintable(error));
+    SetFileName(saved);
+    QVERIFY(Run_Save_Open::RunProgram(EngineControl, Engine));
+    QCOMPARE(TextFile::countLines(folder_->file(QStringLiteral("Saved.err")), 5), 1);
+    QVERIFY(TextFile::countLines(folder_->file(QStringLiteral("Saved.out")), 100) == 100);
+}
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    if (argc >= 3 && QByteArray(argv[1]) == "--exit-during-wait")
+        return exitDuringWait(QString::fromLocal8Bit(argv[2]));
+    TestRunner test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_runner.moc"
