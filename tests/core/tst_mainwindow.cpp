@@ -333,7 +333,9 @@ void TestMainWindow::viewAndPlotsOpenWindows()
     const QString path = folder.file(QStringLiteral("run.inp"));
     ProgramFolder::writeBytes(path, "Quorvale: Version 1.0\r\n\r\n");
     ProgramFolder::writeBytes(folder.file(QStringLiteral("run.err")), "error one\r\nerror two\r\n");
+    ProgramFolder::writeBytes(TmpFile[8], "STREAM REACH:\r\n          R1\r\n");
     SetFileName(path);
+    mainWindow()->Form_Activate(); // the View menu follows the files on disk
     action(QStringLiteral("mnuViewItem_5"))->trigger();
     QCOMPARE(ViewFileIndex, 5);
     QVERIFY(openWindow(QStringLiteral("frmFileDisp")));
