@@ -910,6 +910,8 @@ void HoldInFrame(const Frame &frame, double &x, double &y)
 
 bool ZoomView(const Transform &t, double x0, double y0, double x1, double y1, View &view)
 {
+    if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(x1) || !std::isfinite(y1))
+        return false;
     if (x0 > x1)
         std::swap(x0, x1);
     if (y0 < y1)

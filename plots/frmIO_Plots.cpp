@@ -309,21 +309,23 @@ void frmIO_Plots::SetupPlot()
     Draw();
 }
 
-void frmIO_Plots::Draw()
+bool frmIO_Plots::Draw()
 {
     DrawOptions options;
     options.points = actPoints_->isChecked();
     options.lines = actLines_->isChecked();
     options.grid = actGrid_->isChecked();
-    Drawing d = Plots::Draw(setup_, view_, options, legend_);
+    View shown = view_;
+    Drawing d = Plots::Draw(setup_, shown, options, legend_);
     if (!d.ok)
-        return; // the view could not be scaled: the picture stays as it was
+        return false; // the view could not be scaled: the picture stays as it was
     drawing_ = std::move(d);
     if (picture1_)
         picture1_->setCommands(drawing_.plot);
     if (picture2_)
         picture2_->setCommands(drawing_.strip);
     applyLegend();
+    return true;
 }
 
 void frmIO_Plots::applyLegend()
@@ -417,6 +419,7 @@ void frmIO_Plots::MouseUp(double x, double y)
         ShowPointValue(x, y);
         return;
     }
+    const View before = view_;
     if (DragState != 0 && drawing_.ok)
         ZoomView(drawing_.transform, ZoomStartX, ZoomStartY, x, y, view_);
     ZoomMode = false;
@@ -425,7 +428,10 @@ void frmIO_Plots::MouseUp(double x, double y)
         picture1_->setOutline(false);
         picture1_->unsetCursor();
     }
-    Draw();
+    if (!Draw()) {
+        view_ = before;
+        Draw();
+    }
 }
 
 void frmIO_Plots::ShowPointValue(double x, double y)

@@ -75,11 +75,13 @@ public:
     void MouseMove(double x, double y);
     void MouseUp(double x, double y);
 
-    void Draw();
+    // False when the view cannot be scaled; the picture then stays as it was.
+    bool Draw();
 
     const Plots::PlotRequest &request() const { return request_; }
     const Plots::PlotSetup &setup() const { return setup_; }
-    const Plots::View &view() const { return view_; }
+    // The view as drawn: the requested view widened to whole tick steps.
+    const Plots::View &view() const { return drawing_.transform.view; }
     const Plots::Drawing &drawing() const { return drawing_; }
     const Plots::LegendState &legend() const { return legend_; }
     bool zoomMode() const { return ZoomMode; }
@@ -101,6 +103,8 @@ private:
 
     Plots::PlotRequest request_;
     Plots::PlotSetup setup_;
+    // The view asked for (data range or zoom box); each drawing rounds a copy,
+    // so redrawing the same view never moves the axes.
     Plots::View view_;
     Plots::LegendState legend_;
     Plots::Drawing drawing_;

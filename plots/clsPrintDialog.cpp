@@ -1,0 +1,81 @@
+#include "plots/clsPrintDialog.h"
+
+#include "core/Dialogs.h"
+
+#include <QPageLayout>
+#include <QPrinter>
+#include <algorithm>
+
+namespace {
+qint16 pageValue(qint16 v) { return v < 1 ? qint16(0) : v; }
+} // namespace
+
+void clsPrintDialog::setMin(qint16 intNewValue)
+{
+    const qint16 v = pageValue(intNewValue);
+    min_ = v;
+    from_ = std::max(from_, v);
+    to_ = std::max(to_, v);
+    max_ = std::max(max_, v);
+}
+
+void clsPrintDialog::setFromPage(qint16 intNewValue)
+{
+    const qint16 v = pageValue(intNewValue);
+    from_ = v;
+    to_ = std::max(to_, v);
+    max_ = std::max(max_, v);
+    min_ = std::min(min_, v);
+}
+
+void clsPrintDialog::setToPage(qint16 intNewValue)
+{
+    const qint16 v = pageValue(intNewValue);
+    to_ = v;
+    max_ = std::max(max_, v);
+    from_ = std::min(from_, v);
+    min_ = std::min(min_, v);
+}
+
+void clsPrintDialog::setMax(qint16 intNewValue)
+{
+    const qint16 v = pageValue(intNewValue);
+    max_ = v;
+    to_ = std::min(to_, v);
+    from_ = std::min(from_, v);
+    min_ = std::min(min_, v);
+}
+
+bool clsPrintDialog::ShowPrinter(QPrinter *printer)
+{
+    if (!printer)
+        return false;
+    // What a cancelled dialog must leave as it was.
+    const QString name = printer->printerName();
+    const QString outputFile = printer->outputFileName();
+    const QPrinter::OutputFormat format = printer->outputFormat();
+    const int copies = printer->copyCount();
+    const QPrinter::DuplexMode duplex = printer->duplex();
+    const QPageLayout::Orientation orientation = printer->pageLayout().orientation();
+    const QPrinter::PrintRange range = printer->printRange();
+    const int oldFrom = printer->fromPage(), oldTo = printer->toPage();
+
+    if (from_ > 0 && to_ >= from_)
+        printer->setFromTo(from_, to_);
+    if (Dialogs::print(printer, QString(), min_, max_)) {
+        flags = qint32(printer->printRange());
+        from_ = qint16(printer->fromPage());
+        to_ = qint16(printer->toPage());
+        return true;
+    }
+    printer->setOutputFileName(outputFile);
+    printer->setOutputFormat(format);
+    if (format == QPrinter::NativeFormat)
+        printer->setPrinterName(name);
+    printer->setCopyCount(copies);
+    printer->setDuplex(duplex);
+    printer->setPageOrientation(orientation);
+    printer->setPrintRange(range);
+    printer->setFromTo(oldFrom, oldTo);
+    return false;
+}
