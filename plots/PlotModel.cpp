@@ -617,11 +617,26 @@ bool DrawAxes(const Frame &frame, View &view, bool grid, Commands &out, Transfor
 
 void DrawPt(Commands &out, float x, float y, int shape, double size)
 {
-    const float s = float(std::nearbyint(size * 40));
     if (shape >= 8 && shape <= 10)
         shape -= 7;
+    if (shape < 1 || shape > 7)
+        return;
+    DrawCmd m;
+    m.type = DrawCmd::Marker;
+    m.x1 = x;
+    m.y1 = y;
+    m.x2 = float(std::nearbyint(size * 40));
+    m.shape = shape;
+    m.width = 3;
+    out.push_back(m);
+}
+
+Commands MarkerStrokes(const DrawCmd &marker)
+{
+    Commands out;
+    const float x = marker.x1, y = marker.y1, s = marker.x2;
     auto stroke = [&](float x1, float y1, float x2, float y2) { out.push_back(line(x1, y1, x2, y2, 3)); };
-    switch (shape) {
+    switch (marker.shape) {
     case 1: {
         DrawCmd c;
         c.type = DrawCmd::FilledCircle;
@@ -671,6 +686,7 @@ void DrawPt(Commands &out, float x, float y, int shape, double size)
     default:
         break;
     }
+    return out;
 }
 
 void Intersect(float &a1, float &b1, float a2, float b2, float c)

@@ -143,9 +143,11 @@ struct Transform
 
 struct DrawCmd
 {
-    enum Type { Line, Rect, FilledRect, FilledCircle, Text };
+    enum Type { Line, Rect, FilledRect, FilledCircle, Text, Marker };
     Type type = Line;
-    float x1 = 0, y1 = 0, x2 = 0, y2 = 0; // circle: centre and radius in x2
+    // Circle: centre, radius in x2. Marker: centre, half-size in x2, its shape.
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    int shape = 0;
     int width = 1;                        // pixels
     bool dotted = false;
     Rgb color;
@@ -158,8 +160,10 @@ using Commands = std::vector<DrawCmd>;
 // view cannot be scaled.
 bool DrawAxes(const Frame &frame, View &view, bool grid, Commands &out, Transform &t);
 
-// One marker of shape 1-10 with half-size round(size * 40).
+// One marker of shape 1-10 with half-size round(size * 40); other shapes draw nothing.
 void DrawPt(Commands &out, float x, float y, int shape, double size);
+// The strokes and filled figures a marker is drawn with.
+Commands MarkerStrokes(const DrawCmd &marker);
 
 // Moves end 1 of the segment along it onto the line a = c.
 void Intersect(float &a1, float &b1, float a2, float b2, float c);

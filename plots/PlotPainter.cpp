@@ -1,6 +1,8 @@
 #include "plots/PlotPainter.h"
 
+#include <QHash>
 #include <QPainter>
+#include <cmath>
 
 namespace Plots {
 
@@ -11,6 +13,32 @@ QFont SmallFont()
     f.setBold(true);
     return f;
 }
+
+namespace {
+
+void paintMarker(QPainter &painter, const DrawCmd &c)
+{
+    // A marker is painted once into a small picture and then copied: plots of
+    // many thousand points repaint while zooming.
+    static QHash<quint64, QImage> sprites;
+    const int half = int(std::ceil(c.x2 / TwipsPerPixel)) + 3;
+    const quint64 key = (quint64(c.shape) << 48) | (quint64(half) << 32) | quint64(c.color.r << 16 | c.color.g << 8 | c.color.b);
+    auto it = sprites.constFind(key);
+    if (it == sprites.constEnd()) {
+        QImage sprite(2 * half + 1, 2 * half + 1, QImage::Format_ARGB32_Premultiplied);
+        sprite.fill(Qt::transparent);
+        QPainter p(&sprite);
+        DrawCmd centred = c;
+        centred.x1 = float(half * TwipsPerPixel);
+        centred.y1 = float(half * TwipsPerPixel);
+        PaintCommands(p, MarkerStrokes(centred), QFont());
+        p.end();
+        it = sprites.insert(key, sprite);
+    }
+    painter.drawImage(QPointF(std::floor(c.x1 / TwipsPerPixel) - half, std::floor(c.y1 / TwipsPerPixel) - half), *it);
+}
+
+} // namespace
 
 void PaintCommands(QPainter &painter, const Commands &commands, const QFont &font)
 {
@@ -42,6 +70,9 @@ void PaintCommands(QPainter &painter, const Commands &commands, const QFont &fon
             break;
         case DrawCmd::Text:
             painter.drawText(QPointF(c.x1 * k, c.y1 * k + ascent), c.text);
+            break;
+        case DrawCmd::Marker:
+            paintMarker(painter, c);
             break;
         }
     }

@@ -271,7 +271,7 @@ void TestPlotWindow::menuTogglesRedrawWithoutMovingAxes()
     QVERIFY(!action(QStringLiteral("plotlines"))->isChecked());
     int markers = 0;
     for (const DrawCmd &c : window()->drawing().plot)
-        markers += c.type == DrawCmd::FilledCircle;
+        markers += c.type == DrawCmd::Marker;
     QCOMPARE(markers, 0);
 }
 
