@@ -2,6 +2,8 @@
 // The plot window's logic without widgets: the request, the set-up by plot
 // kind, axis scaling, the data/screen transforms and the drawing of a plot as
 // a list of commands in twips of the plot picture.
+#include "core/Editglob.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -40,8 +42,8 @@ struct PlotRequest
     std::vector<std::vector<double>> PlotY;
     // Points of series s at entry s; entry 0 stays 0.
     std::vector<int> PlotPointCount;
-    // The input file's name; the file label derives from it.
-    QString FileName;
+    // The input file's name when the request was made; the file label derives from it.
+    QString FileName = Editglob::FileName;
     QString FlowUnit, LengthUnit, SmallAreaUnit, VolumeUnit;
     QString OutFlowUnit, OutAreaUnit, PeakFlowUnit;
 
