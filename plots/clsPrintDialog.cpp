@@ -8,6 +8,34 @@
 
 namespace {
 qint16 pageValue(qint16 v) { return v < 1 ? qint16(0) : v; }
+
+// The print-range bits of the dialog flags.
+constexpr qint32 SelectionFlag = 0x1;
+constexpr qint32 PageNumbersFlag = 0x2;
+constexpr qint32 CurrentPageFlag = 0x400000;
+constexpr qint32 RangeFlags = SelectionFlag | PageNumbersFlag | CurrentPageFlag;
+
+QPrinter::PrintRange rangeOf(qint32 flags)
+{
+    if (flags & PageNumbersFlag)
+        return QPrinter::PageRange;
+    if (flags & SelectionFlag)
+        return QPrinter::Selection;
+    if (flags & CurrentPageFlag)
+        return QPrinter::CurrentPage;
+    return QPrinter::AllPages;
+}
+
+qint32 flagOf(QPrinter::PrintRange range)
+{
+    switch (range) {
+    case QPrinter::PageRange: return PageNumbersFlag;
+    case QPrinter::Selection: return SelectionFlag;
+    case QPrinter::CurrentPage: return CurrentPageFlag;
+    case QPrinter::AllPages: break;
+    }
+    return 0;
+}
 } // namespace
 
 void clsPrintDialog::setMin(qint16 intNewValue)
@@ -60,10 +88,11 @@ bool clsPrintDialog::ShowPrinter(QPrinter *printer)
     const QPrinter::PrintRange range = printer->printRange();
     const int oldFrom = printer->fromPage(), oldTo = printer->toPage();
 
+    printer->setPrintRange(rangeOf(flags));
     if (from_ > 0 && to_ >= from_)
         printer->setFromTo(from_, to_);
     if (Dialogs::print(printer, QString(), min_, max_)) {
-        flags = qint32(printer->printRange());
+        flags = (flags & ~RangeFlags) | flagOf(printer->printRange());
         from_ = qint16(printer->fromPage());
         to_ = qint16(printer->toPage());
         return true;

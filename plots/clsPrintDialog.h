@@ -8,8 +8,9 @@ class QPrinter;
 class clsPrintDialog
 {
 public:
-    // The dialog's flags; after a confirmed dialog, its print range
-    // (0 all pages, 1 selection, 2 page numbers, as the dialog flags have them).
+    // The dialog's flags: the print range it opens with and, after a confirmed
+    // dialog, the one chosen (&H1 selection, &H2 page numbers, &H400000
+    // current page, none of them all pages).
     qint32 flags = 0;
     // A cancelled dialog returns false in either case; kept for its callers.
     bool CancelError = false;

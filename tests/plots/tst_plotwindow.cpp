@@ -516,7 +516,7 @@ void TestPlotWindow::printDialogConfirmAndCancel()
     QCOMPARE(script.asked().first().maxPage, 9);
     QCOMPARE(d.FromPage(), qint16(2));
     QCOMPARE(d.ToPage(), qint16(4));
-    QCOMPARE(d.flags, qint32(QPrinter::PageRange));
+    QCOMPARE(d.flags, 2);
     QCOMPARE(printer.copyCount(), 3);
 
     // Cancelled: neither the printer nor the page range nor the flags change.
@@ -530,7 +530,18 @@ void TestPlotWindow::printDialogConfirmAndCancel()
     QCOMPARE(printer.outputFileName(), QStringLiteral("/tmp/unused.pdf"));
     QCOMPARE(d.FromPage(), qint16(2));
     QCOMPARE(d.ToPage(), qint16(4));
-    QCOMPARE(d.flags, qint32(QPrinter::PageRange));
+    QCOMPARE(d.flags, 2);
+
+    // The flags choose the range the dialog opens with.
+    d.flags = 1;
+    QPrinter::PrintRange seen = QPrinter::AllPages;
+    script.respond([&seen](const Dialogs::Request &r) {
+        seen = r.printer->printRange();
+        return Dialogs::Response{Dialogs::Answer::OK, {}};
+    });
+    QVERIFY(d.ShowPrinter(&printer));
+    QCOMPARE(seen, QPrinter::Selection);
+    QCOMPARE(d.flags, 1);
 }
 
 QTEST_MAIN(TestPlotWindow)
