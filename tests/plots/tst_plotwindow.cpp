@@ -143,16 +143,24 @@ void TestPlotWindow::eachKindRenders_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QStringList>("legends");
     QTest::addColumn<QString>("fileLabel");
-    QTest::newRow("1") << 1 << "Dimensionless Unit Hydrograph" << QStringList() << "run.inp";
-    QTest::newRow("2") << 2 << "Input Hydrograph - HYD1" << QStringList() << "run.inp";
-    QTest::newRow("3") << 3 << "Rainfall Distribution - TYPE2" << QStringList() << "run.inp";
-    QTest::newRow("4") << 4 << "Structure - DAM" << QStringList{"F L O W (cfs)", "S T O R A G E (ac ft)"} << "run.inp";
+    QTest::addColumn<QList<double>>("axes"); // x from, to, y from, to
+    QTest::newRow("1") << 1 << "Dimensionless Unit Hydrograph" << QStringList() << "run.inp"
+                       << QList<double>{0, 1, 0, 1};
+    QTest::newRow("2") << 2 << "Input Hydrograph - HYD1" << QStringList() << "run.inp"
+                       << QList<double>{2, 3.6, 10, 40};
+    QTest::newRow("3") << 3 << "Rainfall Distribution - TYPE2" << QStringList() << "run.inp"
+                       << QList<double>{0, 3, 0, 3};
+    QTest::newRow("4") << 4 << "Structure - DAM" << QStringList{"F L O W (cfs)", "S T O R A G E (ac ft)"} << "run.inp"
+                       << QList<double>{100, 104, 0, 100};
     QTest::newRow("5") << 5 << "Cross Section - XS1"
                        << QStringList{"F L O W (cfs)", "E N D   A R E A (sq ft)", "T O P   W I D T H (ft)"}
-                       << "run.inp";
-    QTest::newRow("6") << 6 << "Hydrograph (Storm - 100YR)" << QStringList{"LOC1", "LOC2"} << "run.out";
-    QTest::newRow("7") << 7 << "Peak Flow" << QStringList{"LOC1", "LOC2"} << "run.out";
-    QTest::newRow("8") << 8 << "Time Analysis (Storm - 100YR)" << QStringList{"LOC1", "D1 (15 cfs)"} << "run.out";
+                       << "run.inp" << QList<double>{100, 104, 0, 100};
+    QTest::newRow("6") << 6 << "Hydrograph (Storm - 100YR)" << QStringList{"LOC1", "LOC2"} << "run.out"
+                       << QList<double>{0, 2, 5, 60};
+    QTest::newRow("7") << 7 << "Peak Flow" << QStringList{"LOC1", "LOC2"} << "run.out"
+                       << QList<double>{0, 22, 5, 50};
+    QTest::newRow("8") << 8 << "Time Analysis (Storm - 100YR)" << QStringList{"LOC1", "D1 (15 cfs)"} << "run.out"
+                       << QList<double>{0, 4, 0, 50};
 }
 
 void TestPlotWindow::eachKindRenders()
@@ -161,6 +169,7 @@ void TestPlotWindow::eachKindRenders()
     QFETCH(QString, title);
     QFETCH(QStringList, legends);
     QFETCH(QString, fileLabel);
+    QFETCH(QList<double>, axes);
     show(requestForKind(kind));
     QVERIFY(window()->isVisible());
     QCOMPARE(window()->windowTitle(), QStringLiteral("Input / Output Plots"));
@@ -179,12 +188,12 @@ void TestPlotWindow::eachKindRenders()
     }
     QCOMPARE(action(QStringLiteral("plotlines"))->isChecked(), kind != KindPeakFlow);
 
-    // The axes hold the data.
+    // The axes: the data range widened to whole tick steps.
     const PlotSetup &s = window()->setup();
     const View &v = window()->view();
-    QVERIFY(v.xMin <= s.dataXMin && s.dataXMax <= v.xMax);
-    QVERIFY(v.yMin <= s.dataYMin && s.dataYMax <= v.yMax);
-    QVERIFY(v.xMin < v.xMax && v.yMin < v.yMax);
+    const QList<double> shown{v.xMin, v.xMax, v.yMin, v.yMax};
+    for (int i = 0; i < 4; ++i)
+        QVERIFY2(std::abs(shown[i] - axes[i]) < 1e-9, qPrintable(QString::number(shown[i])));
 
     // The pixels of series 1: its first line in its colour, or its first marker in black.
     const QImage img = picture()->grab().toImage();
