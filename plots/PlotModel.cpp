@@ -846,23 +846,39 @@ Drawing Draw(const PlotSetup &setup, View &view, const DrawOptions &options, Leg
             pts[std::size_t(j - 1)] = {t.xToScreen(X[std::size_t(j)]), t.yToScreen(Y[std::size_t(j)])};
         const bool thin = options.thin && setup.xAscending[std::size_t(i)] && n > columns;
 
-        if (options.points) {
-            if (thin)
+        if (!thin) {
+            // Each point's marker, then the line that reaches it.
+            float prevX = 0, prevY = 0;
+            for (std::size_t j = 0; j < pts.size(); ++j) {
+                float qx = pts[j].first, qy = pts[j].second;
+                if (options.points && insideFrame(frame, qx, qy))
+                    DrawPt(d.plot, qx, qy, i, 1.2);
+                if (options.lines && j > 0) {
+                    float px = prevX, py = prevY;
+                    if (ClipSegment(frame, px, py, qx, qy) && std::isfinite(px) && std::isfinite(py))
+                        d.plot.push_back(line(qx, qy, px, py, 4, SeriesColor(i)));
+                }
+                prevX = qx;
+                prevY = qy;
+            }
+        } else {
+            // One marker per pixel, lines over the thinned points.
+            if (options.points) {
                 marked.assign(std::size_t(frame.plotRight / TwipsPerPixel + 1) * std::size_t(rows), 0);
-            for (const auto &[x, y] : pts) {
-                if (!insideFrame(frame, x, y))
-                    continue;
-                if (thin) {
-                    std::uint8_t &m = marked[std::size_t(int(x) / TwipsPerPixel) * std::size_t(rows) + std::size_t(int(y) / TwipsPerPixel)];
+                for (const auto &[x, y] : pts) {
+                    if (!insideFrame(frame, x, y))
+                        continue;
+                    std::uint8_t &m = marked[std::size_t(int(x) / TwipsPerPixel) * std::size_t(rows)
+                                             + std::size_t(int(y) / TwipsPerPixel)];
                     if (m)
                         continue;
                     m = 1;
+                    DrawPt(d.plot, x, y, i, 1.2);
                 }
-                DrawPt(d.plot, x, y, i, 1.2);
             }
+            if (options.lines)
+                drawPolyline(frame, thinned(frame, pts), SeriesColor(i), d.plot);
         }
-        if (options.lines)
-            drawPolyline(frame, thin ? thinned(frame, pts) : pts, SeriesColor(i), d.plot);
 
         if (n > 0 && setup.seriesCount > 1) {
             if (options.lines) {
