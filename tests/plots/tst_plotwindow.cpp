@@ -1,0 +1,557 @@
+#include "DialogScript.h"
+
+#include "plots/clsPrintDialog.h"
+#include "plots/frmIO_Plots.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QLabel>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+
+using namespace Plots;
+
+namespace {
+
+frmIO_Plots *window() { return Forms::instance<frmIO_Plots>(); }
+
+template <class T = QWidget> T *control(const QString &name)
+{
+    return window()->findChild<T *>(name);
+}
+
+QAction *action(const QString &name) { return window()->findChild<QAction *>(name); }
+
+PlotPicture *picture() { return control<PlotPicture>(QStringLiteral("Picture1")); }
+
+QPoint pixel(double x, double y) { return QPoint(int(x / TwipsPerPixel), int(y / TwipsPerPixel)); }
+
+QColor colorAt(const QImage &img, QPoint p) { return QColor(img.pixel(p)); }
+
+PlotRequest outputRequest(int kind, const QList<std::vector<double>> &series)
+{
+    PlotRequest r;
+    r.PlotKind = kind;
+    r.PlotSeriesCount = int(series.size());
+    r.PlotY.assign(std::size_t(series.size()) + 1, {0.0});
+    for (int s = 1; s <= series.size(); ++s) {
+        auto &y = r.PlotY[std::size_t(s)];
+        y.insert(y.end(), series[s - 1].begin(), series[s - 1].end());
+        r.setHeader(s, 1, QString());
+        r.setHeader(s, 2, QStringLiteral("100YR"));
+        r.setHeader(s, 3, QStringLiteral("LOC%1").arg(s));
+        r.setHeader(s, 5, QStringLiteral("0"));
+        r.setHeader(s, 6, QStringLiteral("1"));
+        r.setHeader(s, 7, QString::number(series[s - 1].size()));
+        if (kind == KindPeakFlow) {
+            r.PlotX.resize(std::size_t(s) + 1, {0.0});
+            for (std::size_t j = 0; j < series[s - 1].size(); ++j)
+                r.PlotX[std::size_t(s)].push_back(double(j * 10 + s));
+        }
+    }
+    r.FileName = QStringLiteral("/projects/run.inp");
+    r.OutFlowUnit = QStringLiteral("cfs");
+    return r;
+}
+
+PlotRequest requestForKind(int kind)
+{
+    PlotRequest r;
+    switch (kind) {
+    case 1: r = DimensionlessRequest({"0", "0.6", "1", "0.3", "0"}); break;
+    case 2: r = InputHydrographRequest(1, "HYD1", "2", "0.5", {"10", "40", "30", "20"}); break;
+    case 3: r = RainfallRequest(2, "TYPE2", "1", {"0", "1", "2.5", "3"}); break;
+    case 4:
+        r = StructureRequest(1, "DAM", {{"100", "0", "30"}, {"102", "50", "60"}, {"104", "90", "100"}});
+        break;
+    case 5:
+        r = CrossSectionRequest(1, "XS1", {{"100", "0", "30", "10"}, {"102", "50", "60", "20"},
+                                           {"104", "90", "100", "40"}});
+        break;
+    case 6: r = outputRequest(6, {{10, 50, 20}, {5, 30, 60}}); break;
+    case 7: r = outputRequest(7, {{10, 50, 20}, {5, 30}}); break;
+    case 8:
+        r = outputRequest(8, {{10, 50, 20, 5, 0}});
+        r.setHeader(1, 8, QStringLiteral("D1"));
+        r.setHeader(1, 16, QStringLiteral("1.5"));
+        break;
+    default: break;
+    }
+    r.FileName = QStringLiteral("/projects/run.inp");
+    r.FlowUnit = QStringLiteral("cfs");
+    r.LengthUnit = QStringLiteral("ft");
+    r.VolumeUnit = QStringLiteral("ac ft");
+    r.SmallAreaUnit = QStringLiteral("sq ft");
+    return r;
+}
+
+void show(const PlotRequest &r, bool modal = false) { window()->ShowPlot(r, modal); }
+
+void press(double x, double y) { QTest::mousePress(picture(), Qt::LeftButton, {}, pixel(x, y)); }
+void move(double x, double y) { QTest::mouseMove(picture(), pixel(x, y)); }
+void release(double x, double y) { QTest::mouseRelease(picture(), Qt::LeftButton, {}, pixel(x, y)); }
+
+void zoomBox(double x0, double y0, double x1, double y1)
+{
+    action(QStringLiteral("zoomin"))->trigger();
+    press(x0, y0);
+    move((x0 + x1) / 2, (y0 + y1) / 2);
+    move(x1, y1);
+    release(x1, y1);
+}
+
+} // namespace
+
+class TestPlotWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup();
+    void eachKindRenders_data();
+    void eachKindRenders();
+    void degenerateRequestShowsAxesOnly();
+    void newRequestReplacesPlot();
+    void modalShowing();
+    void menuTogglesRedrawWithoutMovingAxes();
+    void zoomBoxByMouse();
+    void zoomBoxReachesTopBand();
+    void clickWithoutMoveKeepsView();
+    void pointerReadout();
+    void toolbarButtons();
+    void copyToClipboard();
+    void saveAsBitmap();
+    void printToPdf();
+    void printFailureIsReported();
+    void printPreview();
+    void printDialogPageRules();
+    void printDialogConfirmAndCancel();
+};
+
+void TestPlotWindow::cleanup()
+{
+    if (window())
+        window()->unload();
+}
+
+void TestPlotWindow::eachKindRenders_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("legends");
+    QTest::addColumn<QString>("fileLabel");
+    QTest::addColumn<QList<double>>("axes"); // x from, to, y from, to
+    QTest::newRow("1") << 1 << "Dimensionless Unit Hydrograph" << QStringList() << "run.inp"
+                       << QList<double>{0, 1, 0, 1};
+    QTest::newRow("2") << 2 << "Input Hydrograph - HYD1" << QStringList() << "run.inp"
+                       << QList<double>{2, 3.6, 10, 40};
+    QTest::newRow("3") << 3 << "Rainfall Distribution - TYPE2" << QStringList() << "run.inp"
+                       << QList<double>{0, 3, 0, 3};
+    QTest::newRow("4") << 4 << "Structure - DAM" << QStringList{"F L O W (cfs)", "S T O R A G E (ac ft)"} << "run.inp"
+                       << QList<double>{100, 104, 0, 100};
+    QTest::newRow("5") << 5 << "Cross Section - XS1"
+                       << QStringList{"F L O W (cfs)", "E N D   A R E A (sq ft)", "T O P   W I D T H (ft)"}
+                       << "run.inp" << QList<double>{100, 104, 0, 100};
+    QTest::newRow("6") << 6 << "Hydrograph (Storm - 100YR)" << QStringList{"LOC1", "LOC2"} << "run.out"
+                       << QList<double>{0, 2, 5, 60};
+    QTest::newRow("7") << 7 << "Peak Flow" << QStringList{"LOC1", "LOC2"} << "run.out"
+                       << QList<double>{0, 22, 5, 50};
+    QTest::newRow("8") << 8 << "Time Analysis (Storm - 100YR)" << QStringList{"LOC1", "D1 (15 cfs)"} << "run.out"
+                       << QList<double>{0, 4, 0, 50};
+}
+
+void TestPlotWindow::eachKindRenders()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, title);
+    QFETCH(QStringList, legends);
+    QFETCH(QString, fileLabel);
+    QFETCH(QList<double>, axes);
+    show(requestForKind(kind));
+    QVERIFY(window()->isVisible());
+    QCOMPARE(window()->windowTitle(), QStringLiteral("Input / Output Plots"));
+    QCOMPARE(control<QLabel>("Label1")->text(), title);
+    QCOMPARE(control<QLabel>("Label2")->text(), fileLabel);
+    QCOMPARE(control<QLabel>("Label4")->text(), window()->setup().xLabel);
+    QVERIFY(control<QLabel>("Label3")->text().startsWith(QStringLiteral("D\n")) || kind >= 3);
+    for (int i = 1; i <= MaxSeries; ++i) {
+        QLabel *legend = control<QLabel>(QStringLiteral("Legend_%1").arg(i));
+        QCOMPARE(legend->isVisibleTo(window()), i <= legends.size());
+        if (i <= legends.size())
+            QCOMPARE(legend->text(), legends.at(i - 1));
+        // A line sample for each row that has one: series of multi-series plots, reference rows.
+        const bool sample = kind == KindTimeAnalysis ? i == 2 : legends.size() > 1 && i <= legends.size() && kind != KindPeakFlow;
+        QCOMPARE(control(QStringLiteral("legline_%1").arg(i))->isVisibleTo(window()), sample);
+    }
+    QCOMPARE(action(QStringLiteral("plotlines"))->isChecked(), kind != KindPeakFlow);
+
+    // The axes: the data range widened to whole tick steps.
+    const PlotSetup &s = window()->setup();
+    const View &v = window()->view();
+    const QList<double> shown{v.xMin, v.xMax, v.yMin, v.yMax};
+    for (int i = 0; i < 4; ++i)
+        QVERIFY2(std::abs(shown[i] - axes[i]) < 1e-9, qPrintable(QString::number(shown[i])));
+
+    // The pixels of series 1: its first line in its colour, or its first marker in black.
+    const QImage img = picture()->grab().toImage();
+    QCOMPARE(img.size(), QSize(425, 343));
+    const Transform &t = window()->drawing().transform;
+    const double x1 = s.X[std::size_t(s.xColumn[1])][1], y1 = s.Y[1][1];
+    if (kind == KindPeakFlow) {
+        QCOMPARE(colorAt(img, pixel(t.xToScreen(x1), t.yToScreen(y1))), QColor(Qt::black));
+    } else {
+        const double x2 = s.X[std::size_t(s.xColumn[1])][2], y2 = s.Y[1][2];
+        const QPoint mid = pixel((t.xToScreen(x1) + t.xToScreen(x2)) / 2, (t.yToScreen(y1) + t.yToScreen(y2)) / 2);
+        QCOMPARE(colorAt(img, mid), QColor(255, 0, 0));
+    }
+    // The frame's left edge is black; the empty band at the top right is white.
+    QCOMPARE(colorAt(img, pixel(750, 30)), QColor(Qt::black));
+    QCOMPARE(colorAt(img, pixel(6300, 60)), QColor(Qt::white));
+}
+
+void TestPlotWindow::degenerateRequestShowsAxesOnly()
+{
+    for (const PlotRequest &r : {InputHydrographRequest(1, "H", "0", "", {"1", "2"}), DimensionlessRequest({"5"}),
+                                 InputHydrographRequest(1, "H", "0", "1", {}), outputRequest(6, {{}})}) {
+        show(r);
+        QVERIFY(window()->drawing().ok);
+        const QImage img = picture()->grab().toImage();
+        QCOMPARE(colorAt(img, pixel(750, 30)), QColor(Qt::black));
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                QVERIFY(colorAt(img, {x, y}) != QColor(255, 0, 0));
+    }
+}
+
+void TestPlotWindow::newRequestReplacesPlot()
+{
+    show(requestForKind(7));
+    QVERIFY(!action(QStringLiteral("plotlines"))->isChecked());
+    action(QStringLiteral("plotgrid"))->trigger();
+    action(QStringLiteral("zoomin"))->trigger();
+    QVERIFY(window()->zoomMode());
+    PlotRequest three = outputRequest(6, {{1, 2}, {3, 4}, {5, 6}});
+    show(three);
+    QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("Hydrograph (Storm - 100YR)"));
+    QVERIFY(control("Legend_3")->isVisibleTo(window()));
+    QVERIFY(action(QStringLiteral("plotlines"))->isChecked());
+    QVERIFY(!action(QStringLiteral("plotgrid"))->isChecked());
+    QVERIFY(!window()->zoomMode());
+
+    show(requestForKind(2));
+    QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("Input Hydrograph - HYD1"));
+    for (int i = 1; i <= 3; ++i) {
+        QVERIFY(!control(QStringLiteral("Legend_%1").arg(i))->isVisibleTo(window()));
+        QVERIFY(!control(QStringLiteral("legline_%1").arg(i))->isVisibleTo(window()));
+    }
+    QVERIFY(control<PlotPicture>("Picture2")->commands().empty());
+}
+
+void TestPlotWindow::modalShowing()
+{
+    show(requestForKind(2), true);
+    QCOMPARE(window()->windowModality(), Qt::ApplicationModal);
+    // A request while it is shown keeps its modality and shows the new plot.
+    show(requestForKind(3), false);
+    QCOMPARE(window()->windowModality(), Qt::ApplicationModal);
+    QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("Rainfall Distribution - TYPE2"));
+    action(QStringLiteral("menuexit"))->trigger();
+    QVERIFY(!window()->isVisible());
+    QVERIFY(!window()->isLoaded());
+    show(requestForKind(2), false);
+    QCOMPARE(window()->windowModality(), Qt::NonModal);
+}
+
+void TestPlotWindow::menuTogglesRedrawWithoutMovingAxes()
+{
+    PlotRequest r = InputHydrographRequest(1, "H", "0", "1", {"-250", "-10", "-100"});
+    show(r);
+    const View first = window()->view();
+    QCOMPARE(first.yMin, -280.0);
+    QCOMPARE(first.yMax, 0.0);
+    for (const char *name : {"plotgrid", "plotgrid", "plotpoints", "plotlines"}) {
+        action(QString::fromLatin1(name))->trigger();
+        QCOMPARE(window()->view(), first);
+    }
+    QVERIFY(!action(QStringLiteral("plotpoints"))->isChecked());
+    QVERIFY(!action(QStringLiteral("plotlines"))->isChecked());
+    int markers = 0;
+    for (const DrawCmd &c : window()->drawing().plot)
+        markers += c.type == DrawCmd::Marker;
+    QCOMPARE(markers, 0);
+}
+
+void TestPlotWindow::zoomBoxByMouse()
+{
+    show(InputHydrographRequest(1, "H", "0", "1", {"0", "100", "50", "20", "80", "10", "0", "0", "0", "0", "0"}));
+    const View data = window()->view();
+    action(QStringLiteral("zoomin"))->trigger();
+    QVERIFY(window()->zoomMode());
+    QCOMPARE(picture()->cursor().shape(), Qt::CrossCursor);
+    press(1500, 3600);
+    QCOMPARE(window()->dragState(), 1);
+    move(2500, 2000);
+    QCOMPARE(window()->dragState(), 2);
+    QVERIFY(picture()->outlineShown());
+    move(3600, 1200);
+    release(3600, 1200);
+    QVERIFY(!picture()->outlineShown());
+    QVERIFY(!window()->zoomMode());
+    QCOMPARE(window()->dragState(), 0);
+    const View zoomed = window()->view();
+    QVERIFY(zoomed.xMin > data.xMin && zoomed.xMax < data.xMax);
+    QVERIFY(zoomed.yMin > data.yMin && zoomed.yMax < data.yMax);
+
+    // The same box dragged the other way gives the same view.
+    action(QStringLiteral("zoomout"))->trigger();
+    QCOMPARE(window()->view(), data);
+    zoomBox(3600, 1200, 1500, 3600);
+    QCOMPARE(window()->view(), zoomed);
+
+    // Press and move without Zoom In do nothing; Zoom Out returns to the data range.
+    press(1000, 1000);
+    move(2000, 2000);
+    QCOMPARE(window()->dragState(), 0);
+    QVERIFY(!picture()->outlineShown());
+    action(QStringLiteral("zoomout"))->trigger();
+    QCOMPARE(window()->view(), data);
+}
+
+void TestPlotWindow::zoomBoxReachesTopBand()
+{
+    // Data 0..100: the value 100 lies 232 twips below the top of the picture.
+    show(InputHydrographRequest(1, "H", "0", "1", {"0", "100", "50", "0"}));
+    QCOMPARE(window()->view().yMax, 100.0);
+    zoomBox(1500, 600, 3000, 240);
+    QCOMPARE(window()->view().yMax, 100.0); // not 94: the release was not held 500 twips down
+    QVERIFY(window()->view().yMin > 90);
+}
+
+void TestPlotWindow::clickWithoutMoveKeepsView()
+{
+    show(requestForKind(2));
+    const View data = window()->view();
+    action(QStringLiteral("zoomin"))->trigger();
+    press(2000, 2000);
+    release(2000, 2000);
+    QCOMPARE(window()->view(), data);
+    QVERIFY(!window()->zoomMode());
+    // A box wholly in the empty band beyond the last tick keeps the view too.
+    zoomBox(6250, 3000, 6350, 1000);
+    QCOMPARE(window()->view(), data);
+}
+
+void TestPlotWindow::pointerReadout()
+{
+    show(InputHydrographRequest(1, "H", "0", "1", {"10", "40", "25"}));
+    const Transform &t = window()->drawing().transform;
+    // The highest point lies in the top band (232 twips down); it still reads out.
+    release(t.xToScreen(1), t.yToScreen(40));
+    QCOMPARE(picture()->toolTip(), QStringLiteral(" 1,  40"));
+    release(t.xToScreen(2) + 10, t.yToScreen(25) - 10);
+    QCOMPARE(picture()->toolTip(), QStringLiteral(" 2,  25"));
+    release(t.xToScreen(1.5), t.yToScreen(10));
+    QCOMPARE(picture()->toolTip(), QString());
+}
+
+void TestPlotWindow::toolbarButtons()
+{
+    show(requestForKind(2));
+    action(QStringLiteral("Graphtools_ZoomIn"))->trigger();
+    QVERIFY(window()->zoomMode());
+    action(QStringLiteral("Graphtools_Pointer"))->trigger();
+    QVERIFY(!window()->zoomMode());
+    window()->ToolbarButton(QStringLiteral("Unknown"));
+    QVERIFY(!window()->zoomMode());
+    QCOMPARE(window()->findChild<QToolBar *>(QStringLiteral("Graphtools"))->actions().size(), 7);
+}
+
+void TestPlotWindow::copyToClipboard()
+{
+    show(requestForKind(6));
+    QApplication::clipboard()->clear();
+    action(QStringLiteral("copy"))->trigger();
+    const QImage img = QApplication::clipboard()->image();
+    QVERIFY(!img.isNull());
+    QCOMPARE(img.size(), QSize(631, 412));
+}
+
+void TestPlotWindow::saveAsBitmap()
+{
+    QTemporaryDir dir;
+    show(requestForKind(4));
+    DialogScript script;
+    const QString name = dir.filePath(QStringLiteral("plot"));
+    script.chooseFile(name);
+    action(QStringLiteral("saveas"))->trigger();
+    QCOMPARE(script.pending(), 0);
+    QCOMPARE(script.asked().first().kind, Dialogs::Kind::SaveFile);
+    QCOMPARE(script.asked().first().filter, QStringLiteral("All Files (*.*)|*.*|Bitmap Files (*.bmp)|*.bmp"));
+    QCOMPARE(script.asked().first().filterIndex, 2);
+    QFile file(name); // saved under exactly the name given
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.read(2), QByteArray("BM"));
+    file.close();
+    QImage back(name, "BMP");
+    QCOMPARE(back.size(), QSize(631, 412));
+
+    script.cancelFile();
+    const QString other = dir.filePath(QStringLiteral("other.bmp"));
+    action(QStringLiteral("Graphtools_SaveAs"))->trigger();
+    QVERIFY(!QFile::exists(other));
+
+    // A file that cannot be written is reported.
+    script.chooseFile(dir.filePath(QStringLiteral("missing/plot.bmp"))).answer(Dialogs::Answer::OK);
+    action(QStringLiteral("saveas"))->trigger();
+    QCOMPARE(script.messages().size(), 1);
+}
+
+void TestPlotWindow::printToPdf()
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("plot.pdf"));
+    show(requestForKind(5));
+    DialogScript script;
+    script.print([pdf](QPrinter *p) {
+        p->setOutputFormat(QPrinter::PdfFormat);
+        p->setOutputFileName(pdf);
+    });
+    action(QStringLiteral("print"))->trigger();
+    QCOMPARE(script.asked().size(), 1);
+    QCOMPARE(script.asked().first().kind, Dialogs::Kind::Print);
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.read(4), QByteArray("%PDF"));
+    QVERIFY(file.size() > 1000);
+    // The print leaves the graph on the clipboard.
+    QVERIFY(!QApplication::clipboard()->image().isNull());
+
+    // A cancelled print dialog prints nothing.
+    QFile::remove(pdf);
+    script.print(nullptr, false);
+    action(QStringLiteral("print"))->trigger();
+    QVERIFY(!QFile::exists(pdf));
+}
+
+void TestPlotWindow::printFailureIsReported()
+{
+    QTemporaryDir dir;
+    show(requestForKind(2));
+    DialogScript script;
+    const QString bad = dir.filePath(QStringLiteral("missing/plot.pdf"));
+    script.print([bad](QPrinter *p) {
+        p->setOutputFormat(QPrinter::PdfFormat);
+        p->setOutputFileName(bad);
+    }).answer(Dialogs::Answer::OK);
+    action(QStringLiteral("print"))->trigger();
+    QCOMPARE(script.messages(), QStringList{QStringLiteral("Unable to print graph, check printer.")});
+    QCOMPARE(script.asked().last().title, QStringLiteral("Printer Error"));
+    QCOMPARE(script.asked().last().icon, Dialogs::Icon::Exclamation);
+    QVERIFY(window()->isVisible());
+}
+
+void TestPlotWindow::printPreview()
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("preview.pdf"));
+    show(requestForKind(8));
+    DialogScript script;
+    script.print([pdf](QPrinter *p) {
+        p->setOutputFormat(QPrinter::PdfFormat);
+        p->setOutputFileName(pdf);
+    });
+    action(QStringLiteral("Graphtools_Preview"))->trigger();
+    QCOMPARE(script.asked().size(), 1);
+    QCOMPARE(script.asked().first().kind, Dialogs::Kind::PrintPreview);
+    QCOMPARE(script.asked().first().title, QStringLiteral("Input / Output Plots Print "));
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.read(4), QByteArray("%PDF"));
+}
+
+void TestPlotWindow::printDialogPageRules()
+{
+    clsPrintDialog d;
+    QCOMPARE(d.Min() + d.FromPage() + d.ToPage() + d.max(), 0);
+    QVERIFY(!d.CancelError);
+    QCOMPARE(d.flags, 0);
+    d.setMin(1);
+    QCOMPARE(d.Min(), qint16(1));
+    QCOMPARE(d.FromPage(), qint16(1));
+    QCOMPARE(d.ToPage(), qint16(1));
+    QCOMPARE(d.max(), qint16(1));
+
+    clsPrintDialog e;
+    e.setMin(5);
+    e.setMax(0);
+    QCOMPARE(e.Min() + e.FromPage() + e.ToPage() + e.max(), 0);
+    e.setFromPage(-3);
+    QCOMPARE(e.FromPage(), qint16(0));
+
+    clsPrintDialog f;
+    f.setMax(10);
+    f.setToPage(7);
+    f.setFromPage(8); // raises ToPage
+    QCOMPARE(f.ToPage(), qint16(8));
+    f.setToPage(2); // lowers FromPage
+    QCOMPARE(f.FromPage(), qint16(2));
+    f.setMin(3);
+    QCOMPARE(f.FromPage(), qint16(3));
+    QCOMPARE(f.ToPage(), qint16(3));
+    QCOMPARE(f.max(), qint16(10));
+}
+
+void TestPlotWindow::printDialogConfirmAndCancel()
+{
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QStringLiteral("/tmp/unused.pdf"));
+    printer.setCopyCount(1);
+    clsPrintDialog d;
+    d.CancelError = true;
+    d.setMin(1);
+    d.setMax(9);
+    DialogScript script;
+    script.print([](QPrinter *p) {
+        p->setCopyCount(3);
+        p->setPrintRange(QPrinter::PageRange);
+        p->setFromTo(2, 4);
+    });
+    QVERIFY(d.ShowPrinter(&printer));
+    QCOMPARE(script.asked().first().minPage, 1);
+    QCOMPARE(script.asked().first().maxPage, 9);
+    QCOMPARE(d.FromPage(), qint16(2));
+    QCOMPARE(d.ToPage(), qint16(4));
+    QCOMPARE(d.flags, 2);
+    QCOMPARE(printer.copyCount(), 3);
+
+    // Cancelled: neither the printer nor the page range nor the flags change.
+    script.print([](QPrinter *p) {
+        p->setCopyCount(7);
+        p->setOutputFileName(QStringLiteral("/tmp/other.pdf"));
+        p->setFromTo(5, 6);
+    }, false);
+    QVERIFY(!d.ShowPrinter(&printer));
+    QCOMPARE(printer.copyCount(), 3);
+    QCOMPARE(printer.outputFileName(), QStringLiteral("/tmp/unused.pdf"));
+    QCOMPARE(d.FromPage(), qint16(2));
+    QCOMPARE(d.ToPage(), qint16(4));
+    QCOMPARE(d.flags, 2);
+
+    // The flags choose the range the dialog opens with.
+    d.flags = 1;
+    QPrinter::PrintRange seen = QPrinter::AllPages;
+    script.respond([&seen](const Dialogs::Request &r) {
+        seen = r.printer->printRange();
+        return Dialogs::Response{Dialogs::Answer::OK, {}};
+    });
+    QVERIFY(d.ShowPrinter(&printer));
+    QCOMPARE(seen, QPrinter::Selection);
+    QCOMPARE(d.flags, 1);
+}
+
+QTEST_MAIN(TestPlotWindow)
+#include "tst_plotwindow.moc"
