@@ -22,7 +22,15 @@
 // GridRowCount), places a key typed into KeyBox with FindOrInsertGridRow and
 // highlights it with SelectGridRow, shows a clicked row with GridRow = the
 // row and SelectGridRow(..., true), removes it with DeleteGridRow, and stores
-// with GridRowsToTable before showing another item and on accept.
+// with GridRowsToTable before showing another item and on accept. Rows are
+// picked on FlexGrid::MouseDown, not on RowColChange: the routines move the
+// current row themselves (UnhighlightGridRow returns it to the row under the
+// mouse).
+//
+// A value grid's window, after filling the grid, makes the first cell current
+// with MoveToGridCell(grid, s, s.GridRow = 0, s.GridCol = 1, ...); the
+// rainfall and input hydrograph windows call UnhighlightGridRow on
+// FlexGrid::LostFocus.
 //
 // Colours: the current cell of a value grid and the highlighted row of a
 // keyed-row grid are green, a cell that failed its check red, others white.
@@ -44,7 +52,8 @@ void GridKeyEdit(int &keyAscii, FlexGrid &grid, GridState &s, int &row, int &col
 
 // Makes (row, col) the current cell, clamped to the cells in use (the empty
 // cell after the last value at most; never cell 0), checks the cell it leaves
-// (result in ok) and starts typing afresh.
+// (result in ok) and starts typing afresh. Rows are added when the target
+// lies below the grid.
 void MoveToGridCell(FlexGrid &grid, GridState &s, int &row, int &col, int &cellCount, bool &ok,
                     bool &typing);
 

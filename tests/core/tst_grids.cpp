@@ -7,6 +7,7 @@
 #include "core/WorkTables.h"
 
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 #include <QVBoxLayout>
@@ -201,6 +202,7 @@ private slots:
     void enterOnLastColumnAddsRow();
     void enterOnEmptyCellClosesUp();
     void clicksAreClamped();
+    void scrollingKeepsRowInView();
     void typingStartsAfreshInEveryCell();
     void backspaceAndOtherKeys();
     void validation_data();
@@ -313,6 +315,28 @@ void TestGrids::clicksAreClamped()
     QCOMPARE(w.current(), 1);
     QCOMPARE(w.colour(3), Colors::White);
     QCOMPARE(w.colour(1), Colors::Green);
+}
+
+void TestGrids::scrollingKeepsRowInView()
+{
+    QStringList values;
+    for (int k = 0; k < 150; ++k)
+        values << QString::number(k);
+    ValueWindow w(values);
+    QVERIFY(w.exposed());
+    w.start(0, 1);
+    QCOMPARE(w.grid->TopRow(), 0);
+    w.s.GridRow = 20;
+    w.s.GridCol = 0;
+    MoveToGridCell(*w.grid, w.s, w.s.GridRow, w.s.GridCol, w.s.CellCount, w.s.FieldOK, w.s.Typing);
+    QCOMPARE(w.grid->TopRow(), 11);
+    w.s.GridRow = 29;
+    w.s.GridCol = 4;
+    MoveToGridCell(*w.grid, w.s, w.s.GridRow, w.s.GridCol, w.s.CellCount, w.s.FieldOK, w.s.Typing);
+    w.key(Qt::Key_Return); // onto a new row 30
+    QCOMPARE(w.grid->Row(), 30);
+    QVERIFY(w.grid->TopRow() <= 30);
+    QCOMPARE(w.grid->TopRow(), std::min(21, w.table->verticalScrollBar()->maximum()));
 }
 
 // Moving to a cell that holds a value and typing replaces the value; before,
