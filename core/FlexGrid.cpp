@@ -236,6 +236,9 @@ bool FlexGrid::eventFilter(QObject *watched, QEvent *event)
     }
     if (ascii < 0)
         return false;
+    const bool escape = ascii == 27;
     emit KeyPress(ascii);
-    return true;
+    // Characters never reach the table, whose keyboard search would move the
+    // current cell; Escape goes on to the window.
+    return !escape;
 }
