@@ -13,7 +13,8 @@ namespace {
 const QColor FixedRowColour(0xC0, 0xC0, 0xC0);
 }
 
-FlexGrid::FlexGrid(QTableWidget *table) : QObject(table), table_(table)
+FlexGrid::FlexGrid(QTableWidget *table)
+    : QObject(table), table_(table), tableObject_(table), viewport_(table->viewport())
 {
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // The routines colour the current cell themselves; a selection would hide it.
@@ -24,7 +25,7 @@ FlexGrid::FlexGrid(QTableWidget *table) : QObject(table), table_(table)
     table_->horizontalHeader()->hide();
     table_->verticalHeader()->hide();
     table_->installEventFilter(this);
-    table_->viewport()->installEventFilter(this);
+    viewport_->installEventFilter(this);
     table_->viewport()->setMouseTracking(true);
     connect(table_, &QTableWidget::currentCellChanged, this,
             [this](int row, int col, int previousRow, int previousCol) {
@@ -188,7 +189,11 @@ void FlexGrid::RemoveItem(int index)
 
 bool FlexGrid::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == table_->viewport()) {
+    // While the table is being destroyed it is no longer a table (its view
+    // parts are gone): its last events are not the window's business.
+    if (!qobject_cast<QTableWidget *>(tableObject_))
+        return false;
+    if (watched == viewport_) {
         if (event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonPress) {
             const QPoint pos = static_cast<QMouseEvent *>(event)->position().toPoint();
             const int row = table_->rowAt(pos.y());
@@ -200,7 +205,7 @@ bool FlexGrid::eventFilter(QObject *watched, QEvent *event)
         }
         return false;
     }
-    if (watched != table_)
+    if (watched != tableObject_)
         return false;
     if (event->type() == QEvent::FocusOut) {
         emit LostFocus();

@@ -86,6 +86,8 @@ private:
     void paintFixedRow(int row);
 
     QTableWidget *table_;
+    QObject *tableObject_;
+    QObject *viewport_;
     int fixedRows_ = 0;
     int mouseRow_ = 0;
     int mouseCol_ = 0;
