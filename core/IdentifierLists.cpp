@@ -1,0 +1,335 @@
+#include "core/IdentifierLists.h"
+
+#include "core/Editglob.h"
+#include "core/Fields.h"
+#include "core/TextFile.h"
+
+#include <QHash>
+#include <QSet>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+using TextFile::cols;
+
+namespace Globsubs {
+
+namespace {
+
+QString uniqueKey(const QString &text) { return TextFile::trimBlanks(text).toUpper(); }
+
+// Adds identifiers to one list for the length of one filler: the entries'
+// keys are gathered once, so a long working file costs no quadratic scan.
+class UniqueAdder
+{
+public:
+    explicit UniqueAdder(const ListRef &list) : list_(list)
+    {
+        const int n = list.ListCount();
+        keys_.reserve(n);
+        for (int i = 0; i < n; ++i)
+            keys_.insert(uniqueKey(list.List(i)));
+    }
+    void add(const QString &item)
+    {
+        const QString key = uniqueKey(item);
+        if (keys_.contains(key))
+            return;
+        keys_.insert(key);
+        list_.AddItem(TextFile::trimBlanks(item));
+    }
+
+private:
+    const ListRef &list_;
+    QSet<QString> keys_;
+};
+
+// Calls `fn` for every line after the header of working file `slot`.
+template <class Fn> void forEachRecord(int slot, Fn fn)
+{
+    TextFile::LineReader reader(Editglob::TmpFile[slot]);
+    if (!reader.isOpen())
+        return;
+    QString line;
+    if (!reader.readLine(line))
+        return;
+    while (reader.readLine(line))
+        fn(line);
+}
+
+bool isMainLine(const QString &line) { return !cols(line, 11, 20).isEmpty(); }
+
+bool isSplitFlowLine(const QString &line)
+{
+    return cols(line, 11, 20).isEmpty() && cols(line, 21, 30).toUpper() == QLatin1String("SPLIT FLOW");
+}
+
+enum class AlterBlock { Reaches, Areas };
+
+// The record identifiers (columns 11-20) of the REACHES or AREAS blocks of
+// ~Alter.tmp. The scan ends at the first blank line or the end of the file; an
+// alternate line closes both blocks. A keyword line makes the line after it
+// the first record of its block, unless that line ends the scan or starts the
+// next alternate.
+void scanAlterBlocks(AlterBlock wanted, UniqueAdder &adder)
+{
+    TextFile::LineReader reader(Editglob::TmpFile[Editglob::SecAlternate]);
+    if (!reader.isOpen())
+        return;
+    QString line;
+    if (!reader.readLine(line))
+        return;
+    bool inReaches = false;
+    bool inAreas = false;
+    auto isAlternateLine = [](const QString &l) { return !cols(l, 1, 10).isEmpty(); };
+    // Reads the line after a keyword line; false when the scan must end.
+    auto nextAfterKeyword = [&]() { return reader.readLine(line) && !TextFile::isBlank(line); };
+    while (reader.readLine(line)) {
+        if (TextFile::isBlank(line))
+            return;
+        if (isAlternateLine(line)) {
+            inReaches = inAreas = false;
+            continue;
+        }
+        if (cols(line, 11, 20).toUpper() == QLatin1String("AREAS")) {
+            inAreas = true;
+            inReaches = false;
+            if (!nextAfterKeyword())
+                return;
+            if (isAlternateLine(line)) {
+                inReaches = inAreas = false;
+                continue;
+            }
+        }
+        if (cols(line, 11, 20).toUpper() == QLatin1String("REACHES")) {
+            inReaches = true;
+            inAreas = false;
+            if (!nextAfterKeyword())
+                return;
+            if (isAlternateLine(line)) {
+                inReaches = inAreas = false;
+                continue;
+            }
+        }
+        const bool on = wanted == AlterBlock::Reaches ? inReaches : inAreas;
+        const QString id = cols(line, 11, 20);
+        if (on && !id.isEmpty())
+            adder.add(id);
+    }
+}
+
+bool singleValue(const QString &text, float &result)
+{
+    const auto value = ParseNumber(text);
+    if (!value || std::fabs(*value) > double(std::numeric_limits<float>::max()))
+        return false;
+    result = float(*value);
+    return true;
+}
+
+} // namespace
+
+const QStringList &StandardRainDistributions()
+{
+    static const QStringList names{
+        QStringLiteral("Type I"),     QStringLiteral("Type IA"),    QStringLiteral("Type II"),
+        QStringLiteral("Type III"),   QStringLiteral("Type I(48)"), QStringLiteral("TypeII(48)"),
+        QStringLiteral("Type NM60"),  QStringLiteral("Type NM65"),  QStringLiteral("Type NM70"),
+        QStringLiteral("Type NM75")};
+    return names;
+}
+
+void AddUniqueItem(const ListRef &list, const QString &item)
+{
+    const QString key = uniqueKey(item);
+    const int n = list.ListCount();
+    for (int i = 0; i < n; ++i)
+        if (uniqueKey(list.List(i)) == key)
+            return;
+    list.AddItem(TextFile::trimBlanks(item));
+}
+
+void RemoveCurrentItem(const ListRef &list)
+{
+    const QString current = list.Text();
+    const int n = list.ListCount();
+    for (int i = 0; i < n; ++i) {
+        if (list.List(i) == current) {
+            list.RemoveItem(i);
+            return;
+        }
+    }
+}
+
+void LookupSubAreaField(const QString &name, QString &result)
+{
+    TextFile::LineReader reader(Editglob::TmpFile[Editglob::SecSubArea]);
+    QString line;
+    if (!reader.isOpen() || !reader.readLine(line))
+        return;
+    while (reader.readLine(line)) {
+        if (cols(line, 11, 20) == name) {
+            result = cols(line, 31, 40);
+            return;
+        }
+    }
+}
+
+void FillAlternateList(const ListRef &list, bool addBlank)
+{
+    UniqueAdder adder(list);
+    forEachRecord(Editglob::SecAlternate, [&](const QString &line) {
+        const QString id = cols(line, 1, 10);
+        if (!id.isEmpty())
+            adder.add(id);
+    });
+    if (addBlank)
+        list.AddItem(QString(10, QLatin1Char(' ')));
+}
+
+void FillInputHydList(const ListRef &list)
+{
+    UniqueAdder adder(list);
+    forEachRecord(Editglob::SecInpHyd, [&](const QString &line) {
+        if (isMainLine(line))
+            adder.add(cols(line, 11, 20));
+    });
+}
+
+void FillLocationList(const ListRef &list, bool removeOutlet)
+{
+    {
+        UniqueAdder adder(list);
+        forEachRecord(Editglob::SecInpHyd, [&](const QString &line) {
+            if (isMainLine(line))
+                adder.add(cols(line, 21, 30));
+        });
+        forEachRecord(Editglob::SecReach, [&](const QString &line) {
+            if (isMainLine(line)) {
+                adder.add(cols(line, 11, 20));
+                adder.add(cols(line, 21, 30));
+            } else if (isSplitFlowLine(line)) {
+                adder.add(cols(line, 31, 40));
+            }
+        });
+        forEachRecord(Editglob::SecSubArea, [&](const QString &line) {
+            if (isMainLine(line))
+                adder.add(cols(line, 21, 30));
+        });
+        scanAlterBlocks(AlterBlock::Reaches, adder);
+    }
+    if (removeOutlet) {
+        for (int i = list.ListCount() - 1; i >= 0; --i)
+            if (list.List(i).toUpper() == QLatin1String("OUTLET"))
+                list.RemoveItem(i);
+    }
+}
+
+void FillStormList(const ListRef &list)
+{
+    UniqueAdder adder(list);
+    forEachRecord(Editglob::SecInpHyd, [&](const QString &line) {
+        if (isMainLine(line))
+            adder.add(cols(line, 31, 40));
+    });
+    forEachRecord(Editglob::SecStorm, [&](const QString &line) {
+        if (isMainLine(line))
+            adder.add(cols(line, 11, 20));
+    });
+}
+
+void FillRainGageList(const ListRef &list)
+{
+    using namespace Editglob;
+    // Emptied first in every case: a missing or empty file must not leave the
+    // gages of an earlier data set behind.
+    RainGageIds = {QString()};
+    RainGageTwoYear = {0.0f};
+    RainGageCount = 0;
+    UniqueAdder adder(list);
+    QHash<QString, int> entryOf;
+    forEachRecord(SecStorm, [&](const QString &line) {
+        const QString gage = cols(line, 21, 30);
+        if (!gage.isEmpty())
+            adder.add(gage);
+        const QString rainText = cols(line, 71, 80);
+        float rain = 0.0f;
+        const bool hasRain = !rainText.isEmpty() && singleValue(rainText, rain);
+        const auto found = entryOf.constFind(gage);
+        if (found != entryOf.constEnd()) {
+            if (hasRain)
+                RainGageTwoYear[*found] = rain;
+            return;
+        }
+        ++RainGageCount;
+        entryOf.insert(gage, RainGageCount);
+        RainGageIds.append(gage);
+        RainGageTwoYear.append(hasRain ? rain : 0.0f);
+    });
+    forEachRecord(SecSubArea, [&](const QString &line) {
+        if (isMainLine(line))
+            adder.add(cols(line, 31, 40));
+    });
+}
+
+void FillRainDistList(bool addStandard, const ListRef &list)
+{
+    const QStringList &standard = StandardRainDistributions();
+    if (addStandard)
+        for (const QString &name : standard)
+            list.AddItem(name);
+    QSet<QString> standardKeys;
+    for (const QString &name : standard)
+        standardKeys.insert(name.toUpper());
+    UniqueAdder adder(list);
+    forEachRecord(Editglob::SecRainDist, [&](const QString &line) {
+        if (isMainLine(line))
+            adder.add(cols(line, 11, 20));
+    });
+    forEachRecord(Editglob::SecStorm, [&](const QString &line) {
+        const QString table = cols(line, 51, 60);
+        if (!table.isEmpty() && !standardKeys.contains(table.toUpper()))
+            adder.add(table);
+    });
+}
+
+void FillStructureList(const ListRef &list)
+{
+    UniqueAdder adder(list);
+    forEachRecord(Editglob::SecStruct, [&](const QString &line) {
+        if (isMainLine(line))
+            adder.add(cols(line, 11, 20));
+    });
+    forEachRecord(Editglob::SecReach, [&](const QString &line) {
+        const QString structure = cols(line, 41, 50);
+        if (isMainLine(line) && !structure.isEmpty())
+            adder.add(structure);
+    });
+}
+
+void FillSubAreaList(const ListRef &list)
+{
+    UniqueAdder adder(list);
+    forEachRecord(Editglob::SecSubArea, [&](const QString &line) {
+        if (isMainLine(line))
+            adder.add(cols(line, 11, 20));
+    });
+    scanAlterBlocks(AlterBlock::Areas, adder);
+}
+
+void FillXsectList(const ListRef &list)
+{
+    UniqueAdder adder(list);
+    forEachRecord(Editglob::SecXsect, [&](const QString &line) {
+        if (isMainLine(line))
+            adder.add(cols(line, 11, 20));
+    });
+    forEachRecord(Editglob::SecReach, [&](const QString &line) {
+        if (isMainLine(line))
+            adder.add(cols(line, 31, 40));
+        else if (isSplitFlowLine(line))
+            adder.add(cols(line, 41, 50));
+    });
+}
+
+} // namespace Globsubs
