@@ -1,48 +1,44 @@
 #include "core/LeadingNumber.h"
 
 #include <QByteArray>
-#include <cstdlib>
+#include <cmath>
 
-namespace Grid_Stuff {
+namespace Globsubs {
 
 double LeadingNumber(const QString &text)
 {
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n && text.at(i) == QLatin1Char(' '))
+    QByteArray s;
+    for (QChar c : text)
+        if (c != QLatin1Char(' '))
+            s.append(c.toLatin1());
+    int i = 0;
+    const int len = int(s.size());
+    auto digits = [&] {
+        const int from = i;
+        while (i < len && s[i] >= '0' && s[i] <= '9')
+            ++i;
+        return i - from;
+    };
+    if (i < len && (s[i] == '+' || s[i] == '-'))
         ++i;
-    QByteArray number;
-    auto isDigit = [&](qsizetype k) { return k < n && text.at(k) >= QLatin1Char('0') && text.at(k) <= QLatin1Char('9'); };
-    if (i < n && (text.at(i) == QLatin1Char('+') || text.at(i) == QLatin1Char('-')))
-        number.append(char(text.at(i++).unicode()));
-    int digits = 0;
-    bool point = false;
-    for (; i < n; ++i) {
-        if (isDigit(i)) {
-            ++digits;
-            number.append(char(text.at(i).unicode()));
-        } else if (text.at(i) == QLatin1Char('.') && !point) {
-            point = true;
-            number.append('.');
-        } else {
-            break;
-        }
+    int mantissaDigits = digits();
+    if (i < len && s[i] == '.') {
+        ++i;
+        mantissaDigits += digits();
     }
-    if (digits == 0)
+    if (mantissaDigits == 0)
         return 0.0;
-    if (i < n && (text.at(i) == QLatin1Char('e') || text.at(i) == QLatin1Char('E'))) {
-        qsizetype k = i + 1;
-        QByteArray exponent("e");
-        if (k < n && (text.at(k) == QLatin1Char('+') || text.at(k) == QLatin1Char('-')))
-            exponent.append(char(text.at(k++).unicode()));
-        if (isDigit(k)) {
-            while (isDigit(k))
-                exponent.append(char(text.at(k++).unicode()));
-            number.append(exponent);
-        }
+    int end = i;
+    if (i < len && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        if (i < len && (s[i] == '+' || s[i] == '-'))
+            ++i;
+        if (digits() > 0)
+            end = i;
     }
-    // The bytes are plain ASCII digits, so the C locale's reading applies.
-    return std::strtod(number.constData(), nullptr);
+    bool ok = false;
+    const double v = s.left(end).toDouble(&ok);
+    return ok && std::isfinite(v) ? v : 0.0;
 }
 
-} // namespace Grid_Stuff
+} // namespace Globsubs

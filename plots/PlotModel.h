@@ -3,6 +3,7 @@
 // kind, axis scaling, the data/screen transforms and the drawing of a plot as
 // a list of commands in twips of the plot picture.
 #include "core/Editglob.h"
+#include "core/LeadingNumber.h"
 
 #include <QList>
 #include <QString>
@@ -51,8 +52,7 @@ struct PlotRequest
     void setHeader(int series, int field, const QString &text);
 };
 
-// The number at the start of a text (blanks inside skipped), 0 when none.
-double LeadingNumber(const QString &text);
+using Globsubs::LeadingNumber;
 
 // Request builders for the entry windows' "Display Data". Value lists stop
 // before their first blank text; every value counts by its leading number.
