@@ -1,4 +1,5 @@
 #include "sections/setup/EntryForm.h"
+#include "core/ControlArray.h"
 
 #include "core/Colors.h"
 #include "core/Dialogs.h"
@@ -21,19 +22,9 @@
 
 EntryForm::EntryForm(const Setup &setup, QWidget *parent) : QvForm(parent), setup_(setup) {}
 
-int EntryForm::BackColor(const QWidget *widget)
-{
-    return widget ? Colors::ToBgr(widget->palette().color(QPalette::Base)) : Colors::White;
-}
+int EntryForm::BackColor(const QWidget *widget) { return Globsubs::BackColor(widget); }
 
-void EntryForm::SetBackColor(QWidget *widget, int bgr)
-{
-    if (!widget)
-        return;
-    QPalette pal = widget->palette();
-    pal.setColor(QPalette::Base, Colors::FromBgr(bgr));
-    widget->setPalette(pal);
-}
+void EntryForm::SetBackColor(QWidget *widget, int bgr) { Globsubs::SetBackColor(widget, bgr); }
 
 QLineEdit *EntryForm::txtinp(int index) const { return boxes_.value(index); }
 
