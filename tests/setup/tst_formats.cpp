@@ -144,9 +144,9 @@ void TestFormats::rewrite_data()
     QTest::addColumn<QStringList>("expected");
     const int uh = SecUnitHyd, rd = SecRainDist, st = SecStorm, ve = SecVerif;
 
-    for (int s : {uh, rd, st, ve}) {
-        QTest::addRow("%d empty file", s) << s << QStringList{} << QStringList{};
-        QTest::addRow("%d header only", s) << s << QStringList{QStringLiteral("HEADER:")} << QStringList{};
+    for (const auto &[s, name] : {std::pair{uh, "uh"}, {rd, "rd"}, {st, "st"}, {ve, "ve"}}) {
+        QTest::addRow("%s empty file", name) << s << QStringList{} << QStringList{};
+        QTest::addRow("%s header only", name) << s << QStringList{QStringLiteral("HEADER:")} << QStringList{};
     }
 
     QTest::newRow("uh five ordinates, closing zero on its own line")
