@@ -1,5 +1,5 @@
 #pragma once
-// Pieces shared by the working-file formats of the set-up sections: the item
+// Parts shared by the working-file formats of the set-up sections: the item
 // shape the table windows load into their work tables, the five-value lines of
 // the value series, and the rules that keep every field inside its columns.
 #include <QString>

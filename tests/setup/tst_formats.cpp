@@ -204,7 +204,7 @@ void TestFormats::rewrite_data()
                        at({{11, "R2"}, {31, ".5"}}), values({"0", "1"})}
         << QStringList{RdHeader, blanks(10) + pad("R1") + blanks(10) + pad(".5"), values({"0.", "1."}), QString()};
 
-    QTest::newRow("st spec record")
+    QTest::newRow("st full record")
         << st
         << QStringList{StHeader, at({{11, "S1"}, {21, "G1"}, {31, "2"}, {41, "3.5"}, {51, "Type II"}, {61, "2"}, {71, "1.2"}})}
         << QStringList{StHeader, blanks(10) + pad("S1") + pad("G1") + pad("2.") + pad("3.5") + pad("Type II")
