@@ -1,5 +1,5 @@
 #pragma once
-// Parts shared by the working-file formats of the set-up sections: the item
+// What the working-file formats of the set-up sections share: the item
 // shape the table windows load into their work tables, the five-value lines of
 // the value series, and the rules that keep every field inside its columns.
 #include <QString>
