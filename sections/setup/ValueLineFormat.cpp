@@ -9,58 +9,6 @@
 
 namespace SetupFormat {
 
-namespace {
-bool isDigit(QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; }
-} // namespace
-
-double LeadingNumber(const QString &text)
-{
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n && text[i] == QLatin1Char(' '))
-        ++i;
-    const qsizetype start = i;
-    if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
-        ++i;
-    int digits = 0;
-    bool point = false;
-    for (; i < n; ++i) {
-        if (isDigit(text[i]))
-            ++digits;
-        else if (text[i] == QLatin1Char('.') && !point)
-            point = true;
-        else
-            break;
-    }
-    if (digits == 0)
-        return 0;
-    qsizetype end = i;
-    bool negativeExponent = false;
-    if (i < n && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E'))) {
-        qsizetype j = i + 1;
-        if (j < n && (text[j] == QLatin1Char('+') || text[j] == QLatin1Char('-'))) {
-            negativeExponent = text[j] == QLatin1Char('-');
-            ++j;
-        }
-        const qsizetype expStart = j;
-        while (j < n && isDigit(text[j]))
-            ++j;
-        if (j > expStart)
-            end = j;
-    }
-    QByteArray bytes = text.mid(start, end - start).toLatin1();
-    const bool negative = bytes.startsWith('-');
-    if (bytes.startsWith('+') || negative)
-        bytes.remove(0, 1);
-    double value = 0;
-    const auto res = std::from_chars(bytes.constData(), bytes.constData() + bytes.size(), value);
-    if (res.ec == std::errc::result_out_of_range)
-        value = negativeExponent ? 0.0 : std::numeric_limits<double>::infinity();
-    else if (res.ec != std::errc())
-        value = 0;
-    return negative ? -value : value;
-}
-
 QString FitNumber(const QString &text, int width)
 {
     const QString trimmed = TextFile::trimBlanks(text);

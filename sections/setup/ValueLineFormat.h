@@ -2,6 +2,7 @@
 // What the working-file formats of the set-up sections share: the item
 // shape the table windows load into their work tables, the five-value lines of
 // the value series, and the rules that keep every field inside its columns.
+#include "core/LeadingNumber.h"
 #include <QString>
 #include <QStringList>
 
@@ -21,9 +22,7 @@ struct FormatItem
 inline constexpr int FieldWidth = 10;
 inline constexpr int ValuesPerLine = 5;
 
-// The number a text starts with (leading blanks skipped), 0 when it starts
-// with none; a number too large for a double gives an infinity of its sign.
-double LeadingNumber(const QString &text);
+using Globsubs::LeadingNumber;
 
 // A number field's text made to fit `width` columns, so that it never pushes
 // the later fields of its line out of their columns: a longer number is
