@@ -9,8 +9,8 @@
 class QAction;
 class QLabel;
 class QMenu;
-class QPlainTextEdit;
 class QPrinter;
+class TextView;
 
 class frmFileDisp : public QvForm
 {
@@ -49,7 +49,7 @@ private:
     QAction *mnuPrint_ = nullptr;
     QMap<int, QAction *> viewItems_;
     QLabel *lblWindow_ = nullptr;
-    QPlainTextEdit *text_ = nullptr;
+    TextView *text_ = nullptr;
     QString pendingSource_;
     QString shownFile_;
 };

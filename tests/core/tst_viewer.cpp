@@ -5,6 +5,7 @@
 #include "core/Pagination.h"
 #include "core/Runner.h"
 #include "core/TextFile.h"
+#include "core/TextView.h"
 #include "core/frmFileDisp.h"
 
 #include <QAction>
@@ -13,7 +14,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -49,7 +49,7 @@ protected:
 };
 
 frmFileDisp *viewer() { return Forms::instance<frmFileDisp>(); }
-QPlainTextEdit *viewerText() { return viewer()->findChild<QPlainTextEdit *>(QStringLiteral("RichTextBox1")); }
+TextView *viewerText() { return viewer()->findChild<TextView *>(QStringLiteral("RichTextBox1")); }
 QString viewerLabel() { return viewer()->findChild<QLabel *>(QStringLiteral("lblWindow"))->text(); }
 QAction *viewerItem(int n) { return viewer()->findChild<QAction *>(QStringLiteral("mnuViewItem_%1").arg(n)); }
 
