@@ -265,3 +265,9 @@ void TextView::mouseMoveEvent(QMouseEvent *event)
     // Dragging past an edge scrolls the view one step with each move.
     moveCursor(positionAt(event->position().toPoint()), true);
 }
+
+void TextView::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        QAbstractScrollArea::mouseReleaseEvent(event);
+}
