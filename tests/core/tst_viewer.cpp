@@ -154,7 +154,9 @@ void TestViewer::loadShowsFileAsIs()
     QVERIFY(viewer()->isVisible());
     QCOMPARE(viewerText()->toPlainText().toLatin1(), QByteArray(bytes).replace("\r\n", "\n"));
     QVERIFY(viewerText()->isReadOnly());
-    QVERIFY(QFontInfo(viewerText()->font()).fixedPitch());
+    // One byte one column: the view's font has one advance for every letter.
+    const QFontMetrics metrics(viewerText()->font());
+    QCOMPARE(metrics.horizontalAdvance(QLatin1Char('i')), metrics.horizontalAdvance(QLatin1Char('M')));
     QCOMPARE(viewerLabel(), QStringLiteral("Quorvale Printed Page File"));
     QCOMPARE(viewer()->windowTitle(), QStringLiteral("File Display   Current File - ") + FileName);
     QCOMPARE(DisplayFile, folder_->file(QStringLiteral("W.out")));
