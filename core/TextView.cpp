@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -270,4 +271,16 @@ void TextView::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         QAbstractScrollArea::mouseReleaseEvent(event);
+}
+
+void TextView::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The menu a read-only text box offers; it stays open without blocking.
+    auto *menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction *copyAction = menu->addAction(tr("&Copy"), this, &TextView::copy);
+    copyAction->setShortcut(QKeySequence::Copy);
+    copyAction->setEnabled(hasSelection());
+    menu->addAction(tr("Select All"), this, &TextView::selectAll)->setShortcut(QKeySequence::SelectAll);
+    menu->popup(event->globalPos());
 }

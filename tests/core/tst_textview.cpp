@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QFontDatabase>
 #include <QImage>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTest>
@@ -77,6 +78,7 @@ private slots:
     void keysAndWheelScroll();
     void dragPastEdgeScrolls();
     void selectionIsPainted();
+    void contextMenu();
 };
 
 void TestTextView::lineIndex_data()
@@ -290,6 +292,31 @@ void TestTextView::selectionIsPainted()
     QCOMPARE(cell(0, 4), highlight);
     QCOMPARE(cell(0, 5), base);
     QCOMPARE(cell(1, 0), base);
+}
+
+void TestTextView::contextMenu()
+{
+    ViewFixture f("one\r\ntwo");
+    QVERIFY(f.ok);
+    const auto openMenu = [&] {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, f.at(0, 1), f.viewport()->mapToGlobal(f.at(0, 1)));
+        QApplication::sendEvent(f.viewport(), &event);
+        QMenu *menu = f.view.findChild<QMenu *>();
+        return menu ? menu->actions() : QList<QAction *>();
+    };
+    QList<QAction *> actions = openMenu();
+    QCOMPARE(actions.size(), 2);
+    QVERIFY(!actions.at(0)->isEnabled()); // nothing to copy yet
+    actions.at(1)->trigger();
+    QCOMPARE(f.view.selectedText(), QStringLiteral("one\ntwo"));
+    f.view.findChild<QMenu *>()->close();
+    QTRY_VERIFY(!f.view.findChild<QMenu *>());
+
+    (*QGuiApplication::clipboard()).setText(QString());
+    actions = openMenu();
+    QVERIFY(actions.at(0)->isEnabled());
+    actions.at(0)->trigger();
+    QCOMPARE((*QGuiApplication::clipboard()).text(), QStringLiteral("one\ntwo"));
 }
 
 QTEST_MAIN(TestTextView)
