@@ -4,6 +4,7 @@
 #include "core/QvForm.h"
 
 #include <QMap>
+#include <QPointer>
 #include <QStringList>
 
 class QAction;
@@ -49,7 +50,8 @@ private:
     QAction *mnuPrint_ = nullptr;
     QMap<int, QAction *> viewItems_;
     QLabel *lblWindow_ = nullptr;
-    TextView *text_ = nullptr;
+    // Cleared when an unload discards the controls.
+    QPointer<TextView> text_;
     QString pendingSource_;
     QString shownFile_;
 };
