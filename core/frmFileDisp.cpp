@@ -6,6 +6,7 @@
 #include "core/RunSaveOpen.h"
 #include "core/Runner.h"
 #include "core/TextFile.h"
+#include "core/TextView.h"
 
 #include <QAction>
 #include <QFile>
@@ -14,10 +15,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
-#include <QTextCursor>
 #include <QVBoxLayout>
 
 using namespace Editglob;
@@ -87,11 +86,8 @@ void frmFileDisp::buildControls(QWidget *central)
     lblWindow_->setObjectName(QStringLiteral("lblWindow"));
     layout->addWidget(lblWindow_);
 
-    text_ = new QPlainTextEdit(central);
+    text_ = new TextView(central);
     text_->setObjectName(QStringLiteral("RichTextBox1"));
-    text_->setReadOnly(true);
-    text_->setUndoRedoEnabled(false);
-    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text_->setFont(fixedFont(QStringLiteral("Courier New"), 10));
     layout->addWidget(text_, 1);
 
@@ -126,8 +122,9 @@ bool frmFileDisp::LoadFile()
     QFile file(DisplayFile);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    // One read and one assignment: large printed-page files load at once.
-    text_->setPlainText(QString::fromLatin1(file.readAll()));
+    // The view keeps the bytes as read and paints only what is in sight, so
+    // large printed-page files load at once.
+    text_->setBytes(file.readAll());
     shownFile_ = DisplayFile;
 
     Run_Save_Open::UpdateViewMenu(this);
@@ -162,9 +159,7 @@ void frmFileDisp::PrintTo(QPrinter *printer)
     QStringList lines;
     int indent = 5;
     if (printer->printRange() == QPrinter::Selection) {
-        QString selected = text_ ? text_->textCursor().selectedText() : QString();
-        selected.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-        lines = selected.split(QLatin1Char('\n'));
+        lines = text_ ? text_->selectedText().split(QLatin1Char('\n')) : QStringList();
         indent = 0;
     } else {
         TextFile::LineReader reader(shownFile_);

@@ -4,13 +4,14 @@
 #include "core/QvForm.h"
 
 #include <QMap>
+#include <QPointer>
 #include <QStringList>
 
 class QAction;
 class QLabel;
 class QMenu;
-class QPlainTextEdit;
 class QPrinter;
+class TextView;
 
 class frmFileDisp : public QvForm
 {
@@ -49,7 +50,8 @@ private:
     QAction *mnuPrint_ = nullptr;
     QMap<int, QAction *> viewItems_;
     QLabel *lblWindow_ = nullptr;
-    QPlainTextEdit *text_ = nullptr;
+    // Cleared when an unload discards the controls.
+    QPointer<TextView> text_;
     QString pendingSource_;
     QString shownFile_;
 };

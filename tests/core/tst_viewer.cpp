@@ -5,6 +5,7 @@
 #include "core/Pagination.h"
 #include "core/Runner.h"
 #include "core/TextFile.h"
+#include "core/TextView.h"
 #include "core/frmFileDisp.h"
 
 #include <QAction>
@@ -13,7 +14,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -49,7 +49,7 @@ protected:
 };
 
 frmFileDisp *viewer() { return Forms::instance<frmFileDisp>(); }
-QPlainTextEdit *viewerText() { return viewer()->findChild<QPlainTextEdit *>(QStringLiteral("RichTextBox1")); }
+TextView *viewerText() { return viewer()->findChild<TextView *>(QStringLiteral("RichTextBox1")); }
 QString viewerLabel() { return viewer()->findChild<QLabel *>(QStringLiteral("lblWindow"))->text(); }
 QAction *viewerItem(int n) { return viewer()->findChild<QAction *>(QStringLiteral("mnuViewItem_%1").arg(n)); }
 
@@ -76,6 +76,7 @@ private slots:
     void paginate_data();
     void paginate();
     void printToPdf();
+    void printSelection();
     void printCancelled();
 
 private:
@@ -153,6 +154,9 @@ void TestViewer::loadShowsFileAsIs()
     QVERIFY(viewer()->isVisible());
     QCOMPARE(viewerText()->toPlainText().toLatin1(), QByteArray(bytes).replace("\r\n", "\n"));
     QVERIFY(viewerText()->isReadOnly());
+    // One byte one column: the view's font has one advance for every letter.
+    const QFontMetrics metrics(viewerText()->font());
+    QCOMPARE(metrics.horizontalAdvance(QLatin1Char('i')), metrics.horizontalAdvance(QLatin1Char('M')));
     QCOMPARE(viewerLabel(), QStringLiteral("Quorvale Printed Page File"));
     QCOMPARE(viewer()->windowTitle(), QStringLiteral("File Display   Current File - ") + FileName);
     QCOMPARE(DisplayFile, folder_->file(QStringLiteral("W.out")));
@@ -266,6 +270,39 @@ void TestViewer::printToPdf()
     const int expected = int(Pagination::Paginate(lines, perPage).size());
     QCOMPARE(expected, 1 + (151 + perPage - 1) / perPage + 1);
     QCOMPARE(pdfPages(pdf), expected);
+}
+
+void TestViewer::printSelection()
+{
+    // Three sheets of rows; a selection of a few rows prints on one sheet,
+    // from the selected characters on.
+    QByteArray bytes;
+    for (int i = 0; i < 200; ++i)
+        bytes += "row " + QByteArray::number(i) + "\r\n";
+    SetFileName(folder_->file(QStringLiteral("W.inp")));
+    ProgramFolder::writeBytes(folder_->file(QStringLiteral("W.out")), bytes);
+    ViewFileIndex = 4;
+    Globsubs::ShowForm(viewer());
+    viewerText()->setSelection({10, 2}, {14, 3});
+    QCOMPARE(viewerText()->selectedText(), QStringLiteral("w 10\nrow 11\nrow 12\nrow 13\nrow"));
+
+    const auto printPages = [&](QPrinter::PrintRange range) {
+        const QString pdf = folder_->file(QStringLiteral("print%1.pdf").arg(int(range)));
+        DialogScript script;
+        script.print([&](QPrinter *p) {
+            p->setOutputFormat(QPrinter::PdfFormat);
+            p->setOutputFileName(pdf);
+            p->setPageSize(QPageSize(QPageSize::A4));
+            p->setPrintRange(range);
+        });
+        viewer()->findChild<QAction *>(QStringLiteral("mnuPrint"))->trigger();
+        return pdfPages(pdf);
+    };
+    QVERIFY(printPages(QPrinter::AllPages) >= 3);
+    QCOMPARE(printPages(QPrinter::Selection), 1);
+    viewerText()->selectAll();
+    QCOMPARE(viewerText()->selectedText(), viewerText()->toPlainText());
+    QVERIFY(printPages(QPrinter::Selection) >= 3);
 }
 
 void TestViewer::printCancelled()
