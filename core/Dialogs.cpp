@@ -93,6 +93,9 @@ Response showReal(const Request &r)
             dialog.setWindowTitle(r.title);
         if (r.maxPage > 0)
             dialog.setMinMax(r.minPage, r.maxPage);
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, r.printOptions & PrintSelection);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, r.printOptions & PrintPageRange);
+        dialog.setOption(QAbstractPrintDialog::PrintToFile, r.printOptions & PrintToFile);
         return {dialog.exec() == QDialog::Accepted ? Answer::OK : Answer::Cancel, {}};
     }
     case Kind::PrintPreview: {
@@ -161,7 +164,7 @@ QString saveFile(const QString &title, const QString &filter, int filterIndex,
     return fileDialog(Kind::SaveFile, title, filter, filterIndex, initialDir, fileName);
 }
 
-bool print(QPrinter *printer, const QString &title, int minPage, int maxPage)
+bool print(QPrinter *printer, const QString &title, int minPage, int maxPage, int options)
 {
     Request r;
     r.kind = Kind::Print;
@@ -169,6 +172,7 @@ bool print(QPrinter *printer, const QString &title, int minPage, int maxPage)
     r.printer = printer;
     r.minPage = minPage;
     r.maxPage = maxPage;
+    r.printOptions = options;
     return ask(r).answer != Answer::Cancel;
 }
 

@@ -36,6 +36,7 @@ struct Request
     QPrinter *printer = nullptr;
     int minPage = 0;
     int maxPage = 0;
+    int printOptions = 0; // PrintOption flags offered by the dialog
     // Print preview: draws the pages on the printer it is handed.
     std::function<void(QPrinter *)> paint;
     QWidget *parent = nullptr;
@@ -65,8 +66,12 @@ QString openFile(const QString &title, const QString &filter, int filterIndex,
 QString saveFile(const QString &title, const QString &filter, int filterIndex,
                  const QString &initialDir, const QString &fileName = QString());
 
+// What a print dialog offers besides printing everything.
+enum PrintOption { PrintSelection = 1, PrintPageRange = 2, PrintToFile = 4 };
+
 // Print dialog over `printer`: true when the user chose to print.
-bool print(QPrinter *printer, const QString &title = QString(), int minPage = 0, int maxPage = 0);
+bool print(QPrinter *printer, const QString &title = QString(), int minPage = 0, int maxPage = 0,
+           int options = PrintPageRange | PrintToFile);
 
 // Converts "Text (*.a)|*.a|All (*.*)|*.*" to Qt's "Text (*.a);;All (*.*)".
 QString toQtFilter(const QString &filter);

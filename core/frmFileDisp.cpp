@@ -149,7 +149,9 @@ void frmFileDisp::mnuPrint_Click()
     if (!isLoaded())
         return;
     QPrinter printer;
-    if (!Dialogs::print(&printer))
+    // No page range and no print to file; a selection may be printed alone.
+    const int options = text_ && text_->hasSelection() ? Dialogs::PrintSelection : 0;
+    if (!Dialogs::print(&printer, QString(), 0, 0, options))
         return;
     PrintTo(&printer);
 }

@@ -296,6 +296,9 @@ void TestViewer::printSelection()
             p->setPrintRange(range);
         });
         viewer()->findChild<QAction *>(QStringLiteral("mnuPrint"))->trigger();
+        // The dialog offers the selection, and neither page ranges nor a file.
+        if (script.asked().last().printOptions != Dialogs::PrintSelection)
+            return -1;
         return pdfPages(pdf);
     };
     QVERIFY(printPages(QPrinter::AllPages) >= 3);
