@@ -109,6 +109,9 @@ void frmStorm::buildFields(QGridLayout *layout)
             combo->setObjectName(QStringLiteral("Cmbinp_") + QString::number(i));
             combo->setEditable(true);
             combo->setInsertPolicy(QComboBox::NoInsert);
+            // Completion would turn a typed prefix ("S") into a listed
+            // identifier ("S1") unseen.
+            combo->setCompleter(nullptr);
             combo->setMinimumContentsLength(IdWidth);
             Globsubs::SetBackColor(combo, Colors::White);
             combo->installEventFilter(this);

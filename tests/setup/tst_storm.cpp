@@ -292,6 +292,10 @@ void TestStorm::keyLookup()
     QCOMPARE(color(form, 4), Colors::Red);
     QCOMPARE(focused(), box(form, 4));
 
+    // A typed prefix of a listed storm stays as typed.
+    enterId(form, 1, "S");
+    QCOMPARE(box(form, 1)->text(), QStringLiteral("S"));
+
     // The pair of an existing row shows that row.
     enterId(form, 1, "S1");
     enterId(form, 2, "G1");
