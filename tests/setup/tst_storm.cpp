@@ -450,10 +450,15 @@ void TestStorm::conditionOptionStores()
     QVERIFY(three->isChecked());
     QCOMPARE(cell(form, 1, 5), QStringLiteral("3"));
     QCOMPARE(color(form, 6), Colors::Cyan);
-    // Tab from the rain table goes through the option on to the 2-year box.
-    combo(form, 5)->setFocus(Qt::MouseFocusReason);
-    QTest::keyClick(focused(), Qt::Key_Tab);
-    QCOMPARE(focused(), box(form, 7));
+    // Tab follows the layout: storm, gage, start, rain, rain table, the
+    // option (which passes the focus on) and the 2-year box.
+    combo(form, 1)->setFocus(Qt::MouseFocusReason);
+    const QList<QWidget *> order{combo(form, 2), box(form, 3), box(form, 4), combo(form, 5), box(form, 7)};
+    for (QWidget *next : order) {
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        QCOMPARE(focused(), next);
+    }
+    QCOMPARE(rowTexts(form, 1), (QStringList{"S1", "G1", "2.", "3.5", "Type II", "3", "1.2"}));
     cancel(form);
 }
 
