@@ -154,10 +154,10 @@ void frmStorm::buildFields(QGridLayout *layout)
                              QStringLiteral("2-Yr")};
     for (int c = 0; c < FieldCount; ++c) {
         grid_->setTextMatrix(0, c, titles[c]);
-        // 1200 and 500 twips.
-        table->setColumnWidth(c, c == 0 || c == 1 || c == 4 ? 80 : 40);
+        // Identifier columns wide, number columns narrow.
+        table->setColumnWidth(c, c == 0 || c == 1 || c == 4 ? 100 : 50);
     }
-    table->setMinimumWidth(7 * 60);
+    table->setMinimumWidth(3 * 100 + 4 * 50 + 24);
     layout->addWidget(table, FieldCount + 2, 0, 1, 3);
     connect(grid_, &FlexGrid::MouseDown, this, [this](int row, int) { MSFlexGrid1_MouseDown(row); });
     table->viewport()->installEventFilter(this);

@@ -142,6 +142,8 @@ void TestStorm::entersOneRecord()
     QCOMPARE(control<QPushButton>(form, "cmdCancel")->text(), QStringLiteral("      No Changes    (Close)"));
     QCOMPARE(table(form)->rowCount(), 11);
     QCOMPARE(cell(form, 0, 4), QStringLiteral("Rain Table Id"));
+    // The titles are readable on their grey row.
+    QCOMPARE(table(form)->item(0, 4)->foreground().color(), QColor(Qt::black));
     QCOMPARE(checkedOption(form), 2);
     QVERIFY(!box(form, 1)->isVisible());
 
