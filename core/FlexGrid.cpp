@@ -11,6 +11,9 @@
 
 namespace {
 const QColor FixedRowColour(0xC0, 0xC0, 0xC0);
+// Title cells are disabled items: without a colour of their own their text
+// takes the disabled grey and vanishes into the grey row.
+const QColor FixedRowText(Qt::black);
 }
 
 FlexGrid::FlexGrid(QTableWidget *table)
@@ -65,8 +68,10 @@ void FlexGrid::paintFixedRow(int row)
 {
     for (int c = 0; c < Cols(); ++c) {
         QTableWidgetItem *item = makeCell(row, c);
-        if (item)
+        if (item) {
             item->setBackground(FixedRowColour);
+            item->setForeground(FixedRowText);
+        }
     }
 }
 
@@ -110,6 +115,7 @@ QTableWidgetItem *FlexGrid::makeCell(int row, int col)
         if (row < fixedRows_) {
             item->setFlags(Qt::NoItemFlags);
             item->setBackground(FixedRowColour);
+            item->setForeground(FixedRowText);
         }
         table_->setItem(row, col, item);
     }
