@@ -86,9 +86,9 @@ public:
     int TmpSlot = 0;
 
     // The handlers, callable as the windows' own events are.
-    void cmdFinished_Click();
+    virtual void cmdFinished_Click();
     void cmdCancel_Click();
-    void ValidateField(int &Index);
+    virtual void ValidateField(int &Index);
 
 protected:
     enum class ColorRule { Apply, Keep };

@@ -60,11 +60,11 @@ QStringList StormLines(const StormData &data)
 ConditionChoice ConditionOption(const QString &stored)
 {
     ConditionChoice choice;
-    if (TextFile::isBlank(stored)) {
-        choice.blank = true;
+    const double value = TextFile::isBlank(stored) ? 0 : LeadingNumber(stored);
+    if (value <= 0) {
+        choice.useDefault = true;
         return choice;
     }
-    const double value = LeadingNumber(stored);
     // Compared as a double first: a huge value must never reach an integer.
     const double rounded = value > 0 && value < 4 ? std::nearbyint(value) : 0;
     if (rounded >= 1 && rounded <= 3) {

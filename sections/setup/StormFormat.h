@@ -38,14 +38,15 @@ StormData ReadStorm(const QString &path);
 QStringList StormLines(const StormData &data);
 
 // The option button a stored antecedent runoff condition selects. A blank
-// condition selects the default 2 (and is to be stored as "2"). A condition
-// whose value, rounded half to even, is not 1, 2 or 3 selects none: its text
-// is kept as it is and `inRange` is false.
+// condition, or one whose leading number is not above 0, selects the default
+// 2 and is to be stored as "2". A condition whose value, rounded half to even,
+// is not 1, 2 or 3 selects none: its text is kept as it is and `inRange` is
+// false.
 struct ConditionChoice
 {
     int option = 2; // 1..3, or 0 for none
     bool inRange = true;
-    bool blank = false;
+    bool useDefault = false;
 };
 ConditionChoice ConditionOption(const QString &stored);
 

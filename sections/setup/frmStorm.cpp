@@ -72,10 +72,6 @@ void frmStorm::buildControls(QWidget *central)
     focusedCombo_ = 0;
     movingByKey_ = false;
     EntryForm::buildControls(central);
-    if (auto *finished = central->findChild<QPushButton *>(QStringLiteral("cmdFinished"))) {
-        disconnect(finished, &QPushButton::clicked, this, nullptr);
-        connect(finished, &QPushButton::clicked, this, [this] { cmdFinished_Click(); });
-    }
     boxes_ = ControlArray::find(central, QStringLiteral("txtinp"));
     combos_ = ControlArray::find(central, QStringLiteral("Cmbinp"));
 }
@@ -344,7 +340,7 @@ void frmStorm::showRow()
 void frmStorm::showCondition()
 {
     const StormFormat::ConditionChoice choice = StormFormat::ConditionOption(boxText(6));
-    if (choice.blank)
+    if (choice.useDefault)
         setBoxText(6, StormFormat::DefaultCondition);
     if (choice.option >= 1) {
         select(Opt, choice.option);

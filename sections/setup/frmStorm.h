@@ -20,8 +20,8 @@ public:
 
     // Accept: a record typed into the fields but never stored is not dropped
     // without asking.
-    void cmdFinished_Click();
-    void ValidateField(int &Index);
+    void cmdFinished_Click() override;
+    void ValidateField(int &Index) override;
     void NextField(int &Index, int KeyCode);
 
     QComboBox *Cmbinp(int index) const;

@@ -410,7 +410,7 @@ void TestFormats::stormCondition_data()
     QTest::addColumn<QString>("stored");
     QTest::addColumn<int>("option");
     QTest::addColumn<bool>("inRange");
-    QTest::addColumn<bool>("blank");
+    QTest::addColumn<bool>("useDefault");
     QTest::newRow("1") << "1" << 1 << true << false;
     QTest::newRow("3") << "3" << 3 << true << false;
     QTest::newRow("blank is the default") << "  " << 2 << true << true;
@@ -421,11 +421,11 @@ void TestFormats::stormCondition_data()
     QTest::newRow("4") << "4" << 0 << false << false;
     QTest::newRow("3.5 rounds to 4") << "3.5" << 0 << false << false;
     QTest::newRow("0.3 rounds to 0") << "0.3" << 0 << false << false;
-    QTest::newRow("0") << "0" << 0 << false << false;
-    QTest::newRow("negative") << "-2" << 0 << false << false;
-    QTest::newRow("no number") << "A" << 0 << false << false;
+    QTest::newRow("0 is the default") << "0" << 2 << true << true;
+    QTest::newRow("negative is the default") << "-2" << 2 << true << true;
+    QTest::newRow("no number is the default") << "A" << 2 << true << true;
     QTest::newRow("huge") << "9999999999" << 0 << false << false;
-    QTest::newRow("overflowing exponent") << "1e999" << 0 << false << false;
+    QTest::newRow("overflowing exponent is no number") << "1e999" << 2 << true << true;
 }
 
 void TestFormats::stormCondition()
@@ -433,11 +433,11 @@ void TestFormats::stormCondition()
     QFETCH(QString, stored);
     QFETCH(int, option);
     QFETCH(bool, inRange);
-    QFETCH(bool, blank);
+    QFETCH(bool, useDefault);
     const StormFormat::ConditionChoice choice = StormFormat::ConditionOption(stored);
     QCOMPARE(choice.option, option);
     QCOMPARE(choice.inRange, inRange);
-    QCOMPARE(choice.blank, blank);
+    QCOMPARE(choice.useDefault, useDefault);
     // The text of an out-of-range condition survives a write.
     const QStringList lines = StormFormat::StormLines({{{"S1", "", "", "", "T", stored, ""}}});
     QCOMPARE(TextFile::colsRaw(lines.value(1), 61, 70), pad(stored));

@@ -419,7 +419,8 @@ void TestStorm::condition_data()
     QTest::newRow("4") << QByteArray("4") << 0 << QByteArray("4");
     QTest::newRow("0.3") << QByteArray("0.3") << 0 << QByteArray("0.3");
     QTest::newRow("huge") << QByteArray("9999999999") << 0 << QByteArray("9999999999");
-    QTest::newRow("text") << QByteArray("X") << 0 << QByteArray("X");
+    QTest::newRow("text is the default") << QByteArray("X") << 2 << QByteArray("2");
+    QTest::newRow("0 is the default") << QByteArray("0") << 2 << QByteArray("2");
 }
 
 void TestStorm::condition()
