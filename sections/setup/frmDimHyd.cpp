@@ -321,7 +321,7 @@ QStringList frmDimHyd::buildRecords() const
 
 bool frmDimHyd::eventFilter(QObject *watched, QEvent *event)
 {
-    if (table_ && watched == table_->viewport()
+    if (isLoaded() && table_ && watched == table_->viewport()
         && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         pressedButton_ = mouse->button();

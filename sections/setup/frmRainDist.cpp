@@ -240,6 +240,9 @@ void frmRainDist::clearGrid()
     s.CellCount = 0;
     s.GridRow = 0;
     s.GridCol = 1;
+    // Whichever way the focus comes back, keys go to the cell after the first.
+    grid_->setCurrentCell(s.GridRow, s.GridCol);
+    s.Typing = false;
     s.GridBusy = false;
 }
 

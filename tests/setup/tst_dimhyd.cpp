@@ -118,7 +118,8 @@ void TestDimHyd::emptyStart()
     ProgramFolder folder;
     SetFileName(folder.file("basin.inp"));
     QWidget *form = open(Name);
-    QVERIFY(qobject_cast<frmDimHyd *>(form));
+    QVERIFY(qobject_cast<frmDimHyd *>(form)); // no longer the placeholder
+    QCOMPARE(form->objectName(), Name);
     QCOMPARE(form->windowTitle(), "Unit Hydrograph   Current File - " + folder.file("basin.inp"));
     QCOMPARE(cells(form, 2), (QStringList{"0", ""}));
     QCOMPARE(current(form), 1);

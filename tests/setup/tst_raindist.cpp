@@ -146,6 +146,7 @@ private slots:
     void acceptAfterLoading();
     void choosesTableIgnoringCase();
     void switchingTablesKeepsBoth();
+    void gridReachedByTabChain();
     void identifierIsCut_data();
     void identifierIsCut();
     void blankIdentifierIsNone();
@@ -170,7 +171,8 @@ void TestRainDist::opensWithoutTable()
                                   + QByteArray(50, ' ') + "GAGE-T    \r\n" + QByteArray(50, ' ') + "TYPE II   \r\n");
     SetFileName(folder.file("basin.inp"));
     QWidget *form = open(Name);
-    QVERIFY(rain(form));
+    QVERIFY(rain(form)); // no longer the placeholder
+    QCOMPARE(form->objectName(), Name);
     QCOMPARE(form->windowTitle(), "Rainfall Distribution   Current File - " + folder.file("basin.inp"));
     // The section's tables and the other tables storms name; no standard names.
     QCOMPARE(listed(form), (QStringList{"R1", "TYPE-B", "GAGE-T"}));
@@ -267,6 +269,21 @@ void TestRainDist::switchingTablesKeepsBoth()
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecRainDist)),
              section(table("R1", "0.5", {"0.", "0.4", "1."}) + table("R2", "2.", {"0.", "1."})));
+}
+
+void TestRainDist::gridReachedByTabChain()
+{
+    ProgramFolder folder;
+    QWidget *form = open(Name);
+    chooseTable(form, "R1", "1");
+    enterValues(form, {"0.5", "0.6", "0.7", "0.8"});
+    // A table made with the mouse, its grid then reached through the focus
+    // chain rather than Enter or a click: keys go to its second cell.
+    typeId(form, "R2");
+    click(box(form, 2));
+    grid(form)->setFocus(Qt::BacktabFocusReason);
+    enterValues(form, {"1"});
+    QCOMPARE(cells(form, 6), (QStringList{"0", "1", "", "", "", ""}));
 }
 
 void TestRainDist::identifierIsCut_data()
