@@ -271,6 +271,8 @@ void frmDimHyd::MSFlexGrid1_MouseDown(int row, int col)
 
 void frmDimHyd::mnuDelInsItem_Click(int Index)
 {
+    if (!isLoaded())
+        return;
     GridState &s = data_.Grid;
     if (Index == 1)
         Grid_Stuff::InsertGridValue(*grid_, s, s.GridRow, s.GridCol, s.CellCount, s.FieldOK, s.Typing);
@@ -281,6 +283,8 @@ void frmDimHyd::mnuDelInsItem_Click(int Index)
 
 void frmDimHyd::cmdDelAll_Click()
 {
+    if (!isLoaded())
+        return;
     storeGrid();
     const Dialogs::Answer answer =
         Dialogs::message(QStringLiteral("Delete dimensionless unit hydrograph data ?"), Dialogs::Buttons::YesNo,
@@ -291,6 +295,8 @@ void frmDimHyd::cmdDelAll_Click()
 
 void frmDimHyd::CmdPlot_Click()
 {
+    if (!isLoaded())
+        return;
     storeGrid();
     const WorkTables &w = data_.Work;
     QStringList ordinates;

@@ -440,6 +440,8 @@ void frmRainDist::MSFlexGrid1_LostFocus()
 
 void frmRainDist::mnuDelInsItem_Click(int Index)
 {
+    if (!isLoaded())
+        return;
     GridState &s = data_.Grid;
     if (s.CellCount > 0 && tableShown()) {
         if (Index == 1)
@@ -454,6 +456,8 @@ void frmRainDist::mnuDelInsItem_Click(int Index)
 
 void frmRainDist::cmdDelCur_Click()
 {
+    if (!isLoaded())
+        return;
     StoreDistribution();
     WorkTables &w = data_.Work;
     if (!TextFile::trimBlanks(combo_->currentText()).isEmpty()) {
@@ -485,6 +489,8 @@ void frmRainDist::cmdDelCur_Click()
 
 void frmRainDist::CmdPlot_Click()
 {
+    if (!isLoaded())
+        return;
     table_->setFocus(Qt::OtherFocusReason);
     const WorkTables &w = data_.Work;
     if (SelectedTable <= 0 || !w.HasItem(SelectedTable)) {
