@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 
 QV_REGISTER_FORM(frmDimHyd)
@@ -27,6 +28,20 @@ namespace {
 constexpr int GridColumns = 5;
 constexpr int GridStartRows = 10;
 constexpr int ColumnTwips = 850;
+
+// The values stand centred in their cells.
+class CentredCells : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->displayAlignment = Qt::AlignCenter;
+    }
+};
 } // namespace
 
 frmDimHyd::frmDimHyd()
@@ -52,6 +67,7 @@ void frmDimHyd::buildFields(QGridLayout *layout)
     for (int c = 0; c < GridColumns; ++c)
         table_->setColumnWidth(c, width);
     table_->setMinimumWidth(width * GridColumns + 24);
+    table_->setItemDelegate(new CentredCells(table_));
     table_->viewport()->installEventFilter(this);
     layout->addWidget(table_, 1, 0, 1, 2);
 

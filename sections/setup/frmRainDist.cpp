@@ -25,6 +25,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 
 QV_REGISTER_FORM(frmRainDist)
@@ -36,6 +37,20 @@ namespace {
 constexpr int GridColumns = 5;
 constexpr int GridStartRows = 12;
 constexpr int ColumnTwips = 850;
+
+// The values stand centred in their cells.
+class CentredCells : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->displayAlignment = Qt::AlignCenter;
+    }
+};
 constexpr int IdHeader = IdField + 1; // work-table header fields count from 1
 constexpr int IncrementHeader = IncrementField + 1;
 
@@ -98,6 +113,7 @@ void frmRainDist::buildFields(QGridLayout *layout)
     for (int c = 0; c < GridColumns; ++c)
         table_->setColumnWidth(c, width);
     table_->setMinimumWidth(width * GridColumns + 24);
+    table_->setItemDelegate(new CentredCells(table_));
     table_->installEventFilter(this);
     table_->viewport()->installEventFilter(this);
     layout->addWidget(table_, 4, 0, 1, 3);
