@@ -1,0 +1,596 @@
+#include "sections/setup/frmRainDist.h"
+
+#include "core/Colors.h"
+#include "core/ControlArray.h"
+#include "core/Dialogs.h"
+#include "core/Editglob.h"
+#include "core/Fields.h"
+#include "core/FlexGrid.h"
+#include "core/GridStuff.h"
+#include "core/IdentifierLists.h"
+#include "core/TextFile.h"
+#include "plots/PlotModel.h"
+#include "plots/frmIO_Plots.h"
+#include "sections/setup/RainDistFormat.h"
+#include "sections/setup/UnitSystem.h"
+#include "sections/setup/ValueLineFormat.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+
+QV_REGISTER_FORM(frmRainDist)
+
+using RainDistFormat::IdField;
+using RainDistFormat::IncrementField;
+
+namespace {
+constexpr int GridColumns = 5;
+constexpr int GridStartRows = 12;
+constexpr int ColumnTwips = 850;
+
+// The values stand centred in their cells.
+class CentredCells : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->displayAlignment = Qt::AlignCenter;
+    }
+};
+constexpr int IdHeader = IdField + 1; // work-table header fields count from 1
+constexpr int IncrementHeader = IncrementField + 1;
+
+// Focus that moves to a popup (a list, a menu) or to another window does not
+// leave the control.
+bool LeavesControl(const QEvent *event)
+{
+    const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
+    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
+}
+
+SetupFormat::FormatItem ItemOf(const WorkTables &w, int k)
+{
+    QStringList values;
+    if (w.HasPoints(k))
+        for (int p = w.ItemFirstPoint[k]; p <= w.ItemLastPoint[k]; ++p)
+            values << w.PointTable.value(1, p);
+    return RainDistFormat::MakeTable(w.ItemHeader.value(IdHeader, k), w.ItemHeader.value(IncrementHeader, k),
+                                     values);
+}
+} // namespace
+
+frmRainDist::frmRainDist()
+    : EntryForm({QStringLiteral("Rainfall Distribution"), QStringLiteral("Rainfall Distribution:"),
+                 QStringLiteral("RD"), Editglob::SecRainDist, QStringLiteral("Accept Changes (Close)"),
+                 QStringLiteral("   No Changes  (Close)")})
+{
+}
+
+void frmRainDist::buildFields(QGridLayout *layout)
+{
+    QWidget *parent = layout->parentWidget() ? layout->parentWidget() : centralWidget();
+    layout->addWidget(addFieldLabel(1, QStringLiteral("Rain Table Identifier")), 0, 0);
+    combo_ = new QComboBox(parent);
+    combo_->setObjectName(QStringLiteral("Cmbinp_1"));
+    combo_->setEditable(true);
+    combo_->setInsertPolicy(QComboBox::NoInsert);
+    // Completion would put a listed identifier in place of the one typed.
+    combo_->setCompleter(nullptr);
+    Globsubs::SetBackColor(combo_, Colors::White);
+    combo_->installEventFilter(this);
+    layout->addWidget(combo_, 0, 1);
+    // The identifier confirmed last, with the colour the combo shows.
+    addHiddenBox(1)->setMaxLength(SetupFormat::FieldWidth);
+
+    layout->addWidget(addFieldLabel(2, QStringLiteral("Rain Table Time Increment")), 1, 0);
+    layout->addWidget(addBox(2, SetupFormat::FieldWidth), 1, 1);
+    layout->addWidget(addUnitLabel(QStringLiteral("lblInUnit"), 2, QStringLiteral("hr")), 1, 2);
+    auto *label3 = new QLabel(QStringLiteral("@ Rain Table Time Increment"), parent);
+    label3->setObjectName(QStringLiteral("Label3"));
+    layout->addWidget(label3, 2, 0, 1, 3);
+
+    layout->addWidget(addFieldLabel(3, QStringLiteral("Mass Rainfall Points")), 3, 0);
+    table_ = new QTableWidget(parent);
+    table_->setObjectName(QStringLiteral("MSFlexGrid1"));
+    grid_ = new FlexGrid(table_);
+    grid_->setCols(GridColumns);
+    grid_->setRows(GridStartRows);
+    const int width = ColumnTwips / Plots::TwipsPerPixel;
+    for (int c = 0; c < GridColumns; ++c)
+        table_->setColumnWidth(c, width);
+    table_->setMinimumWidth(width * GridColumns + 24);
+    table_->setItemDelegate(new CentredCells(table_));
+    table_->installEventFilter(this);
+    table_->viewport()->installEventFilter(this);
+    layout->addWidget(table_, 4, 0, 1, 3);
+
+    auto *label4 = new QLabel(QStringLiteral(" Click cell in grid to edit previously entered data. RIGHT click to "
+                                             "insert or delete  a value."),
+                              parent);
+    label4->setObjectName(QStringLiteral("Label4"));
+    label4->setWordWrap(true);
+    layout->addWidget(label4, 5, 0, 1, 3);
+    auto *dispBox = new QLabel(QStringLiteral("Entered Data:"), parent);
+    dispBox->setObjectName(QStringLiteral("lblDispBox"));
+    layout->addWidget(dispBox, 6, 0);
+
+    cmdPlot_ = new QPushButton(QStringLiteral("Display Data"), parent);
+    cmdPlot_->setObjectName(QStringLiteral("CmdPlot"));
+    cmdPlot_->setEnabled(false);
+    layout->addWidget(cmdPlot_, 7, 0);
+    cmdDelCur_ = new QPushButton(QStringLiteral("Delete Distribution"), parent);
+    cmdDelCur_->setObjectName(QStringLiteral("cmdDelCur"));
+    layout->addWidget(cmdDelCur_, 7, 1);
+    connect(cmdPlot_, &QPushButton::clicked, this, &frmRainDist::CmdPlot_Click);
+    connect(cmdDelCur_, &QPushButton::clicked, this, &frmRainDist::cmdDelCur_Click);
+
+    mnupopup_ = new QMenu(QStringLiteral("Insert/Delete"), parent);
+    mnupopup_->setObjectName(QStringLiteral("mnupopup"));
+    mnupopup_->addSeparator()->setObjectName(QStringLiteral("Blankline"));
+    const QStringList items{QStringLiteral("Insert Point"), QStringLiteral("Delete Point")};
+    for (int i = 1; i <= 2; ++i) {
+        QAction *action = mnupopup_->addAction(items[i - 1]);
+        action->setObjectName(QStringLiteral("mnuDelInsItem_") + QString::number(i));
+        connect(action, &QAction::triggered, this, [this, i] { mnuDelInsItem_Click(i); });
+    }
+
+    connect(grid_, &FlexGrid::KeyPress, this, [this](int &keyAscii) { MSFlexGrid1_KeyPress(keyAscii); });
+    connect(grid_, &FlexGrid::RowColChange, this, [this] { MSFlexGrid1_EnterCell(); });
+    connect(grid_, &FlexGrid::MouseDown, this, [this](int row, int col) { MSFlexGrid1_MouseDown(row, col); });
+}
+
+void frmRainDist::setDefaults()
+{
+    GridState &s = data_.Grid;
+    s.GridAscending = true;
+    s.GridMaxValue = GridState::None;
+    s.GridVisibleRows = 9;
+    s.CellCount = 0;
+    s.SelectedRow = GridState::None;
+    s.SelectedCol = GridState::None;
+    s.GridBusy = false;
+    data_.Work.Reset(RainDistFormat::HeaderFields, 1);
+    SelectedTable = 0;
+}
+
+void frmRainDist::readRecords(const QStringList &lines)
+{
+    WorkTables &w = data_.Work;
+    for (const SetupFormat::FormatItem &table : RainDistFormat::ParseRainDist(lines).tables) {
+        const int k = w.AddItem();
+        w.ItemHeader(IdHeader, k) = table.header.value(IdField);
+        w.ItemHeader(IncrementHeader, k) = table.header.value(IncrementField);
+        for (const QString &value : table.values) {
+            ++w.PointCount;
+            w.PointTable.ensureCount(w.PointCount);
+            w.PointTable(1, w.PointCount) = value;
+            if (w.ItemFirstPoint[k] == 0)
+                w.ItemFirstPoint[k] = w.PointCount;
+            w.ItemLastPoint[k] = w.PointCount;
+        }
+    }
+}
+
+void frmRainDist::finishLoad()
+{
+    GridState &s = data_.Grid;
+    s.GridRow = 0;
+    s.GridCol = 0;
+    SelectedTable = 0;
+    Globsubs::FillRainDistList(false, combo_.data());
+    // No table is shown until one is chosen.
+    combo_->setCurrentIndex(-1);
+    combo_->setEditText(QString());
+    s.GridBusy = false;
+}
+
+// ---- Choosing a table ----
+
+QString frmRainDist::typedIdentifier() const
+{
+    return RainDistFormat::TableId(TextFile::trimBlanks(combo_->currentText()));
+}
+
+bool frmRainDist::tableShown() const { return data_.Work.HasItem(data_.Work.CurrentItem); }
+
+void frmRainDist::Cmbinp_GotFocus()
+{
+    ControlArray twin;
+    twin.set(1, txtinp(1));
+    ControlArray combo;
+    combo.set(1, combo_);
+    Globsubs::CopyTextAndColor(twin, combo, 1);
+}
+
+void frmRainDist::Cmbinp_LostFocus()
+{
+    StoreDistribution();
+    WorkTables &w = data_.Work;
+    const QString id = typedIdentifier();
+    if (combo_->currentText() != id)
+        combo_->setEditText(id);
+    SelectedTable = 0;
+    if (RainDistFormat::IsIdentifier(id))
+        for (int k = 1; k <= w.ItemCount; ++k)
+            if (TextFile::trimBlanks(w.ItemHeader.value(IdHeader, k)).toUpper() == id.toUpper())
+                SelectedTable = k;
+    if (SelectedTable > 0) {
+        ShowDistribution(SelectedTable);
+    } else if (RainDistFormat::IsIdentifier(id)) {
+        Globsubs::AddUniqueItem(combo_.data(), id);
+        SelectedTable = w.AddItem();
+        w.ItemHeader(IdHeader, SelectedTable) = id;
+        setBoxText(2, QString());
+        ShowDistribution(SelectedTable);
+    }
+    setBoxText(1, id);
+    Globsubs::SetBackColor(combo_, BackColor(txtinp(1)));
+    w.CurrentItem = SelectedTable;
+}
+
+void frmRainDist::clearGrid()
+{
+    GridState &s = data_.Grid;
+    s.GridBusy = true;
+    for (int r = 0; r < grid_->Rows(); ++r)
+        for (int c = 0; c < grid_->Cols(); ++c) {
+            grid_->setTextMatrix(r, c, QString());
+            grid_->setCellColor(r, c, Colors::White);
+        }
+    s.SelectedRow = GridState::None;
+    s.SelectedCol = GridState::None;
+    s.CellCount = 0;
+    s.GridRow = 0;
+    s.GridCol = 1;
+    // Whichever way the focus comes back, keys go to the cell after the first.
+    grid_->setCurrentCell(s.GridRow, s.GridCol);
+    s.Typing = false;
+    s.GridBusy = false;
+}
+
+void frmRainDist::ShowDistribution(int k)
+{
+    GridState &s = data_.Grid;
+    setBoxText(2, data_.Work.ItemHeader.value(IncrementHeader, k));
+    SetBackColor(txtinp(2), Colors::White);
+    clearGrid();
+    // A table without values starts as a new one does, from the first value "0".
+    const QStringList values = RainDistFormat::GridStartValues(ItemOf(data_.Work, k));
+    s.GridBusy = true;
+    for (const QString &value : values) {
+        const int cell = s.CellCount++;
+        if (cell / GridColumns >= grid_->Rows())
+            grid_->AddItem(QString());
+        grid_->setTextMatrix(cell / GridColumns, cell % GridColumns, value);
+    }
+    if (s.CellCount > 0 && (s.CellCount - 1) / GridColumns == grid_->Rows() - 1)
+        grid_->AddItem(QString());
+    s.GridBusy = false;
+    setPlotEnabledByRule();
+}
+
+void frmRainDist::StoreDistribution()
+{
+    WorkTables &w = data_.Work;
+    if (!tableShown())
+        return;
+    w.ItemHeader(IdHeader, w.CurrentItem) = txtinp(1)->text();
+    w.ItemHeader(IncrementHeader, w.CurrentItem) = txtinp(2)->text();
+    // Always the grid as it stands, so that values deleted from it stay deleted.
+    Grid_Stuff::GridSeriesToTable(*grid_, data_.Grid, w, cellsInUse());
+    w.CurrentItem = SelectedTable;
+}
+
+// ---- Boxes ----
+
+EntryForm::ColorRule frmRainDist::checkField(int index)
+{
+    if (index == 1) {
+        const QString id = typedIdentifier();
+        if (combo_->currentText() != id)
+            combo_->setEditText(id);
+        if (!RainDistFormat::IsIdentifier(id)) {
+            FieldOK = false;
+            // What was typed into the table shown so far stays with it.
+            StoreDistribution();
+            clearGrid();
+            setBoxText(2, QString());
+            SetBackColor(txtinp(2), Colors::White);
+            Globsubs::SetBackColor(combo_, Colors::Red);
+            data_.Work.CurrentItem = GridState::None;
+        }
+    } else if (index == 2) {
+        const QString increment = txtinp(2)->text();
+        if (SelectedTable > 0)
+            Globsubs::CheckGreaterThan(false, 0, increment, FieldOK);
+        else if (!TextFile::isBlank(increment))
+            FieldOK = false;
+    }
+    return ColorRule::Apply;
+}
+
+int frmRainDist::passColor(int) const { return Colors::White; }
+
+int frmRainDist::nextBox(int n) const { return n > 3 ? 1 : n; }
+
+void frmRainDist::txtinp_KeyPress(int &Index, int &KeyAscii) { NextField(Index, KeyAscii); }
+
+void frmRainDist::NextField(int &Index, int &KeyAscii)
+{
+    if (KeyAscii != 9 && KeyAscii != 13)
+        return;
+    ValidateField(Index);
+    setPlotEnabledByRule();
+    Index = nextBox(Index + 1);
+    if (Index == 1) {
+        Globsubs::SetBackColor(combo_, BackColor(txtinp(1)));
+        combo_->setFocus(Qt::TabFocusReason);
+    } else if (Index == 2) {
+        focusBox(2);
+    } else {
+        GridState &s = data_.Grid;
+        grid_->setCurrentCell(0, 1);
+        s.GridRow = grid_->Row();
+        s.GridCol = grid_->Col();
+        table_->setFocus(Qt::TabFocusReason);
+        Grid_Stuff::MoveToGridCell(*grid_, s, s.GridRow, s.GridCol, s.CellCount, s.FieldOK, s.Typing);
+    }
+    KeyAscii = 0;
+}
+
+bool frmRainDist::incrementIsPositive() const
+{
+    bool ok = true;
+    Globsubs::CheckGreaterThan(false, 0, txtinp(2)->text(), ok);
+    return ok;
+}
+
+void frmRainDist::setPlotEnabledByRule()
+{
+    if (cmdPlot_)
+        cmdPlot_->setEnabled(incrementIsPositive() && data_.Grid.CellCount > 2);
+}
+
+// ---- Grid ----
+
+int frmRainDist::cellsInUse() const
+{
+    const GridState &s = data_.Grid;
+    int n = std::max(s.CellCount, 0);
+    // A value typed into the empty cell after the series is entered, even
+    // before Enter has confirmed it.
+    const int row = grid_->Row();
+    const int col = grid_->Col();
+    if (row >= 0 && col >= 0) {
+        const int k = row * grid_->Cols() + col;
+        if (k >= n && !TextFile::isBlank(grid_->TextMatrix(row, col)))
+            n = k + 1;
+    }
+    return n;
+}
+
+QStringList frmRainDist::gridCells() const
+{
+    QStringList cells;
+    const int n = cellsInUse();
+    const int cols = std::max(grid_->Cols(), 1);
+    for (int k = 0; k < n; ++k)
+        cells << grid_->TextMatrix(k / cols, k % cols);
+    return cells;
+}
+
+void frmRainDist::MSFlexGrid1_KeyPress(int &KeyAscii)
+{
+    if (!tableShown()) {
+        // Values belong to a table: choose or create one first.
+        KeyAscii = 0;
+        combo_->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    GridState &s = data_.Grid;
+    Grid_Stuff::GridKeyEdit(KeyAscii, *grid_, s, s.GridRow, s.GridCol, s.CellCount, s.Typing, 0, 0);
+    if (s.GridRow == grid_->Rows() - 1 && s.GridCol == grid_->Cols() - 1)
+        grid_->AddItem(QString());
+    setPlotEnabledByRule();
+}
+
+void frmRainDist::MSFlexGrid1_EnterCell()
+{
+    GridState &s = data_.Grid;
+    if (s.GridBusy)
+        return;
+    s.GridRow = grid_->Row();
+    s.GridCol = grid_->Col();
+    Grid_Stuff::MoveToGridCell(*grid_, s, s.GridRow, s.GridCol, s.CellCount, s.FieldOK, s.Typing);
+    if (s.CellCount > 2) {
+        cmdDelCur_->setEnabled(true);
+        if (incrementIsPositive())
+            cmdPlot_->setEnabled(true);
+    }
+}
+
+void frmRainDist::MSFlexGrid1_MouseDown(int row, int col)
+{
+    GridState &s = data_.Grid;
+    s.GridRow = row;
+    s.GridCol = col;
+    Grid_Stuff::MoveToGridCell(*grid_, s, s.GridRow, s.GridCol, s.CellCount, s.FieldOK, s.Typing);
+    if (s.CellCount > 0 && tableShown()) {
+        if (pressedButton_ == Qt::RightButton && !TextFile::isBlank(grid_->Text()))
+            mnupopup_->popup(table_->viewport()->mapToGlobal(pressedAt_));
+        setPlotEnabledByRule();
+    } else {
+        combo_->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void frmRainDist::MSFlexGrid1_LostFocus()
+{
+    if (tableShown()) {
+        int keyAscii = 13;
+        MSFlexGrid1_KeyPress(keyAscii);
+    }
+    // Only the highlight goes: a cell marked red keeps its mark.
+    GridState &s = data_.Grid;
+    s.GridBusy = true;
+    if (s.SelectedRow != GridState::None && s.SelectedCol != GridState::None)
+        grid_->setCellColor(s.SelectedRow, s.SelectedCol, Colors::White);
+    s.SelectedRow = GridState::None;
+    s.SelectedCol = GridState::None;
+    s.GridBusy = false;
+}
+
+void frmRainDist::mnuDelInsItem_Click(int Index)
+{
+    if (!isLoaded())
+        return;
+    GridState &s = data_.Grid;
+    if (s.CellCount > 0 && tableShown()) {
+        if (Index == 1)
+            Grid_Stuff::InsertGridValue(*grid_, s, s.GridRow, s.GridCol, s.CellCount, s.FieldOK, s.Typing);
+        else if (Index == 2)
+            Grid_Stuff::DeleteGridValue(*grid_, s, s.GridRow, s.GridCol, s.CellCount, s.FieldOK, s.Typing);
+    }
+    mnupopup_->hide();
+}
+
+// ---- Commands ----
+
+void frmRainDist::cmdDelCur_Click()
+{
+    if (!isLoaded())
+        return;
+    StoreDistribution();
+    WorkTables &w = data_.Work;
+    if (!TextFile::trimBlanks(combo_->currentText()).isEmpty()) {
+        const Dialogs::Answer answer =
+            Dialogs::message(QStringLiteral("Delete Current rainfall distribution ?"), Dialogs::Buttons::YesNo,
+                             Dialogs::Icon::Question, QStringLiteral("Rainfall Distribution"));
+        if (answer != Dialogs::Answer::No && w.HasItem(SelectedTable)) {
+            Globsubs::RemoveCurrentItem(combo_.data());
+            // The slot stays with its identifier; its values are dead points.
+            w.ItemFirstPoint[SelectedTable] = 0;
+            w.ItemLastPoint[SelectedTable] = 0;
+            w.ItemHeader(IncrementHeader, SelectedTable) = QString();
+            setBoxText(1, QString());
+            setBoxText(2, QString());
+            clearGrid();
+            SetBackColor(txtinp(2), Colors::White);
+            SetBackColor(txtinp(1), Colors::White);
+            Cmbinp_GotFocus();
+        }
+    }
+    combo_->setCurrentIndex(-1);
+    combo_->setEditText(QString());
+    w.CurrentItem = GridState::None;
+    // With the selection cleared nothing can be typed into a table that is gone.
+    SelectedTable = 0;
+    cmdPlot_->setEnabled(false);
+    combo_->setFocus(Qt::OtherFocusReason);
+}
+
+void frmRainDist::CmdPlot_Click()
+{
+    if (!isLoaded())
+        return;
+    table_->setFocus(Qt::OtherFocusReason);
+    const WorkTables &w = data_.Work;
+    if (SelectedTable <= 0 || !w.HasItem(SelectedTable)) {
+        Dialogs::message(QStringLiteral("None Selected"), Dialogs::Buttons::OK, Dialogs::Icon::None);
+        return;
+    }
+    StoreDistribution();
+    const int k = SelectedTable;
+    const SetupFormat::FormatItem table = ItemOf(w, k);
+    const QString increment = table.header.value(IncrementField);
+    bool positive = true;
+    Globsubs::CheckGreaterThan(false, 0, increment, positive);
+    if (!positive) {
+        // The time axis needs a step: the increment is marked as any bad entry is.
+        if (w.CurrentItem == k) {
+            SetBackColor(txtinp(2), Colors::Red);
+            focusBox(2);
+        }
+        return;
+    }
+    const QStringList values = SetupFormat::NonBlankValues(table.values);
+    if (values.isEmpty()) {
+        Dialogs::message(QStringLiteral(" No Data Entered"), Dialogs::Buttons::OK, Dialogs::Icon::None);
+        return;
+    }
+    Tag = QString::number(k);
+    Plots::PlotRequest request = Plots::RainfallRequest(k, table.header.value(IdField), increment, values);
+    request.FlowUnit = Editglob::FlowUnit;
+    request.LengthUnit = Editglob::LengthUnit;
+    request.SmallAreaUnit = Editglob::SmallAreaUnit;
+    request.VolumeUnit = Editglob::VolumeUnit;
+    request.OutFlowUnit = Editglob::OutFlowUnit;
+    request.OutAreaUnit = Editglob::OutAreaUnit;
+    Forms::instance<frmIO_Plots>()->ShowPlot(request, true);
+}
+
+QStringList frmRainDist::buildRecords() const
+{
+    // The table shown counts as StoreDistribution would leave it.
+    const WorkTables &w = data_.Work;
+    RainDistFormat::RainDistData data;
+    for (int k = 1; k <= w.ItemCount; ++k) {
+        SetupFormat::FormatItem table = ItemOf(w, k);
+        if (k == w.CurrentItem)
+            table = RainDistFormat::MakeTable(txtinp(1)->text(), txtinp(2)->text(), gridCells());
+        data.tables.append(table);
+    }
+    return RainDistFormat::RainDistLines(data);
+}
+
+bool frmRainDist::eventFilter(QObject *watched, QEvent *event)
+{
+    if (!isLoaded())
+        return EntryForm::eventFilter(watched, event);
+    const QEvent::Type type = event->type();
+    if (combo_ && watched == combo_) {
+        if (type == QEvent::FocusIn && LeavesControl(event)) {
+            Cmbinp_GotFocus();
+        } else if (type == QEvent::FocusOut && LeavesControl(event)) {
+            Cmbinp_LostFocus();
+        } else if (type == QEvent::KeyPress) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+            int keyAscii = 0;
+            if (plain && key->key() == Qt::Key_Tab)
+                keyAscii = 9;
+            else if (plain && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter))
+                keyAscii = 13;
+            if (keyAscii) {
+                int index = 1;
+                NextField(index, keyAscii);
+                if (keyAscii == 0)
+                    return true;
+            }
+        }
+    } else if (table_ && watched == table_) {
+        if (type == QEvent::FocusOut && LeavesControl(event))
+            MSFlexGrid1_LostFocus();
+    } else if (table_ && watched == table_->viewport()) {
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            pressedButton_ = mouse->button();
+            pressedAt_ = mouse->position().toPoint();
+        }
+    }
+    return EntryForm::eventFilter(watched, event);
+}

@@ -1,0 +1,77 @@
+#pragma once
+// Rainfall distribution window: the user's rain tables, one shown at a time.
+// The combo `Cmbinp_1` chooses or creates a table by its identifier (its
+// hidden twin `txtinp_1` keeps the identifier confirmed last), `txtinp_2`
+// holds the table's time increment and the value grid `MSFlexGrid1` its mass
+// rainfall values, item by item in the window's work tables.
+//
+// The grid takes values only while a table is shown; otherwise a key or a
+// click in it sends the focus to the identifier box, so nothing typed there
+// can be dropped. Storing a table always takes the grid as it stands, values
+// deleted included.
+#include "core/GridState.h"
+#include "sections/setup/EntryForm.h"
+
+#include <QPointer>
+
+class FlexGrid;
+class QComboBox;
+class QMenu;
+class QPushButton;
+class QTableWidget;
+
+class frmRainDist : public EntryForm
+{
+    Q_OBJECT
+public:
+    frmRainDist();
+
+    void cmdDelCur_Click();
+    void CmdPlot_Click();
+    void mnuDelInsItem_Click(int Index);
+
+    const TableWindowData &tables() const { return data_; }
+    int selectedTable() const { return SelectedTable; }
+
+protected:
+    void buildFields(QGridLayout *grid) override;
+    void setDefaults() override;
+    void readRecords(const QStringList &lines) override;
+    void finishLoad() override;
+    ColorRule checkField(int index) override;
+    int passColor(int index) const override;
+    int nextBox(int n) const override;
+    QStringList buildRecords() const override;
+    void txtinp_KeyPress(int &Index, int &KeyAscii) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void Cmbinp_GotFocus();
+    void Cmbinp_LostFocus();
+    void NextField(int &Index, int &KeyAscii);
+    void MSFlexGrid1_KeyPress(int &KeyAscii);
+    void MSFlexGrid1_EnterCell();
+    void MSFlexGrid1_MouseDown(int row, int col);
+    void MSFlexGrid1_LostFocus();
+    void ShowDistribution(int k);
+    void StoreDistribution();
+    void clearGrid();
+    // The identifier typed into the combo, as a table may carry it.
+    QString typedIdentifier() const;
+    bool tableShown() const;
+    bool incrementIsPositive() const;
+    int cellsInUse() const;
+    QStringList gridCells() const;
+    void setPlotEnabledByRule();
+
+    TableWindowData data_;
+    int SelectedTable = 0;
+    QPointer<QComboBox> combo_;
+    QPointer<QTableWidget> table_;
+    QPointer<FlexGrid> grid_;
+    QPointer<QPushButton> cmdPlot_;
+    QPointer<QPushButton> cmdDelCur_;
+    QPointer<QMenu> mnupopup_;
+    Qt::MouseButton pressedButton_ = Qt::NoButton;
+    QPoint pressedAt_;
+};

@@ -1,0 +1,371 @@
+// The dimensionless unit hydrograph window: typing into its grid, the working
+// file it writes, clearing, inserting and deleting ordinates, and the plot.
+#include "DialogScript.h"
+#include "EntryDriver.h"
+
+#include "core/Help_Stuff.h"
+#include "plots/frmIO_Plots.h"
+#include "sections/setup/UnitSystem.h"
+#include "sections/setup/frmDimHyd.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+
+using namespace EntryDriver;
+using namespace Editglob;
+
+namespace {
+const QString Name = QStringLiteral("frmDimHyd");
+const QByteArray Header = QByteArray("DIMENSIONLESS UNIT HYDROGRAPH:").leftJustified(40);
+
+QByteArray values(QList<QByteArray> fields)
+{
+    QByteArray line(20, ' ');
+    for (const QByteArray &f : fields)
+        line += f.leftJustified(10);
+    return line;
+}
+
+QByteArray file(QList<QList<QByteArray>> lines)
+{
+    QByteArray bytes = Header + "\r\n";
+    for (const auto &l : lines)
+        bytes += values(l) + "\r\n";
+    return bytes;
+}
+
+QTableWidget *table(QWidget *form) { return control<QTableWidget>(form, QStringLiteral("MSFlexGrid1")); }
+
+QString cell(QWidget *form, int k)
+{
+    const QTableWidgetItem *item = table(form)->item(k / 5, k % 5);
+    return item ? item->text() : QString();
+}
+
+QStringList cells(QWidget *form, int n)
+{
+    QStringList out;
+    for (int k = 0; k < n; ++k)
+        out << cell(form, k);
+    return out;
+}
+
+int cellColor(QWidget *form, int k)
+{
+    const QTableWidgetItem *item = table(form)->item(k / 5, k % 5);
+    if (!item || item->background().style() == Qt::NoBrush)
+        return Colors::White;
+    return Colors::ToBgr(item->background().color());
+}
+
+int current(QWidget *form) { return table(form)->currentRow() * 5 + table(form)->currentColumn(); }
+
+// Types each value into the grid and confirms it with Enter.
+void enterValues(QWidget *form, const QStringList &list)
+{
+    for (const QString &v : list) {
+        QTest::keyClicks(table(form), v);
+        QTest::keyClick(table(form), Qt::Key_Return);
+    }
+}
+
+void clickCell(QWidget *form, int k, Qt::MouseButton button = Qt::LeftButton)
+{
+    QTableWidget *t = table(form);
+    const QRect rect = t->visualRect(t->model()->index(k / 5, k % 5));
+    QTest::mouseClick(t->viewport(), button, Qt::NoModifier, rect.center());
+}
+
+QMenu *popup(QWidget *form) { return control<QMenu>(form, QStringLiteral("mnupopup")); }
+QAction *menuItem(QWidget *form, int i)
+{
+    return control<QAction>(form, QStringLiteral("mnuDelInsItem_%1").arg(i));
+}
+QPushButton *button(QWidget *form, const char *name) { return control<QPushButton>(form, QString::fromLatin1(name)); }
+
+frmIO_Plots *plot() { return Forms::instance<frmIO_Plots>(); }
+} // namespace
+
+class TestDimHyd : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanupTestCase() { deleteWindows(); }
+    void cleanup()
+    {
+        if (plot()->isLoaded())
+            plot()->unload();
+    }
+    void emptyStart();
+    void typedSeriesIsWritten();
+    void acceptAfterLoading_data();
+    void acceptAfterLoading();
+    void valueTypedWithoutEnterCounts();
+    void outOfRangeIsMarkedAndWritten();
+    void deleteAll();
+    void contextMenu();
+    void contextMenuEdits_data();
+    void contextMenuEdits();
+    void displayData();
+    void displayDataNeedsTwoOrdinates();
+    void help();
+};
+
+void TestDimHyd::emptyStart()
+{
+    ProgramFolder folder;
+    SetFileName(folder.file("basin.inp"));
+    QWidget *form = open(Name);
+    QVERIFY(qobject_cast<frmDimHyd *>(form)); // no longer the placeholder
+    QCOMPARE(form->objectName(), Name);
+    QCOMPARE(form->windowTitle(), "Unit Hydrograph   Current File - " + folder.file("basin.inp"));
+    QCOMPARE(cells(form, 2), (QStringList{"0", ""}));
+    QCOMPARE(current(form), 1);
+    QCOMPARE(cellColor(form, 1), Colors::Green);
+    QVERIFY(!button(form, "CmdPlot")->isEnabled());
+    QVERIFY(!button(form, "cmdDelAll")->isEnabled());
+    QCOMPARE(focused(), table(form));
+    QCOMPARE(button(form, "cmdFinished")->text(), QString("Accept Changes  (Close)"));
+    QCOMPARE(button(form, "cmdCancel")->text(), QString("    No Changes      (Close)"));
+}
+
+void TestDimHyd::typedSeriesIsWritten()
+{
+    ProgramFolder folder;
+    DataChanged = false;
+    QWidget *form = open(Name);
+    enterValues(form, {"0.4", "1", "0.3"});
+    QCOMPARE(current(form), 4);
+    QVERIFY(button(form, "CmdPlot")->isEnabled());
+    accept(form);
+    QVERIFY(!form->isVisible());
+    QVERIFY(DataChanged);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecUnitHyd)), golden("dimhyd_typed.tmp"));
+
+    // Read back and accepted again, the file stays as it is.
+    form = open(Name);
+    QCOMPARE(cells(form, 6), (QStringList{"0.", "0.4", "1.", "0.3", "0.", ""}));
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecUnitHyd)), golden("dimhyd_typed.tmp"));
+}
+
+void TestDimHyd::acceptAfterLoading_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QByteArray>("written");
+    const QByteArray endsInZero = file({{"0.", "0.3", "1.", "0.4", "0."}, {"0."}});
+    QTest::newRow("ends in 0: unchanged") << endsInZero << endsInZero;
+    QTest::newRow("five ordinates: closing zero on a line of its own")
+        << file({{"0", ".5", "1", "0.6", "0.2"}})
+        << file({{"0.", ".5", "1.", "0.6", "0.2"}, {"0."}});
+    QTest::newRow("only columns 21-70 are read")
+        << (Header + "\r\n" + "NOTE 1-20 IS IGNORED" + values({"0", "1", "0.5", "0.2", "0."}).mid(20) + "TAIL 71-80\r\n")
+        << file({{"0.", "1.", "0.5", "0.2", "0."}});
+    QTest::newRow("two ordinates are kept") << file({{"0.", "1."}}) << file({{"0.", "1.", "0."}});
+    QTest::newRow("one ordinate is no hydrograph") << file({{"0."}}) << QByteArray();
+    QTest::newRow("reading stops at a blank line")
+        << (file({{"0", "1"}}) + "   \r\n" + values({"0.5"}) + "\r\n") << file({{"0.", "1.", "0."}});
+}
+
+void TestDimHyd::acceptAfterLoading()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(QByteArray, written);
+    ProgramFolder folder;
+    ProgramFolder::writeBytes(folder.tmp(SecUnitHyd), stored);
+    QWidget *form = open(Name);
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecUnitHyd)), written);
+}
+
+void TestDimHyd::valueTypedWithoutEnterCounts()
+{
+    ProgramFolder folder;
+    QWidget *form = open(Name);
+    QTest::keyClicks(table(form), "0.5");
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecUnitHyd)), file({{"0.", "0.5", "0."}}));
+
+    // The same where the last ordinate was deleted and another typed in its place.
+    ProgramFolder::writeBytes(folder.tmp(SecUnitHyd), file({{"0.", "0.5"}}));
+    form = open(Name);
+    clickCell(form, 1, Qt::RightButton);
+    QTRY_VERIFY(popup(form)->isVisible());
+    menuItem(form, 2)->trigger();
+    QCOMPARE(cells(form, 2), (QStringList{"0.", ""}));
+    QCOMPARE(current(form), 1);
+    QTest::keyClicks(table(form), "0.7");
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecUnitHyd)), file({{"0.", "0.7", "0."}}));
+}
+
+void TestDimHyd::outOfRangeIsMarkedAndWritten()
+{
+    ProgramFolder folder;
+    QWidget *form = open(Name);
+    enterValues(form, {"1.5", "1"});
+    QCOMPARE(cellColor(form, 1), Colors::Red);
+    QCOMPARE(cellColor(form, 2), Colors::White);
+    QCOMPARE(cellColor(form, 3), Colors::Green);
+    // Letters and signs never reach a cell.
+    QTest::keyClicks(table(form), "-a");
+    QCOMPARE(cell(form, 3), QString());
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecUnitHyd)), file({{"0.", "1.5", "1.", "0."}}));
+}
+
+void TestDimHyd::deleteAll()
+{
+    ProgramFolder folder;
+    ProgramFolder::writeBytes(folder.tmp(SecUnitHyd), file({{"0.", "0.5", "1.", "0."}}));
+    QWidget *form = open(Name);
+    QVERIFY(button(form, "cmdDelAll")->isEnabled());
+    {
+        DialogScript dialogs;
+        dialogs.answer(Dialogs::Answer::No);
+        click(button(form, "cmdDelAll"));
+        QCOMPARE(dialogs.asked().size(), 1);
+        const Dialogs::Request &r = dialogs.asked().first();
+        QCOMPARE(r.text, QString("Delete dimensionless unit hydrograph data ?"));
+        QCOMPARE(r.title, QString("Dimensionless Unit Hydrograph"));
+        QCOMPARE(r.buttons, Dialogs::Buttons::YesNo);
+        QCOMPARE(r.icon, Dialogs::Icon::Question);
+    }
+    QCOMPARE(cells(form, 4), (QStringList{"0.", "0.5", "1.", "0."}));
+    {
+        DialogScript dialogs;
+        dialogs.answer(Dialogs::Answer::Yes);
+        click(button(form, "cmdDelAll"));
+    }
+    QCOMPARE(cells(form, 4), (QStringList{"0", "", "", ""}));
+    QCOMPARE(current(form), 1);
+    QVERIFY(!button(form, "CmdPlot")->isEnabled());
+    QVERIFY(!button(form, "cmdDelAll")->isEnabled());
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecUnitHyd)), QByteArray());
+}
+
+void TestDimHyd::contextMenu()
+{
+    ProgramFolder folder;
+    ProgramFolder::writeBytes(folder.tmp(SecUnitHyd), file({{"0.", "0.5"}}));
+    QWidget *form = open(Name);
+    QCOMPARE(popup(form)->title(), QString("Insert/Delete"));
+    QCOMPARE(menuItem(form, 1)->text(), QString("Insert Point"));
+    QCOMPARE(menuItem(form, 2)->text(), QString("Delete Point"));
+    // A right click on the first cell offers the menu for the second.
+    clickCell(form, 0, Qt::RightButton);
+    QCOMPARE(current(form), 1);
+    QTRY_VERIFY(popup(form)->isVisible());
+    popup(form)->hide();
+    // On an empty cell: no menu.
+    clickCell(form, 7, Qt::RightButton);
+    QCOMPARE(current(form), 2);
+    QVERIFY(!popup(form)->isVisible());
+    // A left click shows none either.
+    clickCell(form, 1);
+    QVERIFY(!popup(form)->isVisible());
+}
+
+void TestDimHyd::contextMenuEdits_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("delete") << 2 << QStringList{"0.", "0.2", "0.6", "", ""}
+                            << file({{"0.", "0.2", "0.6", "0."}});
+    QTest::newRow("insert") << 1 << QStringList{"0.", "0.2", "0.4", "0.4", "0.6"}
+                            << file({{"0.", "0.2", "0.4", "0.4", "0.6"}, {"0."}});
+}
+
+void TestDimHyd::contextMenuEdits()
+{
+    QFETCH(int, item);
+    QFETCH(QStringList, after);
+    QFETCH(QByteArray, written);
+    ProgramFolder folder;
+    ProgramFolder::writeBytes(folder.tmp(SecUnitHyd), file({{"0.", "0.2", "0.4", "0.6"}}));
+    QWidget *form = open(Name);
+    clickCell(form, 2, Qt::RightButton);
+    QTRY_VERIFY(popup(form)->isVisible());
+    menuItem(form, item)->trigger();
+    QVERIFY(!popup(form)->isVisible());
+    QCOMPARE(cells(form, 5), after);
+    QCOMPARE(current(form), 2);
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecUnitHyd)), written);
+}
+
+void TestDimHyd::displayData()
+{
+    ProgramFolder folder;
+    SetUnitSystem(false, false);
+    QWidget *form = open(Name);
+    enterValues(form, {"0.5", "1", "0.25", "0"});
+    QVERIFY(button(form, "CmdPlot")->isEnabled());
+    click(button(form, "CmdPlot"));
+    QVERIFY(plot()->isVisible());
+    QCOMPARE(plot()->windowModality(), Qt::ApplicationModal);
+    const Plots::PlotSetup &setup = plot()->setup();
+    QCOMPARE(setup.kind, int(Plots::KindDimensionless));
+    QCOMPARE(setup.title, QString("Dimensionless Unit Hydrograph"));
+    QCOMPARE(setup.count.at(1), 5);
+    QCOMPARE(setup.X.at(1), (std::vector<double>{0, 0, 0.25, 0.5, 0.75, 1}));
+    QCOMPARE(setup.Y.at(1), (std::vector<double>{0, 0, 0.5, 1, 0.25, 0}));
+    QCOMPARE(plot()->request().FlowUnit, QString("cu m/sec"));
+    plot()->unload();
+    SetUnitSystem(true, true);
+
+    // The plot keeps its own copy: later edits of the window leave it alone.
+    clickCell(form, 2);
+    QTest::keyClicks(table(form), "0.9");
+    QTest::keyClick(table(form), Qt::Key_Return);
+    QCOMPARE(cell(form, 2), QString("0.9"));
+    QCOMPARE(plot()->request().PlotY.at(1), (std::vector<double>{0, 0, 0.5, 1, 0.25, 0}));
+}
+
+void TestDimHyd::displayDataNeedsTwoOrdinates()
+{
+    ProgramFolder folder;
+    ProgramFolder::writeBytes(folder.tmp(SecUnitHyd), file({{"0.", "1."}}));
+    auto *form = qobject_cast<frmDimHyd *>(open(Name));
+    // Two loaded ordinates are a hydrograph, as two typed ones are.
+    QVERIFY(button(form, "CmdPlot")->isEnabled());
+    click(button(form, "CmdPlot"));
+    QVERIFY(plot()->isVisible());
+    QCOMPARE(plot()->setup().X.at(1), (std::vector<double>{0, 0, 1}));
+    plot()->unload();
+
+    // After the second was deleted only one is left: refused.
+    clickCell(form, 1, Qt::RightButton);
+    menuItem(form, 2)->trigger();
+    DialogScript dialogs;
+    dialogs.answer(Dialogs::Answer::OK);
+    form->CmdPlot_Click();
+    QCOMPARE(dialogs.asked().size(), 1);
+    const Dialogs::Request &r = dialogs.asked().first();
+    QCOMPARE(r.text, QString(" No Data Entered"));
+    QCOMPARE(r.buttons, Dialogs::Buttons::OK);
+    QCOMPARE(r.icon, Dialogs::Icon::None);
+    QCOMPARE(r.title, QString());
+    QVERIFY(!plot()->isLoaded());
+}
+
+void TestDimHyd::help()
+{
+    ProgramFolder folder;
+    QFile::copy(QStringLiteral(QV_RESOURCES_DIR "/QuorvaleHelp.lst"), HelpListFile);
+    QWidget *form = open(Name);
+    auto *help = control<QPlainTextEdit>(form, "txtHelp");
+    click(label(form, "lblHeader"));
+    QVERIFY(help->toPlainText().contains("Dimensionless Unit Hydrograph"));
+    click(label(form, "lblInput_1"));
+    QVERIFY(help->isVisible());
+    QVERIFY(help->toPlainText().contains("Dimensionless Hydrograph Points"));
+    QVERIFY(help->toPlainText().contains("Range - 0 to 1"));
+}
+
+QTEST_MAIN(TestDimHyd)
+#include "tst_dimhyd.moc"

@@ -1,0 +1,581 @@
+// The rainfall distribution window: choosing and creating rain tables by
+// identifier, their increments and values, deleting, the working file it
+// writes, and the plot.
+#include "DialogScript.h"
+#include "EntryDriver.h"
+
+#include "plots/frmIO_Plots.h"
+#include "sections/setup/frmRainDist.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+
+using namespace EntryDriver;
+using namespace Editglob;
+
+namespace {
+const QString Name = QStringLiteral("frmRainDist");
+const QByteArray Header = QByteArray("RAINFALL DISTRIBUTION:").leftJustified(50);
+
+QByteArray tableLine(const QByteArray &id, const QByteArray &increment)
+{
+    return QByteArray(10, ' ') + id.leftJustified(10) + QByteArray(10, ' ') + increment.leftJustified(10) + "\r\n";
+}
+
+// Value lines of five.
+QByteArray valueLines(const QList<QByteArray> &values)
+{
+    QByteArray out;
+    for (int i = 0; i < values.size(); i += 5) {
+        QByteArray line(20, ' ');
+        for (int j = i; j < std::min(i + 5, int(values.size())); ++j)
+            line += values[j].leftJustified(10);
+        out += line + "\r\n";
+    }
+    return out;
+}
+
+QByteArray table(const QByteArray &id, const QByteArray &increment, const QList<QByteArray> &values)
+{
+    return tableLine(id, increment) + valueLines(values);
+}
+
+QByteArray section(const QByteArray &tables) { return Header + "\r\n" + tables + "\r\n"; }
+
+frmRainDist *rain(QWidget *form) { return qobject_cast<frmRainDist *>(form); }
+QComboBox *combo(QWidget *form) { return control<QComboBox>(form, QStringLiteral("Cmbinp_1")); }
+QTableWidget *grid(QWidget *form) { return control<QTableWidget>(form, QStringLiteral("MSFlexGrid1")); }
+QPushButton *button(QWidget *form, const char *name) { return control<QPushButton>(form, QString::fromLatin1(name)); }
+QMenu *popup(QWidget *form) { return control<QMenu>(form, QStringLiteral("mnupopup")); }
+QAction *menuItem(QWidget *form, int i) { return control<QAction>(form, QStringLiteral("mnuDelInsItem_%1").arg(i)); }
+
+QString cell(QWidget *form, int k)
+{
+    const QTableWidgetItem *item = grid(form)->item(k / 5, k % 5);
+    return item ? item->text() : QString();
+}
+
+QStringList cells(QWidget *form, int n)
+{
+    QStringList out;
+    for (int k = 0; k < n; ++k)
+        out << cell(form, k);
+    return out;
+}
+
+int cellColor(QWidget *form, int k)
+{
+    const QTableWidgetItem *item = grid(form)->item(k / 5, k % 5);
+    if (!item || item->background().style() == Qt::NoBrush)
+        return Colors::White;
+    return Colors::ToBgr(item->background().color());
+}
+
+// Puts the focus into the identifier box and types `id` in place of its text.
+void typeId(QWidget *form, const QString &id)
+{
+    combo(form)->setFocus(Qt::MouseFocusReason);
+    combo(form)->clearEditText();
+    QTest::keyClicks(combo(form), id);
+}
+
+// Chooses or creates a table: its identifier, Enter, its increment, Enter.
+void chooseTable(QWidget *form, const QString &id, const QString &increment = QString())
+{
+    typeId(form, id);
+    QTest::keyClick(combo(form), Qt::Key_Return);
+    if (!increment.isNull()) {
+        box(form, 2)->clear();
+        QTest::keyClicks(box(form, 2), increment);
+        QTest::keyClick(box(form, 2), Qt::Key_Return);
+    }
+}
+
+void enterValues(QWidget *form, const QStringList &list)
+{
+    for (const QString &v : list) {
+        QTest::keyClicks(grid(form), v);
+        QTest::keyClick(grid(form), Qt::Key_Return);
+    }
+}
+
+void clickCell(QWidget *form, int k, Qt::MouseButton button = Qt::LeftButton)
+{
+    QTableWidget *t = grid(form);
+    const QRect rect = t->visualRect(t->model()->index(k / 5, k % 5));
+    QTest::mouseClick(t->viewport(), button, Qt::NoModifier, rect.center());
+}
+
+void deleteValue(QWidget *form, int k)
+{
+    clickCell(form, k, Qt::RightButton);
+    QTRY_VERIFY(popup(form)->isVisible());
+    menuItem(form, 2)->trigger();
+}
+
+QStringList listed(QWidget *form)
+{
+    QStringList out;
+    for (int i = 0; i < combo(form)->count(); ++i)
+        out << combo(form)->itemText(i);
+    return out;
+}
+
+frmIO_Plots *plot() { return Forms::instance<frmIO_Plots>(); }
+
+const QByteArray TwoTables = section(table("R1", "0.25", {"0.", "0.2", "0.5", "0.8", "1."})
+                                     + table("TYPE-B", "1.", {"0.", "0.4", "0.7", "0.9", "0.95", "1."}));
+} // namespace
+
+class TestRainDist : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanupTestCase() { deleteWindows(); }
+    void cleanup()
+    {
+        if (plot()->isLoaded())
+            plot()->unload();
+    }
+    void opensWithoutTable();
+    void newTableIsWritten();
+    void acceptAfterLoading_data();
+    void acceptAfterLoading();
+    void choosesTableIgnoringCase();
+    void switchingTablesKeepsBoth();
+    void gridReachedByTabChain();
+    void identifierIsCut_data();
+    void identifierIsCut();
+    void blankIdentifierIsNone();
+    void incrementCheck();
+    void valuesOutOfOrderAreMarked();
+    void leavingGridConfirmsValue();
+    void deletedValuesStayDeleted();
+    void deleteTable();
+    void deleteTableAnsweredNo();
+    void deletedTableStartsAsNew();
+    void displayData();
+    void displayDataRefusals();
+    void help();
+};
+
+void TestRainDist::opensWithoutTable()
+{
+    ProgramFolder folder;
+    ProgramFolder::writeBytes(folder.tmp(SecRainDist), TwoTables);
+    ProgramFolder::writeBytes(folder.tmp(SecStorm),
+                              QByteArray("STORM ANALYSIS:").leftJustified(40) + "\r\n"
+                                  + QByteArray(50, ' ') + "GAGE-T    \r\n" + QByteArray(50, ' ') + "TYPE II   \r\n");
+    SetFileName(folder.file("basin.inp"));
+    QWidget *form = open(Name);
+    QVERIFY(rain(form)); // no longer the placeholder
+    QCOMPARE(form->objectName(), Name);
+    QCOMPARE(form->windowTitle(), "Rainfall Distribution   Current File - " + folder.file("basin.inp"));
+    // The section's tables and the other tables storms name; no standard names.
+    QCOMPARE(listed(form), (QStringList{"R1", "TYPE-B", "GAGE-T"}));
+    QCOMPARE(combo(form)->currentText(), QString());
+    QCOMPARE(cells(form, 2), (QStringList{"", ""}));
+    QCOMPARE(box(form, 2)->text(), QString());
+    QCOMPARE(label(form, "lblInUnit_2")->text(), QString("hr"));
+    QVERIFY(!button(form, "CmdPlot")->isEnabled());
+    QCOMPARE(button(form, "cmdDelCur")->text(), QString("Delete Distribution"));
+    // Nothing can be typed into the grid before a table is chosen.
+    grid(form)->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(grid(form), "5");
+    QCOMPARE(cells(form, 2), (QStringList{"", ""}));
+    QCOMPARE(focused(), combo(form));
+}
+
+void TestRainDist::newTableIsWritten()
+{
+    ProgramFolder folder;
+    DataChanged = false;
+    QWidget *form = open(Name);
+    typeId(form, "R1");
+    QTest::keyClick(combo(form), Qt::Key_Return);
+    QCOMPARE(focused(), box(form, 2));
+    QCOMPARE(cells(form, 2), (QStringList{"0", ""}));
+    QCOMPARE(listed(form), QStringList{"R1"});
+    QTest::keyClicks(box(form, 2), "0.25");
+    QTest::keyClick(box(form, 2), Qt::Key_Return);
+    QCOMPARE(focused(), grid(form));
+    QCOMPARE(grid(form)->currentColumn(), 1);
+    enterValues(form, {"0.1", "0.3", "0.6", "1.0"});
+    QVERIFY(button(form, "CmdPlot")->isEnabled());
+    accept(form);
+    QVERIFY(DataChanged);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecRainDist)), golden("raindist_r1.tmp"));
+}
+
+void TestRainDist::acceptAfterLoading_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("two tables, six values: unchanged") << TwoTables << TwoTables;
+    QTest::newRow("values before the first table are dropped")
+        << (Header + "\r\n" + valueLines({"9."}) + table("R1", "1.", {"0.", "1."}))
+        << section(table("R1", "1.", {"0.", "1."}));
+    QTest::newRow("a table of one value is dropped")
+        << section(table("R1", "1.", {"0."}) + table("R2", "2", {"0", "1"}))
+        << section(table("R2", "2.", {"0.", "1."}));
+    QTest::newRow("only table of one value: section absent") << section(table("R1", "1.", {"0."})) << QByteArray();
+}
+
+void TestRainDist::acceptAfterLoading()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(QByteArray, written);
+    ProgramFolder folder;
+    ProgramFolder::writeBytes(folder.tmp(SecRainDist), stored);
+    QWidget *form = open(Name);
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecRainDist)), written);
+}
+
+void TestRainDist::choosesTableIgnoringCase()
+{
+    ProgramFolder folder;
+    ProgramFolder::writeBytes(folder.tmp(SecRainDist), TwoTables);
+    QWidget *form = open(Name);
+    chooseTable(form, "type-b");
+    QCOMPARE(rain(form)->selectedTable(), 2);
+    QCOMPARE(box(form, 2)->text(), QString("1."));
+    QCOMPARE(cells(form, 7), (QStringList{"0.", "0.4", "0.7", "0.9", "0.95", "1.", ""}));
+    QVERIFY(button(form, "CmdPlot")->isEnabled());
+    QCOMPARE(listed(form).size(), 2);
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecRainDist)),
+             section(table("R1", "0.25", {"0.", "0.2", "0.5", "0.8", "1."})
+                     + table("type-b", "1.", {"0.", "0.4", "0.7", "0.9", "0.95", "1."})));
+}
+
+void TestRainDist::switchingTablesKeepsBoth()
+{
+    ProgramFolder folder;
+    QWidget *form = open(Name);
+    chooseTable(form, "R1", "0.5");
+    enterValues(form, {"0.4", "1"});
+    chooseTable(form, "R2", "2");
+    QCOMPARE(cells(form, 2), (QStringList{"0", ""}));
+    enterValues(form, {"1"});
+    // Back to R1 with the mouse: it shows what was typed into it.
+    typeId(form, "R1");
+    click(box(form, 2));
+    QCOMPARE(box(form, 2)->text(), QString("0.5"));
+    QCOMPARE(cells(form, 4), (QStringList{"0", "0.4", "1", ""}));
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecRainDist)),
+             section(table("R1", "0.5", {"0.", "0.4", "1."}) + table("R2", "2.", {"0.", "1."})));
+}
+
+void TestRainDist::gridReachedByTabChain()
+{
+    ProgramFolder folder;
+    QWidget *form = open(Name);
+    chooseTable(form, "R1", "1");
+    enterValues(form, {"0.5", "0.6", "0.7", "0.8"});
+    // A table made with the mouse, its grid then reached through the focus
+    // chain rather than Enter or a click: keys go to its second cell.
+    typeId(form, "R2");
+    click(box(form, 2));
+    grid(form)->setFocus(Qt::BacktabFocusReason);
+    enterValues(form, {"1"});
+    QCOMPARE(cells(form, 6), (QStringList{"0", "1", "", "", "", ""}));
+}
+
+void TestRainDist::identifierIsCut_data()
+{
+    QTest::addColumn<int>("how"); // 0 Enter, 1 Tab, 2 the mouse
+    QTest::newRow("Enter") << 0;
+    QTest::newRow("Tab") << 1;
+    QTest::newRow("mouse") << 2;
+}
+
+void TestRainDist::identifierIsCut()
+{
+    QFETCH(int, how);
+    ProgramFolder folder;
+    QWidget *form = open(Name);
+    typeId(form, "ABCDEFGHIJKLM");
+    if (how == 0)
+        QTest::keyClick(combo(form), Qt::Key_Return);
+    else if (how == 1)
+        QTest::keyClick(combo(form), Qt::Key_Tab);
+    else
+        click(box(form, 2));
+    QCOMPARE(focused(), box(form, 2));
+    QCOMPARE(combo(form)->currentText(), QString("ABCDEFGHIJ"));
+    QCOMPARE(listed(form), QStringList{"ABCDEFGHIJ"});
+    QTest::keyClicks(box(form, 2), "1");
+    QTest::keyClick(box(form, 2), Qt::Key_Return);
+    enterValues(form, {"1"});
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecRainDist)), section(table("ABCDEFGHIJ", "1.", {"0.", "1."})));
+}
+
+void TestRainDist::blankIdentifierIsNone()
+{
+    ProgramFolder folder;
+    QWidget *form = open(Name);
+    chooseTable(form, "R1", "1");
+    enterValues(form, {"0.5"});
+    QTest::keyClicks(grid(form), "0.8");
+    // Blanks confirmed with Enter: red, the focus stays, no table is made, and
+    // what was typed into R1 stays with it.
+    typeId(form, "   ");
+    QTest::keyClick(combo(form), Qt::Key_Return);
+    QCOMPARE(EntryForm::BackColor(combo(form)), Colors::Red);
+    QCOMPARE(focused(), combo(form));
+    QCOMPARE(cells(form, 3), (QStringList{"", "", ""}));
+    QCOMPARE(box(form, 2)->text(), QString());
+    QCOMPARE(listed(form), QStringList{"R1"});
+    // Blanks left with the mouse make no table either.
+    click(box(form, 2));
+    QCOMPARE(rain(form)->tables().Work.ItemCount, 1);
+    QCOMPARE(rain(form)->selectedTable(), 0);
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecRainDist)), section(table("R1", "1.", {"0.", "0.5", "0.8"})));
+}
+
+void TestRainDist::incrementCheck()
+{
+    ProgramFolder folder;
+    QWidget *form = open(Name);
+    chooseTable(form, "R1");
+    QCOMPARE(focused(), box(form, 2));
+    QTest::keyClick(box(form, 2), Qt::Key_Return);
+    QCOMPARE(color(form, 2), Colors::Red);
+    QCOMPARE(focused(), box(form, 2));
+    QTest::keyClicks(box(form, 2), "0");
+    QTest::keyClick(box(form, 2), Qt::Key_Tab);
+    QCOMPARE(color(form, 2), Colors::Red);
+    QCOMPARE(focused(), box(form, 2));
+    QTest::keyClicks(box(form, 2), ".5");
+    QTest::keyClick(box(form, 2), Qt::Key_Tab);
+    QCOMPARE(color(form, 2), Colors::White);
+    QCOMPARE(focused(), grid(form));
+}
+
+void TestRainDist::valuesOutOfOrderAreMarked()
+{
+    ProgramFolder folder;
+    QWidget *form = open(Name);
+    chooseTable(form, "R1", "1");
+    enterValues(form, {"0.5", "0.3", "0.6"});
+    QCOMPARE(cellColor(form, 1), Colors::White);
+    QCOMPARE(cellColor(form, 2), Colors::Red);
+    QCOMPARE(cellColor(form, 3), Colors::White);
+    // Leaving the grid takes away the highlight, not the mark.
+    click(box(form, 2));
+    QCOMPARE(cellColor(form, 2), Colors::Red);
+    QCOMPARE(cellColor(form, 4), Colors::White);
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecRainDist)), section(table("R1", "1.", {"0.", "0.5", "0.3", "0.6"})));
+}
+
+void TestRainDist::leavingGridConfirmsValue()
+{
+    ProgramFolder folder;
+    QWidget *form = open(Name);
+    chooseTable(form, "R1", "1");
+    enterValues(form, {"0.5"});
+    QTest::keyClicks(grid(form), "0.7");
+    click(box(form, 2));
+    QCOMPARE(cells(form, 4), (QStringList{"0", "0.5", "0.7", ""}));
+    QCOMPARE(cellColor(form, 3), Colors::White); // no highlight left behind
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecRainDist)), section(table("R1", "1.", {"0.", "0.5", "0.7"})));
+}
+
+void TestRainDist::deletedValuesStayDeleted()
+{
+    ProgramFolder folder;
+    ProgramFolder::writeBytes(folder.tmp(SecRainDist),
+                              section(table("R1", "1.", {"0.", "1."}) + table("R2", "1.", {"0.", "0.3", "1."})));
+    QWidget *form = open(Name);
+    chooseTable(form, "R1");
+    deleteValue(form, 1);
+    QCOMPARE(cells(form, 2), (QStringList{"0.", ""}));
+    chooseTable(form, "R2");
+    deleteValue(form, 1);
+    QCOMPARE(cells(form, 3), (QStringList{"0.", "1.", ""}));
+    // R1 now holds one value: it is no longer written.
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecRainDist)), section(table("R2", "1.", {"0.", "1."})));
+}
+
+void TestRainDist::deleteTable()
+{
+    ProgramFolder folder;
+    ProgramFolder::writeBytes(folder.tmp(SecRainDist), TwoTables);
+    QWidget *form = open(Name);
+    chooseTable(form, "R1");
+    {
+        DialogScript dialogs;
+        dialogs.answer(Dialogs::Answer::Yes);
+        click(button(form, "cmdDelCur"));
+        QCOMPARE(dialogs.asked().size(), 1);
+        const Dialogs::Request &r = dialogs.asked().first();
+        QCOMPARE(r.text, QString("Delete Current rainfall distribution ?"));
+        QCOMPARE(r.title, QString("Rainfall Distribution"));
+        QCOMPARE(r.buttons, Dialogs::Buttons::YesNo);
+        QCOMPARE(r.icon, Dialogs::Icon::Question);
+    }
+    QCOMPARE(listed(form), QStringList{"TYPE-B"});
+    QCOMPARE(combo(form)->currentText(), QString());
+    QCOMPARE(focused(), combo(form));
+    QCOMPARE(box(form, 2)->text(), QString());
+    QCOMPARE(cells(form, 3), (QStringList{"", "", ""}));
+    QVERIFY(!button(form, "CmdPlot")->isEnabled());
+    QCOMPARE(rain(form)->selectedTable(), 0);
+
+    // Nothing typed now can go astray: the grid sends the user to the
+    // identifier, an increment without a table is marked, and there is no
+    // table to plot.
+    clickCell(form, 1);
+    QCOMPARE(focused(), combo(form));
+    QTest::keyClicks(grid(form), "7");
+    QCOMPARE(cells(form, 3), (QStringList{"", "", ""}));
+    box(form, 2)->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(box(form, 2), "2");
+    QTest::keyClick(box(form, 2), Qt::Key_Return);
+    QCOMPARE(color(form, 2), Colors::Red);
+    {
+        DialogScript dialogs;
+        dialogs.answer(Dialogs::Answer::OK);
+        rain(form)->CmdPlot_Click();
+        QCOMPARE(dialogs.messages(), QStringList{"None Selected"});
+        QCOMPARE(dialogs.asked().first().buttons, Dialogs::Buttons::OK);
+        QCOMPARE(dialogs.asked().first().icon, Dialogs::Icon::None);
+        QCOMPARE(dialogs.asked().first().title, QString());
+    }
+    QVERIFY(!plot()->isLoaded());
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecRainDist)),
+             section(table("TYPE-B", "1.", {"0.", "0.4", "0.7", "0.9", "0.95", "1."})));
+
+    // Deleting the only table leaves the section absent.
+    form = open(Name);
+    chooseTable(form, "TYPE-B");
+    DialogScript dialogs;
+    dialogs.answer(Dialogs::Answer::Yes);
+    click(button(form, "cmdDelCur"));
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecRainDist)), QByteArray());
+}
+
+void TestRainDist::deleteTableAnsweredNo()
+{
+    ProgramFolder folder;
+    ProgramFolder::writeBytes(folder.tmp(SecRainDist), TwoTables);
+    QWidget *form = open(Name);
+    chooseTable(form, "R1");
+    clickCell(form, 7);
+    QTest::keyClicks(grid(form), "1.5");
+    DialogScript dialogs;
+    dialogs.answer(Dialogs::Answer::No);
+    click(button(form, "cmdDelCur"));
+    QCOMPARE(dialogs.asked().size(), 1);
+    // The identifier comes back into the box; the table is chosen again when it is left.
+    QCOMPARE(combo(form)->currentText(), QString("R1"));
+    QTest::keyClick(combo(form), Qt::Key_Return);
+    QCOMPARE(rain(form)->selectedTable(), 1);
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecRainDist)),
+             section(table("R1", "0.25", {"0.", "0.2", "0.5", "0.8", "1.", "1.5"})
+                     + table("TYPE-B", "1.", {"0.", "0.4", "0.7", "0.9", "0.95", "1."})));
+}
+
+void TestRainDist::deletedTableStartsAsNew()
+{
+    ProgramFolder folder;
+    ProgramFolder::writeBytes(folder.tmp(SecRainDist), TwoTables);
+    QWidget *form = open(Name);
+    chooseTable(form, "R1");
+    DialogScript dialogs;
+    dialogs.answer(Dialogs::Answer::Yes);
+    click(button(form, "cmdDelCur"));
+    // Its identifier chooses the emptied slot, which starts from "0" as a new table does.
+    chooseTable(form, "R1", "0.5");
+    QCOMPARE(rain(form)->selectedTable(), 1);
+    QCOMPARE(cells(form, 2), (QStringList{"0", ""}));
+    enterValues(form, {"1"});
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecRainDist)),
+             section(table("R1", "0.5", {"0.", "1."}) + table("TYPE-B", "1.", {"0.", "0.4", "0.7", "0.9", "0.95", "1."})));
+}
+
+void TestRainDist::displayData()
+{
+    ProgramFolder folder;
+    ProgramFolder::writeBytes(folder.tmp(SecRainDist), TwoTables);
+    QWidget *form = open(Name);
+    chooseTable(form, "TYPE-B");
+    clickCell(form, 4);
+    QTest::keyClicks(grid(form), "0.93");
+    click(button(form, "CmdPlot"));
+    QVERIFY(plot()->isVisible());
+    QCOMPARE(plot()->windowModality(), Qt::ApplicationModal);
+    QCOMPARE(rain(form)->Tag, QString("2"));
+    const Plots::PlotSetup &setup = plot()->setup();
+    QCOMPARE(setup.kind, int(Plots::KindRainfall));
+    QCOMPARE(setup.title, QString("Rainfall Distribution - TYPE-B"));
+    QCOMPARE(setup.xLabel, QString("T I M E (hr)"));
+    QCOMPARE(setup.count.at(1), 6);
+    QCOMPARE(setup.X.at(1), (std::vector<double>{0, 0, 1, 2, 3, 4, 5}));
+    QCOMPARE(setup.Y.at(1), (std::vector<double>{0, 0, 0.4, 0.7, 0.9, 0.93, 1}));
+    plot()->unload();
+
+    // The plot keeps its own copy of the series.
+    clickCell(form, 5);
+    QTest::keyClicks(grid(form), "2");
+    chooseTable(form, "R1");
+    QCOMPARE(plot()->request().PlotY.at(1), (std::vector<double>{0, 0, 0.4, 0.7, 0.9, 0.93, 1}));
+    QCOMPARE(plot()->request().header(1, 1), QString("TYPE-B"));
+}
+
+void TestRainDist::displayDataRefusals()
+{
+    ProgramFolder folder;
+    QWidget *form = open(Name);
+    chooseTable(form, "R1", "1");
+    enterValues(form, {"0.5", "1"});
+    QVERIFY(button(form, "CmdPlot")->isEnabled());
+    // An increment changed without Enter is not checked until the plot needs it.
+    for (const char *increment : {"", "0", "-1", "abc"}) {
+        box(form, 2)->setFocus(Qt::MouseFocusReason);
+        box(form, 2)->setText("1");
+        QTest::keyClick(box(form, 2), Qt::Key_Return);
+        QVERIFY(button(form, "CmdPlot")->isEnabled());
+        box(form, 2)->setFocus(Qt::MouseFocusReason);
+        box(form, 2)->setText(QString::fromLatin1(increment));
+        DialogScript dialogs; // nothing is asked
+        click(button(form, "CmdPlot"));
+        QVERIFY2(!plot()->isLoaded(), increment);
+        QCOMPARE(color(form, 2), Colors::Red);
+        QCOMPARE(focused(), box(form, 2));
+    }
+}
+
+void TestRainDist::help()
+{
+    ProgramFolder folder;
+    QFile::copy(QStringLiteral(QV_RESOURCES_DIR "/QuorvaleHelp.lst"), HelpListFile);
+    QWidget *form = open(Name);
+    auto *help = control<QPlainTextEdit>(form, "txtHelp");
+    const QList<QPair<QString, QString>> expected{{"lblHeader", "Rainfall Distribution"},
+                                                  {"lblInput_1", "Rain Table Identifier"},
+                                                  {"lblInput_2", "Range - greater than 0 hr"},
+                                                  {"lblInput_3", "Mass Rainfall Points"}};
+    for (const auto &[name, text] : expected) {
+        click(label(form, name));
+        QVERIFY2(help->isVisible(), qPrintable(name));
+        QVERIFY2(help->toPlainText().contains(text), qPrintable(name));
+    }
+}
+
+QTEST_MAIN(TestRainDist)
+#include "tst_raindist.moc"
