@@ -451,13 +451,7 @@ bool frmRainDist::eventFilter(QObject *watched, QEvent *event)
         } else if (type == QEvent::FocusOut && LeavesControl(event)) {
             Cmbinp_LostFocus();
         } else if (type == QEvent::KeyPress) {
-            const auto *key = static_cast<QKeyEvent *>(event);
-            const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-            int keyAscii = 0;
-            if (plain && key->key() == Qt::Key_Tab)
-                keyAscii = 9;
-            else if (plain && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter))
-                keyAscii = 13;
+            int keyAscii = TabOrEnterAscii(static_cast<QKeyEvent *>(event));
             if (keyAscii) {
                 int index = 1;
                 NextField(index, keyAscii);
