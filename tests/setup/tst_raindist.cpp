@@ -84,6 +84,14 @@ QStringList listed(QWidget *form)
 
 const QByteArray TwoTables = section(table("R1", "0.25", {"0.", "0.2", "0.5", "0.8", "1."})
                                      + table("TYPE-B", "1.", {"0.", "0.4", "0.7", "0.9", "0.95", "1."}));
+// Opens the window on TwoTables and chooses table `id`.
+QWidget *openOnTable(const ProgramFolder &folder, const QString &id)
+{
+    ProgramFolder::writeBytes(folder.tmp(SecRainDist), TwoTables);
+    QWidget *form = open(Name);
+    chooseTable(form, id);
+    return form;
+}
 } // namespace
 
 class TestRainDist : public QObject
@@ -194,9 +202,7 @@ void TestRainDist::acceptAfterLoading()
 void TestRainDist::choosesTableIgnoringCase()
 {
     ProgramFolder folder;
-    ProgramFolder::writeBytes(folder.tmp(SecRainDist), TwoTables);
-    QWidget *form = open(Name);
-    chooseTable(form, "type-b");
+    QWidget *form = openOnTable(folder, "type-b");
     QCOMPARE(rain(form)->selectedTable(), 2);
     QCOMPARE(box(form, 2)->text(), QString("1."));
     QCOMPARE(cells(form, 7), (QStringList{"0.", "0.4", "0.7", "0.9", "0.95", "1.", ""}));
@@ -366,9 +372,7 @@ void TestRainDist::deletedValuesStayDeleted()
 void TestRainDist::deleteTable()
 {
     ProgramFolder folder;
-    ProgramFolder::writeBytes(folder.tmp(SecRainDist), TwoTables);
-    QWidget *form = open(Name);
-    chooseTable(form, "R1");
+    QWidget *form = openOnTable(folder, "R1");
     {
         DialogScript dialogs;
         dialogs.answer(Dialogs::Answer::Yes);
@@ -426,9 +430,7 @@ void TestRainDist::deleteTable()
 void TestRainDist::deleteTableAnsweredNo()
 {
     ProgramFolder folder;
-    ProgramFolder::writeBytes(folder.tmp(SecRainDist), TwoTables);
-    QWidget *form = open(Name);
-    chooseTable(form, "R1");
+    QWidget *form = openOnTable(folder, "R1");
     clickCell(form, 7);
     QTest::keyClicks(grid(form), "1.5");
     DialogScript dialogs;
@@ -448,9 +450,7 @@ void TestRainDist::deleteTableAnsweredNo()
 void TestRainDist::deletedTableStartsAsNew()
 {
     ProgramFolder folder;
-    ProgramFolder::writeBytes(folder.tmp(SecRainDist), TwoTables);
-    QWidget *form = open(Name);
-    chooseTable(form, "R1");
+    QWidget *form = openOnTable(folder, "R1");
     DialogScript dialogs;
     dialogs.answer(Dialogs::Answer::Yes);
     click(button(form, "cmdDelCur"));
@@ -467,9 +467,7 @@ void TestRainDist::deletedTableStartsAsNew()
 void TestRainDist::displayData()
 {
     ProgramFolder folder;
-    ProgramFolder::writeBytes(folder.tmp(SecRainDist), TwoTables);
-    QWidget *form = open(Name);
-    chooseTable(form, "TYPE-B");
+    QWidget *form = openOnTable(folder, "TYPE-B");
     clickCell(form, 4);
     QTest::keyClicks(grid(form), "0.93");
     click(button(form, "CmdPlot"));
