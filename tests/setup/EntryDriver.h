@@ -97,6 +97,15 @@ inline void click(QWidget *w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(
 inline void accept(QWidget *form) { click(control<QPushButton>(form, QStringLiteral("cmdFinished"))); }
 inline void cancel(QWidget *form) { click(control<QPushButton>(form, QStringLiteral("cmdCancel"))); }
 
+// Opens window `name` on working file `slot` holding `stored`, accepts at once
+// and returns what the window wrote back.
+inline QByteArray acceptAsLoaded(const ProgramFolder &folder, const QString &name, int slot, const QByteArray &stored)
+{
+    ProgramFolder::writeBytes(folder.tmp(slot), stored);
+    accept(open(name));
+    return ProgramFolder::readBytes(folder.tmp(slot));
+}
+
 inline int color(QWidget *form, int n) { return EntryForm::BackColor(box(form, n)); }
 
 inline QWidget *focused() { return QApplication::focusWidget(); }

@@ -125,10 +125,7 @@ void TestDimHyd::acceptAfterLoading()
     QFETCH(QByteArray, stored);
     QFETCH(QByteArray, written);
     ProgramFolder folder;
-    ProgramFolder::writeBytes(folder.tmp(SecUnitHyd), stored);
-    QWidget *form = open(Name);
-    accept(form);
-    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecUnitHyd)), written);
+    QCOMPARE(acceptAsLoaded(folder, Name, SecUnitHyd, stored), written);
 }
 
 void TestDimHyd::valueTypedWithoutEnterCounts()

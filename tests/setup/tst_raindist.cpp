@@ -193,10 +193,7 @@ void TestRainDist::acceptAfterLoading()
     QFETCH(QByteArray, stored);
     QFETCH(QByteArray, written);
     ProgramFolder folder;
-    ProgramFolder::writeBytes(folder.tmp(SecRainDist), stored);
-    QWidget *form = open(Name);
-    accept(form);
-    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecRainDist)), written);
+    QCOMPARE(acceptAsLoaded(folder, Name, SecRainDist, stored), written);
 }
 
 void TestRainDist::choosesTableIgnoringCase()
