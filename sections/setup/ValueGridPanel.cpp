@@ -1,5 +1,6 @@
 #include "sections/setup/ValueGridPanel.h"
 
+#include "core/AlignedCells.h"
 #include "core/Colors.h"
 #include "core/Editglob.h"
 #include "core/FlexGrid.h"
@@ -16,7 +17,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -24,20 +24,6 @@
 namespace {
 constexpr int GridColumns = 5;
 constexpr int ColumnTwips = 850;
-
-// The values stand centred in their cells.
-class CentredCells : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-protected:
-    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
-    {
-        QStyledItemDelegate::initStyleOption(option, index);
-        option->displayAlignment = Qt::AlignCenter;
-    }
-};
 } // namespace
 
 void ValueGridPanel::build(QGridLayout *layout, QWidget *parent, QObject *context, const Layout &spec,
@@ -53,7 +39,8 @@ void ValueGridPanel::build(QGridLayout *layout, QWidget *parent, QObject *contex
     for (int c = 0; c < GridColumns; ++c)
         table->setColumnWidth(c, width);
     table->setMinimumWidth(width * GridColumns + 24);
-    table->setItemDelegate(new CentredCells(table));
+    // The values stand centred in their cells.
+    table->setItemDelegate(new AlignedCells([](int) -> Qt::Alignment { return Qt::AlignCenter; }, table));
     table->viewport()->installEventFilter(context);
     layout->addWidget(table, row, 0, 1, spec.columnSpan);
 
