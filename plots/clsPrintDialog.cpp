@@ -38,40 +38,20 @@ qint32 flagOf(QPrinter::PrintRange range)
 }
 } // namespace
 
-void clsPrintDialog::setMin(qint16 intNewValue)
-{
-    const qint16 v = pageValue(intNewValue);
-    min_ = v;
-    from_ = std::max(from_, v);
-    to_ = std::max(to_, v);
-    max_ = std::max(max_, v);
-}
+void clsPrintDialog::setMin(qint16 intNewValue) { setInOrder(0, intNewValue); }
 
-void clsPrintDialog::setFromPage(qint16 intNewValue)
-{
-    const qint16 v = pageValue(intNewValue);
-    from_ = v;
-    to_ = std::max(to_, v);
-    max_ = std::max(max_, v);
-    min_ = std::min(min_, v);
-}
+void clsPrintDialog::setFromPage(qint16 intNewValue) { setInOrder(1, intNewValue); }
 
-void clsPrintDialog::setToPage(qint16 intNewValue)
-{
-    const qint16 v = pageValue(intNewValue);
-    to_ = v;
-    max_ = std::max(max_, v);
-    from_ = std::min(from_, v);
-    min_ = std::min(min_, v);
-}
+void clsPrintDialog::setToPage(qint16 intNewValue) { setInOrder(2, intNewValue); }
 
-void clsPrintDialog::setMax(qint16 intNewValue)
+void clsPrintDialog::setMax(qint16 intNewValue) { setInOrder(3, intNewValue); }
+
+void clsPrintDialog::setInOrder(int position, qint16 intNewValue)
 {
+    qint16 *const order[] = {&min_, &from_, &to_, &max_};
     const qint16 v = pageValue(intNewValue);
-    max_ = v;
-    to_ = std::min(to_, v);
-    from_ = std::min(from_, v);
-    min_ = std::min(min_, v);
+    for (int i = 0; i < 4; ++i)
+        *order[i] = i < position ? std::min(*order[i], v) : i > position ? std::max(*order[i], v) : v;
 }
 
 bool clsPrintDialog::ShowPrinter(QPrinter *printer)

@@ -32,6 +32,10 @@ public:
     bool ShowPrinter(QPrinter *printer);
 
 private:
+    // Sets the value at `position` of Min <= FromPage <= ToPage <= max; the
+    // others move only as far as that order needs.
+    void setInOrder(int position, qint16 intNewValue);
+
     qint16 min_ = 0;
     qint16 from_ = 0;
     qint16 to_ = 0;

@@ -248,6 +248,16 @@ void EntryForm::focusBox(int index)
         box->setFocus(Qt::TabFocusReason);
 }
 
+int EntryForm::TabOrEnterAscii(const QKeyEvent *key)
+{
+    const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (plain && key->key() == Qt::Key_Tab)
+        return 9;
+    if (plain && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter))
+        return 13;
+    return 0;
+}
+
 bool EntryForm::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
@@ -257,13 +267,7 @@ bool EntryForm::eventFilter(QObject *watched, QEvent *event)
     if (boxIndex_.contains(watched)) {
         const int index = boxIndex_.value(watched);
         if (type == QEvent::KeyPress) {
-            const auto *key = static_cast<QKeyEvent *>(event);
-            const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-            int keyAscii = 0;
-            if (plain && key->key() == Qt::Key_Tab)
-                keyAscii = 9;
-            else if (plain && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter))
-                keyAscii = 13;
+            int keyAscii = TabOrEnterAscii(static_cast<QKeyEvent *>(event));
             if (keyAscii) {
                 int i = index;
                 txtinp_KeyPress(i, keyAscii);

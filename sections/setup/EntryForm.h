@@ -48,6 +48,7 @@ class QAbstractButton;
 class QButtonGroup;
 class QGridLayout;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -132,6 +133,9 @@ protected:
                           std::function<void()> followUp = {});
     bool isSelected(const QString &array, int index) const;
     void select(const QString &array, int index);
+
+    // 9 for Tab, 13 for Enter or Return, pressed without Ctrl or Alt; 0 for any other key.
+    static int TabOrEnterAscii(const QKeyEvent *key);
 
     // Text of box `index` trimmed of blanks.
     QString boxText(int index) const;

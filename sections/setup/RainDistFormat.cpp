@@ -44,10 +44,7 @@ QStringList GridStartValues(const FormatItem &table)
 RainDistData ParseRainDist(const QStringList &lines)
 {
     RainDistData data;
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        const QString &line = lines[i];
-        if (TextFile::isBlank(line))
-            break;
+    for (const QString &line : RecordLines(lines)) {
         const QString id = TextFile::cols(line, 11, 20);
         if (!id.isEmpty())
             data.tables.append(MakeTable(id, TextFile::cols(line, 31, 40)));

@@ -20,13 +20,9 @@ bool HasData(const UnitHydData &data)
 UnitHydData ParseUnitHyd(const QStringList &lines)
 {
     UnitHydData data;
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        const QString &line = lines[i];
-        if (TextFile::isBlank(line))
-            break;
+    for (const QString &line : RecordLines(lines))
         if (IsValueLine(line))
             data.ordinates += ValueLineFields(line);
-    }
     return data;
 }
 

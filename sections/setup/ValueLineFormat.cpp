@@ -78,4 +78,12 @@ QString HeaderLine(const QString &text, int width)
     return line;
 }
 
+QStringList RecordLines(const QStringList &lines)
+{
+    QStringList records;
+    for (qsizetype i = 1; i < lines.size() && !TextFile::isBlank(lines[i]); ++i)
+        records.append(lines[i]);
+    return records;
+}
+
 } // namespace SetupFormat

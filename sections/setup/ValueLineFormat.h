@@ -52,4 +52,8 @@ void AppendValueLines(QStringList &lines, const QStringList &values);
 // A section header line: the text blank-filled to `width` columns.
 QString HeaderLine(const QString &text, int width);
 
+// The record lines of a working file: those after its header line, up to the
+// first blank line, which ends the section.
+QStringList RecordLines(const QStringList &lines);
+
 } // namespace SetupFormat

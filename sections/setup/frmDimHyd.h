@@ -8,13 +8,7 @@
 // the empty cell after the series counts although it was not confirmed.
 #include "core/GridState.h"
 #include "sections/setup/EntryForm.h"
-
-#include <QPointer>
-
-class FlexGrid;
-class QMenu;
-class QPushButton;
-class QTableWidget;
+#include "sections/setup/ValueGridPanel.h"
 
 class frmDimHyd : public EntryForm
 {
@@ -46,19 +40,11 @@ private:
     void MSFlexGrid1_MouseDown(int row, int col);
     void ShowUnitHydrograph();
     void ClearGrid();
-    // Cells in use from cell 0, the current cell included when it holds text.
-    int cellsInUse() const;
     // The ordinates the grid holds (blank cells left out).
     QStringList gridOrdinates() const;
     void storeGrid();
     void setPlotEnabledByCount();
 
     TableWindowData data_;
-    QPointer<QTableWidget> table_;
-    QPointer<FlexGrid> grid_;
-    QPointer<QPushButton> cmdPlot_;
-    QPointer<QPushButton> cmdDelAll_;
-    QPointer<QMenu> mnupopup_;
-    Qt::MouseButton pressedButton_ = Qt::NoButton;
-    QPoint pressedAt_;
+    ValueGridPanel panel_; // its delete button is `cmdDelAll`
 };

@@ -10,12 +10,9 @@
 #include "core/IdentifierLists.h"
 #include "core/TextFile.h"
 #include "plots/PlotModel.h"
-#include "plots/frmIO_Plots.h"
 #include "sections/setup/RainDistFormat.h"
-#include "sections/setup/UnitSystem.h"
 #include "sections/setup/ValueLineFormat.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -23,9 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 #include <QTableWidget>
 
 QV_REGISTER_FORM(frmRainDist)
@@ -34,23 +29,7 @@ using RainDistFormat::IdField;
 using RainDistFormat::IncrementField;
 
 namespace {
-constexpr int GridColumns = 5;
 constexpr int GridStartRows = 12;
-constexpr int ColumnTwips = 850;
-
-// The values stand centred in their cells.
-class CentredCells : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-protected:
-    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
-    {
-        QStyledItemDelegate::initStyleOption(option, index);
-        option->displayAlignment = Qt::AlignCenter;
-    }
-};
 constexpr int IdHeader = IdField + 1; // work-table header fields count from 1
 constexpr int IncrementHeader = IncrementField + 1;
 
@@ -104,53 +83,16 @@ void frmRainDist::buildFields(QGridLayout *layout)
     layout->addWidget(label3, 2, 0, 1, 3);
 
     layout->addWidget(addFieldLabel(3, QStringLiteral("Mass Rainfall Points")), 3, 0);
-    table_ = new QTableWidget(parent);
-    table_->setObjectName(QStringLiteral("MSFlexGrid1"));
-    grid_ = new FlexGrid(table_);
-    grid_->setCols(GridColumns);
-    grid_->setRows(GridStartRows);
-    const int width = ColumnTwips / Plots::TwipsPerPixel;
-    for (int c = 0; c < GridColumns; ++c)
-        table_->setColumnWidth(c, width);
-    table_->setMinimumWidth(width * GridColumns + 24);
-    table_->setItemDelegate(new CentredCells(table_));
-    table_->installEventFilter(this);
-    table_->viewport()->installEventFilter(this);
-    layout->addWidget(table_, 4, 0, 1, 3);
-
-    auto *label4 = new QLabel(QStringLiteral(" Click cell in grid to edit previously entered data. RIGHT click to "
-                                             "insert or delete  a value."),
-                              parent);
-    label4->setObjectName(QStringLiteral("Label4"));
-    label4->setWordWrap(true);
-    layout->addWidget(label4, 5, 0, 1, 3);
-    auto *dispBox = new QLabel(QStringLiteral("Entered Data:"), parent);
-    dispBox->setObjectName(QStringLiteral("lblDispBox"));
-    layout->addWidget(dispBox, 6, 0);
-
-    cmdPlot_ = new QPushButton(QStringLiteral("Display Data"), parent);
-    cmdPlot_->setObjectName(QStringLiteral("CmdPlot"));
-    cmdPlot_->setEnabled(false);
-    layout->addWidget(cmdPlot_, 7, 0);
-    cmdDelCur_ = new QPushButton(QStringLiteral("Delete Distribution"), parent);
-    cmdDelCur_->setObjectName(QStringLiteral("cmdDelCur"));
-    layout->addWidget(cmdDelCur_, 7, 1);
-    connect(cmdPlot_, &QPushButton::clicked, this, &frmRainDist::CmdPlot_Click);
-    connect(cmdDelCur_, &QPushButton::clicked, this, &frmRainDist::cmdDelCur_Click);
-
-    mnupopup_ = new QMenu(QStringLiteral("Insert/Delete"), parent);
-    mnupopup_->setObjectName(QStringLiteral("mnupopup"));
-    mnupopup_->addSeparator()->setObjectName(QStringLiteral("Blankline"));
-    const QStringList items{QStringLiteral("Insert Point"), QStringLiteral("Delete Point")};
-    for (int i = 1; i <= 2; ++i) {
-        QAction *action = mnupopup_->addAction(items[i - 1]);
-        action->setObjectName(QStringLiteral("mnuDelInsItem_") + QString::number(i));
-        connect(action, &QAction::triggered, this, [this, i] { mnuDelInsItem_Click(i); });
-    }
-
-    connect(grid_, &FlexGrid::KeyPress, this, [this](int &keyAscii) { MSFlexGrid1_KeyPress(keyAscii); });
-    connect(grid_, &FlexGrid::RowColChange, this, [this] { MSFlexGrid1_EnterCell(); });
-    connect(grid_, &FlexGrid::MouseDown, this, [this](int row, int col) { MSFlexGrid1_MouseDown(row, col); });
+    panel_.build(layout, parent, this,
+                 {4, 3, GridStartRows,
+                  QStringLiteral(" Click cell in grid to edit previously entered data. RIGHT click to "
+                                 "insert or delete  a value."),
+                  QStringLiteral("Delete Distribution"), QStringLiteral("cmdDelCur"), QStringLiteral("Blankline")},
+                 {[this] { CmdPlot_Click(); }, [this] { cmdDelCur_Click(); },
+                  [this](int i) { mnuDelInsItem_Click(i); }, [this](int &keyAscii) { MSFlexGrid1_KeyPress(keyAscii); },
+                  [this] { MSFlexGrid1_EnterCell(); }, [this](int row, int col) { MSFlexGrid1_MouseDown(row, col); }});
+    // Leaving the grid confirms what was typed into it.
+    panel_.table->installEventFilter(this);
 }
 
 void frmRainDist::setDefaults()
@@ -246,40 +188,25 @@ void frmRainDist::clearGrid()
 {
     GridState &s = data_.Grid;
     s.GridBusy = true;
-    for (int r = 0; r < grid_->Rows(); ++r)
-        for (int c = 0; c < grid_->Cols(); ++c) {
-            grid_->setTextMatrix(r, c, QString());
-            grid_->setCellColor(r, c, Colors::White);
-        }
+    panel_.blank();
     s.SelectedRow = GridState::None;
     s.SelectedCol = GridState::None;
     s.CellCount = 0;
     s.GridRow = 0;
     s.GridCol = 1;
     // Whichever way the focus comes back, keys go to the cell after the first.
-    grid_->setCurrentCell(s.GridRow, s.GridCol);
+    panel_.grid->setCurrentCell(s.GridRow, s.GridCol);
     s.Typing = false;
     s.GridBusy = false;
 }
 
 void frmRainDist::ShowDistribution(int k)
 {
-    GridState &s = data_.Grid;
     setBoxText(2, data_.Work.ItemHeader.value(IncrementHeader, k));
     SetBackColor(txtinp(2), Colors::White);
     clearGrid();
     // A table without values starts as a new one does, from the first value "0".
-    const QStringList values = RainDistFormat::GridStartValues(ItemOf(data_.Work, k));
-    s.GridBusy = true;
-    for (const QString &value : values) {
-        const int cell = s.CellCount++;
-        if (cell / GridColumns >= grid_->Rows())
-            grid_->AddItem(QString());
-        grid_->setTextMatrix(cell / GridColumns, cell % GridColumns, value);
-    }
-    if (s.CellCount > 0 && (s.CellCount - 1) / GridColumns == grid_->Rows() - 1)
-        grid_->AddItem(QString());
-    s.GridBusy = false;
+    panel_.fill(data_.Grid, RainDistFormat::GridStartValues(ItemOf(data_.Work, k)));
     setPlotEnabledByRule();
 }
 
@@ -291,7 +218,7 @@ void frmRainDist::StoreDistribution()
     w.ItemHeader(IdHeader, w.CurrentItem) = txtinp(1)->text();
     w.ItemHeader(IncrementHeader, w.CurrentItem) = txtinp(2)->text();
     // Always the grid as it stands, so that values deleted from it stay deleted.
-    Grid_Stuff::GridSeriesToTable(*grid_, data_.Grid, w, cellsInUse());
+    Grid_Stuff::GridSeriesToTable(*panel_.grid, data_.Grid, w, panel_.cellsInUse(data_.Grid));
     w.CurrentItem = SelectedTable;
 }
 
@@ -343,11 +270,12 @@ void frmRainDist::NextField(int &Index, int &KeyAscii)
         focusBox(2);
     } else {
         GridState &s = data_.Grid;
-        grid_->setCurrentCell(0, 1);
-        s.GridRow = grid_->Row();
-        s.GridCol = grid_->Col();
-        table_->setFocus(Qt::TabFocusReason);
-        Grid_Stuff::MoveToGridCell(*grid_, s, s.GridRow, s.GridCol, s.CellCount, s.FieldOK, s.Typing);
+        FlexGrid &grid = *panel_.grid;
+        grid.setCurrentCell(0, 1);
+        s.GridRow = grid.Row();
+        s.GridCol = grid.Col();
+        panel_.table->setFocus(Qt::TabFocusReason);
+        Grid_Stuff::MoveToGridCell(grid, s, s.GridRow, s.GridCol, s.CellCount, s.FieldOK, s.Typing);
     }
     KeyAscii = 0;
 }
@@ -361,37 +289,11 @@ bool frmRainDist::incrementIsPositive() const
 
 void frmRainDist::setPlotEnabledByRule()
 {
-    if (cmdPlot_)
-        cmdPlot_->setEnabled(incrementIsPositive() && data_.Grid.CellCount > 2);
+    if (panel_.cmdPlot)
+        panel_.cmdPlot->setEnabled(incrementIsPositive() && data_.Grid.CellCount > 2);
 }
 
 // ---- Grid ----
-
-int frmRainDist::cellsInUse() const
-{
-    const GridState &s = data_.Grid;
-    int n = std::max(s.CellCount, 0);
-    // A value typed into the empty cell after the series is entered, even
-    // before Enter has confirmed it.
-    const int row = grid_->Row();
-    const int col = grid_->Col();
-    if (row >= 0 && col >= 0) {
-        const int k = row * grid_->Cols() + col;
-        if (k >= n && !TextFile::isBlank(grid_->TextMatrix(row, col)))
-            n = k + 1;
-    }
-    return n;
-}
-
-QStringList frmRainDist::gridCells() const
-{
-    QStringList cells;
-    const int n = cellsInUse();
-    const int cols = std::max(grid_->Cols(), 1);
-    for (int k = 0; k < n; ++k)
-        cells << grid_->TextMatrix(k / cols, k % cols);
-    return cells;
-}
 
 void frmRainDist::MSFlexGrid1_KeyPress(int &KeyAscii)
 {
@@ -401,10 +303,7 @@ void frmRainDist::MSFlexGrid1_KeyPress(int &KeyAscii)
         combo_->setFocus(Qt::OtherFocusReason);
         return;
     }
-    GridState &s = data_.Grid;
-    Grid_Stuff::GridKeyEdit(KeyAscii, *grid_, s, s.GridRow, s.GridCol, s.CellCount, s.Typing, 0, 0);
-    if (s.GridRow == grid_->Rows() - 1 && s.GridCol == grid_->Cols() - 1)
-        grid_->AddItem(QString());
+    panel_.keyEdit(data_.Grid, KeyAscii);
     setPlotEnabledByRule();
 }
 
@@ -413,25 +312,20 @@ void frmRainDist::MSFlexGrid1_EnterCell()
     GridState &s = data_.Grid;
     if (s.GridBusy)
         return;
-    s.GridRow = grid_->Row();
-    s.GridCol = grid_->Col();
-    Grid_Stuff::MoveToGridCell(*grid_, s, s.GridRow, s.GridCol, s.CellCount, s.FieldOK, s.Typing);
+    panel_.enterCurrentCell(s);
     if (s.CellCount > 2) {
-        cmdDelCur_->setEnabled(true);
+        panel_.cmdDelete->setEnabled(true);
         if (incrementIsPositive())
-            cmdPlot_->setEnabled(true);
+            panel_.cmdPlot->setEnabled(true);
     }
 }
 
 void frmRainDist::MSFlexGrid1_MouseDown(int row, int col)
 {
     GridState &s = data_.Grid;
-    s.GridRow = row;
-    s.GridCol = col;
-    Grid_Stuff::MoveToGridCell(*grid_, s, s.GridRow, s.GridCol, s.CellCount, s.FieldOK, s.Typing);
+    panel_.moveTo(s, row, col);
     if (s.CellCount > 0 && tableShown()) {
-        if (pressedButton_ == Qt::RightButton && !TextFile::isBlank(grid_->Text()))
-            mnupopup_->popup(table_->viewport()->mapToGlobal(pressedAt_));
+        panel_.popupOnRightClick();
         setPlotEnabledByRule();
     } else {
         combo_->setFocus(Qt::OtherFocusReason);
@@ -448,7 +342,7 @@ void frmRainDist::MSFlexGrid1_LostFocus()
     GridState &s = data_.Grid;
     s.GridBusy = true;
     if (s.SelectedRow != GridState::None && s.SelectedCol != GridState::None)
-        grid_->setCellColor(s.SelectedRow, s.SelectedCol, Colors::White);
+        panel_.grid->setCellColor(s.SelectedRow, s.SelectedCol, Colors::White);
     s.SelectedRow = GridState::None;
     s.SelectedCol = GridState::None;
     s.GridBusy = false;
@@ -459,13 +353,9 @@ void frmRainDist::mnuDelInsItem_Click(int Index)
     if (!isLoaded())
         return;
     GridState &s = data_.Grid;
-    if (s.CellCount > 0 && tableShown()) {
-        if (Index == 1)
-            Grid_Stuff::InsertGridValue(*grid_, s, s.GridRow, s.GridCol, s.CellCount, s.FieldOK, s.Typing);
-        else if (Index == 2)
-            Grid_Stuff::DeleteGridValue(*grid_, s, s.GridRow, s.GridCol, s.CellCount, s.FieldOK, s.Typing);
-    }
-    mnupopup_->hide();
+    if (s.CellCount > 0 && tableShown())
+        panel_.insertOrDelete(s, Index);
+    panel_.popup->hide();
 }
 
 // ---- Commands ----
@@ -499,7 +389,7 @@ void frmRainDist::cmdDelCur_Click()
     w.CurrentItem = GridState::None;
     // With the selection cleared nothing can be typed into a table that is gone.
     SelectedTable = 0;
-    cmdPlot_->setEnabled(false);
+    panel_.cmdPlot->setEnabled(false);
     combo_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -507,7 +397,7 @@ void frmRainDist::CmdPlot_Click()
 {
     if (!isLoaded())
         return;
-    table_->setFocus(Qt::OtherFocusReason);
+    panel_.table->setFocus(Qt::OtherFocusReason);
     const WorkTables &w = data_.Work;
     if (SelectedTable <= 0 || !w.HasItem(SelectedTable)) {
         Dialogs::message(QStringLiteral("None Selected"), Dialogs::Buttons::OK, Dialogs::Icon::None);
@@ -533,14 +423,7 @@ void frmRainDist::CmdPlot_Click()
         return;
     }
     Tag = QString::number(k);
-    Plots::PlotRequest request = Plots::RainfallRequest(k, table.header.value(IdField), increment, values);
-    request.FlowUnit = Editglob::FlowUnit;
-    request.LengthUnit = Editglob::LengthUnit;
-    request.SmallAreaUnit = Editglob::SmallAreaUnit;
-    request.VolumeUnit = Editglob::VolumeUnit;
-    request.OutFlowUnit = Editglob::OutFlowUnit;
-    request.OutAreaUnit = Editglob::OutAreaUnit;
-    Forms::instance<frmIO_Plots>()->ShowPlot(request, true);
+    SeriesPlot::Show(Plots::RainfallRequest(k, table.header.value(IdField), increment, values));
 }
 
 QStringList frmRainDist::buildRecords() const
@@ -551,7 +434,7 @@ QStringList frmRainDist::buildRecords() const
     for (int k = 1; k <= w.ItemCount; ++k) {
         SetupFormat::FormatItem table = ItemOf(w, k);
         if (k == w.CurrentItem)
-            table = RainDistFormat::MakeTable(txtinp(1)->text(), txtinp(2)->text(), gridCells());
+            table = RainDistFormat::MakeTable(txtinp(1)->text(), txtinp(2)->text(), panel_.cells(data_.Grid));
         data.tables.append(table);
     }
     return RainDistFormat::RainDistLines(data);
@@ -568,13 +451,7 @@ bool frmRainDist::eventFilter(QObject *watched, QEvent *event)
         } else if (type == QEvent::FocusOut && LeavesControl(event)) {
             Cmbinp_LostFocus();
         } else if (type == QEvent::KeyPress) {
-            const auto *key = static_cast<QKeyEvent *>(event);
-            const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-            int keyAscii = 0;
-            if (plain && key->key() == Qt::Key_Tab)
-                keyAscii = 9;
-            else if (plain && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter))
-                keyAscii = 13;
+            int keyAscii = TabOrEnterAscii(static_cast<QKeyEvent *>(event));
             if (keyAscii) {
                 int index = 1;
                 NextField(index, keyAscii);
@@ -582,15 +459,11 @@ bool frmRainDist::eventFilter(QObject *watched, QEvent *event)
                     return true;
             }
         }
-    } else if (table_ && watched == table_) {
+    } else if (panel_.table && watched == panel_.table) {
         if (type == QEvent::FocusOut && LeavesControl(event))
             MSFlexGrid1_LostFocus();
-    } else if (table_ && watched == table_->viewport()) {
-        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
-            const auto *mouse = static_cast<QMouseEvent *>(event);
-            pressedButton_ = mouse->button();
-            pressedAt_ = mouse->position().toPoint();
-        }
+    } else {
+        panel_.notePress(watched, event);
     }
     return EntryForm::eventFilter(watched, event);
 }

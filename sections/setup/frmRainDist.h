@@ -11,14 +11,11 @@
 // deleted included.
 #include "core/GridState.h"
 #include "sections/setup/EntryForm.h"
+#include "sections/setup/ValueGridPanel.h"
 
 #include <QPointer>
 
-class FlexGrid;
 class QComboBox;
-class QMenu;
-class QPushButton;
-class QTableWidget;
 
 class frmRainDist : public EntryForm
 {
@@ -60,18 +57,10 @@ private:
     QString typedIdentifier() const;
     bool tableShown() const;
     bool incrementIsPositive() const;
-    int cellsInUse() const;
-    QStringList gridCells() const;
     void setPlotEnabledByRule();
 
     TableWindowData data_;
     int SelectedTable = 0;
     QPointer<QComboBox> combo_;
-    QPointer<QTableWidget> table_;
-    QPointer<FlexGrid> grid_;
-    QPointer<QPushButton> cmdPlot_;
-    QPointer<QPushButton> cmdDelCur_;
-    QPointer<QMenu> mnupopup_;
-    Qt::MouseButton pressedButton_ = Qt::NoButton;
-    QPoint pressedAt_;
+    ValueGridPanel panel_; // its delete button is `cmdDelCur`
 };

@@ -1,5 +1,6 @@
 #include "sections/setup/frmStorm.h"
 
+#include "core/AlignedCells.h"
 #include "core/Colors.h"
 #include "core/Dialogs.h"
 #include "core/Editglob.h"
@@ -24,7 +25,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -41,20 +41,10 @@ const QString Opt = QStringLiteral("opt1");
 bool IsComboField(int index) { return index == 1 || index == 2 || index == 5; }
 
 // Identifier columns left, the others centred.
-class AlignDelegate : public QStyledItemDelegate
+Qt::Alignment ColumnAlignment(int c)
 {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-protected:
-    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
-    {
-        QStyledItemDelegate::initStyleOption(option, index);
-        const int c = index.column();
-        option->displayAlignment = Qt::AlignVCenter
-                                   | (c == 0 || c == 1 || c == 4 ? Qt::AlignLeft : Qt::AlignHCenter);
-    }
-};
+    return Qt::AlignVCenter | (c == 0 || c == 1 || c == 4 ? Qt::AlignLeft : Qt::AlignHCenter);
+}
 
 } // namespace
 
@@ -142,7 +132,7 @@ void frmStorm::buildFields(QGridLayout *layout)
 
     auto *table = new QTableWidget(StartRows, FieldCount, parent);
     table->setObjectName(QStringLiteral("MSFlexGrid1"));
-    table->setItemDelegate(new AlignDelegate(table));
+    table->setItemDelegate(new AlignedCells(ColumnAlignment, table));
     grid_ = new FlexGrid(table);
     grid_->setFixedRows(1);
     const QStringList titles{QStringLiteral("Storm Id"), QStringLiteral("Rain Gage Id"), QStringLiteral("Start"),

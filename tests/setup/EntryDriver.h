@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTest>
 
 namespace EntryDriver {
@@ -62,6 +63,14 @@ inline QRadioButton *opt(QWidget *form, const QString &array, int n)
 
 inline QLabel *label(QWidget *form, const QString &name) { return control<QLabel>(form, name); }
 
+inline QPushButton *button(QWidget *form, const char *name)
+{
+    return control<QPushButton>(form, QString::fromLatin1(name));
+}
+
+// The window's grid, `MSFlexGrid1`.
+inline QTableWidget *grid(QWidget *form) { return control<QTableWidget>(form, QStringLiteral("MSFlexGrid1")); }
+
 // Puts the focus into box n and types `text` there.
 inline void type(QWidget *form, int n, const QString &text)
 {
@@ -88,9 +97,28 @@ inline void click(QWidget *w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(
 inline void accept(QWidget *form) { click(control<QPushButton>(form, QStringLiteral("cmdFinished"))); }
 inline void cancel(QWidget *form) { click(control<QPushButton>(form, QStringLiteral("cmdCancel"))); }
 
+// Opens window `name` on working file `slot` holding `stored`, accepts at once
+// and returns what the window wrote back.
+inline QByteArray acceptAsLoaded(const ProgramFolder &folder, const QString &name, int slot, const QByteArray &stored)
+{
+    ProgramFolder::writeBytes(folder.tmp(slot), stored);
+    accept(open(name));
+    return ProgramFolder::readBytes(folder.tmp(slot));
+}
+
 inline int color(QWidget *form, int n) { return EntryForm::BackColor(box(form, n)); }
 
 inline QWidget *focused() { return QApplication::focusWidget(); }
+
+// Types `text` into box n and leaves it with Tab: the box must turn
+// `expectedColor` and the focus go to box `next`.
+inline void typeAndLeave(QWidget *form, int n, const QString &text, int expectedColor, int next)
+{
+    type(form, n, text);
+    tab(form, n);
+    QCOMPARE(color(form, n), expectedColor);
+    QCOMPARE(focused(), box(form, next));
+}
 
 // The windows live for the whole program; a test program frees them at its end.
 inline void deleteWindows() { qDeleteAll(Forms::created()); }

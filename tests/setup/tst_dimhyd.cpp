@@ -1,10 +1,9 @@
 // The dimensionless unit hydrograph window: typing into its grid, the working
 // file it writes, clearing, inserting and deleting ordinates, and the plot.
 #include "DialogScript.h"
-#include "EntryDriver.h"
+#include "ValueGridDriver.h"
 
 #include "core/Help_Stuff.h"
-#include "plots/frmIO_Plots.h"
 #include "sections/setup/UnitSystem.h"
 #include "sections/setup/frmDimHyd.h"
 
@@ -36,56 +35,8 @@ QByteArray file(QList<QList<QByteArray>> lines)
     return bytes;
 }
 
-QTableWidget *table(QWidget *form) { return control<QTableWidget>(form, QStringLiteral("MSFlexGrid1")); }
+int current(QWidget *form) { return grid(form)->currentRow() * 5 + grid(form)->currentColumn(); }
 
-QString cell(QWidget *form, int k)
-{
-    const QTableWidgetItem *item = table(form)->item(k / 5, k % 5);
-    return item ? item->text() : QString();
-}
-
-QStringList cells(QWidget *form, int n)
-{
-    QStringList out;
-    for (int k = 0; k < n; ++k)
-        out << cell(form, k);
-    return out;
-}
-
-int cellColor(QWidget *form, int k)
-{
-    const QTableWidgetItem *item = table(form)->item(k / 5, k % 5);
-    if (!item || item->background().style() == Qt::NoBrush)
-        return Colors::White;
-    return Colors::ToBgr(item->background().color());
-}
-
-int current(QWidget *form) { return table(form)->currentRow() * 5 + table(form)->currentColumn(); }
-
-// Types each value into the grid and confirms it with Enter.
-void enterValues(QWidget *form, const QStringList &list)
-{
-    for (const QString &v : list) {
-        QTest::keyClicks(table(form), v);
-        QTest::keyClick(table(form), Qt::Key_Return);
-    }
-}
-
-void clickCell(QWidget *form, int k, Qt::MouseButton button = Qt::LeftButton)
-{
-    QTableWidget *t = table(form);
-    const QRect rect = t->visualRect(t->model()->index(k / 5, k % 5));
-    QTest::mouseClick(t->viewport(), button, Qt::NoModifier, rect.center());
-}
-
-QMenu *popup(QWidget *form) { return control<QMenu>(form, QStringLiteral("mnupopup")); }
-QAction *menuItem(QWidget *form, int i)
-{
-    return control<QAction>(form, QStringLiteral("mnuDelInsItem_%1").arg(i));
-}
-QPushButton *button(QWidget *form, const char *name) { return control<QPushButton>(form, QString::fromLatin1(name)); }
-
-frmIO_Plots *plot() { return Forms::instance<frmIO_Plots>(); }
 } // namespace
 
 class TestDimHyd : public QObject
@@ -126,7 +77,7 @@ void TestDimHyd::emptyStart()
     QCOMPARE(cellColor(form, 1), Colors::Green);
     QVERIFY(!button(form, "CmdPlot")->isEnabled());
     QVERIFY(!button(form, "cmdDelAll")->isEnabled());
-    QCOMPARE(focused(), table(form));
+    QCOMPARE(focused(), grid(form));
     QCOMPARE(button(form, "cmdFinished")->text(), QString("Accept Changes  (Close)"));
     QCOMPARE(button(form, "cmdCancel")->text(), QString("    No Changes      (Close)"));
 }
@@ -174,17 +125,14 @@ void TestDimHyd::acceptAfterLoading()
     QFETCH(QByteArray, stored);
     QFETCH(QByteArray, written);
     ProgramFolder folder;
-    ProgramFolder::writeBytes(folder.tmp(SecUnitHyd), stored);
-    QWidget *form = open(Name);
-    accept(form);
-    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecUnitHyd)), written);
+    QCOMPARE(acceptAsLoaded(folder, Name, SecUnitHyd, stored), written);
 }
 
 void TestDimHyd::valueTypedWithoutEnterCounts()
 {
     ProgramFolder folder;
     QWidget *form = open(Name);
-    QTest::keyClicks(table(form), "0.5");
+    QTest::keyClicks(grid(form), "0.5");
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecUnitHyd)), file({{"0.", "0.5", "0."}}));
 
@@ -196,7 +144,7 @@ void TestDimHyd::valueTypedWithoutEnterCounts()
     menuItem(form, 2)->trigger();
     QCOMPARE(cells(form, 2), (QStringList{"0.", ""}));
     QCOMPARE(current(form), 1);
-    QTest::keyClicks(table(form), "0.7");
+    QTest::keyClicks(grid(form), "0.7");
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecUnitHyd)), file({{"0.", "0.7", "0."}}));
 }
@@ -210,7 +158,7 @@ void TestDimHyd::outOfRangeIsMarkedAndWritten()
     QCOMPARE(cellColor(form, 2), Colors::White);
     QCOMPARE(cellColor(form, 3), Colors::Green);
     // Letters and signs never reach a cell.
-    QTest::keyClicks(table(form), "-a");
+    QTest::keyClicks(grid(form), "-a");
     QCOMPARE(cell(form, 3), QString());
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecUnitHyd)), file({{"0.", "1.5", "1.", "0."}}));
@@ -320,8 +268,8 @@ void TestDimHyd::displayData()
 
     // The plot keeps its own copy: later edits of the window leave it alone.
     clickCell(form, 2);
-    QTest::keyClicks(table(form), "0.9");
-    QTest::keyClick(table(form), Qt::Key_Return);
+    QTest::keyClicks(grid(form), "0.9");
+    QTest::keyClick(grid(form), Qt::Key_Return);
     QCOMPARE(cell(form, 2), QString("0.9"));
     QCOMPARE(plot()->request().PlotY.at(1), (std::vector<double>{0, 0, 0.5, 1, 0.25, 0}));
 }

@@ -108,10 +108,7 @@ void TestGlobal::checks()
     QFETCH(bool, ok);
     ProgramFolder folder;
     EntryForm *form = open(Name);
-    type(form, n, text);
-    tab(form, n);
-    QCOMPARE(color(form, n), ok ? Colors::Cyan : Colors::Red);
-    QCOMPARE(focused(), box(form, ok ? n % 3 + 1 : n));
+    typeAndLeave(form, n, text, ok ? Colors::Cyan : Colors::Red, ok ? n % 3 + 1 : n);
 }
 
 void TestGlobal::focusOrder()

@@ -175,10 +175,7 @@ void TestQV31::checksAndFocus()
     QFETCH(int, next);
     ProgramFolder folder;
     EntryForm *form = open(Name);
-    type(form, n, text);
-    tab(form, n);
-    QCOMPARE(color(form, n), expectedColor);
-    QCOMPARE(focused(), box(form, next));
+    typeAndLeave(form, n, text, expectedColor, next);
 }
 
 void TestQV31::focusOrder()

@@ -2,9 +2,8 @@
 // identifier, their increments and values, deleting, the working file it
 // writes, and the plot.
 #include "DialogScript.h"
-#include "EntryDriver.h"
+#include "ValueGridDriver.h"
 
-#include "plots/frmIO_Plots.h"
 #include "sections/setup/frmRainDist.h"
 
 #include <QAction>
@@ -47,32 +46,6 @@ QByteArray section(const QByteArray &tables) { return Header + "\r\n" + tables +
 
 frmRainDist *rain(QWidget *form) { return qobject_cast<frmRainDist *>(form); }
 QComboBox *combo(QWidget *form) { return control<QComboBox>(form, QStringLiteral("Cmbinp_1")); }
-QTableWidget *grid(QWidget *form) { return control<QTableWidget>(form, QStringLiteral("MSFlexGrid1")); }
-QPushButton *button(QWidget *form, const char *name) { return control<QPushButton>(form, QString::fromLatin1(name)); }
-QMenu *popup(QWidget *form) { return control<QMenu>(form, QStringLiteral("mnupopup")); }
-QAction *menuItem(QWidget *form, int i) { return control<QAction>(form, QStringLiteral("mnuDelInsItem_%1").arg(i)); }
-
-QString cell(QWidget *form, int k)
-{
-    const QTableWidgetItem *item = grid(form)->item(k / 5, k % 5);
-    return item ? item->text() : QString();
-}
-
-QStringList cells(QWidget *form, int n)
-{
-    QStringList out;
-    for (int k = 0; k < n; ++k)
-        out << cell(form, k);
-    return out;
-}
-
-int cellColor(QWidget *form, int k)
-{
-    const QTableWidgetItem *item = grid(form)->item(k / 5, k % 5);
-    if (!item || item->background().style() == Qt::NoBrush)
-        return Colors::White;
-    return Colors::ToBgr(item->background().color());
-}
 
 // Puts the focus into the identifier box and types `id` in place of its text.
 void typeId(QWidget *form, const QString &id)
@@ -94,21 +67,6 @@ void chooseTable(QWidget *form, const QString &id, const QString &increment = QS
     }
 }
 
-void enterValues(QWidget *form, const QStringList &list)
-{
-    for (const QString &v : list) {
-        QTest::keyClicks(grid(form), v);
-        QTest::keyClick(grid(form), Qt::Key_Return);
-    }
-}
-
-void clickCell(QWidget *form, int k, Qt::MouseButton button = Qt::LeftButton)
-{
-    QTableWidget *t = grid(form);
-    const QRect rect = t->visualRect(t->model()->index(k / 5, k % 5));
-    QTest::mouseClick(t->viewport(), button, Qt::NoModifier, rect.center());
-}
-
 void deleteValue(QWidget *form, int k)
 {
     clickCell(form, k, Qt::RightButton);
@@ -124,10 +82,16 @@ QStringList listed(QWidget *form)
     return out;
 }
 
-frmIO_Plots *plot() { return Forms::instance<frmIO_Plots>(); }
-
 const QByteArray TwoTables = section(table("R1", "0.25", {"0.", "0.2", "0.5", "0.8", "1."})
                                      + table("TYPE-B", "1.", {"0.", "0.4", "0.7", "0.9", "0.95", "1."}));
+// Opens the window on TwoTables and chooses table `id`.
+QWidget *openOnTable(const ProgramFolder &folder, const QString &id)
+{
+    ProgramFolder::writeBytes(folder.tmp(SecRainDist), TwoTables);
+    QWidget *form = open(Name);
+    chooseTable(form, id);
+    return form;
+}
 } // namespace
 
 class TestRainDist : public QObject
@@ -229,18 +193,13 @@ void TestRainDist::acceptAfterLoading()
     QFETCH(QByteArray, stored);
     QFETCH(QByteArray, written);
     ProgramFolder folder;
-    ProgramFolder::writeBytes(folder.tmp(SecRainDist), stored);
-    QWidget *form = open(Name);
-    accept(form);
-    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecRainDist)), written);
+    QCOMPARE(acceptAsLoaded(folder, Name, SecRainDist, stored), written);
 }
 
 void TestRainDist::choosesTableIgnoringCase()
 {
     ProgramFolder folder;
-    ProgramFolder::writeBytes(folder.tmp(SecRainDist), TwoTables);
-    QWidget *form = open(Name);
-    chooseTable(form, "type-b");
+    QWidget *form = openOnTable(folder, "type-b");
     QCOMPARE(rain(form)->selectedTable(), 2);
     QCOMPARE(box(form, 2)->text(), QString("1."));
     QCOMPARE(cells(form, 7), (QStringList{"0.", "0.4", "0.7", "0.9", "0.95", "1.", ""}));
@@ -410,9 +369,7 @@ void TestRainDist::deletedValuesStayDeleted()
 void TestRainDist::deleteTable()
 {
     ProgramFolder folder;
-    ProgramFolder::writeBytes(folder.tmp(SecRainDist), TwoTables);
-    QWidget *form = open(Name);
-    chooseTable(form, "R1");
+    QWidget *form = openOnTable(folder, "R1");
     {
         DialogScript dialogs;
         dialogs.answer(Dialogs::Answer::Yes);
@@ -470,9 +427,7 @@ void TestRainDist::deleteTable()
 void TestRainDist::deleteTableAnsweredNo()
 {
     ProgramFolder folder;
-    ProgramFolder::writeBytes(folder.tmp(SecRainDist), TwoTables);
-    QWidget *form = open(Name);
-    chooseTable(form, "R1");
+    QWidget *form = openOnTable(folder, "R1");
     clickCell(form, 7);
     QTest::keyClicks(grid(form), "1.5");
     DialogScript dialogs;
@@ -492,9 +447,7 @@ void TestRainDist::deleteTableAnsweredNo()
 void TestRainDist::deletedTableStartsAsNew()
 {
     ProgramFolder folder;
-    ProgramFolder::writeBytes(folder.tmp(SecRainDist), TwoTables);
-    QWidget *form = open(Name);
-    chooseTable(form, "R1");
+    QWidget *form = openOnTable(folder, "R1");
     DialogScript dialogs;
     dialogs.answer(Dialogs::Answer::Yes);
     click(button(form, "cmdDelCur"));
@@ -511,9 +464,7 @@ void TestRainDist::deletedTableStartsAsNew()
 void TestRainDist::displayData()
 {
     ProgramFolder folder;
-    ProgramFolder::writeBytes(folder.tmp(SecRainDist), TwoTables);
-    QWidget *form = open(Name);
-    chooseTable(form, "TYPE-B");
+    QWidget *form = openOnTable(folder, "TYPE-B");
     clickCell(form, 4);
     QTest::keyClicks(grid(form), "0.93");
     click(button(form, "CmdPlot"));

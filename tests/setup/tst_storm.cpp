@@ -43,8 +43,6 @@ QComboBox *combo(QWidget *form, int n)
     return control<QComboBox>(form, QStringLiteral("Cmbinp_") + QString::number(n));
 }
 
-QTableWidget *table(QWidget *form) { return control<QTableWidget>(form, QStringLiteral("MSFlexGrid1")); }
-
 // Types into an identifier combo and leaves it with Enter.
 void enterId(QWidget *form, int n, const QString &text)
 {
@@ -65,7 +63,7 @@ void enterNumber(QWidget *form, int n, const QString &text)
 
 void clickRow(QWidget *form, int row, Qt::MouseButton button = Qt::LeftButton)
 {
-    QTableWidget *t = table(form);
+    QTableWidget *t = grid(form);
     const QModelIndex index = t->model()->index(row, 0);
     t->scrollTo(index);
     QTest::mouseClick(t->viewport(), button, {}, t->visualRect(index).center());
@@ -73,7 +71,7 @@ void clickRow(QWidget *form, int row, Qt::MouseButton button = Qt::LeftButton)
 
 QString cell(QWidget *form, int row, int col)
 {
-    const QTableWidgetItem *item = table(form)->item(row, col);
+    const QTableWidgetItem *item = grid(form)->item(row, col);
     return item ? item->text() : QString();
 }
 
@@ -140,10 +138,10 @@ void TestStorm::entersOneRecord()
     QCOMPARE(label(form, "lblHeader")->text(), QStringLiteral("Storm Analysis:"));
     QCOMPARE(control<QPushButton>(form, "cmdFinished")->text(), QStringLiteral("Accept Changes  (Close)"));
     QCOMPARE(control<QPushButton>(form, "cmdCancel")->text(), QStringLiteral("      No Changes    (Close)"));
-    QCOMPARE(table(form)->rowCount(), 11);
+    QCOMPARE(grid(form)->rowCount(), 11);
     QCOMPARE(cell(form, 0, 4), QStringLiteral("Rain Table Id"));
     // The titles are readable on their grey row.
-    QCOMPARE(table(form)->item(0, 4)->foreground().color(), QColor(Qt::black));
+    QCOMPARE(grid(form)->item(0, 4)->foreground().color(), QColor(Qt::black));
     QCOMPARE(checkedOption(form), 2);
     QVERIFY(!box(form, 1)->isVisible());
 
@@ -156,7 +154,7 @@ void TestStorm::entersOneRecord()
     QCOMPARE(focused(), box(form, 4));
     enterNumber(form, 4, "3.5");
     QCOMPARE(focused(), combo(form, 5));
-    QCOMPARE(table(form)->item(1, 0), nullptr); // no rain table yet: not stored
+    QCOMPARE(grid(form)->item(1, 0), nullptr); // no rain table yet: not stored
     enterId(form, 5, "Type II");
     QCOMPARE(focused(), box(form, 7));
     QCOMPARE(rowTexts(form, 1), (QStringList{"S1", "G1", "2", "3.5", "Type II", "2", ""}));
@@ -183,7 +181,7 @@ void TestStorm::loadsGridListsAndGageTable()
                                   + "G9\r\n");
     frmStorm *form = openStorm();
     QCOMPARE(rowTexts(form, 3), (QStringList{"S2", "G2", "", "4.", "mytable", "1", ""}));
-    QCOMPARE(table(form)->rowCount(), 11);
+    QCOMPARE(grid(form)->rowCount(), 11);
     QCOMPARE(form->gridState().GridRowCount, 3);
     QCOMPARE(RainGageCount, 2);
     QCOMPARE(RainGageIds.mid(1, 2), (QList<QString>{"G1", "G2"}));
@@ -309,7 +307,7 @@ void TestStorm::keyLookup()
     QCOMPARE(form->gridState().GridRowCount, 3);
     QCOMPARE(rowTexts(form, 3), (QStringList{"s1", "G1", "2.", "3.5", "Type II", "2", "1.2"}));
     QCOMPARE(rowTexts(form, 1), (QStringList{"S1", "G1", "2.", "3.5", "Type II", "2", "1.2"}));
-    QCOMPARE(table(form)->rowCount(), 11);
+    QCOMPARE(grid(form)->rowCount(), 11);
 
     // A blank rain table keeps a new record out and marks the field.
     clickRow(form, 4);
@@ -519,7 +517,7 @@ void TestStorm::deleteQuestion()
     QCOMPARE(form->gridState().GridRowCount, 0);
     QCOMPARE(boxTexts(form), (QStringList{"", "", "", "", "", "2", ""}));
     QCOMPARE(checkedOption(form), 2);
-    QCOMPARE(table(form)->rowCount(), 11);
+    QCOMPARE(grid(form)->rowCount(), 11);
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecStorm)), QByteArray());
     QVERIFY(!dialogs.unexpected());
@@ -533,7 +531,7 @@ void TestStorm::deleteKeepsOneBlankRow()
         lines << record({"S" + QByteArray::number(i), "G", "", "1.", "Type I", "2", ""});
     ProgramFolder::writeBytes(folder.tmp(SecStorm), file(lines));
     frmStorm *form = openStorm();
-    QCOMPARE(table(form)->rowCount(), 12);
+    QCOMPARE(grid(form)->rowCount(), 12);
     // A key found below the ninth row scrolls the grid to it.
     enterId(form, 1, "S10");
     enterId(form, 2, "G");
@@ -543,7 +541,7 @@ void TestStorm::deleteKeepsOneBlankRow()
     DialogScript dialogs;
     dialogs.answer(Dialogs::Answer::Yes);
     clickRow(form, 3, Qt::RightButton);
-    QCOMPARE(table(form)->rowCount(), 11);
+    QCOMPARE(grid(form)->rowCount(), 11);
     QCOMPARE(form->gridState().GridRowCount, 9);
     QCOMPARE(rowTexts(form, 3).first(), QStringLiteral("S4"));
     QCOMPARE(box(form, 1)->text(), QStringLiteral("S4"));
@@ -554,7 +552,7 @@ void TestStorm::deleteKeepsOneBlankRow()
     enterId(form, 1, "S11");
     enterId(form, 5, "Type II");
     QCOMPARE(form->gridState().GridRowCount, 10);
-    QCOMPARE(table(form)->rowCount(), 12);
+    QCOMPARE(grid(form)->rowCount(), 12);
     accept(form);
     lines.removeAt(2);
     lines << record({"S11", "", "", "", "Type II", "2", ""});
