@@ -26,15 +26,15 @@ constexpr int GridColumns = 5;
 constexpr int ColumnTwips = 850;
 } // namespace
 
-void ValueGridPanel::build(QGridLayout *layout, QWidget *parent, QObject *context, const Layout &spec,
+void ValueGridPanel::build(QGridLayout *layout, QWidget *parent, QObject *context, const Layout &settings,
                            const Handlers &handlers)
 {
-    const int row = spec.firstRow;
+    const int row = settings.firstRow;
     table = new QTableWidget(parent);
     table->setObjectName(QStringLiteral("MSFlexGrid1"));
     grid = new FlexGrid(table);
     grid->setCols(GridColumns);
-    grid->setRows(spec.startRows);
+    grid->setRows(settings.startRows);
     const int width = ColumnTwips / Plots::TwipsPerPixel;
     for (int c = 0; c < GridColumns; ++c)
         table->setColumnWidth(c, width);
@@ -42,12 +42,12 @@ void ValueGridPanel::build(QGridLayout *layout, QWidget *parent, QObject *contex
     // The values stand centred in their cells.
     table->setItemDelegate(new AlignedCells([](int) -> Qt::Alignment { return Qt::AlignCenter; }, table));
     table->viewport()->installEventFilter(context);
-    layout->addWidget(table, row, 0, 1, spec.columnSpan);
+    layout->addWidget(table, row, 0, 1, settings.columnSpan);
 
-    auto *label4 = new QLabel(spec.hint, parent);
+    auto *label4 = new QLabel(settings.hint, parent);
     label4->setObjectName(QStringLiteral("Label4"));
     label4->setWordWrap(true);
-    layout->addWidget(label4, row + 1, 0, 1, spec.columnSpan);
+    layout->addWidget(label4, row + 1, 0, 1, settings.columnSpan);
     auto *dispBox = new QLabel(QStringLiteral("Entered Data:"), parent);
     dispBox->setObjectName(QStringLiteral("lblDispBox"));
     layout->addWidget(dispBox, row + 2, 0);
@@ -56,15 +56,15 @@ void ValueGridPanel::build(QGridLayout *layout, QWidget *parent, QObject *contex
     cmdPlot->setObjectName(QStringLiteral("CmdPlot"));
     cmdPlot->setEnabled(false);
     layout->addWidget(cmdPlot, row + 3, 0);
-    cmdDelete = new QPushButton(spec.deleteCaption, parent);
-    cmdDelete->setObjectName(spec.deleteName);
+    cmdDelete = new QPushButton(settings.deleteCaption, parent);
+    cmdDelete->setObjectName(settings.deleteName);
     layout->addWidget(cmdDelete, row + 3, 1);
     QObject::connect(cmdPlot, &QPushButton::clicked, context, [f = handlers.plot] { f(); });
     QObject::connect(cmdDelete, &QPushButton::clicked, context, [f = handlers.remove] { f(); });
 
     popup = new QMenu(QStringLiteral("Insert/Delete"), parent);
     popup->setObjectName(QStringLiteral("mnupopup"));
-    popup->addSeparator()->setObjectName(spec.separatorName);
+    popup->addSeparator()->setObjectName(settings.separatorName);
     const QStringList items{QStringLiteral("Insert Point"), QStringLiteral("Delete Point")};
     for (int i = 1; i <= 2; ++i) {
         QAction *action = popup->addAction(items[i - 1]);

@@ -49,7 +49,7 @@ public:
 
     // Builds the controls into `layout` and wires them to `handlers` for as
     // long as `context` lives; `context` also filters the grid's mouse presses.
-    void build(QGridLayout *layout, QWidget *parent, QObject *context, const Layout &spec,
+    void build(QGridLayout *layout, QWidget *parent, QObject *context, const Layout &settings,
                const Handlers &handlers);
 
     // Keeps the button and place of a press on the grid for the popup.
