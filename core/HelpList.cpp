@@ -54,6 +54,14 @@ bool TakeUntilBar(Lines &lines, QString &rest, QString &text)
     }
 }
 
+// The metric range counts only when a "|" closes it; without one the English
+// range serves both unit systems.
+QString ClosedByBar(const QString &rest)
+{
+    const qsizetype end = rest.indexOf(QLatin1Char('|'));
+    return end >= 0 ? rest.left(end) : QString();
+}
+
 void AppendEntry(QString &out, const QString &title, const QString &description,
                  const QString &english, const QString &metric, bool englishUnits)
 {
@@ -101,16 +109,14 @@ QString Compose(QIODevice &device, const QString &entryKey, bool englishUnits)
                 const qsizetype end = rest.indexOf(QLatin1Char('|'));
                 english = rest.left(end);
                 rest = rest.mid(end + 1);
-                const qsizetype metricEnd = rest.indexOf(QLatin1Char('|'));
-                metric = metricEnd >= 0 ? rest.left(metricEnd) : rest;
+                metric = ClosedByBar(rest);
             } else {
                 // The description closed with the line's last "|": the range
                 // is on the next line.
                 rest.clear();
                 if (lines.next(rest)) {
                     TakeUntilBar(lines, rest, english);
-                    const qsizetype metricEnd = rest.indexOf(QLatin1Char('|'));
-                    metric = metricEnd >= 0 ? rest.left(metricEnd) : rest;
+                    metric = ClosedByBar(rest);
                 }
             }
         }

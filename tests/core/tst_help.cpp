@@ -56,6 +56,10 @@ void TestHelp::compose_data()
     QTest::newRow("empty metric falls back") << emptyMetric << "QV 1" << false << shownR;
     QTest::newRow("metric range") << QByteArray("QV 1|T - D|R|M|\r\n") << "QV 1" << false
                                   << Ten + "T \r\nD\r\n" + Ten + "Range - M\r\n\r\n";
+    QTest::newRow("unclosed metric falls back") << QByteArray("QV 1|T - D|R|M\r\n") << "QV 1" << false
+                                                << shownR;
+    QTest::newRow("unclosed metric on the next line")
+        << QByteArray("GO 3|T - D|\nR|M\n") << "GO 3" << false << Ten + "T \r\nD\r\n" + Ten + "Range - R\r\n\r\n";
     QTest::newRow("no range line") << QByteArray("QV|Head - About|||\n") << "QV" << true
                                    << Ten + "Head \r\nAbout\r\n\r\n";
     QTest::newRow("description on two lines")
