@@ -130,8 +130,12 @@ bool SaveInputFile()
     Dialogs::message(QStringLiteral("Data Saved in file: ") + FileName, Dialogs::Buttons::OK,
                      Dialogs::Icon::None, QStringLiteral("Quorvale System"));
     const QString base = StripExtension(FileName);
-    for (const char *ext : {"out", "hyd", "ecn", "err", "dbg"})
-        QFile::remove(base + QLatin1String(ext));
+    for (const char *ext : {"out", "hyd", "ecn", "err", "dbg"}) {
+        // An input file named like one of its outputs must survive its own save.
+        const QString output = base + QLatin1String(ext);
+        if (QFileInfo(output) != QFileInfo(FileName))
+            QFile::remove(output);
+    }
     return true;
 }
 

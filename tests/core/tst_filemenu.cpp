@@ -32,6 +32,8 @@ QString caption(const QString &name) { return QStringLiteral("Quorvale Editor 20
 
 frmMain *mainWindow() { return frmMain::instance(); }
 
+QString StripExtensionOut(const QString &name) { return Run_Save_Open::StripExtension(name) + QStringLiteral("out"); }
+
 void trigger(int item) { mainWindow()->mnuFileItem(item)->trigger(); }
 
 bool shown(const char *name)
@@ -110,6 +112,9 @@ private slots:
     void convertNotFound();
     void importNotFound_data();
     void importNotFound();
+    void convertOpensConvertedFile();
+    void importHecRas_data();
+    void importHecRas();
     void saveAndSaveAs();
     void exitCommand_data();
     void exitCommand();
@@ -443,6 +448,69 @@ void TestFileMenu::importNotFound()
     QCOMPARE(OutFileName, keep ? folder.file(QStringLiteral("old.out")) : QString());
     QCOMPARE(QFile::exists(TmpFile[8]), keep);
     QCOMPARE(ProgramFolder::readBytes(txt), QByteArray("ras output\r\n"));
+}
+
+void TestFileMenu::convertOpensConvertedFile()
+{
+    ProgramFolder folder(true);
+    folder.installTools();
+    DialogScript script;
+    const QString dat = folder.file(QStringLiteral("DemoOld.dat"));
+    const QByteArray old = ProgramFolder::readBytes(dat);
+    ProgramFolder::writeBytes(TmpFile[8], crlf("STREAM REACH:\nR1\n"));
+    script.chooseFile(dat);
+    trigger(6);
+
+    const QString inp = folder.file(QStringLiteral("DemoOld.inp"));
+    QCOMPARE(FileName, inp);
+    QCOMPARE(OutFileName, folder.file(QStringLiteral("DemoOld.out")));
+    QVERIFY(!DataChanged);
+    QVERIFY(mainWindow()->mnuFileItem(14)->isEnabled());
+    QVERIFY(mainWindow()->mnuFileItem(15)->isEnabled());
+    QCOMPARE(mainWindow()->windowTitle(), caption(inp));
+    QVERIFY(windowOpen(QStringLiteral("frmQV31")));
+    QVERIFY(ProgramFolder::readBytes(TmpFile[13]).startsWith("Quorvale: Version 1.0"));
+    QVERIFY(!ProgramFolder::readBytes(TmpFile[8]).contains("R1\r\n")); // the old project is gone
+    QCOMPARE(ProgramFolder::readBytes(TmpFile[16]), inp.toLatin1() + "\r\n");
+    QCOMPARE(ProgramFolder::readBytes(dat), old);
+    QCOMPARE(mainWindow()->cursor().shape(), mainWindow()->SavedPointer);
+}
+
+void TestFileMenu::importHecRas_data()
+{
+    QTest::addColumn<bool>("keep");
+    QTest::newRow("added to the current project") << true;
+    QTest::newRow("new project") << false;
+}
+
+void TestFileMenu::importHecRas()
+{
+    QFETCH(bool, keep);
+    ProgramFolder folder(true);
+    folder.installTools();
+    DialogScript script;
+    const QString path = changedProject(folder);
+    const QString txt = folder.file(QStringLiteral("DemoHecRas.txt"));
+    if (keep)
+        script.answer(Answer::No);
+    else
+        script.answer(Answer::Yes).answer(Answer::OK);
+    script.chooseFile(txt);
+    trigger(7);
+
+    const QString named = keep ? path : folder.file(QStringLiteral("DemoHecRas.inp"));
+    QCOMPARE(FileName, named);
+    QCOMPARE(OutFileName, StripExtensionOut(named));
+    QVERIFY(DataChanged);
+    QCOMPARE(mainWindow()->mnuFileItem(14)->isEnabled(), keep);
+    QVERIFY(mainWindow()->mnuFileItem(15)->isEnabled());
+    QCOMPARE(mainWindow()->windowTitle(), caption(named));
+    QVERIFY(windowOpen(QStringLiteral("frmQV31")));
+    QVERIFY(ProgramFolder::readBytes(TmpFile[7]).startsWith("STREAM CROSS SECTION:"));
+    // Kept, the project's own sections stay; cleared, only the import is there.
+    QCOMPARE(ProgramFolder::readBytes(TmpFile[8]), keep ? crlf("STREAM REACH:\nR1\n") : QByteArray());
+    // Only the answer Yes saved the old project.
+    QCOMPARE(ProgramFolder::readBytes(path).contains("STREAM REACH:\r\nR1\r\n"), !keep);
 }
 
 void TestFileMenu::saveAndSaveAs()

@@ -44,6 +44,8 @@ private slots:
     void saveFailureChangesNothing();
     void openWithoutWorkingFolder();
     void saveDeletesOnlyOwnOutputs();
+    void saveKeepsInputNamedLikeOutput_data();
+    void saveKeepsInputNamedLikeOutput();
     void saveAsCancelAndNo();
     void newFileDeletesWorkingFiles();
     void secondRoundTripIsStable();
@@ -287,6 +289,31 @@ void TestStore::saveDeletesOnlyOwnOutputs()
         QVERIFY(!QFile::exists(path + QLatin1Char('.') + QLatin1String(ext)));
     QCOMPARE(ProgramFolder::readBytes(foreign), QByteArray("keep"));
     QVERIFY(QFile::exists(path));
+}
+
+void TestStore::saveKeepsInputNamedLikeOutput_data()
+{
+    QTest::addColumn<QString>("ext");
+    for (const char *ext : {"out", "hyd", "ecn", "err", "dbg"})
+        QTest::newRow(ext) << QString::fromLatin1(ext);
+}
+
+void TestStore::saveKeepsInputNamedLikeOutput()
+{
+    QFETCH(QString, ext);
+    ProgramFolder folder(true);
+    DialogScript script;
+    const QString base = folder.file(QStringLiteral("run."));
+    for (const char *other : {"out", "hyd", "ecn", "err", "dbg"})
+        ProgramFolder::writeBytes(base + QLatin1String(other), "old output");
+    ProgramFolder::writeBytes(TmpFile[SecIdentifier], "Quorvale: Version 1.0\r\n");
+    SetFileName(base + ext);
+    script.answer(Answer::OK);
+    QVERIFY(Run_Save_Open::SaveInputFile());
+    QVERIFY(ProgramFolder::readBytes(base + ext).startsWith("Quorvale: Version 1.0\r\n\r\n"));
+    for (const char *other : {"out", "hyd", "ecn", "err", "dbg"})
+        if (ext != QLatin1String(other))
+            QVERIFY2(!QFile::exists(base + QLatin1String(other)), other);
 }
 
 void TestStore::saveAsCancelAndNo()
