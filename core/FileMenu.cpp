@@ -225,10 +225,7 @@ bool OpenExisting()
 bool ReOpenLastSession()
 {
     CloseEntryWindows();
-    QString name;
-    TextFile::LineReader reader;
-    if (reader.open(TmpFile[FileNameSlot]))
-        reader.readLine(name);
+    const QString name = TextFile::readPathFile(TmpFile[FileNameSlot]);
     SetFileName(name.isEmpty() ? UntitledName : name);
     if (!IsUntitled())
         EnableSave(true, true);

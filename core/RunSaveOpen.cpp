@@ -54,7 +54,7 @@ void DeleteWorkingFiles()
 
 bool RememberFileName(const QString &name)
 {
-    return TextFile::writeLines(TmpFile[FileNameSlot], {name});
+    return TextFile::writePathFile(TmpFile[FileNameSlot], name, false);
 }
 
 void NewFile()

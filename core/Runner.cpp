@@ -32,7 +32,7 @@ bool RunProgram(const QString &controlFileName, const QString &programFileName)
     const QString base = StripExtension(runFile);
     const QString appDir = AppDir;
 
-    if (!TextFile::writeLines(appDir + controlFileName, {runFile, QString()}))
+    if (!TextFile::writePathFile(appDir + controlFileName, runFile, true))
         return false;
     const CallShell::WaitResult result = CallShell::RunAndWait(appDir + programFileName, appDir, 3);
     if (result == CallShell::WaitResult::NotStarted)

@@ -228,6 +228,27 @@ bool writeLines(const QString &path, const QStringList &lines, QString *error)
     return ok;
 }
 
+bool writePathFile(const QString &path, const QString &fileName, bool emptyLineAfter, QString *error)
+{
+    LineWriter writer(path, LineWriter::Atomic);
+    writer.writeLine(QByteArrayView(QFile::encodeName(fileName)));
+    if (emptyLineAfter)
+        writer.writeLine(QByteArrayView());
+    const bool ok = writer.commit();
+    if (!ok && error)
+        *error = writer.errorString();
+    return ok;
+}
+
+QString readPathFile(const QString &path)
+{
+    LineReader reader(path);
+    QByteArrayView line;
+    if (!reader.readLineBytes(line))
+        return QString();
+    return QFile::decodeName(line.toByteArray());
+}
+
 int countLines(const QString &path, int limit)
 {
     LineReader reader(path);

@@ -82,6 +82,13 @@ QStringList readLines(const QString &path, bool *ok = nullptr);
 // Writes every line with CR LF through a save file; false with a reason when it
 // could not be written.
 bool writeLines(const QString &path, const QStringList &lines, QString *error = nullptr);
+// The files that hold a path (the control files of the external programs and
+// the remembered input file) carry it in the file system's own encoding, so
+// that any name the file system allows comes back whole.
+bool writePathFile(const QString &path, const QString &fileName, bool emptyLineAfter, QString *error = nullptr);
+// The path on the first line of such a file; empty when there is none.
+QString readPathFile(const QString &path);
+
 // Number of lines, reading no more than `limit` of them (cheap "holds more than
 // one line" tests on large files).
 int countLines(const QString &path, int limit);

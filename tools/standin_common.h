@@ -17,7 +17,7 @@ inline QString ControlledFile(const QString &controlName)
     QByteArray first = control.readLine();
     while (first.endsWith('\n') || first.endsWith('\r'))
         first.chop(1);
-    return QString::fromLatin1(first);
+    return QFile::decodeName(first);
 }
 
 // The name up to and including its last "." (a "." added when there is none).

@@ -109,6 +109,7 @@ private slots:
     void commandsCloseEntryWindows();
     void reOpenLastSession_data();
     void reOpenLastSession();
+    void reOpenNameBeyondLatin1();
     void convertNotFound();
     void importNotFound_data();
     void importNotFound();
@@ -375,6 +376,22 @@ void TestFileMenu::reOpenLastSession()
     QVERIFY(mainWindow()->mnuFileItem(15)->isEnabled());
     QVERIFY(windowOpen(QStringLiteral("frmQV31")));
     QCOMPARE(mainWindow()->windowTitle(), caption(FileName));
+}
+
+// The remembered name comes back whole whatever characters its folder has.
+void TestFileMenu::reOpenNameBeyondLatin1()
+{
+    ProgramFolder folder(true);
+    DialogScript script;
+    QDir(folder.path()).mkdir(QStringLiteral("\u0432\u043e\u0434\u0430"));
+    const QString path = folder.file(QStringLiteral("\u0432\u043e\u0434\u0430/run.inp"));
+    ProgramFolder::writeBytes(path, crlf("Quorvale: Version 1.0\n\n"));
+    script.chooseFile(path);
+    trigger(2);
+    mainWindow()->unload();
+    mainWindow()->load();
+    trigger(3);
+    QCOMPARE(FileName, path);
 }
 
 // A converter that cannot start leaves the project untitled: named after the

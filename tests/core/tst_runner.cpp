@@ -100,6 +100,8 @@ void TestRunner::controlFileAndOutputs_data()
     QTest::newRow("extension") << "Run.inp" << "Run.";
     QTest::newRow("no dot") << "RunNoDot" << "RunNoDot.";
     QTest::newRow("dotted folder") << "sub.dir/Run" << "sub.dir/Run.";
+    QTest::newRow("folder beyond Latin-1") << QStringLiteral("\u0432\u043e\u0434\u0430/Run.inp")
+                                           << QStringLiteral("\u0432\u043e\u0434\u0430/Run.");
 }
 
 void TestRunner::controlFileAndOutputs()
@@ -107,10 +109,11 @@ void TestRunner::controlFileAndOutputs()
     QFETCH(QString, name);
     QFETCH(QString, base);
     QDir(folder_->path()).mkpath(QStringLiteral("sub.dir"));
+    QDir(folder_->path()).mkpath(QStringLiteral("\u0432\u043e\u0434\u0430"));
     const QString input = demoInput(*folder_, name);
     SetFileName(input);
     QVERIFY(Run_Save_Open::RunProgram(EngineControl, Engine));
-    QCOMPARE(ProgramFolder::readBytes(folder_->file(EngineControl)), input.toLatin1() + "\r\n\r\n");
+    QCOMPARE(ProgramFolder::readBytes(folder_->file(EngineControl)), QFile::encodeName(input) + "\r\n\r\n");
     for (const char *ext : {"out", "err", "dbg", "hyd", "ecn"})
         QVERIFY2(QFile::exists(folder_->file(base + QLatin1String(ext))), ext);
     QCOMPARE(DisplayFile, folder_->file(base));
