@@ -493,12 +493,7 @@ void TestFileMenu::convertOpensConvertedFile()
     QCOMPARE(mainWindow()->cursor().shape(), mainWindow()->SavedPointer);
 }
 
-void TestFileMenu::importHecRas_data()
-{
-    QTest::addColumn<bool>("keep");
-    QTest::newRow("added to the current project") << true;
-    QTest::newRow("new project") << false;
-}
+void TestFileMenu::importHecRas_data() { importNotFound_data(); }
 
 void TestFileMenu::importHecRas()
 {
