@@ -7,7 +7,7 @@
 #include "core/FlexGrid.h"
 #include "core/GridState.h"
 #include "core/GridStuff.h"
-#include "core/WorkTables.h"
+#include "core/logic/WorkTables.h"
 
 #include <QApplication>
 #include <QLineEdit>

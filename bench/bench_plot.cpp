@@ -3,7 +3,7 @@
 // series is denser than the screen, beside drawing every point.
 #include "common/BenchSupport.h"
 
-#include "plots/PlotModel.h"
+#include "plots/logic/PlotModel.h"
 #include "plots/PlotPainter.h"
 
 #include <QGuiApplication>

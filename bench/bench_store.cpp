@@ -2,8 +2,8 @@
 // writing the same file twice with buffered standard-library streams.
 #include "common/BenchSupport.h"
 
-#include "core/Editglob.h"
-#include "core/InputFileStore.h"
+#include "core/logic/Editglob.h"
+#include "core/logic/InputFileStore.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 // same file with the standard library.
 #include "common/BenchSupport.h"
 
-#include "core/Editglob.h"
+#include "core/logic/Editglob.h"
 #include "core/TextView.h"
 #include "core/frmFileDisp.h"
 

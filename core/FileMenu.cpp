@@ -1,11 +1,11 @@
 #include "core/FileMenu.h"
-#include "core/Dialogs.h"
-#include "core/Editglob.h"
-#include "core/InputFileStore.h"
+#include "core/logic/Dialogs.h"
+#include "core/logic/Editglob.h"
+#include "core/logic/InputFileStore.h"
 #include "core/QvForm.h"
 #include "core/RunSaveOpen.h"
 #include "core/Runner.h"
-#include "core/TextFile.h"
+#include "core/logic/TextFile.h"
 #include "core/frmMain.h"
 
 #include <QCoreApplication>

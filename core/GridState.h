@@ -8,7 +8,7 @@
 // their cell count, typing flag and check result in CellCount, Typing and
 // FieldOK. Keyed-row grids (structure, cross section, storm) set FirstDataRow,
 // FirstDataCol, KeyCol, NameKeyCol, BoxBase and KeyBox.
-#include "core/WorkTables.h"
+#include "core/logic/WorkTables.h"
 
 #include <QLineEdit>
 #include <QPointer>

@@ -1,9 +1,9 @@
 #include "core/GridStuff.h"
 
 #include "core/Colors.h"
-#include "core/Fields.h"
-#include "core/LeadingNumber.h"
-#include "core/TextFile.h"
+#include "core/logic/Fields.h"
+#include "core/logic/LeadingNumber.h"
+#include "core/logic/TextFile.h"
 
 #include <QTableWidget>
 #include <algorithm>

@@ -37,7 +37,7 @@
 #include "core/ControlArray.h"
 #include "core/FlexGrid.h"
 #include "core/GridState.h"
-#include "core/WorkTables.h"
+#include "core/logic/WorkTables.h"
 
 namespace Grid_Stuff {
 

@@ -1,6 +1,6 @@
 #include "core/Help_Stuff.h"
-#include "core/Editglob.h"
-#include "core/HelpList.h"
+#include "core/logic/Editglob.h"
+#include "core/logic/HelpList.h"
 
 #include <QPlainTextEdit>
 

@@ -1,8 +1,8 @@
 #include "core/IdentifierLists.h"
 
-#include "core/Editglob.h"
-#include "core/Fields.h"
-#include "core/TextFile.h"
+#include "core/logic/Editglob.h"
+#include "core/logic/Fields.h"
+#include "core/logic/TextFile.h"
 
 #include <QHash>
 #include <QSet>

@@ -1,18 +1,9 @@
 #pragma once
-// Creating, opening, saving and save-as of the project, and the file-name
-// routines around them.
+// Creating, opening, saving and save-as of the project.
+#include "core/logic/FileNames.h"
 #include <QString>
 
 namespace Run_Save_Open {
-
-// The base of a file name to which an extension is appended: the name up to
-// and including the last "." of its file part, or the name and a "." when the
-// file part has none.
-QString StripExtension(const QString &name);
-
-// The folder of a full file name, with its final separator; the name itself
-// when it holds no separator.
-QString GetPath(const QString &name);
 
 void NewFile();
 void OpenInputFile();

@@ -1,7 +1,7 @@
 #pragma once
 // A read-only view of a large text file: it keeps the file's bytes and paints
 // only the lines in sight, so loading costs one read and one pass.
-#include "core/TextLines.h"
+#include "core/logic/TextLines.h"
 
 #include <QAbstractScrollArea>
 

@@ -1,11 +1,11 @@
 #include "core/frmFileDisp.h"
 
-#include "core/Dialogs.h"
-#include "core/Editglob.h"
-#include "core/Pagination.h"
+#include "core/logic/Dialogs.h"
+#include "core/logic/Editglob.h"
+#include "core/logic/Pagination.h"
 #include "core/RunSaveOpen.h"
 #include "core/Runner.h"
-#include "core/TextFile.h"
+#include "core/logic/TextFile.h"
 #include "core/TextView.h"
 
 #include <QAction>

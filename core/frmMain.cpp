@@ -1,10 +1,10 @@
 #include "core/frmMain.h"
-#include "core/AlternateState.h"
-#include "core/Dialogs.h"
-#include "core/Editglob.h"
+#include "core/logic/AlternateState.h"
+#include "core/logic/Dialogs.h"
+#include "core/logic/Editglob.h"
 #include "core/FileMenu.h"
 #include "core/Runner.h"
-#include "sections/runoff/StandardLandUse.h"
+#include "sections/runoff/logic/StandardLandUse.h"
 
 #include <QAction>
 #include <QDir>

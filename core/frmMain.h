@@ -1,5 +1,5 @@
 #pragma once
-#include "core/Dialogs.h"
+#include "core/logic/Dialogs.h"
 #include "core/QvForm.h"
 
 #include <QMap>

@@ -1,11 +1,11 @@
 // Reads arbitrary bytes as each of the four set-up working files, writes them
 // as their windows would, and checks that a second read and write changes
 // nothing and that every written line keeps its fields in their columns.
-#include "core/TextFile.h"
-#include "sections/setup/RainDistFormat.h"
-#include "sections/setup/StormFormat.h"
-#include "sections/setup/UnitHydFormat.h"
-#include "sections/setup/VerificationFormat.h"
+#include "core/logic/TextFile.h"
+#include "sections/setup/logic/RainDistFormat.h"
+#include "sections/setup/logic/StormFormat.h"
+#include "sections/setup/logic/UnitHydFormat.h"
+#include "sections/setup/logic/VerificationFormat.h"
 
 #include <QFile>
 #include <QTemporaryDir>

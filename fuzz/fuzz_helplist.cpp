@@ -1,6 +1,6 @@
 // Reads arbitrary bytes as a help list file for a few keys, in both unit
 // systems: the reader must end at the end of the data whatever it holds.
-#include "core/HelpList.h"
+#include "core/logic/HelpList.h"
 
 #include <QBuffer>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // Writes arbitrary bytes as every working file the identifier lists read and
 // runs the fillers, the sub-area look-up and the rain-gage table over them.
-#include "core/Editglob.h"
+#include "core/logic/Editglob.h"
 #include "core/IdentifierLists.h"
 
 #include <QFile>

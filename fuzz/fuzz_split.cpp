@@ -1,6 +1,6 @@
 // Splits arbitrary bytes as an input file and joins the working files again.
-#include "core/Editglob.h"
-#include "core/InputFileStore.h"
+#include "core/logic/Editglob.h"
+#include "core/logic/InputFileStore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 // Paints drawing commands (twips) on a device at 15 twips per pixel.
-#include "plots/PlotModel.h"
+#include "plots/logic/PlotModel.h"
 
 #include <QFont>
 

@@ -1,6 +1,6 @@
 #include "plots/clsPrintDialog.h"
 
-#include "core/Dialogs.h"
+#include "core/logic/Dialogs.h"
 
 #include <QPageLayout>
 #include <QPrinter>

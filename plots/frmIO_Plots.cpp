@@ -1,6 +1,6 @@
 #include "plots/frmIO_Plots.h"
 
-#include "core/Dialogs.h"
+#include "core/logic/Dialogs.h"
 #include "plots/PlotPainter.h"
 
 #include <QAction>

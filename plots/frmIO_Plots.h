@@ -2,7 +2,7 @@
 // The plot window: one plot request drawn on the graph page, with zoom,
 // pointer read-out, copy, save as bitmap, print and print preview.
 #include "core/QvForm.h"
-#include "plots/PlotModel.h"
+#include "plots/logic/PlotModel.h"
 
 #include <QImage>
 #include <QPointer>

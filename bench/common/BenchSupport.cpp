@@ -1,6 +1,6 @@
 #include "BenchSupport.h"
 
-#include "core/Fields.h"
+#include "core/logic/Fields.h"
 
 #include <QFile>
 #include <fstream>

@@ -1,13 +1,13 @@
 #include "sections/setup/frmDimHyd.h"
 
 #include "core/Colors.h"
-#include "core/Dialogs.h"
-#include "core/Editglob.h"
+#include "core/logic/Dialogs.h"
+#include "core/logic/Editglob.h"
 #include "core/FlexGrid.h"
 #include "core/GridStuff.h"
-#include "plots/PlotModel.h"
-#include "sections/setup/UnitHydFormat.h"
-#include "sections/setup/ValueLineFormat.h"
+#include "plots/logic/PlotModel.h"
+#include "sections/setup/logic/UnitHydFormat.h"
+#include "sections/setup/logic/ValueLineFormat.h"
 
 #include <QGridLayout>
 #include <QLabel>

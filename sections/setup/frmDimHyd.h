@@ -7,8 +7,8 @@
 // same count decides whether "Display Data" plots them. A value typed into
 // the empty cell after the series counts although it was not confirmed.
 #include "core/GridState.h"
-#include "sections/setup/EntryForm.h"
-#include "sections/setup/ValueGridPanel.h"
+#include "sections/common/EntryForm.h"
+#include "sections/common/ValueGridPanel.h"
 
 class frmDimHyd : public EntryForm
 {

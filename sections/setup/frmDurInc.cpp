@@ -1,8 +1,8 @@
 #include "sections/setup/frmDurInc.h"
 
-#include "core/Editglob.h"
-#include "core/Fields.h"
-#include "sections/setup/SetupRecords.h"
+#include "core/logic/Editglob.h"
+#include "core/logic/Fields.h"
+#include "sections/setup/logic/SetupRecords.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #pragma once
 // Duration increment window: up to three durations in hours or days.
-#include "sections/setup/EntryForm.h"
+#include "sections/common/EntryForm.h"
 
 class frmDurInc : public EntryForm
 {

@@ -1,9 +1,9 @@
 #include "sections/setup/frmGlobal.h"
 
-#include "core/Editglob.h"
-#include "core/Fields.h"
-#include "sections/setup/SetupRecords.h"
-#include "sections/setup/UnitSystem.h"
+#include "core/logic/Editglob.h"
+#include "core/logic/Fields.h"
+#include "sections/setup/logic/SetupRecords.h"
+#include "sections/setup/logic/UnitSystem.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 #pragma once
 // Global output window: print precision, minimum display flow, print time
 // increment and the default output codes of the sub-areas and reaches.
-#include "sections/setup/EntryForm.h"
+#include "sections/common/EntryForm.h"
 
 class frmGlobal : public EntryForm
 {

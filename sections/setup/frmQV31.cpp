@@ -1,10 +1,10 @@
 #include "sections/setup/frmQV31.h"
 
-#include "core/Editglob.h"
-#include "core/Fields.h"
-#include "core/TextFile.h"
-#include "sections/setup/SetupRecords.h"
-#include "sections/setup/UnitSystem.h"
+#include "core/logic/Editglob.h"
+#include "core/logic/Fields.h"
+#include "core/logic/TextFile.h"
+#include "sections/setup/logic/SetupRecords.h"
+#include "sections/setup/logic/UnitSystem.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -2,7 +2,7 @@
 // Run identifier window: the unit systems, the minimum hydrograph value, the
 // screen output code and the watershed description. It also sets the
 // program-wide unit system whenever it loads and whenever it is accepted.
-#include "sections/setup/EntryForm.h"
+#include "sections/common/EntryForm.h"
 
 class frmQV31 : public EntryForm
 {

@@ -2,16 +2,16 @@
 
 #include "core/Colors.h"
 #include "core/ControlArray.h"
-#include "core/Dialogs.h"
-#include "core/Editglob.h"
-#include "core/Fields.h"
+#include "core/logic/Dialogs.h"
+#include "core/logic/Editglob.h"
+#include "core/logic/Fields.h"
 #include "core/FlexGrid.h"
 #include "core/GridStuff.h"
 #include "core/IdentifierLists.h"
-#include "core/TextFile.h"
-#include "plots/PlotModel.h"
-#include "sections/setup/RainDistFormat.h"
-#include "sections/setup/ValueLineFormat.h"
+#include "core/logic/TextFile.h"
+#include "plots/logic/PlotModel.h"
+#include "sections/setup/logic/RainDistFormat.h"
+#include "sections/setup/logic/ValueLineFormat.h"
 
 #include <QComboBox>
 #include <QFocusEvent>

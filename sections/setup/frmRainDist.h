@@ -10,8 +10,8 @@
 // can be dropped. Storing a table always takes the grid as it stands, values
 // deleted included.
 #include "core/GridState.h"
-#include "sections/setup/EntryForm.h"
-#include "sections/setup/ValueGridPanel.h"
+#include "sections/common/EntryForm.h"
+#include "sections/common/ValueGridPanel.h"
 
 #include <QPointer>
 

@@ -2,15 +2,15 @@
 
 #include "core/AlignedCells.h"
 #include "core/Colors.h"
-#include "core/Dialogs.h"
-#include "core/Editglob.h"
-#include "core/Fields.h"
+#include "core/logic/Dialogs.h"
+#include "core/logic/Editglob.h"
+#include "core/logic/Fields.h"
 #include "core/FlexGrid.h"
 #include "core/GridStuff.h"
 #include "core/IdentifierLists.h"
-#include "core/TextFile.h"
-#include "sections/setup/StormFormat.h"
-#include "sections/setup/UnitSystem.h"
+#include "core/logic/TextFile.h"
+#include "sections/setup/logic/StormFormat.h"
+#include "sections/setup/logic/UnitSystem.h"
 
 #include <QAbstractButton>
 #include <QApplication>

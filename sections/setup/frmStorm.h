@@ -5,7 +5,7 @@
 // Accept writes.
 #include "core/ControlArray.h"
 #include "core/GridState.h"
-#include "sections/setup/EntryForm.h"
+#include "sections/common/EntryForm.h"
 
 #include <QPointer>
 

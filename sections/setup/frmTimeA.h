@@ -2,7 +2,7 @@
 // Time analysis window: up to four maximum-flow percentages and four
 // elevation increments. Each row stays packed to the left: a value can only be
 // entered after the one before it, and emptying a box closes the gap.
-#include "sections/setup/EntryForm.h"
+#include "sections/common/EntryForm.h"
 
 class frmTimeA : public EntryForm
 {

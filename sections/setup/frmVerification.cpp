@@ -1,7 +1,7 @@
 #include "sections/setup/frmVerification.h"
 
-#include "core/Editglob.h"
-#include "sections/setup/VerificationFormat.h"
+#include "core/logic/Editglob.h"
+#include "sections/setup/logic/VerificationFormat.h"
 
 #include <QCheckBox>
 #include <QFrame>

@@ -2,7 +2,7 @@
 // Verification window: yes/no flags for the model engine, one tick box per
 // data preparation item and processing step. Boxes 16 to 20 and 30 are
 // hidden: they carry what the file holds back to it unchanged.
-#include "sections/setup/EntryForm.h"
+#include "sections/common/EntryForm.h"
 
 class QCheckBox;
 

@@ -1,5 +1,5 @@
-#include "core/Fields.h"
-#include "core/TextFile.h"
+#include "core/logic/Fields.h"
+#include "core/logic/TextFile.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
 #include "DialogScript.h"
 #include "ProgramFolder.h"
 
-#include "core/Editglob.h"
+#include "core/logic/Editglob.h"
 #include "core/FileMenu.h"
-#include "core/InputFileStore.h"
+#include "core/logic/InputFileStore.h"
 #include "core/QvForm.h"
 #include "core/RunSaveOpen.h"
 #include "core/frmMain.h"

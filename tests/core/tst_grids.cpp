@@ -3,8 +3,8 @@
 #include "core/FlexGrid.h"
 #include "core/GridState.h"
 #include "core/GridStuff.h"
-#include "core/LeadingNumber.h"
-#include "core/WorkTables.h"
+#include "core/logic/LeadingNumber.h"
+#include "core/logic/WorkTables.h"
 
 #include <QLineEdit>
 #include <QScrollBar>

@@ -2,9 +2,9 @@
 // help list shipped with the program.
 #include "ProgramFolder.h"
 
-#include "core/Editglob.h"
+#include "core/logic/Editglob.h"
 #include "core/Help_Stuff.h"
-#include "core/HelpList.h"
+#include "core/logic/HelpList.h"
 
 #include <QBuffer>
 #include <QFile>

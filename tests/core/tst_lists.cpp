@@ -2,9 +2,9 @@
 
 #include "core/Colors.h"
 #include "core/ControlArray.h"
-#include "core/Editglob.h"
+#include "core/logic/Editglob.h"
 #include "core/IdentifierLists.h"
-#include "core/Table3D.h"
+#include "core/logic/Table3D.h"
 
 #include <QComboBox>
 #include <QFile>

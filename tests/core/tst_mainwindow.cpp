@@ -1,8 +1,8 @@
 #include "DialogScript.h"
 #include "ProgramFolder.h"
 
-#include "core/AlternateState.h"
-#include "core/Editglob.h"
+#include "core/logic/AlternateState.h"
+#include "core/logic/Editglob.h"
 #include "core/FileMenu.h"
 #include "core/QvForm.h"
 #include "core/frmMain.h"

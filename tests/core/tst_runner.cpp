@@ -1,13 +1,13 @@
 #include "DialogScript.h"
 #include "ProgramFolder.h"
 
-#include "core/CallShell.h"
-#include "core/Editglob.h"
-#include "core/InputFileStore.h"
-#include "core/Pagination.h"
+#include "core/logic/CallShell.h"
+#include "core/logic/Editglob.h"
+#include "core/logic/InputFileStore.h"
+#include "core/logic/Pagination.h"
 #include "core/RunSaveOpen.h"
 #include "core/Runner.h"
-#include "core/TextFile.h"
+#include "core/logic/TextFile.h"
 #include "core/frmFileDisp.h"
 
 #include <QApplication>

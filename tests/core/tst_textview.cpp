@@ -1,4 +1,4 @@
-#include "core/TextLines.h"
+#include "core/logic/TextLines.h"
 #include "core/TextView.h"
 
 #include <QApplication>

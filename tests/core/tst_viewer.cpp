@@ -1,10 +1,10 @@
 #include "DialogScript.h"
 #include "ProgramFolder.h"
 
-#include "core/Editglob.h"
-#include "core/Pagination.h"
+#include "core/logic/Editglob.h"
+#include "core/logic/Pagination.h"
 #include "core/Runner.h"
-#include "core/TextFile.h"
+#include "core/logic/TextFile.h"
 #include "core/TextView.h"
 #include "core/frmFileDisp.h"
 

@@ -1,4 +1,4 @@
-#include "plots/PlotModel.h"
+#include "plots/logic/PlotModel.h"
 #include "plots/PlotPainter.h"
 
 #include <QImage>

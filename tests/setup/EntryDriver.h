@@ -3,9 +3,9 @@
 #include "ProgramFolder.h"
 
 #include "core/Colors.h"
-#include "core/Editglob.h"
+#include "core/logic/Editglob.h"
 #include "core/QvForm.h"
-#include "sections/setup/EntryForm.h"
+#include "sections/common/EntryForm.h"
 
 #include <QApplication>
 #include <QFile>

@@ -4,7 +4,7 @@
 #include "ValueGridDriver.h"
 
 #include "core/Help_Stuff.h"
-#include "sections/setup/UnitSystem.h"
+#include "sections/setup/logic/UnitSystem.h"
 #include "sections/setup/frmDimHyd.h"
 
 #include <QAction>

@@ -1,13 +1,13 @@
 #include "ProgramFolder.h"
 
-#include "core/Editglob.h"
-#include "core/InputFileStore.h"
-#include "core/TextFile.h"
-#include "sections/setup/RainDistFormat.h"
-#include "sections/setup/StormFormat.h"
-#include "sections/setup/UnitHydFormat.h"
-#include "sections/setup/ValueLineFormat.h"
-#include "sections/setup/VerificationFormat.h"
+#include "core/logic/Editglob.h"
+#include "core/logic/InputFileStore.h"
+#include "core/logic/TextFile.h"
+#include "sections/setup/logic/RainDistFormat.h"
+#include "sections/setup/logic/StormFormat.h"
+#include "sections/setup/logic/UnitHydFormat.h"
+#include "sections/setup/logic/ValueLineFormat.h"
+#include "sections/setup/logic/VerificationFormat.h"
 
 #include <QTest>
 #include <utility>

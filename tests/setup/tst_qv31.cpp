@@ -1,7 +1,7 @@
 // The run identifier window and the program-wide unit system.
 #include "EntryDriver.h"
 
-#include "sections/setup/UnitSystem.h"
+#include "sections/setup/logic/UnitSystem.h"
 
 using namespace EntryDriver;
 using namespace Editglob;

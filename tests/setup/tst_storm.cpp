@@ -6,7 +6,7 @@
 #include "core/FlexGrid.h"
 #include "core/Help_Stuff.h"
 #include "core/IdentifierLists.h"
-#include "sections/setup/UnitSystem.h"
+#include "sections/setup/logic/UnitSystem.h"
 #include "sections/setup/frmStorm.h"
 
 #include <QComboBox>

@@ -2,7 +2,7 @@
 // loss, and rows kept whole at Accept.
 #include "EntryDriver.h"
 
-#include "sections/setup/UnitSystem.h"
+#include "sections/setup/logic/UnitSystem.h"
 
 using namespace EntryDriver;
 using namespace Editglob;

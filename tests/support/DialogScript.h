@@ -1,7 +1,7 @@
 #pragma once
 // Answers the program's dialogs from a script queued by the test, and records
 // what was asked. A dialog that nobody expected fails the test.
-#include "core/Dialogs.h"
+#include "core/logic/Dialogs.h"
 
 #include <QList>
 #include <functional>

@@ -1,9 +1,9 @@
 #include "ProgramFolder.h"
 
-#include "core/Editglob.h"
+#include "core/logic/Editglob.h"
 #include "core/QvForm.h"
 #include "core/frmMain.h"
-#include "sections/runoff/StandardLandUse.h"
+#include "sections/runoff/logic/StandardLandUse.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,0 +1,113 @@
+#include "core/logic/Dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+// The real dialogs behind the seam: installed when the window library loads.
+namespace Dialogs {
+
+namespace {
+
+QMessageBox::StandardButtons toStandard(Buttons b)
+{
+    switch (b) {
+    case Buttons::OK: return QMessageBox::Ok;
+    case Buttons::OKCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Buttons::RetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
+    case Buttons::AbortRetryIgnore: return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::Icon toIcon(Icon i)
+{
+    switch (i) {
+    case Icon::None: return QMessageBox::NoIcon;
+    case Icon::Critical: return QMessageBox::Critical;
+    case Icon::Question: return QMessageBox::Question;
+    case Icon::Exclamation: return QMessageBox::Warning;
+    case Icon::Information: return QMessageBox::Information;
+    }
+    return QMessageBox::NoIcon;
+}
+
+Answer fromStandard(int b)
+{
+    switch (b) {
+    case QMessageBox::Ok: return Answer::OK;
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Retry: return Answer::Retry;
+    case QMessageBox::Abort: return Answer::Abort;
+    case QMessageBox::Ignore: return Answer::Ignore;
+    default: return Answer::Cancel;
+    }
+}
+
+QString filterAt(const QString &qtFilter, int index)
+{
+    const QStringList parts = qtFilter.split(QStringLiteral(";;"));
+    if (index >= 1 && index <= parts.size())
+        return parts.at(index - 1);
+    return QString();
+}
+
+Response showReal(const Request &r)
+{
+    const QString title = r.title.isEmpty() ? QString::fromLatin1(AppTitle) : r.title;
+    QWidget *parent = r.parent ? r.parent : QApplication::activeWindow();
+    switch (r.kind) {
+    case Kind::Message: {
+        QMessageBox box(toIcon(r.icon), title, r.text, toStandard(r.buttons), parent);
+        return {fromStandard(box.exec()), {}};
+    }
+    case Kind::OpenFile:
+    case Kind::SaveFile: {
+        const QString qtFilter = toQtFilter(r.filter);
+        QString selected = filterAt(qtFilter, r.filterIndex);
+        QString start = r.initialDir;
+        if (!r.fileName.isEmpty())
+            start = r.initialDir.isEmpty() ? r.fileName : r.initialDir + r.fileName;
+        const QString name = r.kind == Kind::OpenFile
+            ? QFileDialog::getOpenFileName(parent, r.title, start, qtFilter, &selected)
+            : QFileDialog::getSaveFileName(parent, r.title, start, qtFilter, &selected,
+                                           QFileDialog::DontConfirmOverwrite);
+        if (name.isEmpty())
+            return {Answer::Cancel, {}};
+        return {Answer::OK, name};
+    }
+    case Kind::Print: {
+        QPrintDialog dialog(r.printer, parent);
+        if (!r.title.isEmpty())
+            dialog.setWindowTitle(r.title);
+        if (r.maxPage > 0)
+            dialog.setMinMax(r.minPage, r.maxPage);
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, r.printOptions & PrintSelection);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, r.printOptions & PrintPageRange);
+        dialog.setOption(QAbstractPrintDialog::PrintToFile, r.printOptions & PrintToFile);
+        return {dialog.exec() == QDialog::Accepted ? Answer::OK : Answer::Cancel, {}};
+    }
+    case Kind::PrintPreview: {
+        QPrintPreviewDialog dialog(r.printer, parent);
+        if (!r.title.isEmpty())
+            dialog.setWindowTitle(r.title);
+        const auto paint = r.paint;
+        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                         [paint](QPrinter *p) { if (paint) paint(p); });
+        return {dialog.exec() == QDialog::Accepted ? Answer::OK : Answer::Cancel, {}};
+    }
+    }
+    return {};
+}
+
+} // namespace
+
+const bool realDialogsInstalled = (setRealDialogs(showReal), true);
+
+} // namespace Dialogs

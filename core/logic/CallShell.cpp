@@ -1,0 +1,71 @@
+#include "core/logic/CallShell.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QList>
+#include <QProcess>
+
+namespace CallShell {
+namespace {
+
+// Programs still running. A QProcess is never destroyed while its program
+// runs, because destroying it would kill the program: when the application
+// ends during a wait, the program goes on. The list itself is never freed, so
+// the processes stay reachable to the end.
+QList<QProcess *> &running()
+{
+    static auto *list = new QList<QProcess *>;
+    return *list;
+}
+
+} // namespace
+
+WaitResult RunAndWait(const QString &programPath, const QString &workingDir, int /*windowStyle*/)
+{
+    auto *process = new QProcess;
+    process->setProgram(programPath);
+    process->setWorkingDirectory(workingDir);
+    // No pipes to this process: the program must not depend on it staying alive.
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->start();
+    if (!process->waitForStarted(-1)) {
+        delete process;
+        return WaitResult::NotStarted;
+    }
+    running().append(process);
+    QObject::connect(process, &QProcess::finished, process, [process] {
+        running().removeOne(process);
+        process->deleteLater();
+    });
+
+    bool ended = false;
+    QEventLoop loop; // destroyed before `ended`, which its connection uses
+    QObject::connect(process, &QProcess::finished, &loop, [&ended, &loop] {
+        ended = true;
+        loop.quit();
+    });
+    loop.exec();
+    // A nested loop also returns when the application is told to quit; the
+    // program then goes on running and keeps its QProcess.
+    if (!ended)
+        return WaitResult::Abandoned;
+    return WaitResult::Finished;
+}
+
+bool CallShell(const QString &programPath, int windowStyle)
+{
+    return RunAndWait(programPath, QFileInfo(programPath).absolutePath(), windowStyle) != WaitResult::NotStarted;
+}
+
+int RunningCount()
+{
+    int count = 0;
+    for (QProcess *p : running())
+        if (p->state() != QProcess::NotRunning)
+            ++count;
+    return count;
+}
+
+} // namespace CallShell

@@ -1,0 +1,197 @@
+#include "core/logic/Fields.h"
+#include "core/logic/TextFile.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace Globsubs {
+
+void AddDecimalPoint(QString &text, int width)
+{
+    text = TextFile::trimBlanks(text);
+    if (!text.isEmpty() && !text.contains(QLatin1Char('.')) && text.size() < width)
+        text += QLatin1Char('.');
+}
+
+void PadField(int width, QString &text)
+{
+    if (width > text.size())
+        text += QString(width - text.size(), QLatin1Char(' '));
+}
+
+void AppendField(QString &line, const QString &value, int width, bool isNumber)
+{
+    QString s = value;
+    if (isNumber)
+        AddDecimalPoint(s, width);
+    PadField(width, s);
+    line += s;
+}
+
+void AppendField(QString &line, int value, int width, bool isNumber)
+{
+    AppendField(line, QString::number(value), width, isNumber);
+}
+
+void AppendField(QString &line, double value, int width, bool isNumber)
+{
+    AppendField(line, NumberText(value), width, isNumber);
+}
+
+QString NumberText(double value)
+{
+    if (!std::isfinite(value))
+        return QString();
+    if (value == 0)
+        return QStringLiteral("0");
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general);
+    QString text = QString::fromLatin1(buf, res.ptr - buf);
+    if (text.contains(QLatin1Char('e'))) {
+        res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+        if (res.ec == std::errc())
+            text = QString::fromLatin1(buf, res.ptr - buf);
+    }
+    return text;
+}
+
+std::optional<double> ParseNumber(const QString &text)
+{
+    const QString t = TextFile::trimBlanks(text);
+    if (t.isEmpty())
+        return std::nullopt;
+    qsizetype i = 0;
+    const qsizetype n = t.size();
+    if (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-'))
+        ++i;
+    int digits = 0;
+    bool point = false;
+    for (; i < n; ++i) {
+        const QChar c = t[i];
+        if (c.unicode() >= '0' && c.unicode() <= '9')
+            ++digits;
+        else if (c == QLatin1Char('.') && !point)
+            point = true;
+        else
+            break;
+    }
+    if (digits == 0)
+        return std::nullopt;
+    if (i < n && (t[i] == QLatin1Char('e') || t[i] == QLatin1Char('E'))) {
+        ++i;
+        if (i < n && (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-')))
+            ++i;
+        int expDigits = 0;
+        for (; i < n && t[i].unicode() >= '0' && t[i].unicode() <= '9'; ++i)
+            ++expDigits;
+        if (expDigits == 0)
+            return std::nullopt;
+    }
+    if (i != n)
+        return std::nullopt;
+    const QByteArray bytes = t.toLatin1();
+    const char *begin = bytes.constData();
+    if (*begin == '+')
+        ++begin;
+    double value = 0;
+    const auto res = std::from_chars(begin, bytes.constData() + bytes.size(), value);
+    if (res.ec != std::errc() || !std::isfinite(value))
+        return std::nullopt; // out of the double range
+    return value;
+}
+
+namespace {
+
+// The common blank and numeric rules; returns the number when a bound test
+// must follow.
+std::optional<double> CommonRules(bool allowBlank, const QString &text, bool &ok)
+{
+    ok = true;
+    if (TextFile::isBlank(text)) {
+        ok = allowBlank;
+        return std::nullopt;
+    }
+    const auto value = ParseNumber(text);
+    if (!value)
+        ok = false;
+    return value;
+}
+
+// The bound tests run in single precision on both sides, so that a bound typed
+// as text (0.01) meets the same bound given as a number.
+std::optional<float> AsSingle(double value)
+{
+    if (std::fabs(value) > double(std::numeric_limits<float>::max()))
+        return std::nullopt;
+    return static_cast<float>(value);
+}
+
+} // namespace
+
+void CheckLength(int minLen, int maxLen, const QString &text, bool &ok, QString &result)
+{
+    ok = true;
+    result = TextFile::trimBlanks(text);
+    if (result.size() < minLen)
+        ok = false;
+    if (result.size() > maxLen)
+        result = text.left(maxLen);
+}
+
+void CheckIntegerRange(bool allowBlank, double min, double max, const QString &text, bool &ok,
+                       short &value)
+{
+    const auto number = CommonRules(allowBlank, text, ok);
+    if (!number)
+        return;
+    // Only whole numbers within 16 bits are integers here; "2.5" is refused
+    // rather than rounded, so no integer field is ever written with a fraction.
+    if (std::floor(*number) != *number || *number < std::numeric_limits<short>::min()
+        || *number > std::numeric_limits<short>::max()) {
+        ok = false;
+        return;
+    }
+    value = static_cast<short>(*number);
+    if (value < min || value > max)
+        ok = false;
+}
+
+void CheckAtLeast(bool allowBlank, double min, const QString &text, bool &ok)
+{
+    const auto number = CommonRules(allowBlank, text, ok);
+    if (!number)
+        return;
+    const auto v = AsSingle(*number);
+    if (!v || *v < static_cast<float>(min))
+        ok = false;
+}
+
+void CheckGreaterThan(bool allowBlank, double min, const QString &text, bool &ok)
+{
+    const auto number = CommonRules(allowBlank, text, ok);
+    if (!number)
+        return;
+    const auto v = AsSingle(*number);
+    if (!v || *v <= static_cast<float>(min))
+        ok = false;
+}
+
+void CheckNumeric(bool allowBlank, const QString &text, bool &ok)
+{
+    const auto number = CommonRules(allowBlank, text, ok);
+    if (number && !AsSingle(*number))
+        ok = false; // every number field is kept in single precision
+}
+
+void CheckRange(bool allowBlank, double min, double max, const QString &text, bool &ok)
+{
+    const auto number = CommonRules(allowBlank, text, ok);
+    if (!number)
+        return;
+    const auto v = AsSingle(*number);
+    if (!v || *v < static_cast<float>(min) || *v > static_cast<float>(max))
+        ok = false;
+}
+
+} // namespace Globsubs

@@ -1,0 +1,20 @@
+#pragma once
+// File-name routines of the project: the base name to which the output
+// extensions are appended, and the folder of a file.
+#include <QString>
+
+namespace Run_Save_Open {
+
+// The base of a file name to which an extension is appended: the name up to
+// and including the last "." of its file part, or the name and a "." when the
+// file part has none.
+QString StripExtension(const QString &name);
+
+// The folder of a full file name, with its final separator; the name itself
+// when it holds no separator.
+QString GetPath(const QString &name);
+
+// Position of the last folder separator ("/" or "\"), -1 when there is none.
+qsizetype LastSeparator(const QString &name);
+
+} // namespace Run_Save_Open

@@ -1,0 +1,43 @@
+#pragma once
+// Splitting an input file into section working files and joining them again.
+// Plain file logic: the windows and messages around it live in Run_Save_Open.
+#include "core/logic/TextFile.h"
+
+#include <QString>
+#include <array>
+
+namespace InputFileStore {
+
+// The order in which sections are joined into a saved input file.
+inline constexpr std::array<int, 15> SaveOrder = {13, 11, 8, 1, 9, 7, 10, 5, 2, 6, 15, 3, 4, 12, 14};
+
+// A line's header key: its first 40 characters, trimmed, in capitals.
+QString HeaderKey(const QString &line);
+
+// The section number (1..15) of a header key, the older run-identifier keys
+// included; 0 when the key names no section. `line` is rebuilt for an old
+// run-identifier header, keeping every column after the header in place.
+int SectionOfHeader(const QString &key, QString &line);
+
+// Copies a section from `reader` (positioned after its header line, held in
+// `line`) into `path`, up to the first blank line. Returns true when the input
+// ended inside the section. `writeOk` turns false when the working file could
+// not be written.
+bool CopySectionLines(TextFile::LineReader &reader, QString &line, const QString &path,
+                      bool *writeOk = nullptr);
+
+struct SplitResult
+{
+    bool opened = false;      // the input file could be opened
+    QString unknownKey;       // the key of the header that stopped the reading
+    bool writeFailed = false; // a working file could not be written
+};
+
+// Splits `inputPath` into the working files `tmpFile[1..15]`.
+SplitResult Split(const QString &inputPath, const std::array<QString, 17> &tmpFile);
+
+// Joins the working files in save order into `outputPath`, replacing it only
+// when every byte was written. On failure `error` tells why.
+bool Join(const std::array<QString, 17> &tmpFile, const QString &outputPath, QString *error);
+
+} // namespace InputFileStore

@@ -1,0 +1,262 @@
+#include "core/logic/TextFile.h"
+
+#include <QFileInfo>
+
+#include <cstring>
+
+namespace TextFile {
+
+bool isBlank(const QString &line)
+{
+    for (QChar c : line)
+        if (c != QLatin1Char(' '))
+            return false;
+    return true;
+}
+
+bool isBlank(QByteArrayView line)
+{
+    for (char c : line)
+        if (c != ' ')
+            return false;
+    return true;
+}
+
+QString trimBlanks(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin) == QLatin1Char(' '))
+        ++begin;
+    while (end > begin && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+QString colsRaw(const QString &line, int first, int last)
+{
+    if (first < 1 || last < first || first > line.size())
+        return QString();
+    return line.mid(first - 1, last - first + 1);
+}
+
+QString cols(const QString &line, int first, int last)
+{
+    return trimBlanks(colsRaw(line, first, last));
+}
+
+QByteArray toLatin1(const QString &text) { return text.toLatin1(); }
+QString fromLatin1(const QByteArray &bytes) { return QString::fromLatin1(bytes); }
+
+bool LineReader::open(const QString &path)
+{
+    file_.close();
+    buffer_.clear();
+    pos_ = 0;
+    eof_ = false;
+    file_.setFileName(path);
+    if (!QFileInfo(path).isFile())
+        return false;
+    return file_.open(QIODevice::ReadOnly);
+}
+
+// Reads the next chunk behind what is left of the buffer; false when nothing
+// more came.
+bool LineReader::fill()
+{
+    if (eof_ || !file_.isOpen())
+        return false;
+    constexpr qsizetype Chunk = 1 << 18;
+    buffer_.remove(0, pos_);
+    pos_ = 0;
+    const qsizetype kept = buffer_.size();
+    buffer_.resize(kept + Chunk);
+    const qint64 n = file_.read(buffer_.data() + kept, Chunk);
+    buffer_.resize(kept + std::max<qint64>(n, 0));
+    if (n <= 0)
+        eof_ = true;
+    return n > 0;
+}
+
+bool LineReader::readLineBytes(QByteArrayView &line)
+{
+    for (;;) {
+        const char *begin = buffer_.constData() + pos_;
+        const qsizetype left = buffer_.size() - pos_;
+        const void *nl = left > 0 ? std::memchr(begin, '\n', size_t(left)) : nullptr;
+        if (nl || (eof_ && left > 0)) {
+            qsizetype n = nl ? static_cast<const char *>(nl) - begin : left;
+            pos_ += nl ? n + 1 : n;
+            if (n > 0 && begin[n - 1] == '\r')
+                --n;
+            line = QByteArrayView(begin, n);
+            return true;
+        }
+        if (!fill() && left == 0)
+            return false;
+    }
+}
+
+bool LineReader::readLine(QString &line)
+{
+    QByteArrayView bytes;
+    if (!readLineBytes(bytes))
+        return false;
+    line = QString::fromLatin1(bytes);
+    return true;
+}
+
+bool LineReader::atEnd()
+{
+    if (pos_ < buffer_.size())
+        return false;
+    return !fill();
+}
+
+LineWriter::~LineWriter()
+{
+    // An uncommitted atomic file is discarded; a plain one is flushed.
+    if (plain_)
+        commit();
+}
+
+bool LineWriter::open(const QString &path, Mode mode)
+{
+    plain_.reset();
+    atomic_.reset();
+    device_ = nullptr;
+    failed_ = false;
+    error_.clear();
+    buffer_.clear();
+    if (mode == Atomic) {
+        atomic_ = std::make_unique<QSaveFile>(path);
+        if (!atomic_->open(QIODevice::WriteOnly)) {
+            error_ = atomic_->errorString();
+            atomic_.reset();
+            failed_ = true;
+            return false;
+        }
+        device_ = atomic_.get();
+    } else {
+        plain_ = std::make_unique<QFile>(path);
+        const auto flags = mode == Append ? QIODevice::WriteOnly | QIODevice::Append
+                                          : QIODevice::WriteOnly | QIODevice::Truncate;
+        if (!plain_->open(flags)) {
+            error_ = plain_->errorString();
+            plain_.reset();
+            failed_ = true;
+            return false;
+        }
+        device_ = plain_.get();
+    }
+    return true;
+}
+
+bool LineWriter::isOpen() const { return device_ != nullptr; }
+
+void LineWriter::flushBuffer()
+{
+    if (!device_ || buffer_.isEmpty())
+        return;
+    if (device_->write(buffer_) != buffer_.size() && !failed_) {
+        failed_ = true;
+        error_ = device_->errorString();
+    }
+    buffer_.clear();
+}
+
+void LineWriter::writeLine(const QString &line)
+{
+    writeLine(QByteArrayView(line.toLatin1()));
+}
+
+void LineWriter::writeLine(QByteArrayView line)
+{
+    if (!device_)
+        return;
+    buffer_.append(line.data(), line.size());
+    buffer_.append("\r\n", 2);
+    if (buffer_.size() >= (1 << 18))
+        flushBuffer();
+}
+
+bool LineWriter::commit()
+{
+    if (!device_)
+        return false;
+    flushBuffer();
+    bool ok = !failed_;
+    if (atomic_) {
+        if (ok && !atomic_->commit()) {
+            ok = false;
+            error_ = atomic_->errorString();
+        }
+        atomic_.reset();
+    } else if (plain_) {
+        if (!plain_->flush() && ok) {
+            ok = false;
+            error_ = plain_->errorString();
+        }
+        plain_->close();
+        plain_.reset();
+    }
+    device_ = nullptr;
+    return ok;
+}
+
+QStringList readLines(const QString &path, bool *ok)
+{
+    QStringList lines;
+    LineReader reader;
+    const bool opened = reader.open(path);
+    if (ok)
+        *ok = opened;
+    QString line;
+    while (reader.readLine(line))
+        lines.append(line);
+    return lines;
+}
+
+bool writeLines(const QString &path, const QStringList &lines, QString *error)
+{
+    LineWriter writer(path, LineWriter::Atomic);
+    for (const QString &line : lines)
+        writer.writeLine(line);
+    const bool ok = writer.commit();
+    if (!ok && error)
+        *error = writer.errorString();
+    return ok;
+}
+
+bool writePathFile(const QString &path, const QString &fileName, bool emptyLineAfter, QString *error)
+{
+    LineWriter writer(path, LineWriter::Atomic);
+    writer.writeLine(QByteArrayView(QFile::encodeName(fileName)));
+    if (emptyLineAfter)
+        writer.writeLine(QByteArrayView());
+    const bool ok = writer.commit();
+    if (!ok && error)
+        *error = writer.errorString();
+    return ok;
+}
+
+QString readPathFile(const QString &path)
+{
+    LineReader reader(path);
+    QByteArrayView line;
+    if (!reader.readLineBytes(line))
+        return QString();
+    return QFile::decodeName(line.toByteArray());
+}
+
+int countLines(const QString &path, int limit)
+{
+    LineReader reader(path);
+    QString line;
+    int n = 0;
+    while (n < limit && reader.readLine(line))
+        ++n;
+    return n;
+}
+
+} // namespace TextFile
