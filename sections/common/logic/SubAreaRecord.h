@@ -1,0 +1,24 @@
+#pragma once
+// A sub-area record as the network windows hold it: the 25 fields of the
+// Sub-Area section and the sub-area's own land rows. Every field is a text,
+// held as typed. The same record serves the base data and the alternates.
+#include <QList>
+#include <QString>
+#include <array>
+
+struct LandRow
+{
+    QString LandUseName; // at most 35 characters
+    QString SoilGroup;   // hydrologic soil group letter, "A" to "D"
+    QString LandArea;    // the area, as typed
+};
+
+struct SubAreaRecord
+{
+    // Fields 1 to 25 by their numbers in the section; index 0 is unused.
+    std::array<QString, 26> Field;
+    // The sub-area's land rows in the order they are written.
+    QList<LandRow> Land;
+
+    const QString &SubAreaId() const { return Field[1]; }
+};
