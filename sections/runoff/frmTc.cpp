@@ -87,6 +87,9 @@ void frmTc::hideEvent(QHideEvent *event)
 
 void frmTc::Form_Unload()
 {
+    // The copies and the hand-back belong to one opening: a later opening
+    // without a request must not return into an earlier sub-area window.
+    request_ = SubAreaDetailRequest();
     work_.clear();
     TcRow_ = 0;
     focusedCombo_ = 0;

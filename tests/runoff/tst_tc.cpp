@@ -259,6 +259,15 @@ void TestTc::entersSegmentsAndHandsBackWhatChanged()
         QCOMPARE(back.Field[std::size_t(f)], a.Field[std::size_t(f)]);
     QCOMPARE(back.Land.size(), 1);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
+
+    // Opened again without a request, it holds nothing of the last one and
+    // hands nothing back.
+    fx.handedBack.reset();
+    Globsubs::ShowForm(form);
+    QCOMPARE(listEntries(combo(form, 1)), QStringList{QString()});
+    QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("cmdFinished")), Qt::LeftButton);
+    QVERIFY(!form->isLoaded());
+    QVERIFY(!fx.handedBack);
 }
 
 void TestTc::nextField_data()
