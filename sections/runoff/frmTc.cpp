@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QWindow>
 #include <algorithm>
+#include <utility>
 
 QV_REGISTER_FORM(frmTc)
 
@@ -244,7 +245,7 @@ void frmTc::Form_Load()
     QStringList listed{QString()};
     work_.clear();
     work_.reserve(request_.SubAreas.size());
-    for (const SubAreaRecord &record : request_.SubAreas) {
+    for (const SubAreaRecord &record : std::as_const(request_.SubAreas)) {
         WorkColumn column;
         column[1] = record.Field[1];
         if (TextFile::isBlank(record.Field[6]))
@@ -295,7 +296,7 @@ void frmTc::ShowSubAreaTc(int k)
     // The 2-year rainfall of the sub-area's rain gage.
     using namespace Editglob;
     QString rain;
-    const QString gage = TextFile::trimBlanks(request_.SubAreas[k - 1].Field[3]).toUpper();
+    const QString gage = TextFile::trimBlanks(request_.SubAreas.at(k - 1).Field[3]).toUpper();
     const int count = std::min<int>(RainGageCount, int(std::min(RainGageIds.size(), RainGageTwoYear.size())) - 1);
     for (int g = 1; g <= count; ++g) {
         if (TextFile::trimBlanks(RainGageIds[g]).toUpper() == gage) {
@@ -503,7 +504,7 @@ void frmTc::cmdFinished_Click()
     StoreSubAreaTc();
     QList<SubAreaRecord> changed;
     for (int k = 0; k < work_.size() && k < request_.SubAreas.size(); ++k) {
-        SubAreaRecord record = request_.SubAreas[k];
+        SubAreaRecord record = request_.SubAreas.at(k);
         bool differs = false;
         for (int f = 12; f <= 24; ++f) {
             QString value = work_[k][std::size_t(f)];

@@ -38,8 +38,10 @@ bool blank(const QString &text) { return TextFile::isBlank(text); }
 // The upper-cased first character of a trimmed text; a null character when blank.
 QChar codeOf(const QString &text)
 {
-    const QString t = TextFile::trimBlanks(text);
-    return t.isEmpty() ? QChar() : t.at(0).toUpper();
+    for (QChar c : text)
+        if (c != QLatin1Char(' '))
+            return c.toUpper();
+    return QChar();
 }
 
 // The strict value of a text (Globsubs::ParseNumber's rule), read without
