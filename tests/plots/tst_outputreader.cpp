@@ -154,7 +154,8 @@ Page peakTable()
 }
 
 // Duration tables of storm 10YR: SA1, R1 with its DOWNSTREAM row, OUTLET.
-Page durationTables(bool percent, bool stage)
+// The stage table's banner carries "Base" unless it comes first.
+Page durationTables(bool percent, bool stage, bool stageFirst = false)
 {
     Page p;
     p.storm("", "10YR").table("SA1", "", 1).table("R1", "Upstream", 10).table("R1", "Downstream", 20);
@@ -165,19 +166,25 @@ Page durationTables(bool percent, bool stage)
         };
         p.line(row("SA1", base)).line(row("R1", base + 10)).line(row("DOWNSTREAM", base + 20)).line(row("OUTLET", base + 30));
     };
-    p.line("").line(at("", 35, "----------- Peak Flow by Storm -----------")).line(at("", 32, "10YR")).line("").line("");
-    if (percent) {
+    auto percentTable = [&] {
         p.line("").line(at("", 43, "Flow Duration @ selected Peak Flow %"));
         p.line(at("Location  Alternate Storm", 41, "        50        75        90        95"));
         p.line("(hours)").line("");
         rows(1);
-    }
-    if (stage) {
-        p.line("").line(at(at("", 33, "Base"), 43, "Flow Duration @ stage above base elev."));
+    };
+    auto stageTable = [&] {
+        p.line("").line(at(at("", 33, stageFirst ? "" : "Base"), 43, "Flow Duration @ stage above base elev."));
         p.line(at("Location  Alternate Storm", 41, "       0.5        1.        2.        3."));
         p.line("(hours)").line("");
         rows(101);
-    }
+    };
+    p.line("").line(at("", 35, "----------- Peak Flow by Storm -----------")).line(at("", 32, "10YR")).line("").line("");
+    if (stage && stageFirst)
+        stageTable();
+    if (percent)
+        percentTable();
+    if (stage && !stageFirst)
+        stageTable();
     return p;
 }
 
@@ -410,32 +417,37 @@ void TestOutputReader::durations_data()
 {
     QTest::addColumn<bool>("percent");
     QTest::addColumn<bool>("stage");
+    QTest::addColumn<bool>("stageFirst");
     QTest::addColumn<QString>("location");
     QTest::addColumn<QString>("qualifier");
     QTest::addColumn<QStringList>("percentValues");
     QTest::addColumn<QStringList>("stageValues");
 
     const QStringList none{"", "", "", ""};
-    QTest::newRow("sub-area, both tables") << true << true << "SA1" << "" << QStringList{"1.00", "2.00", "3.00", "4.00"}
+    QTest::newRow("sub-area, both tables") << true << true << false << "SA1" << "" << QStringList{"1.00", "2.00", "3.00", "4.00"}
                                            << QStringList{"101.00", "102.00", "103.00", "104.00"};
-    QTest::newRow("reach upstream") << true << false << "R1" << "Upstream" << QStringList{"11.00", "12.00", "13.00", "14.00"} << none;
-    QTest::newRow("reach downstream") << true << true << "R1" << "Downstream"
+    QTest::newRow("reach upstream") << true << false << false << "R1" << "Upstream" << QStringList{"11.00", "12.00", "13.00", "14.00"} << none;
+    QTest::newRow("reach downstream") << true << true << false << "R1" << "Downstream"
                                       << QStringList{"21.00", "22.00", "23.00", "24.00"}
                                       << QStringList{"121.00", "122.00", "123.00", "124.00"};
-    QTest::newRow("outlet, stage table only") << false << true << "Outlet" << "" << none
+    QTest::newRow("outlet, stage table only") << false << true << false << "Outlet" << "" << none
                                               << QStringList{"131.00", "132.00", "133.00", "134.00"};
+    QTest::newRow("stage table first") << true << true << true << "R1" << "Downstream"
+                                       << QStringList{"21.00", "22.00", "23.00", "24.00"}
+                                       << QStringList{"121.00", "122.00", "123.00", "124.00"};
 }
 
 void TestOutputReader::durations()
 {
     QFETCH(bool, percent);
     QFETCH(bool, stage);
+    QFETCH(bool, stageFirst);
     QFETCH(QString, location);
     QFETCH(QString, qualifier);
     QFETCH(QStringList, percentValues);
     QFETCH(QStringList, stageValues);
     OutputRequest rq = request(KindTimeAnalysis, {series("", "10YR", location, qualifier)});
-    QVERIFY(ReadOutputPlotData(durationTables(percent, stage).bytes(), rq));
+    QVERIFY(ReadOutputPlotData(durationTables(percent, stage, stageFirst).bytes(), rq));
     QCOMPARE(rq.series[0].count, 14);
     auto list = [](const std::array<QString, 4> &a) { return QStringList(a.begin(), a.end()); };
     QCOMPARE(list(rq.percentOfPeak.value), percentValues);
