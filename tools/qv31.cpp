@@ -517,7 +517,7 @@ int main(int argc, char **argv)
         auto captions = [](const QStringList &values) {
             QString line = Field(QStringLiteral("Location  Alternate Storm"), 40);
             for (const QString &v : values)
-                line += v.rightJustified(10);
+                line += QString::number(number(v, 0)).rightJustified(10);
             return line;
         };
         if (!flowPercents.isEmpty()) {

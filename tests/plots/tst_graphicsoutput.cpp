@@ -334,9 +334,9 @@ void TestGraphicsOutput::displaysEveryMode_data()
         << QList<int>{1};
     QTest::newRow("time analysis") << QStringList{"type:3", "storm:100YR", "reach:REACH1", "end:2"}
                                    << "Time Analysis (Storm - 100YR)"
-                                   << QStringList{"REACH1 - Downstream", "50.% of Peak (", "75.% of Peak (",
-                                                  "90.% of Peak (", "95.% of Peak (", "1. Stage (", "2. Stage (",
-                                                  "3. Stage (", "4. Stage ("}
+                                   << QStringList{"REACH1 - Downstream", "50% of Peak (", "75% of Peak (",
+                                                  "90% of Peak (", "95% of Peak (", "1 Stage (", "2 Stage (", "3 Stage (",
+                                                  "4 Stage ("}
                                    << QList<int>{241};
 }
 

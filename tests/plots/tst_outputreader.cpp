@@ -546,8 +546,8 @@ void TestOutputReader::standInOutput()
 
     OutputRequest time = request(KindTimeAnalysis, {series("DEVELOPED", "2YR", "REACH1", "Downstream")});
     QCOMPARE(ReadOutputPlotFile(out, time).status, ReadStatus::Found);
-    QCOMPARE(time.percentOfPeak.caption[0], QStringLiteral("50.% of Peak"));
-    QCOMPARE(time.stage.caption[3], QStringLiteral("4. Stage"));
+    QCOMPARE(time.percentOfPeak.caption[0], QStringLiteral("50% of Peak"));
+    QCOMPARE(time.stage.caption[3], QStringLiteral("4 Stage"));
     for (const QString &v : time.percentOfPeak.value)
         QVERIFY(v.toDouble() > 0);
 }
