@@ -250,6 +250,13 @@ void TestOutputReader::hydrographSeries_data()
     stray.storm("", "10YR").table("SA1", "", 1, 1).table("OTHER", "", 50, 1);
     QTest::newRow("location row of another location") << stray.bytes() << QStringList{"/10YR/SA1/"}
                                                       << QList<QList<double>>{range(1, 7)};
+    // Without banners, the table of a storm that was not asked for is no
+    // continuation of the table before it.
+    Page unbannered;
+    unbannered.storm("", "10YR").location("SA1").flowValues().row(0, range(1, 7));
+    unbannered.storm("", "100YR").location("SA1").flowValues().row(0, range(50, 7));
+    QTest::newRow("storm not asked for, no banners") << unbannered.bytes() << QStringList{"/10YR/SA1/"}
+                                                     << QList<QList<double>>{range(1, 7)};
     // Rows with fewer flows than seven end at the first empty field.
     Page shortRow;
     shortRow.storm("", "10YR").banner().location("SA1").flowValues().row(0, range(1, 7)).row(0.7, range(8, 4));
