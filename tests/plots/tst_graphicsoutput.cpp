@@ -120,6 +120,7 @@ private slots:
     void displayButton_data();
     void displayButton();
     void multipleList();
+    void tabMovesAmongCombos();
     void locationSeries();
     void displaysEveryMode_data();
     void displaysEveryMode();
@@ -287,6 +288,27 @@ void TestGraphicsOutput::multipleList()
     chooser()->List1_Click(9);
     QVERIFY(!control<QCheckBox>(QStringLiteral("Chk7"))->isChecked());
     QVERIFY(!script.unexpected());
+}
+
+// Tab in a combo takes its choice over and moves on: storm, alternate,
+// sub-area, reach and back; with peak flows from the alternate to the storm.
+void TestGraphicsOutput::tabMovesAmongCombos()
+{
+    QApplication::setActiveWindow(chooser());
+    steps({"type:1", "mode:2"});
+    QComboBox *storm = chooser()->Cmbinp(3);
+    storm->setCurrentIndex(1);
+    storm->setFocus();
+    QTest::keyClick(storm, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), chooser()->Cmbinp(4));
+    QCOMPARE(listEntries(), QStringList{"10YR"});
+    chooser()->Cmbinp(6)->setFocus();
+    QTest::keyClick(chooser()->Cmbinp(6), Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), storm);
+    step(QStringLiteral("type:2"));
+    chooser()->Cmbinp(4)->setFocus();
+    QTest::keyClick(chooser()->Cmbinp(4), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), storm);
 }
 
 // Three locations in one plot: the sub-area without a qualifier, a reach end
