@@ -3,6 +3,7 @@
 #include "core/IdentifierLists.h"
 #include "core/logic/Editglob.h"
 #include "core/logic/TextFile.h"
+#include "sections/ratings/logic/RatingChecks.h"
 #include "sections/ratings/logic/RatingFormats.h"
 
 #include <QFile>
@@ -87,6 +88,8 @@ private slots:
     void reader();
     void workTablesKeepItems();
     void crossSectionListSkipsHeaderLines();
+    void firstFault_data();
+    void firstFault();
 };
 
 void TestRatingFormats::goldenRoundTrip_data()
@@ -235,6 +238,64 @@ void TestRatingFormats::crossSectionListSkipsHeaderLines()
     Globsubs::FillXsectList(list);
     QCOMPARE(list.items, (QStringList{QStringLiteral("X1"), QStringLiteral("X2"), QStringLiteral("RAS1"),
                                       QStringLiteral("RAS2")}));
+}
+
+void TestRatingFormats::firstFault_data()
+{
+    using RatingChecks::Section;
+    QTest::addColumn<int>("section");
+    QTest::addColumn<Items>("items");
+    QTest::addColumn<QList<int>>("fault"); // item, row, box; empty for none
+    const auto s = [](const char *t) { return QString::fromLatin1(t); };
+    const Item s1{{s("S1"), s("100")}, {{s("100"), s("0"), s("0")}, {s("102"), s("15"), s("2.5")}}};
+    QTest::newRow("structure: all valid") << int(Section::Structure) << Items{s1} << QList<int>{};
+    Item bad = s1;
+    bad.header[1] = s("abc");
+    QTest::newRow("structure: starting elevation of the second") << int(Section::Structure) << Items{s1, bad}
+                                                                 << QList<int>{1, -1, 2};
+    bad = s1;
+    bad.rows[1][2] = s("-1");
+    QTest::newRow("structure: storage below 0") << int(Section::Structure) << Items{bad} << QList<int>{0, 1, 5};
+    bad.header[0] = s(" ");
+    QTest::newRow("structure: unwritten record not checked") << int(Section::Structure) << Items{bad} << QList<int>{};
+
+    const Item x1{{s("X1"), s("10.5"), s("100"), s("S1"), s("250")},
+                  {{s("100"), s("0"), s("0"), QString(), s("0.01")}, {s("102"), s("50"), s("40"), s("30"), s("0.02")}}};
+    QTest::newRow("cross section: blank top width on the first row") << int(Section::CrossSection) << Items{x1}
+                                                                     << QList<int>{};
+    Item xb = x1;
+    xb.rows[1][3] = QString();
+    QTest::newRow("cross section: blank top width below it") << int(Section::CrossSection) << Items{xb}
+                                                             << QList<int>{0, 1, 9};
+    xb = x1;
+    xb.rows[0][4] = s("0");
+    QTest::newRow("cross section: friction slope 0") << int(Section::CrossSection) << Items{xb} << QList<int>{0, 0, 10};
+    xb = x1;
+    xb.header[3] = s("abc");
+    xb.header[4] = s("1e");
+    QTest::newRow("cross section: stream is text, station a number") << int(Section::CrossSection) << Items{xb}
+                                                                     << QList<int>{0, -1, 5};
+
+    const Item h1{{s("H1"), s("R1"), QString(), s("0"), s("1"), QString(), QString()}, flows({s("0"), s("5")})};
+    Item hb = h1;
+    hb.header[4] = s("0");
+    QTest::newRow("hydrograph: increment 0") << int(Section::Hydrograph) << Items{h1, hb} << QList<int>{1, -1, 5};
+    hb = h1;
+    hb.rows = flows({s("0"), s("1.2.3"), s("4")});
+    QTest::newRow("hydrograph: flow not a number") << int(Section::Hydrograph) << Items{hb} << QList<int>{0, 1, 8};
+    hb.rows = flows({s("1.2.3")});
+    QTest::newRow("hydrograph: one flow is not written") << int(Section::Hydrograph) << Items{hb} << QList<int>{};
+}
+
+void TestRatingFormats::firstFault()
+{
+    QFETCH(int, section);
+    QFETCH(Items, items);
+    QFETCH(QList<int>, fault);
+    const auto found = RatingChecks::FirstFault(RatingChecks::Section(section), items);
+    QCOMPARE(found.has_value(), !fault.isEmpty());
+    if (found)
+        QCOMPARE((QList<int>{found->item, found->row, found->box}), fault);
 }
 
 QTEST_MAIN(TestRatingFormats)
