@@ -40,7 +40,9 @@ frmStruct::frmStruct()
 int frmStruct::buildBoxes(QGridLayout *layout)
 {
     layout->addWidget(addFieldLabel(1, Captions[1]), 0, 0);
-    layout->addWidget(addCombo(1), 0, 1);
+    QComboBox *id = addCombo(1);
+    id->lineEdit()->setMaxLength(RatingFormats::FieldWidth);
+    layout->addWidget(id, 0, 1);
     addBoxRow(layout, 1, 2, Captions[2], Editglob::LengthUnit);
     auto *comment0 = new QLabel(ratingSetup().comment0, layout->parentWidget());
     comment0->setObjectName(QStringLiteral("lblComment_0"));

@@ -51,11 +51,13 @@ frmXsect::frmXsect()
 int frmXsect::buildBoxes(QGridLayout *layout)
 {
     layout->addWidget(addFieldLabel(1, Captions[1]), 0, 0);
-    layout->addWidget(addCombo(1), 0, 1);
+    for (int i : {1, StreamBox})
+        addCombo(i)->lineEdit()->setMaxLength(RatingFormats::FieldWidth);
+    layout->addWidget(Cmbinp(1), 0, 1);
     addBoxRow(layout, 1, 2, Captions[2], Editglob::LengthUnit);
     addBoxRow(layout, 2, 3, Captions[3], Editglob::LengthUnit);
     layout->addWidget(addFieldLabel(StreamBox, Captions[StreamBox]), 3, 0);
-    layout->addWidget(addCombo(StreamBox), 3, 1);
+    layout->addWidget(Cmbinp(StreamBox), 3, 1);
     addBoxRow(layout, 4, 5, Captions[5], Editglob::LengthUnit);
     auto *comment0 = new QLabel(ratingSetup().comment0, layout->parentWidget());
     comment0->setObjectName(QStringLiteral("lblComment_0"));
