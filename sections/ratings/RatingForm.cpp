@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QHeaderView>
 #include <QTableWidget>
 
 using namespace RatingFormats;
@@ -77,6 +78,8 @@ void RatingForm::buildFields(QGridLayout *layout)
     if (rating_.titleRowTwips > 0)
         table->setRowHeight(0, rating_.titleRowTwips / Plots::TwipsPerPixel);
     table->setMinimumWidth(width * cols + 40);
+    table->setMinimumHeight(table->rowHeight(0) + VisibleRows * table->verticalHeader()->defaultSectionSize()
+                            + 2 * table->frameWidth());
     layout->addWidget(table, row++, 0, 1, 3);
     connect(grid_, &FlexGrid::MouseDown, this, [this](int r, int) { MSFlexGrid1_MouseDown(r); });
     table->viewport()->installEventFilter(this);
