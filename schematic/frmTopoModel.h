@@ -7,6 +7,7 @@
 #include "schematic/logic/ViewGeometry.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 class QAction;
@@ -112,7 +113,7 @@ private:
     QAction *mnuLabels_ = nullptr;
     QAction *mnuSubAreas_ = nullptr;
     QToolBar *toolBar_ = nullptr;
-    TopoPicture *topoPic_ = nullptr;
+    QPointer<TopoPicture> topoPic_; // goes with the controls when the window unloads
     QLabel *legendImage_[5] = {};
     QLabel *legendLabel_[5] = {};
 

@@ -1,7 +1,6 @@
 #include "schematic/logic/Network.h"
 
 #include <QFile>
-#include <QHash>
 #include <cmath>
 #include <cstring>
 
@@ -105,6 +104,90 @@ Sections findSections(const std::vector<QByteArrayView> &lines)
     return s;
 }
 
+// Element names without regard to case, in a flat open-addressed table:
+// one entry per distinct name, with its first element of any kind and its
+// receivers (elements that are not sub-areas).
+class NameTable
+{
+public:
+    struct Entry
+    {
+        quint64 hash = 0;
+        int first = 0;    // 0: free
+        int receiver = 0; // the last receiver of that name
+        int receivers = 0;
+    };
+
+    explicit NameTable(int count)
+    {
+        std::size_t size = 16;
+        while (size < std::size_t(count) * 2)
+            size *= 2;
+        entries_.resize(size);
+    }
+
+    void add(const std::vector<NetworkElement> &elements, int j)
+    {
+        const NetworkElement &e = elements[std::size_t(j)];
+        const quint64 hash = hashOf(e.Name);
+        Entry &slot = lookup(elements, e.Name, hash);
+        if (!slot.first) {
+            slot.first = j;
+            slot.hash = hash;
+        }
+        if (e.ElementType != SubArea) {
+            slot.receiver = j;
+            ++slot.receivers;
+        }
+    }
+
+    const Entry *find(const std::vector<NetworkElement> &elements, const QString &name) const
+    {
+        const Entry &slot = lookup(elements, name, hashOf(name));
+        return slot.first ? &slot : nullptr;
+    }
+
+private:
+    static QChar folded(QChar c) { return c.toUpper(); }
+
+    static quint64 hashOf(const QString &name)
+    {
+        quint64 h = 1469598103934665603ull;
+        for (const QChar c : name)
+            h = (h ^ folded(c).unicode()) * 1099511628211ull;
+        return h;
+    }
+
+    static bool same(const QString &a, const QString &b)
+    {
+        if (a.size() != b.size())
+            return false;
+        for (qsizetype k = 0; k < a.size(); ++k)
+            if (folded(a[k]) != folded(b[k]))
+                return false;
+        return true;
+    }
+
+    // The entry of `name`, or the free entry where it belongs.
+    Entry &lookup(const std::vector<NetworkElement> &elements, const QString &name, quint64 hash)
+    {
+        return const_cast<Entry &>(std::as_const(*this).lookup(elements, name, hash));
+    }
+    const Entry &lookup(const std::vector<NetworkElement> &elements, const QString &name, quint64 hash) const
+    {
+        const std::size_t mask = entries_.size() - 1;
+        for (std::size_t k = std::size_t(hash) & mask;; k = (k + 1) & mask) {
+            const Entry &slot = entries_[k];
+            if (!slot.first)
+                return slot;
+            if (slot.hash == hash && same(elements[std::size_t(slot.first)].Name, name))
+                return slot;
+        }
+    }
+
+    std::vector<Entry> entries_;
+};
+
 } // namespace
 
 ReadResult ReadNetwork(QByteArrayView bytes, Network &net)
@@ -177,37 +260,26 @@ ReadResult ReadNetwork(QByteArrayView bytes, Network &net)
 
     // Receivers: any element but a sub-area, matched by name without regard
     // to case; a name carried by two of them cannot be resolved.
-    struct Match { int index = 0; int count = 0; };
-    QHash<QString, Match> receivers;
-    QHash<QString, int> firstByName;
-    receivers.reserve(net.ReachElementCount);
-    firstByName.reserve(net.ElementCount);
-    for (int j = 1; j <= net.ElementCount; ++j) {
-        const NetworkElement &e = net.Elements[std::size_t(j)];
-        const QString key = e.Name.toUpper();
-        if (!firstByName.contains(key))
-            firstByName.insert(key, j);
-        if (e.ElementType != SubArea) {
-            Match &m = receivers[key];
-            m.index = j;
-            ++m.count;
-        }
-    }
+    NameTable names(net.ElementCount);
+    for (int j = 1; j <= net.ElementCount; ++j)
+        names.add(net.Elements, j);
     for (int i = 1; i <= net.ElementCount; ++i) {
         NetworkElement &e = net.Elements[std::size_t(i)];
         if (e.ReceivingName.isEmpty())
             continue;
-        const auto it = receivers.constFind(e.ReceivingName.toUpper());
-        if (it == receivers.constEnd())
+        const NameTable::Entry *m = names.find(net.Elements, e.ReceivingName);
+        if (!m || !m->receivers)
             continue;
-        if (it->count > 1)
+        if (m->receivers > 1)
             return {ReadStatus::AmbiguousReceiver, e.ReceivingName};
-        e.ReceivingIndex = it->index;
+        e.ReceivingIndex = m->receiver;
     }
     for (int k = 1; k <= net.DiversionCount; ++k) {
         Diversion &d = net.Diversions[std::size_t(k)];
-        if (!d.ToName.isEmpty())
-            d.ToIndex = firstByName.value(d.ToName.toUpper(), 0);
+        if (d.ToName.isEmpty())
+            continue;
+        if (const NameTable::Entry *m = names.find(net.Elements, d.ToName))
+            d.ToIndex = m->first;
     }
     return {};
 }
@@ -230,82 +302,96 @@ ReadResult ReadNetworkFile(const QString &path, Network &net)
 void LayoutNetwork(Network &net, int displayed, int root)
 {
     const int n = std::clamp(displayed, 0, net.tableSize());
-    auto el = [&net](int i) -> NetworkElement & { return net.Elements[std::size_t(i)]; };
+    const std::size_t size = std::size_t(n) + 1;
+    // The walk works on compact arrays of its own: large networks are walked
+    // in no order the table keeps, and the table's records are wide.
+    std::vector<int> receiver(size, 0), first(size, 0), next(size, 0), last(size, 0), span(size, 1), level(size, 0),
+        position(size, 50);
+    std::vector<char> placed(size, 0);
+    for (int i = 1; i <= n; ++i)
+        receiver[std::size_t(i)] = net.Elements[std::size_t(i)].ReceivingIndex;
 
     // Every build starts afresh, so elements that are not displayed (hidden
     // sub-areas) leave no links and no gaps behind.
-    std::vector<int> lastChild(std::size_t(n) + 1, 0);
-    for (int i = 1; i <= n; ++i) {
-        NetworkElement &e = el(i);
-        e.FirstChild = e.NextSibling = 0;
-        e.Span = 1;
-        e.Position = 50;
-        e.Level = 0;
-        e.Placed = false;
-        e.Visited = false;
-    }
     for (int c = 1; c <= n; ++c) {
-        const int p = el(c).ReceivingIndex;
+        const int p = receiver[std::size_t(c)];
         if (p < 1 || p > n || p == c)
             continue;
-        if (lastChild[std::size_t(p)])
-            el(lastChild[std::size_t(p)]).NextSibling = c;
+        if (last[std::size_t(p)])
+            next[std::size_t(last[std::size_t(p)])] = c;
         else
-            el(p).FirstChild = c;
-        lastChild[std::size_t(p)] = c;
+            first[std::size_t(p)] = c;
+        last[std::size_t(p)] = c;
     }
 
-    // The tree under the root, each element before its children. Every
-    // element has one receiver, so the walk meets no element twice; the walk
-    // guards against it all the same.
+    // The tree under the root, each element before its children, by an
+    // explicit stack: chains may be as long as the network. Every element has
+    // one receiver, so the walk meets none twice; it is guarded all the same.
     std::vector<int> order;
     if (root >= 1 && root <= n) {
-        el(root).Level = 0;
-        ForEachInTree(net, n, root, [&](int e) {
+        order.reserve(size);
+        std::vector<int> stack{root};
+        while (!stack.empty()) {
+            const int e = stack.back();
+            stack.pop_back();
+            if (placed[std::size_t(e)])
+                continue;
+            placed[std::size_t(e)] = 1;
             order.push_back(e);
-            for (int c = el(e).FirstChild; c; c = el(c).NextSibling)
-                el(c).Level = el(e).Level + 1;
-        });
+            const std::size_t mark = stack.size();
+            for (int c = first[std::size_t(e)]; c; c = next[std::size_t(c)]) {
+                level[std::size_t(c)] = level[std::size_t(e)] + 1;
+                stack.push_back(c);
+            }
+            std::reverse(stack.begin() + std::ptrdiff_t(mark), stack.end());
+        }
         // Spans from the leaves up.
         for (auto it = order.rbegin(); it != order.rend(); ++it) {
             int sum = 0;
-            for (int c = el(*it).FirstChild; c; c = el(c).NextSibling)
-                sum += el(c).Span;
-            el(*it).Span = std::max(sum, 1);
+            for (int c = first[std::size_t(*it)]; c; c = next[std::size_t(c)])
+                sum += span[std::size_t(c)];
+            span[std::size_t(*it)] = std::max(sum, 1);
         }
-        NetworkElement &r = el(root);
-        r.Left = 500;
-        r.Top = 800;
-        r.Position = 50;
-        r.Placed = true;
+        // Each child centred in its share of its receiver's band.
         for (const int e : order) {
             int k = 0;
-            const NetworkElement &p = el(e);
-            for (int c = p.FirstChild; c; c = el(c).NextSibling) {
-                NetworkElement &ch = el(c);
-                ch.Position = p.Position - 5 * p.Span + 10 * k + 5 * ch.Span;
-                ch.Left = ch.Position * 10.0;
-                ch.Top = 800.0 - 200.0 * ch.Level;
-                ch.Placed = true;
-                k += ch.Span;
+            const int band = position[std::size_t(e)] - 5 * span[std::size_t(e)];
+            for (int c = first[std::size_t(e)]; c; c = next[std::size_t(c)]) {
+                position[std::size_t(c)] = band + 10 * k + 5 * span[std::size_t(c)];
+                k += span[std::size_t(c)];
             }
+        }
+    }
+
+    double minL = 0, maxL = 0, minT = 0, maxT = 0;
+    for (int i = 1; i <= n; ++i) {
+        const std::size_t u = std::size_t(i);
+        NetworkElement &e = net.Elements[u];
+        e.FirstChild = first[u];
+        e.NextSibling = next[u];
+        e.Span = span[u];
+        e.Level = level[u];
+        e.Position = position[u];
+        e.Placed = placed[u] != 0;
+        e.Visited = false;
+        if (e.Placed) {
+            e.Left = position[u] * 10.0;
+            e.Top = 800.0 - 200.0 * level[u];
+        }
+        if (i == 1) {
+            minL = maxL = e.Left;
+            minT = maxT = e.Top;
+        }
+        if (e.Placed) {
+            minL = std::min(minL, e.Left);
+            maxL = std::max(maxL, e.Left);
+            minT = std::min(minT, e.Top);
+            maxT = std::max(maxT, e.Top);
         }
     }
 
     // Unconnected elements: columns of ten to the left of the tree, spread
     // over its height.
-    if (n < 1)
-        return;
-    double minL = el(1).Left, maxL = minL, minT = el(1).Top, maxT = minT;
-    for (int i = 1; i <= n; ++i) {
-        const NetworkElement &e = el(i);
-        if (!e.Placed)
-            continue;
-        minL = std::min(minL, e.Left);
-        maxL = std::max(maxL, e.Left);
-        minT = std::min(minT, e.Top);
-        maxT = std::max(maxT, e.Top);
-    }
     double w = std::nearbyint(maxL - minL);
     double h = std::nearbyint(maxT - minT);
     // A tree without width or height would stack the columns on it and on
@@ -316,7 +402,7 @@ void LayoutNetwork(Network &net, int displayed, int root)
         h = 900;
     int row = 0, column = 1;
     for (int i = 1; i <= n; ++i) {
-        NetworkElement &e = el(i);
+        NetworkElement &e = net.Elements[std::size_t(i)];
         if (e.Placed)
             continue;
         e.Left = minL - 0.2 * w * column;

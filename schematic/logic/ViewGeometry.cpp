@@ -157,7 +157,8 @@ template <class T> void grow(double &x1, double &y1, double &x2, double &y2, con
 }
 
 // Sort-tile-recursive packing: order boxes into vertical slices by centre x,
-// each slice by centre y, so that consecutive runs are close together.
+// each slice by centre y, so that consecutive runs are close together. Sorts
+// compact keys and moves each box once.
 template <class T> void packOrder(std::vector<T> &v)
 {
     const std::size_t n = v.size();
@@ -166,15 +167,22 @@ template <class T> void packOrder(std::vector<T> &v)
     const std::size_t leaves = (n + NodeSize - 1) / NodeSize;
     const std::size_t slices = std::size_t(std::ceil(std::sqrt(double(leaves))));
     const std::size_t perSlice = slices * NodeSize;
-    auto cx = [](const T &b) { return b.x1 + b.x2; };
-    auto cy = [](const T &b) { return b.y1 + b.y2; };
-    std::sort(v.begin(), v.end(), [&](const T &a, const T &b) { return cx(a) < cx(b); });
+    std::vector<std::pair<double, std::uint32_t>> keys(n);
+    for (std::size_t i = 0; i < n; ++i)
+        keys[i] = {v[i].x1 + v[i].x2, std::uint32_t(i)};
+    std::sort(keys.begin(), keys.end());
     for (std::size_t s = 0; s < n; s += perSlice) {
-        const auto end = v.begin() + std::ptrdiff_t(std::min(n, s + perSlice));
-        std::sort(v.begin() + std::ptrdiff_t(s), end, [&](const T &a, const T &b) { return cy(a) < cy(b); });
+        const std::size_t end = std::min(n, s + perSlice);
+        for (std::size_t i = s; i < end; ++i)
+            keys[i].first = v[keys[i].second].y1 + v[keys[i].second].y2;
+        std::sort(keys.begin() + std::ptrdiff_t(s), keys.begin() + std::ptrdiff_t(end));
     }
+    std::vector<T> sorted;
+    sorted.reserve(n);
+    for (const auto &k : keys)
+        sorted.push_back(v[k.second]);
+    v.swap(sorted);
 }
-
 } // namespace
 
 void SpatialIndex::build(std::vector<Item> items)
@@ -246,14 +254,16 @@ std::vector<SpatialIndex::Item> SpatialIndex::ItemsOf(const Network &net, int di
         const QPointF p = at(i);
         items.push_back({p.x(), p.y(), p.x(), p.y(), Icon, i});
     }
-    ForEachInTree(net, n, root, [&](int e) {
-        const int r = net.Elements[std::size_t(e)].ReceivingIndex;
-        if (r < 1 || r > n)
-            return;
+    // The tree's links: a placed element's receiver is placed too.
+    for (int e = 1; e <= n; ++e) {
+        const NetworkElement &el = net.Elements[std::size_t(e)];
+        const int r = el.ReceivingIndex;
+        if (!el.Placed || e == root || r < 1 || r > n || r == e)
+            continue;
         const QPointF a = at(e), b = at(r);
         items.push_back({std::min(a.x(), b.x()), std::min(a.y(), b.y()), std::max(a.x(), b.x()),
                          std::max(a.y(), b.y()), Link, e});
-    });
+    }
     const int table = net.tableSize();
     for (int k = 1; k <= net.DiversionCount && k < int(net.Diversions.size()); ++k) {
         const Diversion &d = net.Diversions[std::size_t(k)];
