@@ -97,6 +97,7 @@ bool TopoPicture::event(QEvent *event)
 frmTopoModel::frmTopoModel()
 {
     setWindowTitle(QStringLiteral("Quorvale Watershed Schematic"));
+    setWindowIcon(QIcon(Picture(Outlet - '0')));
 
     auto item = [this](QMenu *menu, const char *name, const char *caption) {
         QAction *a = menu->addAction(QString::fromLatin1(caption));
