@@ -99,7 +99,7 @@ frmTopoModel::frmTopoModel()
     setWindowTitle(QStringLiteral("Quorvale Watershed Schematic"));
     setWindowIcon(QIcon(Picture(Outlet - '0')));
 
-    auto item = [this](QMenu *menu, const char *name, const char *caption) {
+    auto item = [](QMenu *menu, const char *name, const char *caption) {
         QAction *a = menu->addAction(QString::fromLatin1(caption));
         a->setObjectName(QString::fromLatin1(name));
         return a;
