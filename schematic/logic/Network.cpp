@@ -106,19 +106,24 @@ Sections findSections(const std::vector<QByteArrayView> &lines)
 
 // Element names without regard to case, in a flat open-addressed table:
 // one entry per distinct name, with its first element of any kind and its
-// receivers (elements that are not sub-areas).
+// receivers (elements that are not sub-areas). Identifiers fit in ten
+// characters, so entries hold their folded names and a look-up touches one
+// place in memory.
 class NameTable
 {
 public:
+    static constexpr int KeyLength = 10;
     struct Entry
     {
         quint64 hash = 0;
+        char16_t key[KeyLength] = {};
+        int length = 0;
         int first = 0;    // 0: free
         int receiver = 0; // the last receiver of that name
         int receivers = 0;
     };
 
-    explicit NameTable(int count)
+    NameTable(const std::vector<NetworkElement> &elements, int count) : elements_(elements)
     {
         std::size_t size = 16;
         while (size < std::size_t(count) * 2)
@@ -126,14 +131,16 @@ public:
         entries_.resize(size);
     }
 
-    void add(const std::vector<NetworkElement> &elements, int j)
+    void add(int j)
     {
-        const NetworkElement &e = elements[std::size_t(j)];
-        const quint64 hash = hashOf(e.Name);
-        Entry &slot = lookup(elements, e.Name, hash);
+        const NetworkElement &e = elements_[std::size_t(j)];
+        const Key k(e.Name);
+        Entry &slot = lookup(k);
         if (!slot.first) {
             slot.first = j;
-            slot.hash = hash;
+            slot.hash = k.hash;
+            slot.length = k.length;
+            std::copy(k.folded, k.folded + std::min(k.length, KeyLength), slot.key);
         }
         if (e.ElementType != SubArea) {
             slot.receiver = j;
@@ -141,50 +148,63 @@ public:
         }
     }
 
-    const Entry *find(const std::vector<NetworkElement> &elements, const QString &name) const
+    const Entry *find(const QString &name) const
     {
-        const Entry &slot = lookup(elements, name, hashOf(name));
+        const Entry &slot = const_cast<NameTable *>(this)->lookup(Key(name));
         return slot.first ? &slot : nullptr;
     }
 
 private:
-    static QChar folded(QChar c) { return c.toUpper(); }
-
-    static quint64 hashOf(const QString &name)
+    struct Key
     {
-        quint64 h = 1469598103934665603ull;
-        for (const QChar c : name)
-            h = (h ^ folded(c).unicode()) * 1099511628211ull;
-        return h;
-    }
+        explicit Key(const QString &text) : name(text), length(int(text.size()))
+        {
+            quint64 h = 1469598103934665603ull;
+            for (int c = 0; c < length; ++c) {
+                const char16_t u = text[c].toUpper().unicode();
+                if (c < KeyLength)
+                    folded[c] = u;
+                h = (h ^ u) * 1099511628211ull;
+            }
+            // The table takes the low bits, which the multiplications leave
+            // poorly mixed for names that differ only in their last characters.
+            h ^= h >> 33;
+            h *= 0xff51afd7ed558ccdull;
+            h ^= h >> 33;
+            hash = h;
+        }
+        const QString &name;
+        char16_t folded[KeyLength] = {};
+        int length = 0;
+        quint64 hash = 0;
+    };
 
-    static bool same(const QString &a, const QString &b)
+    bool matches(const Entry &slot, const Key &k) const
     {
-        if (a.size() != b.size())
+        if (slot.hash != k.hash || slot.length != k.length)
             return false;
-        for (qsizetype k = 0; k < a.size(); ++k)
-            if (folded(a[k]) != folded(b[k]))
+        if (slot.length <= KeyLength)
+            return std::equal(k.folded, k.folded + k.length, slot.key);
+        // Longer than any identifier of the file: compare the names themselves.
+        const QString &name = elements_[std::size_t(slot.first)].Name;
+        for (qsizetype c = 0; c < name.size(); ++c)
+            if (name[c].toUpper() != k.name[c].toUpper())
                 return false;
         return true;
     }
 
-    // The entry of `name`, or the free entry where it belongs.
-    Entry &lookup(const std::vector<NetworkElement> &elements, const QString &name, quint64 hash)
-    {
-        return const_cast<Entry &>(std::as_const(*this).lookup(elements, name, hash));
-    }
-    const Entry &lookup(const std::vector<NetworkElement> &elements, const QString &name, quint64 hash) const
+    // The entry of the name, or the free entry where it belongs.
+    Entry &lookup(const Key &k)
     {
         const std::size_t mask = entries_.size() - 1;
-        for (std::size_t k = std::size_t(hash) & mask;; k = (k + 1) & mask) {
-            const Entry &slot = entries_[k];
-            if (!slot.first)
-                return slot;
-            if (slot.hash == hash && same(elements[std::size_t(slot.first)].Name, name))
+        for (std::size_t i = std::size_t(k.hash) & mask;; i = (i + 1) & mask) {
+            Entry &slot = entries_[i];
+            if (!slot.first || matches(slot, k))
                 return slot;
         }
     }
 
+    const std::vector<NetworkElement> &elements_;
     std::vector<Entry> entries_;
 };
 
@@ -260,14 +280,14 @@ ReadResult ReadNetwork(QByteArrayView bytes, Network &net)
 
     // Receivers: any element but a sub-area, matched by name without regard
     // to case; a name carried by two of them cannot be resolved.
-    NameTable names(net.ElementCount);
+    NameTable names(net.Elements, net.ElementCount);
     for (int j = 1; j <= net.ElementCount; ++j)
-        names.add(net.Elements, j);
+        names.add(j);
     for (int i = 1; i <= net.ElementCount; ++i) {
         NetworkElement &e = net.Elements[std::size_t(i)];
         if (e.ReceivingName.isEmpty())
             continue;
-        const NameTable::Entry *m = names.find(net.Elements, e.ReceivingName);
+        const NameTable::Entry *m = names.find(e.ReceivingName);
         if (!m || !m->receivers)
             continue;
         if (m->receivers > 1)
@@ -278,7 +298,7 @@ ReadResult ReadNetwork(QByteArrayView bytes, Network &net)
         Diversion &d = net.Diversions[std::size_t(k)];
         if (d.ToName.isEmpty())
             continue;
-        if (const NameTable::Entry *m = names.find(net.Elements, d.ToName))
+        if (const NameTable::Entry *m = names.find(d.ToName))
             d.ToIndex = m->first;
     }
     return {};
