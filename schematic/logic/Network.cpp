@@ -1,6 +1,8 @@
 #include "schematic/logic/Network.h"
 
 #include <QFile>
+
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 

@@ -84,31 +84,4 @@ ReadResult ReadNetworkFile(const QString &path, Network &net);
 // units wide; elements outside that tree are stacked in columns to its left.
 void LayoutNetwork(Network &net, int displayed, int root);
 
-// Calls `visit(element)` for every element of the tree under `root`, the root
-// first, each element before its children, children in list order.
-template <class F> void ForEachInTree(const Network &net, int displayed, int root, F visit);
-
 } // namespace Schematic
-
-#include <algorithm>
-template <class F> void Schematic::ForEachInTree(const Network &net, int displayed, int root, F visit)
-{
-    if (root < 1 || root > displayed || displayed > net.tableSize())
-        return;
-    // Explicit stack: chains may be as long as the network.
-    std::vector<int> stack{root};
-    std::vector<char> seen(std::size_t(displayed) + 1, 0);
-    while (!stack.empty()) {
-        const int e = stack.back();
-        stack.pop_back();
-        if (seen[std::size_t(e)])
-            continue;
-        seen[std::size_t(e)] = 1;
-        visit(e);
-        const std::size_t mark = stack.size();
-        for (int c = net.Elements[std::size_t(e)].FirstChild; c >= 1 && c <= displayed && !seen[std::size_t(c)];
-             c = net.Elements[std::size_t(c)].NextSibling)
-            stack.push_back(c);
-        std::reverse(stack.begin() + std::ptrdiff_t(mark), stack.end());
-    }
-}
