@@ -5,6 +5,7 @@
 #include "ProgramFolder.h"
 
 #include "core/logic/Editglob.h"
+#include "core/logic/InputFileStore.h"
 #include "core/logic/LocalLandUseSection.h"
 #include "core/logic/TextFile.h"
 #include "sections/runoff/logic/LocalItems.h"
@@ -61,6 +62,7 @@ private slots:
     void saveBuildsWorkingFile();
     void openMergesIntoLocalFile();
     void openReportsUnwritableLocalFile();
+    void demoCarriesItsLocalLandUses();
 };
 
 void TestLocalFiles::items_data()
@@ -305,6 +307,24 @@ void TestLocalFiles::openReportsUnwritableLocalFile()
     QCOMPARE(script.messages().size(), 1);
     QVERIFY(script.messages().first().contains(LocalLandUseFile));
     QVERIFY(script.messages().first().contains(QStringLiteral("not updated")));
+}
+
+void TestLocalFiles::demoCarriesItsLocalLandUses()
+{
+    // The demo's section is exactly what a save builds from the demo folder's
+    // local file, and opening the demo adds nothing to that file.
+    ProgramFolder folder;
+    DialogScript script;
+    const QString demo = QStringLiteral(QV_RESOURCES_DIR "/demo/");
+    const QByteArray local = ProgramFolder::readBytes(demo + QStringLiteral("Local_Land_Use_Data.txt"));
+    ProgramFolder::writeBytes(LocalLandUseFile, local);
+    QVERIFY(InputFileStore::Split(demo + QStringLiteral("Demo.inp"), TmpFile).opened);
+    const QStringList opened = TextFile::readLines(TmpFile[SecLocalLandUse]);
+    QCOMPARE(opened.size(), 3);
+    LocalLandUseSection::MergeLocalLandUse();
+    QCOMPARE(ProgramFolder::readBytes(LocalLandUseFile), local);
+    QVERIFY(LocalLandUseSection::BuildLocalLandUseSection());
+    QCOMPARE(TextFile::readLines(TmpFile[SecLocalLandUse]), opened + QStringList{QString()});
 }
 
 QTEST_MAIN(TestLocalFiles)
