@@ -141,6 +141,10 @@ void TestLandUse::totals()
     QCOMPARE(LandUseGrid::ComputeTotals(rows, exact).WeightedText, QStringLiteral("71.8")); // 71.75 -> 71.8
     QCOMPARE(LandUseGrid::RoundHalfEven(61.25, 1), 61.2);
     QCOMPARE(LandUseGrid::RoundHalfEven(2.25, 1), 2.2);
+
+    const GridRow tooLong{QString(36, QLatin1Char('x')), {"70", "80", "85", "90"}, true};
+    QVERIFY(!LandUseGrid::CellUsable(tooLong, 1));
+    QVERIFY(LandUseGrid::CellUsable(GridRow{QString(35, QLatin1Char('x')), {"70", "80", "85", "90"}, true}, 1));
 }
 
 void TestLandUse::placeAndStore()

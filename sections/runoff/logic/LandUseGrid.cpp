@@ -22,7 +22,14 @@ QList<GridRow> BuildRows(const QList<LocalLandUseData::LocalLandUse> &local)
     return rows;
 }
 
-bool CellUsable(const GridRow &row, int group) { return Globsubs::LeadingNumber(row.CN[group]) != 0; }
+bool CellUsable(const GridRow &row, int group)
+{
+    // A name longer than the LAND AREA line's name field would shift the soil
+    // group and the area out of their columns.
+    if (TextFile::trimBlanks(row.Name).size() > LocalLandUseData::MaxNameLength)
+        return false;
+    return Globsubs::LeadingNumber(row.CN[group]) != 0;
+}
 
 double RoundHalfEven(double value, int decimals)
 {

@@ -22,8 +22,8 @@ struct GridRow
 // The local land uses in file order, then the standard table in its order.
 QList<GridRow> BuildRows(const QList<LocalLandUseData::LocalLandUse> &local);
 
-// An area cell takes an area only where its group has a curve number
-// (its leading number is not 0).
+// An area cell takes an area only where its group has a curve number (its
+// leading number is not 0) and the name fits a LAND AREA line (35 characters).
 bool CellUsable(const GridRow &row, int group);
 
 // Areas of one sub-area by grid row and group (texts as typed; empty: none).
