@@ -91,6 +91,7 @@ private slots:
     void cursorStaysOffGreyCells();
     void entriesKeptUnseen();
     void rowsBuiltAtEveryLoad();
+    void localSoilsOverTheModalWindow();
 
 private:
     frmLandUse *open(const QList<SubAreaRecord> &records, int current, int alternate = 0);
@@ -406,6 +407,23 @@ void TestLandUse::rowsBuiltAtEveryLoad()
     QCOMPARE(form_->grid()->Rows(), 1 + 81);
     QVERIFY(!form_->findChild<QLabel *>(QStringLiteral("lblStatic_2"))->isVisible());
     QVERIFY(!form_->findChild<QPushButton *>(QStringLiteral("CmdPopup"))->isVisible());
+}
+
+void TestLandUse::localSoilsOverTheModalWindow()
+{
+    ProgramFolder::writeBytes(LocalSoilFile, "\"Riverwash\",\"A\"\r\n\"\"\r\n");
+    QVERIFY(open({Record("S1")}, 0));
+    auto *button = form_->findChild<QPushButton *>(QStringLiteral("CmdPopup"));
+    QVERIFY(button->isVisible());
+    QCOMPARE(button->text(), QStringLiteral("    Display          Local Soils"));
+    form_->CmdPopup_Click();
+    QvForm *soils = Forms::get(QStringLiteral("frmDisplaySoil"));
+    QVERIFY(soils->isLoaded() && soils->isVisible());
+    // Over the modal land-use window the list must be modal too to be usable.
+    QCOMPARE(soils->windowModality(), Qt::ApplicationModal);
+    soils->close();
+    form_->close();
+    QVERIFY(returned_.isEmpty());
 }
 
 QTEST_MAIN(TestLandUse)
