@@ -25,6 +25,9 @@ protected:
     void finishLoad() override;
     ColorRule checkField(int index) override;
     int nextBox(int) const override { return 1; }
+    // Enter takes the identifier and stays in the list; Tab goes on to the
+    // check boxes.
+    bool movesOn(int keyAscii) const override { return keyAscii == 13; }
     QStringList buildRecords() const override { return {}; }
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showRecord(int k) override;

@@ -262,6 +262,7 @@ void TestLocalEditors::soilLoadsAndWrites()
     QVERIFY(soil->Check1(4)->isChecked());
     soil->Check1(5)->setChecked(true);
     chooseId(form, QStringLiteral("Riverwash, old"));
+    QCOMPARE(focused(), soil->Check1(2)); // Tab goes on to the groups
     QVERIFY(!soil->Check1(3)->isChecked());
     soil->Check1(2)->setChecked(true);
     accept(form);
