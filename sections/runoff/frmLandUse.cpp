@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -98,6 +99,7 @@ void frmLandUse::buildControls(QWidget *central)
     top->addWidget(alternate_, 0, 3);
     top->addWidget(alternateId_, 0, 4);
     connect(combo_, &QComboBox::activated, this, [this](int) { Cmbinp_Click(); });
+    combo_->installEventFilter(this);
 
     auto *table = new QTableWidget(2, 9, central);
     table->setObjectName(QStringLiteral("MSFlexGrid1"));
@@ -523,6 +525,17 @@ void frmLandUse::CmdPopup_Click()
 
 bool frmLandUse::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == combo_ && event->type() == QEvent::KeyPress) {
+        // Tab and Enter go on to the first area cell.
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Tab || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            gridRow_ = gridCol_ = 1;
+            MoveCursor(1, 1);
+            EnterCell();
+            grid_->table()->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
     if (event->type() == QEvent::MouseButtonPress && labelHelp_.contains(watched)) {
         const int id = labelHelp_.value(watched);
         Help_Stuff::ShowHelp(id, nullptr, help_, id == 0 ? QStringLiteral("ARL") : Help_Stuff::FormHelpKey);

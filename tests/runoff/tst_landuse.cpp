@@ -376,6 +376,10 @@ void TestLandUse::cursorStaysOffGreyCells()
     QTest::keyClick(g->table(), Qt::Key_Tab);
     QCOMPARE(g->Row(), sagebrushGood - 12);
     QCOMPARE(g->Col(), 7);
+    // Tab in the identifier list goes on to the first area cell.
+    QTest::keyClick(form_->Cmbinp(), Qt::Key_Tab);
+    QCOMPARE(g->Row(), 1);
+    QCOMPARE(g->Col(), 1);
 }
 
 void TestLandUse::entriesKeptUnseen()
