@@ -6,6 +6,7 @@
 
 #include "core/logic/Editglob.h"
 #include "core/logic/InputFileStore.h"
+#include "core/RunSaveOpen.h"
 #include "core/logic/LocalLandUseSection.h"
 #include "core/logic/TextFile.h"
 #include "sections/runoff/logic/LocalItems.h"
@@ -63,6 +64,7 @@ private slots:
     void openMergesIntoLocalFile();
     void openReportsUnwritableLocalFile();
     void demoCarriesItsLocalLandUses();
+    void saveStopsWhenSectionCannotBeWritten();
 };
 
 void TestLocalFiles::items_data()
@@ -325,6 +327,26 @@ void TestLocalFiles::demoCarriesItsLocalLandUses()
     QCOMPARE(ProgramFolder::readBytes(LocalLandUseFile), local);
     QVERIFY(LocalLandUseSection::BuildLocalLandUseSection());
     QCOMPARE(TextFile::readLines(TmpFile[SecLocalLandUse]), opened + QStringList{QString()});
+}
+
+void TestLocalFiles::saveStopsWhenSectionCannotBeWritten()
+{
+    ProgramFolder folder;
+    DialogScript script;
+    ProgramFolder::writeBytes(LocalLandUseFile, "\"Orchard\",\"45\",\"66\",\"77\",\"83\"\r\n\"\"\r\n");
+    TextFile::writeLines(TmpFile[SecSubArea], {QStringLiteral("SUB-AREA:").leftJustified(40),
+                                               QStringLiteral("          NORTH     OUTLET"),
+                                               landAreaLine(QStringLiteral("Orchard"), QStringLiteral("A"),
+                                                            QStringLiteral("1."))});
+    QVERIFY(QDir().mkpath(TmpFile[SecLocalLandUse])); // a folder where the working file should be
+    const QString saved = folder.file(QStringLiteral("Saved.inp"));
+    SetFileName(saved);
+    DataChanged = true;
+    script.answer(Dialogs::Answer::OK);
+    QVERIFY(!Run_Save_Open::SaveInputFile());
+    QVERIFY(script.messages().first().contains(TmpFile[SecLocalLandUse]));
+    QVERIFY(!QFile::exists(saved));
+    QVERIFY(DataChanged);
 }
 
 QTEST_MAIN(TestLocalFiles)
