@@ -87,8 +87,16 @@ void OpenInputFile()
 
 bool SaveInputFile()
 {
-    LocalLandUseSection::BuildLocalLandUseSection();
     QString error;
+    if (!LocalLandUseSection::BuildLocalLandUseSection(&error)) {
+        // Saved without it, the file could lose definitions its sub-areas name.
+        Dialogs::message(QStringLiteral("The input file ") + FileName
+                             + QStringLiteral(" could not be saved: the Local Land Use working file ")
+                             + TmpFile[SecLocalLandUse] + QStringLiteral(" could not be written: ") + error
+                             + QStringLiteral("\nNothing was changed; the data are still in the editor."),
+                         Dialogs::Buttons::OK, Dialogs::Icon::Critical, QStringLiteral("Quorvale System"));
+        return false;
+    }
     if (!InputFileStore::Join(TmpFile, FileName, &error)) {
         Dialogs::message(QStringLiteral("The input file ") + FileName
                              + QStringLiteral(" could not be saved: ") + error

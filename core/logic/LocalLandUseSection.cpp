@@ -1,10 +1,156 @@
 #include "core/logic/LocalLandUseSection.h"
+#include "core/logic/Dialogs.h"
+#include "core/logic/Editglob.h"
+#include "core/logic/Fields.h"
+#include "core/logic/TextFile.h"
+#include "sections/runoff/logic/StandardLandUse.h"
+
+#include <QSet>
+
+using LocalLandUseData::LocalLandUse;
+using LocalLandUseData::NameKey;
 
 namespace LocalLandUseSection {
 
-// Both are placeholders until the land-use data come: the Local Land Use
-// working file then stays as the input file had it.
-void BuildLocalLandUseSection() {}
-void MergeLocalLandUse() {}
+const QString Header = QStringLiteral("LOCAL LAND USE:");
+
+QString SectionLine(const LocalLandUse &landUse)
+{
+    QString line;
+    Globsubs::AppendField(line, landUse.Name, 50, false);
+    for (const QString &cn : landUse.CN)
+        Globsubs::AppendField(line, cn, 5, true);
+    return line;
+}
+
+QStringList NamedLandUses(const QStringList &lines)
+{
+    QStringList names;
+    for (const QString &line : lines)
+        if (TextFile::colsRaw(line, 21, 29) == QLatin1String("LAND AREA"))
+            names << TextFile::cols(line, 31, 65);
+    return names;
+}
+
+LocalLandUse ParseSectionLine(const QString &line)
+{
+    LocalLandUse landUse;
+    landUse.Name = TextFile::cols(line, 1, 50);
+    for (int g = 0; g < 4; ++g)
+        landUse.CN[g] = TextFile::cols(line, 51 + 5 * g, 55 + 5 * g);
+    return landUse;
+}
+
+QStringList BuildSection(const QList<LocalLandUse> &local, const QStringList &named, const QStringList &oldSection)
+{
+    QSet<QString> wanted;
+    for (const QString &name : named)
+        if (!TextFile::isBlank(name))
+            wanted.insert(NameKey(name));
+
+    QStringList lines;
+    QSet<QString> written;
+    for (const LocalLandUse &landUse : local) {
+        const QString key = NameKey(landUse.Name);
+        if (wanted.contains(key) && !written.contains(key)) {
+            written.insert(key);
+            lines << SectionLine(landUse);
+        }
+    }
+    if (lines.isEmpty())
+        return {};
+    // A definition that came with the opened file and is still named stays,
+    // also when this computer's local file lacks it.
+    for (qsizetype i = 1; i < oldSection.size(); ++i) {
+        const QString &line = oldSection.at(i);
+        if (TextFile::isBlank(line))
+            continue;
+        const QString key = NameKey(ParseSectionLine(line).Name);
+        if (wanted.contains(key) && !written.contains(key)) {
+            written.insert(key);
+            lines << line;
+        }
+    }
+    lines.prepend(Header);
+    lines << QString();
+    return lines;
+}
+
+MergeResult MergeSection(QList<LocalLandUse> &local, const QStringList &sectionLines)
+{
+    MergeResult result;
+    QSet<QString> known;
+    for (const LocalLandUse &landUse : local)
+        known.insert(NameKey(landUse.Name));
+    for (qsizetype i = 1; i < sectionLines.size(); ++i) {
+        const QString &line = sectionLines.at(i);
+        if (TextFile::isBlank(line))
+            continue;
+        LocalLandUse landUse = ParseSectionLine(line);
+        if (landUse.Name.isEmpty())
+            continue;
+        const QString found = landUse.Name;
+        const bool cut = found.size() > LocalLandUseData::MaxNameLength;
+        if (cut)
+            landUse.Name = TextFile::trimBlanks(found.left(LocalLandUseData::MaxNameLength));
+        const QString key = NameKey(landUse.Name);
+        if (known.contains(key) || Standard_Land_Use::FindStandardLandUse(landUse.Name) > 0)
+            continue;
+        if (!LocalLandUseData::CanWrite(landUse)) {
+            result.refusedNames << found;
+            continue;
+        }
+        if (cut)
+            result.cutNames << found;
+        known.insert(key);
+        local << landUse;
+        ++result.added;
+    }
+    return result;
+}
+
+bool BuildLocalLandUseSection(QString *error)
+{
+    using namespace Editglob;
+    const QList<LocalLandUse> local = LocalLandUseData::Read(LocalLandUseFile);
+    QStringList named = NamedLandUses(TextFile::readLines(TmpFile[SecAlternate]));
+    named << NamedLandUses(TextFile::readLines(TmpFile[SecSubArea]));
+    const QString path = TmpFile[SecLocalLandUse];
+    const QStringList lines = BuildSection(local, named, TextFile::readLines(path));
+    if (lines.isEmpty())
+        return true;
+    return TextFile::writeLines(path, lines, error);
+}
+
+void MergeLocalLandUse()
+{
+    using namespace Editglob;
+    bool opened = false;
+    const QStringList section = TextFile::readLines(TmpFile[SecLocalLandUse], &opened);
+    if (!opened || section.isEmpty())
+        return;
+    QList<LocalLandUse> local = LocalLandUseData::Read(LocalLandUseFile);
+    const MergeResult result = MergeSection(local, section);
+    QString notes;
+    if (!result.cutNames.isEmpty())
+        notes += QStringLiteral("These land-use names are longer than %1 characters and were cut to %1:\n")
+                     .arg(LocalLandUseData::MaxNameLength)
+                 + result.cutNames.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    if (!result.refusedNames.isEmpty())
+        notes += QStringLiteral("These land-use names hold characters the local land-use file cannot hold and "
+                                "were not added:\n")
+                 + result.refusedNames.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    if (!notes.isEmpty())
+        Dialogs::message(QStringLiteral("Local Land Use section of the opened file:\n") + notes,
+                         Dialogs::Buttons::OK, Dialogs::Icon::Exclamation, QStringLiteral("Local Land Use"));
+    if (result.added == 0)
+        return;
+    QString error;
+    if (!LocalLandUseData::Write(LocalLandUseFile, local, &error))
+        Dialogs::message(QStringLiteral("The local land-use file ") + LocalLandUseFile
+                             + QStringLiteral(" could not be written: ") + error
+                             + QStringLiteral("\nIt was not updated with the land uses of the opened file."),
+                         Dialogs::Buttons::OK, Dialogs::Icon::Exclamation, QStringLiteral("Local Land Use"));
+}
 
 } // namespace LocalLandUseSection

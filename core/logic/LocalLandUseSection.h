@@ -1,13 +1,58 @@
 #pragma once
-// The Local Land Use section of the input file, kept in step with the local
-// land-use file of the program folder.
+// The Local Land Use section of the input file (working file ~CurveNum.tmp),
+// kept in step with the local land-use file of the program folder: a save
+// writes the definitions of the local land uses that the sub-areas and the
+// alternates name, an open adds the file's own definitions to the local file.
+// Land-use names are matched trimmed and without regard to case throughout.
+#include "sections/runoff/logic/LocalLandUseData.h"
+
+#include <QString>
+#include <QStringList>
+
 namespace LocalLandUseSection {
 
-// Rewrites the Local Land Use working file from the local land-use file before
-// a save.
-void BuildLocalLandUseSection();
+// "LOCAL LAND USE:" (never padded).
+extern const QString Header;
 
-// Adds the opened file's own local land uses to the local land-use file.
+// One section line: the name blank-filled to 50 columns, the curve numbers as
+// number fields of 5.
+QString SectionLine(const LocalLandUseData::LocalLandUse &landUse);
+
+// The land-use names (columns 31-65, trimmed) of the lines whose columns 21-29
+// are "LAND AREA".
+QStringList NamedLandUses(const QStringList &lines);
+
+// The land use of a section line (name columns 1-50, curve numbers 51-55,
+// 56-60, 61-65, 66-70, all trimmed).
+LocalLandUseData::LocalLandUse ParseSectionLine(const QString &line);
+
+// The lines of the section for the named land uses: the local definitions in
+// local-file order, then, for a named land use that the local file lacks, its
+// line from the section as it stood (`oldSection`, header first). Each name
+// once. Empty when no local land use is named: the section then stays as it
+// was.
+QStringList BuildSection(const QList<LocalLandUseData::LocalLandUse> &local, const QStringList &named,
+                         const QStringList &oldSection);
+
+struct MergeResult
+{
+    int added = 0;        // land uses appended to `local`
+    QStringList cutNames;     // added names that were longer than a LAND AREA line holds, as found
+    QStringList refusedNames; // names the local file cannot hold (a double quote), not added
+};
+
+// Appends to `local` the land uses of the section (`sectionLines`, header
+// first) that are neither local nor standard. A line with an empty name adds
+// nothing; a name longer than 35 characters is cut to 35; a land use whose
+// texts the local file cannot hold is refused.
+MergeResult MergeSection(QList<LocalLandUseData::LocalLandUse> &local, const QStringList &sectionLines);
+
+// Rewrites ~CurveNum.tmp from the local land-use file before a save. False,
+// with the reason, when the working file could not be written.
+bool BuildLocalLandUseSection(QString *error = nullptr);
+
+// Adds the opened file's own local land uses to the local land-use file, and
+// tells the user of names it cut and of a local file it could not write.
 void MergeLocalLandUse();
 
 } // namespace LocalLandUseSection

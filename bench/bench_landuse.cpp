@@ -1,0 +1,84 @@
+// The land-use window with 500 local land uses beside the 81 standard ones:
+// opening it on a sub-area, and one typed area with its totals, beside a bare
+// QTableWidget filled with the same texts and one cell text set.
+#include "common/BenchSupport.h"
+
+#include "core/FlexGrid.h"
+#include "core/QvForm.h"
+#include "core/logic/Editglob.h"
+#include "sections/runoff/frmLandUse.h"
+#include "sections/runoff/logic/LocalLandUseData.h"
+#include "sections/runoff/logic/StandardLandUse.h"
+
+#include <QApplication>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QKeyEvent>
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int localCount = argc > 1 ? std::max(1, std::atoi(argv[1])) : 500;
+    QTemporaryDir dir;
+    Editglob::InitProjectState(dir.path());
+    Standard_Land_Use::LoadStandardLandUse();
+
+    QList<LocalLandUseData::LocalLandUse> local;
+    for (int i = 0; i < localCount; ++i)
+        local << LocalLandUseData::LocalLandUse{QStringLiteral("Local land use %1").arg(i),
+                                                 {QString::number(40 + i % 20), QString::number(60 + i % 20),
+                                                  i % 7 ? QString::number(70 + i % 20) : QString(),
+                                                  QString::number(80 + i % 20)}};
+    LocalLandUseData::Write(Editglob::LocalLandUseFile, local, nullptr);
+
+    SubAreaRecord record;
+    record.Field[1] = QStringLiteral("S1");
+    for (int i = 0; i < 40; ++i)
+        record.Land << LandRow{QStringLiteral("Local land use %1").arg(i * 12), QStringLiteral("B"),
+                               QString::number(0.5 + i)};
+    SubAreaDetailRequest request;
+    request.SubAreas = {record};
+    request.Current = 0;
+
+    auto *form = qobject_cast<frmLandUse *>(Forms::get(QStringLiteral("frmLandUse")));
+    const double open = Bench::BestSeconds(5, [&] {
+        form->unload();
+        form->OpenOn(nullptr, request);
+        QApplication::processEvents();
+    });
+    const int rows = form->grid()->Rows();
+    const double openBaseline = Bench::BestSeconds(5, [&] {
+        QTableWidget table(rows, 9);
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < 9; ++c)
+                table.setItem(r, c, new QTableWidgetItem(form->grid()->TextMatrix(r, c)));
+        table.show();
+        QApplication::processEvents();
+    });
+
+    FlexGrid *grid = form->grid();
+    grid->setCurrentCell(300, 3);
+    QTableWidget *table = grid->table();
+    int keys = 0;
+    const double typed = Bench::BestSeconds(50, [&] {
+        const bool erase = keys++ % 2;
+        QKeyEvent key(QEvent::KeyPress, erase ? Qt::Key_Backspace : Qt::Key_7, Qt::NoModifier,
+                      erase ? QStringLiteral("\b") : QStringLiteral("7"));
+        QApplication::sendEvent(table, &key);
+        QApplication::processEvents();
+    });
+    const double typedBaseline = Bench::BestSeconds(50, [&] {
+        grid->setTextMatrix(301, 3, QString::number(keys++));
+        QApplication::processEvents();
+    });
+    std::printf("grid rows: %d (%d local + 81 standard)\n", rows - 1, localCount);
+    std::printf("open on a sub-area:     %8.2f ms   baseline (bare table fill) %8.2f ms   (target: under 300 ms)\n",
+                open * 1e3, openBaseline * 1e3);
+    std::printf("one typed area + sums:  %8.3f ms   baseline (one cell text)   %8.3f ms   (target: under 16 ms)\n",
+                typed * 1e3, typedBaseline * 1e3);
+    form->unload();
+    return 0;
+}

@@ -1,0 +1,545 @@
+#include "sections/runoff/frmLandUse.h"
+
+#include "core/AlignedCells.h"
+#include "core/Colors.h"
+#include "core/ControlArray.h"
+#include "core/FlexGrid.h"
+#include "core/Help_Stuff.h"
+#include "core/logic/Dialogs.h"
+#include "core/logic/Editglob.h"
+#include "core/logic/LeadingNumber.h"
+#include "core/logic/TextFile.h"
+#include "sections/runoff/logic/LocalLandUseData.h"
+#include "sections/setup/logic/UnitSystem.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QCursor>
+#include <QFile>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+QV_REGISTER_FORM(frmLandUse)
+
+namespace {
+
+constexpr int None = -999;
+constexpr int MaxAreaLength = 10;
+const QString Title = QStringLiteral("Sub-Area Land Use");
+
+Qt::Alignment ColumnAlignment(int c) { return Qt::AlignVCenter | (c == 0 ? Qt::AlignLeft : Qt::AlignHCenter); }
+
+// Grid column of a group's area (1, 3, 5, 7) and the group of an area column.
+int AreaColumn(int group) { return 2 * group + 1; }
+int GroupOfColumn(int col) { return (col - 1) / 2; }
+
+QLabel *NamedLabel(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+} // namespace
+
+frmLandUse::frmLandUse() { setWindowTitle(Title); }
+
+void frmLandUse::OpenOn(QWidget *owner, const SubAreaDetailRequest &request)
+{
+    unload();
+    request_ = request;
+    hide();
+    setWindowModality(Qt::ApplicationModal);
+    Globsubs::ShowForm(this);
+    if (owner && owner->isVisible())
+        move(owner->frameGeometry().topLeft());
+}
+
+void frmLandUse::buildControls(QWidget *central)
+{
+    labelHelp_.clear();
+    auto *layout = new QVBoxLayout(central);
+
+    header_ = NamedLabel(QStringLiteral("lblHeader"), QStringLiteral("Land Use Areas:"), central);
+    QFont bold = header_->font();
+    bold.setBold(true);
+    header_->setFont(bold);
+    header_->installEventFilter(this);
+    labelHelp_.insert(header_, 0);
+    layout->addWidget(header_);
+
+    auto *top = new QGridLayout;
+    layout->addLayout(top);
+    auto *idLabel = NamedLabel(QStringLiteral("lblInput_1"), QStringLiteral("Sub-Area Identifier"), central);
+    idLabel->installEventFilter(this);
+    labelHelp_.insert(idLabel, 1);
+    combo_ = new QComboBox(central);
+    combo_->setObjectName(QStringLiteral("Cmbinp_1"));
+    combo_->setMinimumContentsLength(10);
+    twin_ = new QLineEdit(central);
+    twin_->setObjectName(QStringLiteral("txtinp_1"));
+    twin_->setVisible(false);
+    alternate_ = NamedLabel(QStringLiteral("lblStatic_1"), QStringLiteral("Alternate"), central);
+    alternateId_ = NamedLabel(QStringLiteral("lblStatic_2"), QString(), central);
+    alternate_->setVisible(false);
+    alternateId_->setVisible(false);
+    top->addWidget(idLabel, 0, 0);
+    top->addWidget(combo_, 0, 1);
+    top->addWidget(twin_, 0, 2);
+    top->addWidget(alternate_, 0, 3);
+    top->addWidget(alternateId_, 0, 4);
+    connect(combo_, &QComboBox::activated, this, [this](int) { Cmbinp_Click(); });
+    combo_->installEventFilter(this);
+
+    auto *table = new QTableWidget(2, 9, central);
+    table->setObjectName(QStringLiteral("MSFlexGrid1"));
+    table->setItemDelegate(new AlignedCells(ColumnAlignment, table));
+    grid_ = new FlexGrid(table);
+    grid_->setFixedRows(1);
+    const QStringList titles{QStringLiteral("Land Use Area Identifier "), QStringLiteral("A Area "),
+                             QStringLiteral("CN  A"),  QStringLiteral("B  Area"), QStringLiteral("CN  B"),
+                             QStringLiteral("C Area "), QStringLiteral("CN  C "), QStringLiteral("D Area"),
+                             QStringLiteral("CN  D ")};
+    for (int c = 0; c < 9; ++c) {
+        grid_->setTextMatrix(0, c, titles[c]);
+        table->setColumnWidth(c, c == 0 ? 230 : 56);
+    }
+    table->setMinimumSize(230 + 8 * 56 + 24, 320);
+    layout->addWidget(table, 1);
+    connect(grid_, &FlexGrid::KeyPress, this, &frmLandUse::KeyPress);
+    connect(grid_, &FlexGrid::RowColChange, this, [this] {
+        if (!cellBusy_)
+            EnterCell();
+    });
+    connect(grid_, &FlexGrid::MouseDown, this, &frmLandUse::MouseDown);
+
+    kept_ = NamedLabel(QStringLiteral("lblKept"), QString(), central);
+    kept_->setWordWrap(true);
+    kept_->setVisible(false);
+    layout->addWidget(kept_);
+
+    auto *summary = new QGridLayout;
+    layout->addLayout(summary);
+    auto *drainLabel = NamedLabel(QStringLiteral("lblInput_26"), QStringLiteral("Land Use Area Drainage Area"), central);
+    drainLabel->installEventFilter(this);
+    labelHelp_.insert(drainLabel, 26);
+    drainage_ = new QLineEdit(central);
+    drainage_->setObjectName(QStringLiteral("txtinp_26"));
+    drainage_->setMaxLength(10);
+    summary->addWidget(drainLabel, 0, 0);
+    summary->addWidget(drainage_, 0, 1);
+    summary->addWidget(NamedLabel(QStringLiteral("lblInUnit_26"), QString(), central), 0, 2);
+    summary->addWidget(NamedLabel(QStringLiteral("lblStatic_3"), QStringLiteral("Summary of grid information."), central),
+                       1, 0, 1, 3);
+    summary->addWidget(NamedLabel(QStringLiteral("lblInput_27"), QStringLiteral("Accumulated Drainage Area"), central),
+                       2, 0);
+    area_ = NamedLabel(QStringLiteral("txtlbl_27"), QString(), central);
+    area_->setFrameShape(QFrame::Panel);
+    area_->setFrameShadow(QFrame::Sunken);
+    summary->addWidget(area_, 2, 1);
+    summary->addWidget(NamedLabel(QStringLiteral("lblInUnit_27"), QString(), central), 2, 2);
+    summary->addWidget(NamedLabel(QStringLiteral("lblInput_28"), QStringLiteral("Sub-Area Weighted CN"), central), 3, 0);
+    weighted_ = NamedLabel(QStringLiteral("txtlbl_28"), QString(), central);
+    weighted_->setFrameShape(QFrame::Panel);
+    weighted_->setFrameShadow(QFrame::Sunken);
+    summary->addWidget(weighted_, 3, 1);
+    layout->addWidget(NamedLabel(QStringLiteral("lblStatic_4"),
+                                 QStringLiteral("Right click on entered land use area box to delete value."), central));
+    auto *note = NamedLabel(QStringLiteral("lblStatic_5"),
+                            QStringLiteral("Local Curve Number Identifiers and curve numbers can be added to grid using "
+                                           "Local Land Use entry on main window File pull down."),
+                            central);
+    note->setWordWrap(true);
+    layout->addWidget(note);
+
+    help_ = new QPlainTextEdit(central);
+    help_->setObjectName(QStringLiteral("txtHelp"));
+    help_->setReadOnly(true);
+    help_->setFocusPolicy(Qt::NoFocus);
+    help_->setVisible(false);
+    layout->addWidget(help_);
+
+    auto *buttons = new QHBoxLayout;
+    layout->addLayout(buttons);
+    delete_ = new QPushButton(QStringLiteral("Delete Land Use Details"), central);
+    delete_->setObjectName(QStringLiteral("cmdDelCur"));
+    soils_ = new QPushButton(QStringLiteral("    Display          Local Soils"), central);
+    soils_->setObjectName(QStringLiteral("CmdPopup"));
+    soils_->setVisible(false);
+    auto *finished = new QPushButton(QStringLiteral("Return to Sub-Area"), central);
+    finished->setObjectName(QStringLiteral("cmdFinished"));
+    buttons->addWidget(delete_);
+    buttons->addWidget(soils_);
+    buttons->addWidget(finished);
+    connect(delete_, &QPushButton::clicked, this, &frmLandUse::cmdDelCur_Click);
+    connect(soils_, &QPushButton::clicked, this, &frmLandUse::CmdPopup_Click);
+    connect(finished, &QPushButton::clicked, this, &frmLandUse::cmdFinished_Click);
+
+    popup_ = new QMenu(central);
+    popup_->setObjectName(QStringLiteral("mnupopup"));
+    QAction *deleteValue = popup_->addAction(QStringLiteral("Delete Value"));
+    deleteValue->setObjectName(QStringLiteral("mnuDelInsItem_2"));
+    connect(deleteValue, &QAction::triggered, this, [this] { mnuDelInsItem_Click(2); });
+}
+
+void frmLandUse::Form_Load()
+{
+    using namespace Editglob;
+    cellBusy_ = true;
+    setWindowTitle(Title + QStringLiteral("   Current File - ") + FileName);
+    for (const char *unit : {"lblInUnit_26", "lblInUnit_27"})
+        if (auto *label = findChild<QLabel *>(QLatin1String(unit)))
+            label->setText(AreaUnit);
+    Help_Stuff::FormHelpKey = QStringLiteral("AR");
+    Help_Stuff::CurrentHelpId = Help_Stuff::NoHelp;
+    shown_ = -1;
+    selectedRow_ = selectedCol_ = None;
+
+    const bool alternate = request_.Alternate > 0;
+    alternate_->setVisible(alternate);
+    alternateId_->setVisible(alternate);
+    alternateId_->setText(alternate ? request_.AlternateId : QString());
+
+    QFile soilFile(LocalSoilFile);
+    soils_->setVisible(QFileInfo(LocalSoilFile).isFile() && soilFile.open(QIODevice::ReadOnly));
+
+    // The grid: the local land uses, then the standard ones. Rows are built
+    // afresh at every load, so none is left over from an earlier opening.
+    rows_ = LandUseGrid::BuildRows(LocalLandUseData::Read(LocalLandUseFile));
+    QTableWidget *table = grid_->table();
+    table->setUpdatesEnabled(false);
+    grid_->setRows(int(rows_.size()) + 1);
+    for (int i = 0; i < rows_.size(); ++i) {
+        const LandUseGrid::GridRow &row = rows_[i];
+        const int r = i + 1;
+        const int grey = row.Local ? LocalGrey : StandardGrey;
+        grid_->setTextMatrix(r, 0, row.Name);
+        grid_->setCellColor(r, 0, grey);
+        for (int g = 0; g < 4; ++g) {
+            grid_->setTextMatrix(r, AreaColumn(g) + 1, row.CN[g]);
+            grid_->setCellColor(r, AreaColumn(g) + 1, grey);
+            if (!LandUseGrid::CellUsable(row, g))
+                grid_->setCellColor(r, AreaColumn(g), StandardGrey);
+        }
+    }
+    table->setUpdatesEnabled(true);
+    areas_ = LandUseGrid::Areas(rows_.size());
+    unseen_.clear();
+
+    records_ = request_.SubAreas;
+    edited_ = QList<bool>(records_.size(), false);
+    combo_->clear();
+    combo_->addItem(QString());
+    for (const SubAreaRecord &record : records_)
+        if (TextFile::isBlank(record.Field[4]) && TextFile::isBlank(record.Field[5]))
+            combo_->addItem(TextFile::trimBlanks(record.SubAreaId()));
+    help_->setVisible(false);
+    area_->clear();
+    weighted_->clear();
+    gridRow_ = gridCol_ = 1;
+
+    const int current = request_.Current;
+    if (current >= 0 && current < records_.size()) {
+        shown_ = current;
+        twin_->setText(records_[current].SubAreaId());
+        const int index = combo_->findText(TextFile::trimBlanks(records_[current].SubAreaId()));
+        combo_->setCurrentIndex(index > 0 ? index : 0);
+        ShowSubAreaLandUse(current);
+    }
+    SetDeleteVisible();
+    cellBusy_ = false;
+    grid_->table()->setFocus(Qt::OtherFocusReason);
+    MoveCursor(1, 1);
+    EnterCell();
+}
+
+void frmLandUse::Form_Unload()
+{
+    // A later opening through the menus is not modal unless asked again.
+    setWindowModality(Qt::NonModal);
+    request_ = SubAreaDetailRequest();
+    records_.clear();
+}
+
+void frmLandUse::SetDeleteVisible() { delete_->setVisible(!TextFile::isBlank(combo_->currentText())); }
+
+void frmLandUse::Cmbinp_Click()
+{
+    twin_->setText(combo_->currentText());
+    const QString id = TextFile::trimBlanks(twin_->text());
+    int chosen = -1;
+    for (int k = 0; k < records_.size(); ++k)
+        if (!id.isEmpty() && TextFile::trimBlanks(records_[k].SubAreaId()) == id)
+            chosen = k;
+    if (shown_ >= 0 && shown_ != chosen)
+        StoreSubAreaLandUse();
+    shown_ = chosen;
+    if (chosen >= 0) {
+        Globsubs::SetBackColor(combo_, Colors::White);
+        ShowSubAreaLandUse(chosen);
+        MoveCursor(1, 1);
+        EnterCell();
+    } else {
+        ClearGrid();
+        Globsubs::SetBackColor(combo_, Colors::Red);
+    }
+    SetDeleteVisible();
+}
+
+void frmLandUse::ClearGrid()
+{
+    cellBusy_ = true;
+    for (int i = 0; i < areas_.size(); ++i)
+        for (int g = 0; g < 4; ++g)
+            if (!areas_[i][g].isEmpty()) {
+                areas_[i][g].clear();
+                grid_->setTextMatrix(i + 1, AreaColumn(g), QString());
+            }
+    unseen_.clear();
+    ShowKept();
+    drainage_->clear();
+    area_->clear();
+    weighted_->clear();
+    cellBusy_ = false;
+}
+
+void frmLandUse::ShowSubAreaLandUse(int k)
+{
+    ClearGrid();
+    const LandUseGrid::Placement placed = LandUseGrid::PlaceEntries(rows_, records_[k].Land);
+    bool any = false;
+    for (int i = 0; i < placed.areas.size(); ++i)
+        for (int g = 0; g < 4; ++g)
+            if (!placed.areas[i][g].isEmpty()) {
+                SetArea(i + 1, AreaColumn(g), placed.areas[i][g]);
+                any = true;
+            }
+    unseen_ = placed.unseen;
+    ShowKept();
+    if (any)
+        UpdateTotals();
+}
+
+void frmLandUse::ShowKept()
+{
+    if (unseen_.isEmpty()) {
+        kept_->clear();
+        kept_->setVisible(false);
+        return;
+    }
+    QStringList entries;
+    for (const LandRow &row : unseen_)
+        entries << TextFile::trimBlanks(row.LandUseName) + QStringLiteral(" (") + TextFile::trimBlanks(row.SoilGroup)
+                       + QStringLiteral(") ") + TextFile::trimBlanks(row.LandArea);
+    kept_->setText(QStringLiteral("Kept unchanged, not shown in the grid (no such land use or soil group here): ")
+                   + entries.join(QStringLiteral("; ")));
+    kept_->setVisible(true);
+}
+
+void frmLandUse::StoreSubAreaLandUse()
+{
+    if (shown_ < 0 || shown_ >= records_.size() || !edited_[shown_])
+        return;
+    records_[shown_].Land = LandUseGrid::LandRowsFrom(rows_, areas_, unseen_);
+}
+
+void frmLandUse::SetArea(int row, int col, const QString &text)
+{
+    areas_[row - 1][GroupOfColumn(col)] = text;
+    grid_->setTextMatrix(row, col, text);
+}
+
+void frmLandUse::UpdateTotals()
+{
+    const LandUseGrid::Totals totals = LandUseGrid::ComputeTotals(rows_, areas_);
+    area_->setText(totals.AreaText);
+    weighted_->setText(totals.WeightedText);
+}
+
+bool frmLandUse::Blocked(int row, int col) const
+{
+    return row < 1 || row >= grid_->Rows() || col < 0 || col > 8 || grid_->CellColor(row, col) == StandardGrey;
+}
+
+void frmLandUse::MoveCursor(int row, int col)
+{
+    const bool busy = cellBusy_;
+    cellBusy_ = true;
+    grid_->setCurrentCell(row, col);
+    cellBusy_ = busy;
+}
+
+void frmLandUse::HighlightCell()
+{
+    if (selectedRow_ > 0)
+        grid_->setCellColor(selectedRow_, selectedCol_, Colors::White);
+    gridRow_ = grid_->Row();
+    gridCol_ = grid_->Col();
+    selectedRow_ = gridRow_;
+    selectedCol_ = gridCol_;
+    grid_->setCellColor(selectedRow_, selectedCol_, Colors::Green);
+}
+
+void frmLandUse::EnterCell()
+{
+    const int row = grid_->Row();
+    int col = grid_->Col();
+    if (Blocked(row, col)) {
+        MoveCursor(gridRow_, gridCol_);
+        if (!Blocked(gridRow_, gridCol_) && selectedRow_ != gridRow_)
+            HighlightCell();
+        return;
+    }
+    if (col % 2 == 0) {
+        // A name or curve-number cell of a local row leads to an area cell.
+        const bool fromLeft = gridRow_ == row && gridCol_ + 1 == col;
+        col = std::clamp(fromLeft ? col + 1 : col - 1, 1, 7);
+        if (Blocked(row, col)) {
+            MoveCursor(gridRow_, gridCol_);
+            return;
+        }
+        MoveCursor(row, col);
+    }
+    HighlightCell();
+}
+
+void frmLandUse::MouseDown(int row, int)
+{
+    if (row < 1)
+        return;
+    if (QGuiApplication::mouseButtons() & Qt::RightButton)
+        popup_->popup(QCursor::pos());
+}
+
+void frmLandUse::KeyPress(int &KeyAscii)
+{
+    const int key = KeyAscii;
+    KeyAscii = 0;
+    const int row = grid_->Row();
+    const int col = grid_->Col();
+    if (Blocked(row, col) || col % 2 == 0)
+        return;
+    if (key == 9 || key == 13 || key == 39) {
+        if (col < 7)
+            grid_->setCurrentCell(row, col + 2);
+        else if (row + 1 < grid_->Rows())
+            grid_->setCurrentCell(row + 1, 1);
+        return;
+    }
+    QString text = grid_->TextMatrix(row, col);
+    const QString before = text;
+    if (key == 8) {
+        text = TextFile::trimBlanks(text);
+        if (!text.isEmpty())
+            text.chop(1);
+    } else if (key >= '0' && key <= '9') {
+        text += QLatin1Char(char(key));
+    } else if (key == '.' && !text.contains(QLatin1Char('.'))) {
+        text += QLatin1Char('.');
+    }
+    text = TextFile::trimBlanks(text).left(MaxAreaLength);
+    if (text == TextFile::trimBlanks(before))
+        return;
+    SetArea(row, col, text);
+    if (shown_ >= 0)
+        edited_[shown_] = true;
+    UpdateTotals();
+}
+
+void frmLandUse::mnuDelInsItem_Click(int Index)
+{
+    if (Index != 2 || Blocked(gridRow_, gridCol_) || gridCol_ % 2 == 0)
+        return;
+    MoveCursor(gridRow_, gridCol_);
+    if (areas_[gridRow_ - 1][GroupOfColumn(gridCol_)].isEmpty())
+        return;
+    SetArea(gridRow_, gridCol_, QString());
+    if (shown_ >= 0)
+        edited_[shown_] = true;
+    UpdateTotals();
+}
+
+void frmLandUse::cmdDelCur_Click()
+{
+    if (shown_ < 0)
+        return;
+    StoreSubAreaLandUse();
+    bool any = !unseen_.isEmpty();
+    for (const auto &cells : areas_)
+        for (const QString &text : cells)
+            any = any || !text.isEmpty();
+    if (!any && records_[shown_].Land.isEmpty())
+        return;
+    const Dialogs::Answer answer =
+        Dialogs::message(QStringLiteral("Delete Current Sub-Area Land Use Data ?"), Dialogs::Buttons::YesNo,
+                         Dialogs::Icon::Question, QStringLiteral("Sub-area Land Use"));
+    if (answer == Dialogs::Answer::No)
+        return;
+    records_[shown_].Land.clear();
+    edited_[shown_] = true;
+    ClearGrid();
+}
+
+void frmLandUse::cmdFinished_Click()
+{
+    StoreSubAreaLandUse();
+    QList<SubAreaRecord> changed;
+    for (int k = 0; k < records_.size(); ++k) {
+        if (!edited_[k])
+            continue;
+        const QList<LandRow> &before = request_.SubAreas[k].Land;
+        const QList<LandRow> &after = records_[k].Land;
+        bool same = before.size() == after.size();
+        for (int i = 0; same && i < before.size(); ++i)
+            same = before[i].LandUseName == after[i].LandUseName && before[i].SoilGroup == after[i].SoilGroup
+                   && before[i].LandArea == after[i].LandArea;
+        if (!same)
+            changed << records_[k];
+    }
+    const auto onReturn = request_.OnReturn;
+    unload();
+    if (onReturn)
+        onReturn(changed);
+}
+
+void frmLandUse::CmdPopup_Click()
+{
+    QvForm *soils = Forms::get(QStringLiteral("frmDisplaySoil"));
+    if (!soils)
+        return;
+    // Over a modal window the list must be modal too, or it could not be used.
+    if (!soils->isVisible())
+        soils->setWindowModality(isModal() ? Qt::ApplicationModal : Qt::NonModal);
+    Globsubs::ShowForm(soils);
+}
+
+bool frmLandUse::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == combo_ && event->type() == QEvent::KeyPress) {
+        // Tab and Enter go on to the first area cell.
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Tab || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            gridRow_ = gridCol_ = 1;
+            MoveCursor(1, 1);
+            EnterCell();
+            grid_->table()->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
+    if (event->type() == QEvent::MouseButtonPress && labelHelp_.contains(watched)) {
+        const int id = labelHelp_.value(watched);
+        Help_Stuff::ShowHelp(id, nullptr, help_, id == 0 ? QStringLiteral("ARL") : Help_Stuff::FormHelpKey);
+        return false;
+    }
+    return QvForm::eventFilter(watched, event);
+}

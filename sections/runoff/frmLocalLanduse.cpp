@@ -1,0 +1,244 @@
+#include "sections/runoff/frmLocalLanduse.h"
+
+#include "core/Colors.h"
+#include "core/IdentifierLists.h"
+#include "core/logic/Dialogs.h"
+#include "core/logic/Editglob.h"
+#include "core/logic/Fields.h"
+#include "core/logic/LeadingNumber.h"
+#include "core/logic/TextFile.h"
+#include "sections/common/logic/RecordList.h"
+#include "sections/runoff/logic/LocalLandUseData.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+QV_REGISTER_FORM(frmLocalLanduse)
+
+using LocalLandUseData::LocalLandUse;
+
+namespace {
+const QString Title = QStringLiteral("Local Land Use");
+constexpr int CnWidth = 5;
+} // namespace
+
+frmLocalLanduse::frmLocalLanduse()
+    : RecordForm({Title, QStringLiteral("Local Land Use Definitions:"), QStringLiteral("LL"), 0,
+                  QStringLiteral("Accept Changes  (Close)"), QStringLiteral("      No Changes   (Close)")},
+                 {1, LocalLandUseData::MaxNameLength, 5, 1, QStringLiteral("Delete Current Local Land Use Data ?"),
+                  Title})
+{
+}
+
+void frmLocalLanduse::buildFields(QGridLayout *layout)
+{
+    layout->addWidget(addFieldLabel(1, QStringLiteral("Curve Number Identifier")), 0, 0);
+    QComboBox *combo = addCombo(1);
+    combo->setMinimumContentsLength(LocalLandUseData::MaxNameLength);
+    layout->addWidget(combo, 0, 1);
+    for (int i = 2; i <= 5; ++i) {
+        const QString letter(QLatin1Char(char('A' + i - 2)));
+        layout->addWidget(addFieldLabel(i, QStringLiteral("Curve Number \"") + letter + QLatin1Char('"')), i - 1, 0);
+        layout->addWidget(addBox(i, CnWidth), i - 1, 1);
+    }
+    layout->addWidget(addDeleteButton(QStringLiteral("Delete Curve Number Identifier")), 5, 0, 1, 2);
+}
+
+void frmLocalLanduse::finishLoad()
+{
+    invalid_.clear();
+    refused_.clear();
+    // The caption names the file edited here, not the input file.
+    setWindowTitle(Title + QStringLiteral("   Current File - ") + Editglob::LocalLandUseFile);
+    QComboBox *combo = Cmbinp(1);
+    for (const LocalLandUse &r : LocalLandUseData::Read(Editglob::LocalLandUseFile)) {
+        RecordList::Add(data_.Work, {r.Name, r.CN[0], r.CN[1], r.CN[2], r.CN[3]});
+        combo->addItem(r.Name);
+    }
+    combo->setCurrentIndex(-1);
+    combo->setEditText(QString());
+}
+
+QString frmLocalLanduse::takenText(int, const QString &typed) const { return typed; }
+
+int frmLocalLanduse::findRecord(const QString &id) const
+{
+    // Two land uses may differ only in case: the letters must match.
+    return RecordList::Find(data_.Work, id, 1, Qt::CaseSensitive, RecordList::Pick::Last);
+}
+
+bool frmLocalLanduse::acceptsIdentifier(const QString &id) const
+{
+    const QString name = TextFile::trimBlanks(id);
+    if (name.isEmpty())
+        return false;
+    QString problem;
+    if (name.size() > LocalLandUseData::MaxNameLength)
+        problem = QStringLiteral("is longer than %1 characters, the room a land-use name has in a LAND AREA line")
+                      .arg(LocalLandUseData::MaxNameLength);
+    else if (!LocalLandUseData::CanWrite(LocalLandUse{id, {}}))
+        problem = QStringLiteral("holds a double quote or a character the local land-use file cannot hold");
+    if (problem.isEmpty()) {
+        refused_.clear();
+        return true;
+    }
+    // Left again unchanged, the name is still refused, without a second message.
+    if (id == refused_)
+        return false;
+    refused_ = id;
+    Dialogs::message(QStringLiteral("The Curve Number Identifier \"") + name + QStringLiteral("\" ") + problem
+                         + QStringLiteral(". Please type another name."),
+                     Dialogs::Buttons::OK, Dialogs::Icon::Exclamation, Title);
+    return false;
+}
+
+EntryForm::ColorRule frmLocalLanduse::checkField(int index)
+{
+    if (selectedRecord() == 0) {
+        FieldOK = false;
+        return ColorRule::Apply;
+    }
+    if (index == 1)
+        return ColorRule::Apply;
+    const QString text = txtinp(index)->text();
+    // An empty box means the land use does not occur on that soil group.
+    if (TextFile::isBlank(text))
+        return ColorRule::Apply;
+    Globsubs::CheckRange(true, 30, 100, text, FieldOK);
+    if (FieldOK && index >= 3 && Globsubs::LeadingNumber(text) < Globsubs::LeadingNumber(txtinp(index - 1)->text()))
+        FieldOK = false;
+    return ColorRule::Apply;
+}
+
+int frmLocalLanduse::nextBox(int n) const { return n > 5 ? 1 : n; }
+
+void frmLocalLanduse::showRecord(int k)
+{
+    const QStringList fields = RecordList::Fields(data_.Work, k);
+    setBoxText(1, fields.value(0));
+    SetBackColor(txtinp(1), Colors::White);
+    for (int i = 2; i <= 5; ++i) {
+        txtinp(i)->setText(fields.value(i - 1));
+        SetBackColor(txtinp(i), Colors::White);
+    }
+    // A land use left with a failed curve number shows it again.
+    if (invalid_.contains(k))
+        checkCurveNumbers();
+}
+
+void frmLocalLanduse::storeRecord(int k)
+{
+    // The record keeps the identifier it was made with.
+    RecordList::SetFields(data_.Work, k,
+                          {data_.Work.ItemHeader(1, k), txtinp(2)->text(), txtinp(3)->text(), txtinp(4)->text(),
+                           txtinp(5)->text()});
+    bool red = false;
+    for (int i = 2; i <= 5; ++i)
+        red = red || BackColor(txtinp(i)) == Colors::Red;
+    if (red)
+        invalid_.insert(k);
+    else
+        invalid_.remove(k);
+}
+
+int frmLocalLanduse::createRecord(const QString &id)
+{
+    // Names are matched trimmed everywhere; blanks around one would only
+    // shift it in the Local Land Use section.
+    const int k = RecordList::Add(data_.Work, {TextFile::trimBlanks(id)});
+    clearFields();
+    return k;
+}
+
+void frmLocalLanduse::removeRecord(int k)
+{
+    RecordForm::removeRecord(k);
+    QSet<int> moved;
+    for (int r : std::as_const(invalid_))
+        if (r != k)
+            moved.insert(r > k ? r - 1 : r);
+    invalid_ = moved;
+}
+
+void frmLocalLanduse::txtinp_LostFocus(int Index)
+{
+    // A box left by Tab or Enter was checked already.
+    if (!movingByKey())
+        ValidateField(Index);
+}
+
+void frmLocalLanduse::clearFields()
+{
+    for (int i = 2; i <= 5; ++i) {
+        txtinp(i)->clear();
+        SetBackColor(txtinp(i), Colors::White);
+    }
+}
+
+int frmLocalLanduse::checkCurveNumbers()
+{
+    int first = 0;
+    for (int i = 2; i <= 5; ++i) {
+        int index = i;
+        ValidateField(index);
+        if (!FieldOK && !first)
+            first = i;
+    }
+    return first;
+}
+
+void frmLocalLanduse::cmdFinished_Click()
+{
+    storeShownRecord();
+    if (!invalid_.isEmpty()) {
+        // A curve number that failed its check is never written: show it.
+        const int k = *std::min_element(invalid_.begin(), invalid_.end());
+        const QString name = data_.Work.ItemHeader(1, k);
+        QComboBox *combo = Cmbinp(1);
+        combo->setEditText(name);
+        setBoxText(1, name);
+        setSelectedRecord(k);
+        data_.Work.CurrentItem = k;
+        showRecord(k);
+        const int bad = checkCurveNumbers();
+        Dialogs::message(QStringLiteral("Curve Number \"") + QLatin1Char(char('A' + std::max(bad, 2) - 2))
+                             + QStringLiteral("\" of ") + TextFile::trimBlanks(name)
+                             + QStringLiteral(" is not a valid curve number. Please correct it before accepting."),
+                         Dialogs::Buttons::OK, Dialogs::Icon::Exclamation, Title);
+        if (bad)
+            focusField(bad);
+        return;
+    }
+    QList<LocalLandUse> records;
+    const WorkTables &w = data_.Work;
+    for (int k = 1; k <= w.ItemCount; ++k) {
+        LocalLandUse r{w.ItemHeader(1, k), {w.ItemHeader(2, k), w.ItemHeader(3, k), w.ItemHeader(4, k), w.ItemHeader(5, k)}};
+        bool used = false;
+        for (const QString &cn : r.CN)
+            used = used || Globsubs::LeadingNumber(cn) >= 30;
+        if (used && !TextFile::isBlank(r.Name))
+            records << r;
+    }
+    QString error;
+    if (!LocalLandUseData::Write(Editglob::LocalLandUseFile, records, &error)) {
+        Dialogs::message(QStringLiteral("The local land-use file ") + Editglob::LocalLandUseFile
+                             + QStringLiteral(" could not be written: ") + error
+                             + QStringLiteral("\nYour changes are still in this window."),
+                         Dialogs::Buttons::OK, Dialogs::Icon::Critical, Title);
+        return;
+    }
+    unload();
+}
+
+bool frmLocalLanduse::eventFilter(QObject *watched, QEvent *event)
+{
+    // The heading of this window has no help of its own.
+    if (event->type() == QEvent::MouseButtonPress && watched->objectName() == QLatin1String("lblHeader"))
+        return true;
+    return RecordForm::eventFilter(watched, event);
+}

@@ -1,0 +1,108 @@
+#include "sections/runoff/logic/LandUseGrid.h"
+#include "core/logic/Fields.h"
+#include "core/logic/LeadingNumber.h"
+#include "core/logic/TextFile.h"
+#include "sections/runoff/logic/StandardLandUse.h"
+
+#include <QHash>
+#include <cmath>
+
+namespace LandUseGrid {
+
+QList<GridRow> BuildRows(const QList<LocalLandUseData::LocalLandUse> &local)
+{
+    using namespace Standard_Land_Use;
+    QList<GridRow> rows;
+    rows.reserve(local.size() + StdLandUseRows);
+    for (const auto &l : local)
+        rows << GridRow{l.Name, l.CN, true};
+    for (int r = 1; r <= StdLandUseRows; ++r)
+        rows << GridRow{StdLandUse[1][r], {StdLandUse[2][r], StdLandUse[3][r], StdLandUse[4][r], StdLandUse[5][r]},
+                        false};
+    return rows;
+}
+
+bool CellUsable(const GridRow &row, int group)
+{
+    // A name longer than the LAND AREA line's name field would shift the soil
+    // group and the area out of their columns.
+    if (TextFile::trimBlanks(row.Name).size() > LocalLandUseData::MaxNameLength)
+        return false;
+    return Globsubs::LeadingNumber(row.CN[group]) != 0;
+}
+
+double RoundHalfEven(double value, int decimals)
+{
+    const double scale = std::pow(10.0, decimals);
+    return std::nearbyint(value * scale) / scale;
+}
+
+Totals ComputeTotals(const QList<GridRow> &rows, const Areas &areas)
+{
+    Totals t;
+    double area = 0;
+    for (qsizetype r = 0; r < rows.size() && r < areas.size(); ++r) {
+        for (int g = 0; g < 4; ++g) {
+            const QString &text = areas[r][g];
+            if (text.isEmpty() || !CellUsable(rows[r], g))
+                continue;
+            const double a = Globsubs::LeadingNumber(text);
+            area += a;
+            t.AreaCN += a * Globsubs::LeadingNumber(rows[r].CN[g]);
+        }
+    }
+    t.Area = RoundHalfEven(area, 5);
+    t.AreaText = Globsubs::NumberText(t.Area);
+    if (t.Area > 0 && t.AreaCN > 0)
+        t.WeightedText = Globsubs::NumberText(RoundHalfEven(t.AreaCN / t.Area, 1));
+    return t;
+}
+
+int GroupOf(const QString &soilGroup)
+{
+    const QString g = TextFile::trimBlanks(soilGroup).toUpper();
+    if (g.isEmpty())
+        return 0;
+    if (g.size() == 1 && g[0] >= QLatin1Char('A') && g[0] <= QLatin1Char('D'))
+        return g[0].unicode() - 'A';
+    return -1;
+}
+
+Placement PlaceEntries(const QList<GridRow> &rows, const QList<LandRow> &land)
+{
+    Placement p;
+    p.areas.resize(rows.size());
+    QHash<QString, int> exact;
+    QHash<QString, int> folded;
+    for (qsizetype r = rows.size() - 1; r >= 0; --r) {
+        const QString name = TextFile::trimBlanks(rows[r].Name);
+        exact.insert(name, int(r));
+        folded.insert(name.toUpper(), int(r));
+    }
+    for (const LandRow &entry : land) {
+        const QString name = TextFile::trimBlanks(entry.LandUseName);
+        const int row = exact.value(name, folded.value(name.toUpper(), -1));
+        const int group = GroupOf(entry.SoilGroup);
+        if (row < 0 || group < 0 || !CellUsable(rows[row], group)) {
+            p.unseen << entry;
+            continue;
+        }
+        p.areas[row][group] = entry.LandArea;
+    }
+    return p;
+}
+
+QList<LandRow> LandRowsFrom(const QList<GridRow> &rows, const Areas &areas, const QList<LandRow> &unseen)
+{
+    static const QString Letters[4] = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
+                                       QStringLiteral("D")};
+    QList<LandRow> land;
+    for (qsizetype r = 0; r < rows.size() && r < areas.size(); ++r)
+        for (int g = 0; g < 4; ++g)
+            if (!TextFile::trimBlanks(areas[r][g]).isEmpty())
+                land << LandRow{rows[r].Name, Letters[g], areas[r][g]};
+    land << unseen;
+    return land;
+}
+
+} // namespace LandUseGrid

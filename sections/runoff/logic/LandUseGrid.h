@@ -1,0 +1,65 @@
+#pragma once
+// The land-use grid behind the land-use window: the local land uses and the
+// standard ones with their curve numbers by hydrologic soil group, the areas
+// typed for one sub-area, the totals shown while typing, and the sub-area's
+// LAND AREA rows made from the areas.
+#include "sections/common/logic/SubAreaRecord.h"
+#include "sections/runoff/logic/LocalLandUseData.h"
+
+#include <QList>
+#include <QString>
+#include <array>
+
+namespace LandUseGrid {
+
+struct GridRow
+{
+    QString Name;
+    std::array<QString, 4> CN; // groups A to D, as texts
+    bool Local = false;
+};
+
+// The local land uses in file order, then the standard table in its order.
+QList<GridRow> BuildRows(const QList<LocalLandUseData::LocalLandUse> &local);
+
+// An area cell takes an area only where its group has a curve number (its
+// leading number is not 0) and the name fits a LAND AREA line (35 characters).
+bool CellUsable(const GridRow &row, int group);
+
+// Areas of one sub-area by grid row and group (texts as typed; empty: none).
+using Areas = QList<std::array<QString, 4>>;
+
+struct Totals
+{
+    double Area = 0;      // accumulated area, rounded to 5 decimals
+    double AreaCN = 0;    // sum of area times curve number
+    QString AreaText;     // the accumulated area as shown
+    QString WeightedText; // the weighted curve number as shown, or empty
+};
+
+// Sums every usable cell of the grid afresh.
+Totals ComputeTotals(const QList<GridRow> &rows, const Areas &areas);
+
+// `value` rounded to `decimals` places, halves to the even neighbour.
+double RoundHalfEven(double value, int decimals);
+
+// The group (0 to 3) of a soil-group text; -1 when it names none. An empty
+// text stands for group A.
+int GroupOf(const QString &soilGroup);
+
+struct Placement
+{
+    Areas areas;            // the entries laid into the grid
+    QList<LandRow> unseen;  // entries that no usable cell of the grid can show
+};
+
+// Lays a sub-area's land rows into the grid. An entry's row is the first
+// whose name equals it trimmed, else the first equal without regard to case;
+// a later entry for the same cell replaces an earlier one.
+Placement PlaceEntries(const QList<GridRow> &rows, const QList<LandRow> &land);
+
+// The land rows of the grid in grid order (by row, then groups A to D) for
+// every cell holding text, then the entries kept unseen, unchanged.
+QList<LandRow> LandRowsFrom(const QList<GridRow> &rows, const Areas &areas, const QList<LandRow> &unseen);
+
+} // namespace LandUseGrid

@@ -1,0 +1,61 @@
+#include "sections/runoff/logic/LocalLandUseData.h"
+#include "core/logic/TextFile.h"
+#include "sections/runoff/logic/LocalItems.h"
+
+namespace LocalLandUseData {
+
+namespace {
+
+QList<LocalLandUse> FromLines(const QList<QStringList> &lines)
+{
+    QList<LocalLandUse> records;
+    for (const QStringList &line : lines) {
+        if (TextFile::isBlank(line.value(0)))
+            continue;
+        LocalLandUse r;
+        r.Name = line.at(0);
+        for (int g = 0; g < 4; ++g)
+            r.CN[g] = line.value(g + 1);
+        records << r;
+    }
+    return records;
+}
+
+QList<QStringList> ToLines(const QList<LocalLandUse> &records)
+{
+    QList<QStringList> lines;
+    for (const LocalLandUse &r : records)
+        lines << QStringList{r.Name, r.CN[0], r.CN[1], r.CN[2], r.CN[3]};
+    lines << QStringList{QString()};
+    return lines;
+}
+
+} // namespace
+
+QList<LocalLandUse> Parse(QByteArrayView bytes) { return FromLines(LocalItems::ReadItemLines(bytes)); }
+
+QList<LocalLandUse> Read(const QString &path, bool *opened)
+{
+    return FromLines(LocalItems::ReadItemFile(path, opened));
+}
+
+QByteArray Bytes(const QList<LocalLandUse> &records) { return LocalItems::WriteItemLines(ToLines(records)); }
+
+bool Write(const QString &path, const QList<LocalLandUse> &records, QString *error)
+{
+    return LocalItems::WriteItemFile(path, ToLines(records), error);
+}
+
+bool CanWrite(const LocalLandUse &record)
+{
+    if (!LocalItems::CanWriteItem(record.Name))
+        return false;
+    for (const QString &cn : record.CN)
+        if (!LocalItems::CanWriteItem(cn))
+            return false;
+    return true;
+}
+
+QString NameKey(const QString &name) { return TextFile::trimBlanks(name).toUpper(); }
+
+} // namespace LocalLandUseData

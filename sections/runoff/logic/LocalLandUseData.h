@@ -1,0 +1,41 @@
+#pragma once
+// The local land-use file (Local_Land_Use_Data.txt): the user's own land uses
+// with their runoff curve numbers for the hydrologic soil groups A to D. One
+// record a line, five quoted items (name, CN A, CN B, CN C, CN D); the last
+// line is the terminator, one empty item.
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+#include <array>
+
+namespace LocalLandUseData {
+
+// A name must fit the 35 columns of a LAND AREA line.
+constexpr int MaxNameLength = 35;
+
+struct LocalLandUse
+{
+    QString Name;                // as read or typed
+    std::array<QString, 4> CN;   // curve numbers of groups A to D, as texts
+};
+
+// The records of the file's bytes: the first five items of each line (missing
+// ones empty); a line whose name is blank (the terminator) names no land use
+// and is passed over, wherever it stands.
+QList<LocalLandUse> Parse(QByteArrayView bytes);
+// The same from the file; an empty list when it cannot be read.
+QList<LocalLandUse> Read(const QString &path, bool *opened = nullptr);
+
+// Bytes of the records, every field quoted, and the terminator.
+QByteArray Bytes(const QList<LocalLandUse> &records);
+// Replaces the file through a save file; false with the reason when it could
+// not be written (the old file then stays as it was).
+bool Write(const QString &path, const QList<LocalLandUse> &records, QString *error);
+
+// True when every field of the record can be written and read back as it is.
+bool CanWrite(const LocalLandUse &record);
+
+// Land-use names are matched trimmed and without regard to case.
+QString NameKey(const QString &name);
+
+} // namespace LocalLandUseData

@@ -1,0 +1,434 @@
+// The land-use window and its weighted curve number: totals and land rows
+// worked by hand, the grid's greyed cells and cursor, and the hand-back of the
+// changed records to the sub-area window.
+#include "DialogScript.h"
+#include "ProgramFolder.h"
+
+#include "core/Colors.h"
+#include "core/ControlArray.h"
+#include "core/FlexGrid.h"
+#include "core/logic/Editglob.h"
+#include "sections/runoff/frmLandUse.h"
+#include "sections/runoff/logic/LandUseGrid.h"
+#include "sections/runoff/logic/StandardLandUse.h"
+#include "sections/setup/logic/UnitSystem.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+using namespace Editglob;
+using LandUseGrid::GridRow;
+using Land = QList<LandRow>;
+using Cells = QList<QPair<QString, QString>>; // "row name|group" and the area typed there
+
+namespace {
+
+// Rows: two local ones (the second with no CN for group B), then the standard table.
+QList<GridRow> SampleRows()
+{
+    return LandUseGrid::BuildRows({{QStringLiteral("Orchard"), {"45", "66", "77", "83"}},
+                                   {QStringLiteral("Gravel lot"), {"76", "", "89", "91"}}});
+}
+
+// Row index of a name in SampleRows().
+int RowOf(const QString &name)
+{
+    const QList<GridRow> rows = SampleRows();
+    for (int i = 0; i < rows.size(); ++i)
+        if (rows[i].Name == name)
+            return i;
+    return -1;
+}
+
+SubAreaRecord Record(const QString &id, const Land &land = {}, const QString &area = QString())
+{
+    SubAreaRecord r;
+    r.Field[1] = id;
+    r.Field[4] = area;
+    r.Land = land;
+    return r;
+}
+
+bool SameLand(const Land &a, const Land &b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (int i = 0; i < a.size(); ++i)
+        if (a[i].LandUseName != b[i].LandUseName || a[i].SoilGroup != b[i].SoilGroup || a[i].LandArea != b[i].LandArea)
+            return false;
+    return true;
+}
+
+QString Describe(const Land &land)
+{
+    QStringList parts;
+    for (const LandRow &r : land)
+        parts << r.LandUseName + QLatin1Char('/') + r.SoilGroup + QLatin1Char('/') + r.LandArea;
+    return parts.join(QStringLiteral("; "));
+}
+
+} // namespace
+
+class TestLandUse : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { Standard_Land_Use::LoadStandardLandUse(); }
+    void totals_data();
+    void totals();
+    void placeAndStore();
+
+    void init();
+    void cleanup();
+    void gridRowsAndGreyCells();
+    void typingUpdatesTotalsAndReturnHandsBackChanged();
+    void closeBoxHandsBackNothing();
+    void removingEveryAreaLeavesNoRows();
+    void deleteLandUseDetails();
+    void cursorStaysOffGreyCells();
+    void entriesKeptUnseen();
+    void rowsBuiltAtEveryLoad();
+    void localSoilsOverTheModalWindow();
+
+private:
+    frmLandUse *open(const QList<SubAreaRecord> &records, int current, int alternate = 0);
+    QString summary(int n) const;
+    void typeInto(int row, int col, const QString &keys);
+
+    ProgramFolder *folder_ = nullptr;
+    frmLandUse *form_ = nullptr;
+    QList<QList<SubAreaRecord>> returned_;
+};
+
+void TestLandUse::totals_data()
+{
+    QTest::addColumn<Cells>("cells");
+    QTest::addColumn<QString>("area");
+    QTest::addColumn<QString>("weighted");
+    QTest::newRow("10 on CN 61 and 5 on CN 75")
+        << Cells{{"Open Space (Good)|1", "10"}, {"Residential (38% imp)|1", "5"}} << "15" << "65.7";
+    QTest::newRow("area on a cell without CN counts nowhere")
+        << Cells{{"Gravel lot|0", "10"}, {"Gravel lot|1", "10"}} << "10" << "76";
+    QTest::newRow("area rounded to 5 decimals")
+        << Cells{{"Orchard|0", "0.000004"}, {"Orchard|1", "0.000002"}} << "0.00001" << "31.2"; // 0.000312 / 0.00001
+    QTest::newRow("leading number of a text") << Cells{{"Orchard|2", "2."}, {"Orchard|3", "."}} << "2" << "77";
+    QTest::newRow("no areas") << Cells{} << "0" << "";
+    QTest::newRow("greyed group A of a range row")
+        << Cells{{"Range (Sagebrush - Good)|0", "5"}} << "0" << "";
+}
+
+void TestLandUse::totals()
+{
+    QFETCH(Cells, cells);
+    QFETCH(QString, area);
+    QFETCH(QString, weighted);
+    const QList<GridRow> rows = SampleRows();
+    LandUseGrid::Areas areas(rows.size());
+    for (const auto &[where, text] : cells) {
+        const QStringList parts = where.split(QLatin1Char('|'));
+        areas[RowOf(parts[0])][parts[1].toInt()] = text;
+    }
+    const LandUseGrid::Totals t = LandUseGrid::ComputeTotals(rows, areas);
+    QCOMPARE(t.AreaText, area);
+    QCOMPARE(t.WeightedText, weighted);
+
+    // Half to even where the quotient is exact: 1 on 62 and 3 on 61 is 61.25.
+    LandUseGrid::Areas exact(rows.size());
+    exact[RowOf(QStringLiteral("Woods - Grass (Good)"))][2] = QStringLiteral("3"); // CN 72
+    exact[RowOf(QStringLiteral("Meadow"))][2] = QStringLiteral("1");               // CN 71
+    QCOMPARE(LandUseGrid::ComputeTotals(rows, exact).WeightedText, QStringLiteral("71.8")); // 71.75 -> 71.8
+    QCOMPARE(LandUseGrid::RoundHalfEven(61.25, 1), 61.2);
+    QCOMPARE(LandUseGrid::RoundHalfEven(2.25, 1), 2.2);
+
+    const GridRow tooLong{QString(36, QLatin1Char('x')), {"70", "80", "85", "90"}, true};
+    QVERIFY(!LandUseGrid::CellUsable(tooLong, 1));
+    QVERIFY(LandUseGrid::CellUsable(GridRow{QString(35, QLatin1Char('x')), {"70", "80", "85", "90"}, true}, 1));
+}
+
+void TestLandUse::placeAndStore()
+{
+    const QList<GridRow> rows = SampleRows();
+    const Land land{{"Pasture (Good)", "B", "1"},
+                    {"orchard", "a", "2"},            // case differs: still found
+                    {"OPEN SPACE (POOR)", "D", "3"},  // above an earlier entry, any case
+                    {"Removed lot", "C", "4"},        // no longer local
+                    {"Gravel lot", "B", "5"},         // no CN for group B
+                    {"Meadow", "X", "6"},             // no such group
+                    {"Meadow", "", "7"},              // no group: group A
+                    {"Pasture (Good)", "B", "8"}};    // same cell: replaces the first
+    const LandUseGrid::Placement p = LandUseGrid::PlaceEntries(rows, land);
+    QCOMPARE(p.areas[RowOf("Orchard")][0], QStringLiteral("2"));
+    QCOMPARE(p.areas[RowOf("Open Space (Poor)")][3], QStringLiteral("3"));
+    QCOMPARE(p.areas[RowOf("Meadow")][0], QStringLiteral("7"));
+    QCOMPARE(p.areas[RowOf("Pasture (Good)")][1], QStringLiteral("8"));
+    QVERIFY2(SameLand(p.unseen, Land{{"Removed lot", "C", "4"}, {"Gravel lot", "B", "5"}, {"Meadow", "X", "6"}}),
+             qPrintable(Describe(p.unseen)));
+    const Land stored = LandUseGrid::LandRowsFrom(rows, p.areas, p.unseen);
+    QVERIFY2(SameLand(stored, Land{{"Orchard", "A", "2"},
+                                   {"Open Space (Poor)", "D", "3"},
+                                   {"Pasture (Good)", "B", "8"},
+                                   {"Meadow", "A", "7"},
+                                   {"Removed lot", "C", "4"},
+                                   {"Gravel lot", "B", "5"},
+                                   {"Meadow", "X", "6"}}),
+             qPrintable(Describe(stored)));
+}
+
+void TestLandUse::init()
+{
+    folder_ = new ProgramFolder;
+    AreaUnit = QStringLiteral("sq mi");
+    ProgramFolder::writeBytes(LocalLandUseFile, "\"Orchard\",\"45\",\"66\",\"77\",\"83\"\r\n"
+                                                "\"Gravel lot\",\"76\",\"\",\"89\",\"91\"\r\n\"\"\r\n");
+    returned_.clear();
+}
+
+void TestLandUse::cleanup()
+{
+    delete folder_;
+    folder_ = nullptr;
+    form_ = nullptr;
+}
+
+frmLandUse *TestLandUse::open(const QList<SubAreaRecord> &records, int current, int alternate)
+{
+    SubAreaDetailRequest request;
+    request.SubAreas = records;
+    request.Current = current;
+    request.Alternate = alternate;
+    request.AlternateId = alternate ? QStringLiteral("ALT1") : QString();
+    request.OnReturn = [this](const QList<SubAreaRecord> &changed) { returned_ << changed; };
+    form_ = qobject_cast<frmLandUse *>(Forms::get(QStringLiteral("frmLandUse")));
+    if (form_)
+        form_->OpenOn(nullptr, request);
+    return form_;
+}
+
+QString TestLandUse::summary(int n) const
+{
+    return form_->findChild<QLabel *>(QStringLiteral("txtlbl_") + QString::number(n))->text();
+}
+
+void TestLandUse::typeInto(int row, int col, const QString &keys)
+{
+    form_->grid()->setCurrentCell(row, col);
+    QTest::keyClicks(form_->grid()->table(), keys);
+}
+
+void TestLandUse::gridRowsAndGreyCells()
+{
+    QVERIFY(open({Record("S1")}, 0));
+    FlexGrid *g = form_->grid();
+    QCOMPARE(g->Rows(), 1 + 2 + 81);
+    QCOMPARE(g->Cols(), 9);
+    QCOMPARE(g->TextMatrix(0, 0), QStringLiteral("Land Use Area Identifier "));
+    QCOMPARE(g->TextMatrix(1, 0), QStringLiteral("Orchard"));
+    QCOMPARE(g->TextMatrix(3, 0), QStringLiteral("Open Space (Poor)"));
+    QCOMPARE(g->CellColor(1, 0), frmLandUse::LocalGrey);
+    QCOMPARE(g->CellColor(1, 4), frmLandUse::LocalGrey);
+    QCOMPARE(g->CellColor(2, 3), frmLandUse::StandardGrey); // local row without CN B
+    QCOMPARE(g->CellColor(3, 0), frmLandUse::StandardGrey);
+    QCOMPARE(g->CellColor(3, 2), frmLandUse::StandardGrey);
+    QCOMPARE(g->CellColor(2 + 78, 1), frmLandUse::StandardGrey); // "Range (Sagebrush - Good)" group A
+    QCOMPARE(g->TextMatrix(2 + 78, 0), QStringLiteral("Range (Sagebrush - Good)"));
+    QCOMPARE(g->CellColor(2 + 79, 1), Colors::White); // the desert shrub rows have group A
+    QVERIFY(form_->windowTitle().startsWith(QStringLiteral("Sub-Area Land Use   Current File - ")));
+    QCOMPARE(form_->findChild<QLabel *>(QStringLiteral("lblInUnit_27"))->text(), QStringLiteral("sq mi"));
+    QVERIFY(form_->isModal());
+    // The cursor starts in the first area cell, green.
+    QCOMPARE(g->Row(), 1);
+    QCOMPARE(g->Col(), 1);
+    QCOMPARE(g->CellColor(1, 1), Colors::Green);
+}
+
+void TestLandUse::typingUpdatesTotalsAndReturnHandsBackChanged()
+{
+    const Land north{{"Pasture (Good)", "B", "1.25"}};
+    QVERIFY(open({Record("NORTH", north), Record("SOUTH"), Record("EAST", {}, "2.1")}, 1));
+    QCOMPARE(form_->Cmbinp()->count(), 3); // empty entry, NORTH, SOUTH: EAST has its own area
+    QCOMPARE(form_->Cmbinp()->currentText(), QStringLiteral("SOUTH"));
+    const int openGood = 2 + 3, residential38 = 2 + 14;
+    typeInto(openGood, 3, QStringLiteral("1x.2.3"));
+    QCOMPARE(form_->grid()->TextMatrix(openGood, 3), QStringLiteral("1.23"));
+    typeInto(openGood, 3, QStringLiteral("\b\b\b"));
+    typeInto(openGood, 3, QStringLiteral("0"));
+    typeInto(residential38, 3, QStringLiteral("5"));
+    QCOMPARE(summary(27), QStringLiteral("15"));
+    QCOMPARE(summary(28), QStringLiteral("65.7"));
+    typeInto(residential38, 5, QStringLiteral("12345678901"));
+    QCOMPARE(form_->grid()->TextMatrix(residential38, 5), QStringLiteral("1234567890"));
+    typeInto(residential38, 5, QStringLiteral("\b\b\b\b\b\b\b\b\b\b\b"));
+    QCOMPARE(form_->grid()->TextMatrix(residential38, 5), QString());
+
+    // Another sub-area in the list: SOUTH is stored, NORTH shown.
+    form_->Cmbinp()->setCurrentIndex(1);
+    form_->Cmbinp_Click();
+    QCOMPARE(form_->grid()->TextMatrix(2 + 55, 3), QStringLiteral("1.25"));
+    QCOMPARE(summary(27), QStringLiteral("1.25"));
+    QCOMPARE(summary(28), QStringLiteral("61"));
+    form_->cmdFinished_Click();
+    QVERIFY(!form_->isLoaded());
+    QCOMPARE(returned_.size(), 1);
+    QCOMPARE(returned_[0].size(), 1); // NORTH was only shown
+    QCOMPARE(returned_[0][0].SubAreaId(), QStringLiteral("SOUTH"));
+    QVERIFY2(SameLand(returned_[0][0].Land, Land{{"Open Space (Good)", "B", "10"}, {"Residential (38% imp)", "B", "5"}}),
+             qPrintable(Describe(returned_[0][0].Land)));
+}
+
+void TestLandUse::closeBoxHandsBackNothing()
+{
+    QVERIFY(open({Record("S1", {{"Meadow", "B", "2"}})}, 0));
+    typeInto(2 + 56, 3, QStringLiteral("5"));
+    form_->close();
+    QVERIFY(!form_->isLoaded());
+    QVERIFY(returned_.isEmpty());
+}
+
+void TestLandUse::removingEveryAreaLeavesNoRows()
+{
+    // 0.7 on CN 77 and 0.1 on CN 98: a running sum would not come back to 0.
+    QVERIFY(open({Record("S1", {{"Open Space (Good)", "C", "0.7"}, {"Impervious", "D", "0.1"}})}, 0));
+    QCOMPARE(summary(27), QStringLiteral("0.8"));
+    form_->grid()->setCurrentCell(2 + 3, 5);
+    form_->mnuDelInsItem_Click(2);
+    QCOMPARE(summary(27), QStringLiteral("0.1"));
+    QCOMPARE(summary(28), QStringLiteral("98"));
+    form_->grid()->setCurrentCell(2 + 4, 7);
+    form_->mnuDelInsItem_Click(2);
+    QCOMPARE(summary(27), QStringLiteral("0"));
+    QCOMPARE(summary(28), QString());
+    form_->mnuDelInsItem_Click(2); // an empty cell: nothing changes
+    QCOMPARE(summary(27), QStringLiteral("0"));
+    form_->cmdFinished_Click();
+    QCOMPARE(returned_.size(), 1);
+    QCOMPARE(returned_[0].size(), 1);
+    QVERIFY(returned_[0][0].Land.isEmpty());
+}
+
+void TestLandUse::deleteLandUseDetails()
+{
+    DialogScript script;
+    QVERIFY(open({Record("S1"), Record("S2", {{"Meadow", "B", "2"}})}, 0));
+    auto *button = form_->findChild<QPushButton *>(QStringLiteral("cmdDelCur"));
+    QVERIFY(button->isVisible());
+    form_->cmdDelCur_Click(); // an empty run: no question, nothing done
+    QVERIFY(script.asked().isEmpty());
+
+    form_->Cmbinp()->setCurrentIndex(2);
+    form_->Cmbinp_Click();
+    script.answer(Dialogs::Answer::No);
+    form_->cmdDelCur_Click();
+    QCOMPARE(form_->grid()->TextMatrix(2 + 56, 3), QStringLiteral("2"));
+    script.answer(Dialogs::Answer::Yes);
+    form_->cmdDelCur_Click();
+    QCOMPARE(script.asked().size(), 2);
+    QCOMPARE(script.asked()[1].text, QStringLiteral("Delete Current Sub-Area Land Use Data ?"));
+    QCOMPARE(script.asked()[1].title, QStringLiteral("Sub-area Land Use"));
+    QCOMPARE(form_->grid()->TextMatrix(2 + 56, 3), QString());
+    QVERIFY(summary(27).isEmpty());
+
+    // The empty entry: the grid is cleared, the list turns red, the button hides.
+    form_->Cmbinp()->setCurrentIndex(0);
+    form_->Cmbinp_Click();
+    QCOMPARE(Globsubs::BackColor(form_->Cmbinp()), Colors::Red);
+    QVERIFY(!button->isVisible());
+    form_->cmdFinished_Click();
+    QCOMPARE(returned_.size(), 1);
+    QCOMPARE(returned_[0].size(), 1);
+    QCOMPARE(returned_[0][0].SubAreaId(), QStringLiteral("S2"));
+    QVERIFY(returned_[0][0].Land.isEmpty());
+}
+
+void TestLandUse::cursorStaysOffGreyCells()
+{
+    QVERIFY(open({Record("S1")}, 0));
+    FlexGrid *g = form_->grid();
+    const int sagebrushGood = 2 + 78;
+    g->setCurrentCell(5, 3);
+    QCOMPARE(g->CellColor(5, 3), Colors::Green);
+    g->setCurrentCell(5, 4); // a standard CN cell: the cursor stays
+    QCOMPARE(g->Row(), 5);
+    QCOMPARE(g->Col(), 3);
+    g->setCurrentCell(sagebrushGood, 1); // greyed group A
+    QCOMPARE(g->Row(), 5);
+    QCOMPARE(g->Col(), 3);
+    g->setCurrentCell(1, 4); // a local CN cell: the area cell on its left
+    QCOMPARE(g->Row(), 1);
+    QCOMPARE(g->Col(), 3);
+    g->setCurrentCell(1, 4); // just left of it: the area cell on its right
+    QCOMPARE(g->Col(), 5);
+    QCOMPARE(g->CellColor(1, 3), Colors::White);
+    g->setCurrentCell(2, 3); // local cell without a CN takes no area
+    QCOMPARE(g->Row(), 1);
+    QCOMPARE(g->Col(), 5);
+    // Tab moves to the next group's area cell; in column 7 to the next row.
+    g->setCurrentCell(4, 5);
+    QTest::keyClick(g->table(), Qt::Key_Tab);
+    QCOMPARE(g->Col(), 7);
+    QTest::keyClick(g->table(), Qt::Key_Tab);
+    QCOMPARE(g->Row(), 5);
+    QCOMPARE(g->Col(), 1);
+    // Above the range rows, the next row's group A is greyed: the cursor stays.
+    g->setCurrentCell(sagebrushGood - 12, 7);
+    QTest::keyClick(g->table(), Qt::Key_Tab);
+    QCOMPARE(g->Row(), sagebrushGood - 12);
+    QCOMPARE(g->Col(), 7);
+    // Tab in the identifier list goes on to the first area cell.
+    QTest::keyClick(form_->Cmbinp(), Qt::Key_Tab);
+    QCOMPARE(g->Row(), 1);
+    QCOMPARE(g->Col(), 1);
+}
+
+void TestLandUse::entriesKeptUnseen()
+{
+    const Land land{{"Removed lot", "C", "4"}, {"open space (good)", "A", "10"}, {"Gravel lot", "B", "5"}};
+    QVERIFY(open({Record("S1", land)}, 0));
+    auto *kept = form_->findChild<QLabel *>(QStringLiteral("lblKept"));
+    QVERIFY(kept->isVisible());
+    QVERIFY(kept->text().contains(QStringLiteral("Removed lot (C) 4")));
+    QVERIFY(kept->text().contains(QStringLiteral("Gravel lot (B) 5")));
+    QCOMPARE(form_->grid()->TextMatrix(2 + 3, 1), QStringLiteral("10"));
+    QCOMPARE(summary(27), QStringLiteral("10"));
+    typeInto(2 + 3, 1, QStringLiteral("\b5"));
+    form_->cmdFinished_Click();
+    QCOMPARE(returned_.size(), 1);
+    QVERIFY2(SameLand(returned_[0][0].Land,
+                      Land{{"Open Space (Good)", "A", "15"}, {"Removed lot", "C", "4"}, {"Gravel lot", "B", "5"}}),
+             qPrintable(Describe(returned_[0][0].Land)));
+}
+
+void TestLandUse::rowsBuiltAtEveryLoad()
+{
+    QVERIFY(open({Record("S1")}, 0, 2));
+    QVERIFY(form_->findChild<QLabel *>(QStringLiteral("lblStatic_2"))->isVisible());
+    QCOMPARE(form_->findChild<QLabel *>(QStringLiteral("lblStatic_2"))->text(), QStringLiteral("ALT1"));
+    form_->close();
+    QFile::remove(LocalLandUseFile);
+    QVERIFY(open({Record("S1")}, 0));
+    QCOMPARE(form_->grid()->Rows(), 1 + 81);
+    QVERIFY(!form_->findChild<QLabel *>(QStringLiteral("lblStatic_2"))->isVisible());
+    QVERIFY(!form_->findChild<QPushButton *>(QStringLiteral("CmdPopup"))->isVisible());
+}
+
+void TestLandUse::localSoilsOverTheModalWindow()
+{
+    ProgramFolder::writeBytes(LocalSoilFile, "\"Riverwash\",\"A\"\r\n\"\"\r\n");
+    QVERIFY(open({Record("S1")}, 0));
+    auto *button = form_->findChild<QPushButton *>(QStringLiteral("CmdPopup"));
+    QVERIFY(button->isVisible());
+    QCOMPARE(button->text(), QStringLiteral("    Display          Local Soils"));
+    form_->CmdPopup_Click();
+    QvForm *soils = Forms::get(QStringLiteral("frmDisplaySoil"));
+    QVERIFY(soils->isLoaded() && soils->isVisible());
+    // Over the modal land-use window the list must be modal too to be usable.
+    QCOMPARE(soils->windowModality(), Qt::ApplicationModal);
+    soils->close();
+    form_->close();
+    QVERIFY(returned_.isEmpty());
+}
+
+QTEST_MAIN(TestLandUse)
+#include "tst_landuse.moc"

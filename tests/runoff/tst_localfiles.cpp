@@ -1,0 +1,353 @@
+// The local land-use and soil files (item reader and writer, records) and the
+// Local Land Use section built from them at a save and merged into them at an
+// open.
+#include "DialogScript.h"
+#include "ProgramFolder.h"
+
+#include "core/logic/Editglob.h"
+#include "core/logic/InputFileStore.h"
+#include "core/RunSaveOpen.h"
+#include "core/logic/LocalLandUseSection.h"
+#include "core/logic/TextFile.h"
+#include "sections/runoff/logic/LocalItems.h"
+#include "sections/runoff/logic/LocalLandUseData.h"
+#include "sections/runoff/logic/LocalSoilData.h"
+#include "sections/runoff/logic/StandardLandUse.h"
+
+#include <QDir>
+#include <QTest>
+
+using namespace Editglob;
+using LocalLandUseData::LocalLandUse;
+using Lines = QList<QStringList>;
+
+namespace {
+
+LocalLandUse landUse(const QString &name, const QString &a, const QString &b, const QString &c, const QString &d)
+{
+    return LocalLandUse{name, {a, b, c, d}};
+}
+
+QString landAreaLine(const QString &name, const QString &group, const QString &area)
+{
+    return QString(20, QLatin1Char(' ')) + QStringLiteral("LAND AREA ") + name.leftJustified(35)
+           + group.leftJustified(5) + area.leftJustified(10);
+}
+
+QStringList names(const QList<LocalLandUse> &records)
+{
+    QStringList out;
+    for (const LocalLandUse &r : records)
+        out << r.Name;
+    return out;
+}
+
+} // namespace
+
+class TestLocalFiles : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { Standard_Land_Use::LoadStandardLandUse(); }
+    void items_data();
+    void items();
+    void itemsWrittenQuotedLatin1();
+    void landUseRecords();
+    void soilRecords();
+    void writeFailureKeepsOldFile();
+
+    void sectionLine();
+    void buildSection_data();
+    void buildSection();
+    void mergeSection();
+    void saveBuildsWorkingFile();
+    void openMergesIntoLocalFile();
+    void openReportsUnwritableLocalFile();
+    void demoCarriesItsLocalLandUses();
+    void saveStopsWhenSectionCannotBeWritten();
+};
+
+void TestLocalFiles::items_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<Lines>("expected");
+    QTest::newRow("no terminator, no line end")
+        << QByteArray("\"No end\",\"70\",\"80\"") << Lines{{"No end", "70", "80"}};
+    QTest::newRow("blank-name record in the middle")
+        << QByteArray("\"A\",\"70\"\r\n\"\",\"1\"\r\n\"B\",\"71\"\r\n")
+        << Lines{{"A", "70"}, {"", "1"}, {"B", "71"}};
+    QTest::newRow("unquoted items lose their blanks")
+        << QByteArray(" Open lot , 61 ,75\r\n") << Lines{{"Open lot", "61", "75"}};
+    QTest::newRow("quoted items keep blanks and commas")
+        << QByteArray("\" Orchard, irrigated \", \"45\"\r\n") << Lines{{" Orchard, irrigated ", "45"}};
+    QTest::newRow("lone quote ends at its line end")
+        << QByteArray("\"lone, quote\r\n\"ok\"\r\n") << Lines{{"lone, quote"}, {"ok"}};
+    QTest::newRow("text after a closing quote is dropped")
+        << QByteArray("\"a\"bc,\"d\"\n") << Lines{{"a", "d"}};
+    QTest::newRow("CR only") << QByteArray("\"A\",\"1\"\r\"B\"\r") << Lines{{"A", "1"}, {"B"}};
+    QTest::newRow("LF only and blank lines")
+        << QByteArray("\n\"A\"\n   \n\r\n\"B\"\n") << Lines{{"A"}, {"B"}};
+    QTest::newRow("empty items from commas")
+        << QByteArray(",\"x\",\r\n,\n") << Lines{{"", "x", ""}, {"", ""}};
+    QTest::newRow("Latin-1 names") << QByteArray("\"Pr\xe9 sal\xe9\",\"\xc5\"\r\n")
+                                   << Lines{{QString::fromLatin1("Pr\xe9 sal\xe9"), QString::fromLatin1("\xc5")}};
+    QTest::newRow("terminator only") << QByteArray("\"\"\r\n") << Lines{{""}};
+    QTest::newRow("empty file") << QByteArray() << Lines{};
+}
+
+void TestLocalFiles::items()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(Lines, expected);
+    const Lines lines = LocalItems::ReadItemLines(bytes);
+    QCOMPARE(lines, expected);
+    QCOMPARE(LocalItems::ReadItemLines(LocalItems::WriteItemLines(lines)), lines);
+}
+
+void TestLocalFiles::itemsWrittenQuotedLatin1()
+{
+    const Lines lines{{QString::fromLatin1("Pr\xe9, sal\xe9"), "", " 7 "}, {""}};
+    QCOMPARE(LocalItems::WriteItemLines(lines), QByteArray("\"Pr\xe9, sal\xe9\",\"\",\" 7 \"\r\n\"\"\r\n"));
+    QVERIFY(LocalItems::CanWriteItem(QString::fromLatin1("Pr\xe9")));
+    for (const QString &bad : {QStringLiteral("a\"b"), QStringLiteral("a\nb"), QStringLiteral("a\rb"),
+                               QString(QChar(0x20AC))})
+        QVERIFY2(!LocalItems::CanWriteItem(bad), qPrintable(bad));
+}
+
+void TestLocalFiles::landUseRecords()
+{
+    // The terminator and a blank-named record in the middle name nothing; the
+    // records behind them are still read. Short records are completed empty,
+    // extra items are passed over, so no record shifts the next.
+    const QByteArray bytes("\"First\",\"70\",\"80\",\"85\",\"90\"\r\n"
+                           "\"\",\"1\",\"2\",\"3\",\"4\"\r\n"
+                           "\"\"\r\n"
+                           "\"Short\",\"60\"\r\n"
+                           "\"Long\",\"1\",\"2\",\"3\",\"4\",\"5\",\"6\"\r\n"
+                           "Plain,61,,75,\r\n");
+    const QList<LocalLandUse> records = LocalLandUseData::Parse(bytes);
+    QCOMPARE(names(records), (QStringList{"First", "Short", "Long", "Plain"}));
+    QCOMPARE(records[1].CN, (std::array<QString, 4>{"60", "", "", ""}));
+    QCOMPARE(records[2].CN, (std::array<QString, 4>{"1", "2", "3", "4"}));
+    QCOMPARE(records[3].CN, (std::array<QString, 4>{"61", "", "75", ""}));
+
+    QCOMPARE(LocalLandUseData::Bytes({landUse("Orchard, irrigated", "45", "66", "", "83")}),
+             QByteArray("\"Orchard, irrigated\",\"45\",\"66\",\"\",\"83\"\r\n\"\"\r\n"));
+    QCOMPARE(LocalLandUseData::Bytes({}), QByteArray("\"\"\r\n"));
+}
+
+void TestLocalFiles::soilRecords()
+{
+    // A blank identifier stands alone: the item after it is the next identifier.
+    const QList<LocalSoilData::LocalSoil> soils =
+        LocalSoilData::Parse("\"Amesbury loam\",\"b/c\"\r\n\"\",\"B\"\r\n\"A/D\"\r\n\"\"\r\n\"Lone\"");
+    QCOMPARE(soils.size(), 3);
+    QCOMPARE(soils[0].Id, QStringLiteral("Amesbury loam"));
+    QCOMPARE(LocalSoilData::GroupFlags(soils[0].Groups), (std::array<bool, 4>{false, true, true, false}));
+    QCOMPARE(soils[1].Id, QStringLiteral("B"));
+    QCOMPARE(soils[1].Groups, QStringLiteral("A/D"));
+    QCOMPARE(soils[2].Id, QStringLiteral("Lone"));
+    QVERIFY(soils[2].Groups.isEmpty());
+    QCOMPARE(LocalSoilData::GroupText({true, false, true, true}), QStringLiteral("A/C/D"));
+    QCOMPARE(LocalSoilData::Bytes({{QStringLiteral(" Riverwash "), QStringLiteral("A")}}),
+             QByteArray("\" Riverwash \",\"A\"\r\n\"\"\r\n"));
+}
+
+void TestLocalFiles::writeFailureKeepsOldFile()
+{
+    // A file stands where the folder should be: nothing can be written there.
+    QTemporaryDir dir;
+    const QString blocker = dir.filePath(QStringLiteral("folder"));
+    ProgramFolder::writeBytes(blocker, "old");
+    QString error;
+    QVERIFY(!LocalLandUseData::Write(blocker + QStringLiteral("/Local_Land_Use_Data.txt"),
+                                     {landUse("New", "70", "", "", "")}, &error));
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(ProgramFolder::readBytes(blocker), QByteArray("old"));
+}
+
+void TestLocalFiles::sectionLine()
+{
+    QCOMPARE(LocalLandUseSection::SectionLine(landUse("Orchard, irrigated", "45", "66.5", "", "100")),
+             QStringLiteral("Orchard, irrigated").leftJustified(50) + QStringLiteral("45.  66.5      100. "));
+    const LocalLandUse back = LocalLandUseSection::ParseSectionLine(
+        QStringLiteral("Orchard, irrigated").leftJustified(50) + QStringLiteral("45.  66.5      100. "));
+    QCOMPARE(back.Name, QStringLiteral("Orchard, irrigated"));
+    QCOMPARE(back.CN, (std::array<QString, 4>{"45.", "66.5", "", "100."}));
+}
+
+void TestLocalFiles::buildSection_data()
+{
+    QTest::addColumn<QStringList>("named");
+    QTest::addColumn<QStringList>("oldSection");
+    QTest::addColumn<QStringList>("expectedNames");
+
+    const QString gone = QStringLiteral("Gone lot").leftJustified(50) + QStringLiteral("50.  60.  70.  80.  ");
+    const QStringList old{QStringLiteral("LOCAL LAND USE:"), gone, QString()};
+    QTest::newRow("local order, each once") << QStringList{"Parking", "Orchard", "Parking"} << QStringList{}
+                                            << QStringList{"Orchard", "Parking"};
+    QTest::newRow("names compared trimmed, without case")
+        << QStringList{"  orchard  "} << QStringList{} << QStringList{"Orchard"};
+    QTest::newRow("first of two equal local names") << QStringList{"Twice"} << QStringList{} << QStringList{"Twice"};
+    QTest::newRow("nothing local named: section stays")
+        << QStringList{"Pasture (Good)", "Gone lot"} << old << QStringList{};
+    QTest::newRow("named but no longer local: kept from the old section")
+        << QStringList{"GONE LOT", "Orchard"} << old << QStringList{"Orchard", "Gone lot"};
+    QTest::newRow("old definitions no longer named are dropped")
+        << QStringList{"Orchard"} << old << QStringList{"Orchard"};
+}
+
+void TestLocalFiles::buildSection()
+{
+    QFETCH(QStringList, named);
+    QFETCH(QStringList, oldSection);
+    QFETCH(QStringList, expectedNames);
+    const QList<LocalLandUse> local{landUse("Orchard", "45", "66", "77", "83"),
+                                    landUse("Parking", "76", "85", "89", "91"),
+                                    landUse("Twice", "30", "", "", ""), landUse("TWICE", "99", "", "", "")};
+    const QStringList lines = LocalLandUseSection::BuildSection(local, named, oldSection);
+    if (expectedNames.isEmpty()) {
+        QVERIFY(lines.isEmpty());
+        return;
+    }
+    QCOMPARE(lines.first(), QStringLiteral("LOCAL LAND USE:"));
+    QCOMPARE(lines.last(), QString());
+    QStringList got;
+    for (qsizetype i = 1; i + 1 < lines.size(); ++i)
+        got << LocalLandUseSection::ParseSectionLine(lines[i]).Name;
+    QCOMPARE(got, expectedNames);
+    if (expectedNames.contains(QStringLiteral("Twice")))
+        QCOMPARE(LocalLandUseSection::ParseSectionLine(lines[1]).CN[0], QStringLiteral("30."));
+    if (expectedNames.contains(QStringLiteral("Gone lot")))
+        QCOMPARE(lines[2], oldSection[1]);
+}
+
+void TestLocalFiles::mergeSection()
+{
+    const QString longName = QStringLiteral("A very long local land-use name that overruns");
+    QList<LocalLandUse> local{landUse("Orchard", "45", "66", "77", "83")};
+    const QStringList section{
+        QStringLiteral("LOCAL LAND USE:"),
+        QStringLiteral("ORCHARD").leftJustified(50) + QStringLiteral("1.   2.   3.   4.   "),
+        QStringLiteral("pasture (good)").leftJustified(50) + QStringLiteral("1.   2.   3.   4.   "),
+        QString(50, QLatin1Char(' ')) + QStringLiteral("70.  80.  85.  90.  "),
+        QStringLiteral("Quoted \"lot\"").leftJustified(50) + QStringLiteral("70.  "),
+        QStringLiteral("Meadow, wet").leftJustified(50) + QStringLiteral("78.  85.  90.  92.  "),
+        longName.leftJustified(50) + QStringLiteral("60.  "),
+        QStringLiteral("MEADOW, WET").leftJustified(50) + QStringLiteral("1.   "),
+    };
+    const LocalLandUseSection::MergeResult result = LocalLandUseSection::MergeSection(local, section);
+    QCOMPARE(result.added, 2);
+    QCOMPARE(names(local), (QStringList{"Orchard", "Meadow, wet", longName.left(35).trimmed()}));
+    QCOMPARE(local[1].CN, (std::array<QString, 4>{"78.", "85.", "90.", "92."}));
+    QCOMPARE(result.cutNames, QStringList{longName});
+    QCOMPARE(result.refusedNames, QStringList{QStringLiteral("Quoted \"lot\"")});
+}
+
+void TestLocalFiles::saveBuildsWorkingFile()
+{
+    ProgramFolder folder;
+    ProgramFolder::writeBytes(LocalLandUseFile, "\"Orchard, irrigated\",\"45\",\"66\",\"77\",\"83\"\r\n"
+                                                "\"Parking lot\",\"76\",\"85\",\"89\",\"91\"\r\n\"\"\r\n");
+    TextFile::writeLines(TmpFile[SecSubArea],
+                         {QStringLiteral("SUB-AREA:").leftJustified(40),
+                          QStringLiteral("          NORTH     OUTLET    G1"),
+                          landAreaLine(QStringLiteral("Pasture (Good)"), QStringLiteral("B"), QStringLiteral("1.")),
+                          landAreaLine(QStringLiteral("Gone lot"), QStringLiteral("C"), QStringLiteral("2."))});
+    TextFile::writeLines(TmpFile[SecAlternate],
+                         {QStringLiteral("ALTERNATE ANALYSIS:").leftJustified(40),
+                          landAreaLine(QStringLiteral("orchard, IRRIGATED"), QStringLiteral("A"), QStringLiteral("3."))});
+    const QByteArray gone = QStringLiteral("Gone lot").leftJustified(50).toLatin1() + "50.  60.  70.  80.  ";
+    ProgramFolder::writeBytes(TmpFile[SecLocalLandUse], "LOCAL LAND USE:\r\n" + gone + "\r\n");
+    QVERIFY(LocalLandUseSection::BuildLocalLandUseSection());
+    QCOMPARE(ProgramFolder::readBytes(TmpFile[SecLocalLandUse]),
+             "LOCAL LAND USE:\r\n" + QByteArray("Orchard, irrigated").leftJustified(50) + "45.  66.  77.  83.  \r\n"
+                 + gone + "\r\n\r\n");
+
+    // With no local land use named the section is left as it stands.
+    TextFile::writeLines(TmpFile[SecAlternate], {});
+    ProgramFolder::writeBytes(TmpFile[SecLocalLandUse], "LOCAL LAND USE:\r\n" + gone + "\r\n");
+    QVERIFY(LocalLandUseSection::BuildLocalLandUseSection());
+    QCOMPARE(ProgramFolder::readBytes(TmpFile[SecLocalLandUse]), "LOCAL LAND USE:\r\n" + gone + "\r\n");
+}
+
+void TestLocalFiles::openMergesIntoLocalFile()
+{
+    ProgramFolder folder;
+    DialogScript script;
+    const QByteArray local("\"Orchard\",\"45\",\"66\",\"77\",\"83\"\r\n\"\"\r\n");
+    ProgramFolder::writeBytes(LocalLandUseFile, local);
+    const QByteArray longName("Long name of a land use brought in by a file");
+    ProgramFolder::writeBytes(TmpFile[SecLocalLandUse],
+                              "LOCAL LAND USE:\r\n" + QByteArray("orchard").leftJustified(50) + "1.   \r\n");
+    LocalLandUseSection::MergeLocalLandUse();
+    QCOMPARE(ProgramFolder::readBytes(LocalLandUseFile), local); // nothing new: not rewritten
+
+    ProgramFolder::writeBytes(TmpFile[SecLocalLandUse],
+                              "LOCAL LAND USE:\r\n" + QByteArray("Meadow, wet").leftJustified(50)
+                                  + "78.  85.  90.  92.  \r\n" + longName.leftJustified(50) + "60.  \r\n\r\n");
+    script.answer(Dialogs::Answer::OK);
+    LocalLandUseSection::MergeLocalLandUse();
+    QCOMPARE(script.asked().size(), 1);
+    QVERIFY(script.messages().first().contains(QString::fromLatin1(longName)));
+    QCOMPARE(ProgramFolder::readBytes(LocalLandUseFile),
+             QByteArray("\"Orchard\",\"45\",\"66\",\"77\",\"83\"\r\n"
+                        "\"Meadow, wet\",\"78.\",\"85.\",\"90.\",\"92.\"\r\n\"")
+                 + longName.left(35).trimmed() + "\",\"60.\",\"\",\"\",\"\"\r\n\"\"\r\n");
+}
+
+void TestLocalFiles::openReportsUnwritableLocalFile()
+{
+    ProgramFolder folder;
+    DialogScript script;
+    // A folder where the file should be: it can be neither read nor replaced.
+    QVERIFY(QDir().mkpath(LocalLandUseFile));
+    ProgramFolder::writeBytes(TmpFile[SecLocalLandUse],
+                              "LOCAL LAND USE:\r\n" + QByteArray("Wet meadow").leftJustified(50) + "78.  \r\n");
+    script.answer(Dialogs::Answer::OK);
+    LocalLandUseSection::MergeLocalLandUse();
+    QCOMPARE(script.messages().size(), 1);
+    QVERIFY(script.messages().first().contains(LocalLandUseFile));
+    QVERIFY(script.messages().first().contains(QStringLiteral("not updated")));
+}
+
+void TestLocalFiles::demoCarriesItsLocalLandUses()
+{
+    // The demo's section is exactly what a save builds from the demo folder's
+    // local file, and opening the demo adds nothing to that file.
+    ProgramFolder folder;
+    DialogScript script;
+    const QString demo = QStringLiteral(QV_RESOURCES_DIR "/demo/");
+    const QByteArray local = ProgramFolder::readBytes(demo + QStringLiteral("Local_Land_Use_Data.txt"));
+    ProgramFolder::writeBytes(LocalLandUseFile, local);
+    QVERIFY(InputFileStore::Split(demo + QStringLiteral("Demo.inp"), TmpFile).opened);
+    const QStringList opened = TextFile::readLines(TmpFile[SecLocalLandUse]);
+    QCOMPARE(opened.size(), 3);
+    LocalLandUseSection::MergeLocalLandUse();
+    QCOMPARE(ProgramFolder::readBytes(LocalLandUseFile), local);
+    QVERIFY(LocalLandUseSection::BuildLocalLandUseSection());
+    QCOMPARE(TextFile::readLines(TmpFile[SecLocalLandUse]), opened + QStringList{QString()});
+}
+
+void TestLocalFiles::saveStopsWhenSectionCannotBeWritten()
+{
+    ProgramFolder folder;
+    DialogScript script;
+    ProgramFolder::writeBytes(LocalLandUseFile, "\"Orchard\",\"45\",\"66\",\"77\",\"83\"\r\n\"\"\r\n");
+    TextFile::writeLines(TmpFile[SecSubArea], {QStringLiteral("SUB-AREA:").leftJustified(40),
+                                               QStringLiteral("          NORTH     OUTLET"),
+                                               landAreaLine(QStringLiteral("Orchard"), QStringLiteral("A"),
+                                                            QStringLiteral("1."))});
+    QVERIFY(QDir().mkpath(TmpFile[SecLocalLandUse])); // a folder where the working file should be
+    const QString saved = folder.file(QStringLiteral("Saved.inp"));
+    SetFileName(saved);
+    DataChanged = true;
+    script.answer(Dialogs::Answer::OK);
+    QVERIFY(!Run_Save_Open::SaveInputFile());
+    QVERIFY(script.messages().first().contains(TmpFile[SecLocalLandUse]));
+    QVERIFY(!QFile::exists(saved));
+    QVERIFY(DataChanged);
+}
+
+QTEST_MAIN(TestLocalFiles)
+#include "tst_localfiles.moc"
