@@ -2,6 +2,7 @@
 // readers' keyword and blank-line rules, and file round trips.
 #include "core/logic/TextFile.h"
 #include "sections/network/logic/NetworkLines.h"
+#include "sections/network/logic/NetworkTables.h"
 #include "sections/network/logic/ReachFormat.h"
 #include "sections/network/logic/SubAreaFormat.h"
 
@@ -95,6 +96,7 @@ private slots:
     void subAreaReader_data();
     void subAreaReader();
     void alternateOptions();
+    void landRowsInWorkTables();
     void fileRoundTrip_data();
     void fileRoundTrip();
     void unwritableFile();
@@ -332,6 +334,25 @@ void TestNetworkFormats::alternateOptions()
                                  at({{21, QStringLiteral("LAND AREA")}, {31, QStringLiteral("Lawns")},
                                      {66, QStringLiteral("A")}, {71, QStringLiteral("3")}},
                                     80)}));
+}
+
+// Each sub-area keeps its own land rows in the window's tables while other
+// sub-areas' rows grow, shrink and vanish around them.
+void TestNetworkFormats::landRowsInWorkTables()
+{
+    using namespace NetworkTables;
+    WorkTables work;
+    work.Reset(SubAreaFields, LandFields);
+    AppendSubAreas(work, {subArea({{1, "SA1"}, {6, ".5"}}, {land("Woods", "B", "1"), land("Lawns", "A", "2")}),
+                          subArea({{1, "SA2"}}), subArea({{1, "SA3"}}, {land("Pasture", "C", "3")})});
+    QCOMPARE(dump(SubAreas(work)), QStringLiteral("1=SA1 6=.5 L=Woods/B/1 L=Lawns/A/2|1=SA2|1=SA3 L=Pasture/C/3"));
+    SetLandRows(work, 1, {land("a", "A", "1"), land("b", "B", "2"), land("c", "C", "3")});
+    SetLandRows(work, 2, {land("d", "D", "4")});
+    SetLandRows(work, 3, {});
+    QCOMPARE(dump(SubAreas(work)), QStringLiteral("1=SA1 6=.5 L=a/A/1 L=b/B/2 L=c/C/3|1=SA2 L=d/D/4|1=SA3"));
+    SetLandRows(work, 1, {land("e", "A", "5")});
+    QCOMPARE(dump(SubAreas(work)), QStringLiteral("1=SA1 6=.5 L=e/A/5|1=SA2 L=d/D/4|1=SA3"));
+    QVERIFY(HasLandRows(work, 2) && !HasLandRows(work, 3));
 }
 
 void TestNetworkFormats::fileRoundTrip_data()
