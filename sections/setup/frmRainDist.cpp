@@ -10,13 +10,13 @@
 #include "core/IdentifierLists.h"
 #include "core/logic/TextFile.h"
 #include "plots/logic/PlotModel.h"
+#include "sections/common/logic/RecordList.h"
 #include "sections/setup/logic/RainDistFormat.h"
 #include "sections/setup/logic/ValueLineFormat.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -33,8 +33,8 @@ constexpr int GridStartRows = 12;
 constexpr int IdHeader = IdField + 1; // work-table header fields count from 1
 constexpr int IncrementHeader = IncrementField + 1;
 
-// Focus that moves to a popup (a list, a menu) or to another window does not
-// leave the control.
+// Focus that moves to a popup (the grid's menu) or to another window does not
+// leave the grid.
 bool LeavesControl(const QEvent *event)
 {
     const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
@@ -53,9 +53,12 @@ SetupFormat::FormatItem ItemOf(const WorkTables &w, int k)
 } // namespace
 
 frmRainDist::frmRainDist()
-    : EntryForm({QStringLiteral("Rainfall Distribution"), QStringLiteral("Rainfall Distribution:"),
-                 QStringLiteral("RD"), Editglob::SecRainDist, QStringLiteral("Accept Changes (Close)"),
-                 QStringLiteral("   No Changes  (Close)")})
+    : RecordForm({QStringLiteral("Rainfall Distribution"), QStringLiteral("Rainfall Distribution:"),
+                  QStringLiteral("RD"), Editglob::SecRainDist, QStringLiteral("Accept Changes (Close)"),
+                  QStringLiteral("   No Changes  (Close)")},
+                 {1, SetupFormat::FieldWidth, RainDistFormat::HeaderFields, 1,
+                  QStringLiteral("Delete Current rainfall distribution ?"), QStringLiteral("Rainfall Distribution"),
+                  false})
 {
 }
 
@@ -63,17 +66,7 @@ void frmRainDist::buildFields(QGridLayout *layout)
 {
     QWidget *parent = layout->parentWidget() ? layout->parentWidget() : centralWidget();
     layout->addWidget(addFieldLabel(1, QStringLiteral("Rain Table Identifier")), 0, 0);
-    combo_ = new QComboBox(parent);
-    combo_->setObjectName(QStringLiteral("Cmbinp_1"));
-    combo_->setEditable(true);
-    combo_->setInsertPolicy(QComboBox::NoInsert);
-    // Completion would put a listed identifier in place of the one typed.
-    combo_->setCompleter(nullptr);
-    Globsubs::SetBackColor(combo_, Colors::White);
-    combo_->installEventFilter(this);
-    layout->addWidget(combo_, 0, 1);
-    // The identifier confirmed last, with the colour the combo shows.
-    addHiddenBox(1)->setMaxLength(SetupFormat::FieldWidth);
+    layout->addWidget(addCombo(1), 0, 1);
 
     layout->addWidget(addFieldLabel(2, QStringLiteral("Rain Table Time Increment")), 1, 0);
     layout->addWidget(addBox(2, SetupFormat::FieldWidth), 1, 1);
@@ -105,8 +98,6 @@ void frmRainDist::setDefaults()
     s.SelectedRow = GridState::None;
     s.SelectedCol = GridState::None;
     s.GridBusy = false;
-    data_.Work.Reset(RainDistFormat::HeaderFields, 1);
-    SelectedTable = 0;
 }
 
 void frmRainDist::readRecords(const QStringList &lines)
@@ -132,56 +123,44 @@ void frmRainDist::finishLoad()
     GridState &s = data_.Grid;
     s.GridRow = 0;
     s.GridCol = 0;
-    SelectedTable = 0;
-    Globsubs::FillRainDistList(false, combo_.data());
+    setSelectedRecord(0);
+    Globsubs::FillRainDistList(false, Cmbinp(1));
     // No table is shown until one is chosen.
-    combo_->setCurrentIndex(-1);
-    combo_->setEditText(QString());
+    clearIdentifier();
     s.GridBusy = false;
 }
 
 // ---- Choosing a table ----
 
-QString frmRainDist::typedIdentifier() const
+QString frmRainDist::takenText(int, const QString &typed) const
 {
-    return RainDistFormat::TableId(TextFile::trimBlanks(combo_->currentText()));
+    return RainDistFormat::TableId(TextFile::trimBlanks(typed));
 }
 
 bool frmRainDist::tableShown() const { return data_.Work.HasItem(data_.Work.CurrentItem); }
 
-void frmRainDist::Cmbinp_GotFocus()
+int frmRainDist::createRecord(const QString &id)
 {
-    ControlArray twin;
-    twin.set(1, txtinp(1));
-    ControlArray combo;
-    combo.set(1, combo_);
-    Globsubs::CopyTextAndColor(twin, combo, 1);
+    const int k = RecordList::Add(data_.Work, {id});
+    showRecord(k);
+    return k;
 }
 
-void frmRainDist::Cmbinp_LostFocus()
+void frmRainDist::removeRecord(int k)
 {
-    StoreDistribution();
-    WorkTables &w = data_.Work;
-    const QString id = typedIdentifier();
-    if (combo_->currentText() != id)
-        combo_->setEditText(id);
-    SelectedTable = 0;
-    if (RainDistFormat::IsIdentifier(id))
-        for (int k = 1; k <= w.ItemCount; ++k)
-            if (TextFile::trimBlanks(w.ItemHeader.value(IdHeader, k)).toUpper() == id.toUpper())
-                SelectedTable = k;
-    if (SelectedTable > 0) {
-        ShowDistribution(SelectedTable);
-    } else if (RainDistFormat::IsIdentifier(id)) {
-        Globsubs::AddUniqueItem(combo_.data(), id);
-        SelectedTable = w.AddItem();
-        w.ItemHeader(IdHeader, SelectedTable) = id;
-        setBoxText(2, QString());
-        ShowDistribution(SelectedTable);
-    }
-    setBoxText(1, id);
-    Globsubs::SetBackColor(combo_, BackColor(txtinp(1)));
-    w.CurrentItem = SelectedTable;
+    // The table keeps its place and identifier: typing it again chooses the
+    // emptied table.
+    RecordList::ClearPoints(data_.Work, k);
+    data_.Work.ItemHeader(IncrementHeader, k) = QString();
+}
+
+void frmRainDist::clearFields()
+{
+    setBoxText(2, QString());
+    clearGrid();
+    SetBackColor(txtinp(2), Colors::White);
+    // With no table chosen there is nothing to plot.
+    panel_.cmdPlot->setEnabled(false);
 }
 
 void frmRainDist::clearGrid()
@@ -200,7 +179,7 @@ void frmRainDist::clearGrid()
     s.GridBusy = false;
 }
 
-void frmRainDist::ShowDistribution(int k)
+void frmRainDist::showRecord(int k)
 {
     setBoxText(2, data_.Work.ItemHeader.value(IncrementHeader, k));
     SetBackColor(txtinp(2), Colors::White);
@@ -210,16 +189,13 @@ void frmRainDist::ShowDistribution(int k)
     setPlotEnabledByRule();
 }
 
-void frmRainDist::StoreDistribution()
+void frmRainDist::storeRecord(int k)
 {
     WorkTables &w = data_.Work;
-    if (!tableShown())
-        return;
-    w.ItemHeader(IdHeader, w.CurrentItem) = txtinp(1)->text();
-    w.ItemHeader(IncrementHeader, w.CurrentItem) = txtinp(2)->text();
+    w.ItemHeader(IdHeader, k) = txtinp(1)->text();
+    w.ItemHeader(IncrementHeader, k) = txtinp(2)->text();
     // Always the grid as it stands, so that values deleted from it stay deleted.
     Grid_Stuff::GridSeriesToTable(*panel_.grid, data_.Grid, w, panel_.cellsInUse(data_.Grid));
-    w.CurrentItem = SelectedTable;
 }
 
 // ---- Boxes ----
@@ -227,22 +203,23 @@ void frmRainDist::StoreDistribution()
 EntryForm::ColorRule frmRainDist::checkField(int index)
 {
     if (index == 1) {
-        const QString id = typedIdentifier();
-        if (combo_->currentText() != id)
-            combo_->setEditText(id);
+        QComboBox *combo = Cmbinp(1);
+        const QString id = takenText(1, combo->currentText());
+        if (combo->currentText() != id)
+            combo->setEditText(id);
         if (!RainDistFormat::IsIdentifier(id)) {
             FieldOK = false;
             // What was typed into the table shown so far stays with it.
-            StoreDistribution();
+            storeShownRecord();
             clearGrid();
             setBoxText(2, QString());
             SetBackColor(txtinp(2), Colors::White);
-            Globsubs::SetBackColor(combo_, Colors::Red);
+            Globsubs::SetBackColor(combo, Colors::Red);
             data_.Work.CurrentItem = GridState::None;
         }
     } else if (index == 2) {
         const QString increment = txtinp(2)->text();
-        if (SelectedTable > 0)
+        if (selectedRecord() > 0)
             Globsubs::CheckGreaterThan(false, 0, increment, FieldOK);
         else if (!TextFile::isBlank(increment))
             FieldOK = false;
@@ -254,30 +231,25 @@ int frmRainDist::passColor(int) const { return Colors::White; }
 
 int frmRainDist::nextBox(int n) const { return n > 3 ? 1 : n; }
 
-void frmRainDist::txtinp_KeyPress(int &Index, int &KeyAscii) { NextField(Index, KeyAscii); }
-
-void frmRainDist::NextField(int &Index, int &KeyAscii)
+void frmRainDist::ValidateField(int &Index)
 {
-    if (KeyAscii != 9 && KeyAscii != 13)
-        return;
-    ValidateField(Index);
+    RecordForm::ValidateField(Index);
     setPlotEnabledByRule();
-    Index = nextBox(Index + 1);
-    if (Index == 1) {
-        Globsubs::SetBackColor(combo_, BackColor(txtinp(1)));
-        combo_->setFocus(Qt::TabFocusReason);
-    } else if (Index == 2) {
-        focusBox(2);
-    } else {
-        GridState &s = data_.Grid;
-        FlexGrid &grid = *panel_.grid;
-        grid.setCurrentCell(0, 1);
-        s.GridRow = grid.Row();
-        s.GridCol = grid.Col();
-        panel_.table->setFocus(Qt::TabFocusReason);
-        Grid_Stuff::MoveToGridCell(grid, s, s.GridRow, s.GridCol, s.CellCount, s.FieldOK, s.Typing);
+}
+
+void frmRainDist::focusField(int index)
+{
+    if (index != 3) {
+        RecordForm::focusField(index);
+        return;
     }
-    KeyAscii = 0;
+    GridState &s = data_.Grid;
+    FlexGrid &grid = *panel_.grid;
+    grid.setCurrentCell(0, 1);
+    s.GridRow = grid.Row();
+    s.GridCol = grid.Col();
+    panel_.table->setFocus(Qt::TabFocusReason);
+    Grid_Stuff::MoveToGridCell(grid, s, s.GridRow, s.GridCol, s.CellCount, s.FieldOK, s.Typing);
 }
 
 bool frmRainDist::incrementIsPositive() const
@@ -300,7 +272,7 @@ void frmRainDist::MSFlexGrid1_KeyPress(int &KeyAscii)
     if (!tableShown()) {
         // Values belong to a table: choose or create one first.
         KeyAscii = 0;
-        combo_->setFocus(Qt::OtherFocusReason);
+        Cmbinp(1)->setFocus(Qt::OtherFocusReason);
         return;
     }
     panel_.keyEdit(data_.Grid, KeyAscii);
@@ -328,7 +300,7 @@ void frmRainDist::MSFlexGrid1_MouseDown(int row, int col)
         panel_.popupOnRightClick();
         setPlotEnabledByRule();
     } else {
-        combo_->setFocus(Qt::OtherFocusReason);
+        Cmbinp(1)->setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -360,51 +332,18 @@ void frmRainDist::mnuDelInsItem_Click(int Index)
 
 // ---- Commands ----
 
-void frmRainDist::cmdDelCur_Click()
-{
-    if (!isLoaded())
-        return;
-    StoreDistribution();
-    WorkTables &w = data_.Work;
-    if (!TextFile::trimBlanks(combo_->currentText()).isEmpty()) {
-        const Dialogs::Answer answer =
-            Dialogs::message(QStringLiteral("Delete Current rainfall distribution ?"), Dialogs::Buttons::YesNo,
-                             Dialogs::Icon::Question, QStringLiteral("Rainfall Distribution"));
-        if (answer != Dialogs::Answer::No && w.HasItem(SelectedTable)) {
-            Globsubs::RemoveCurrentItem(combo_.data());
-            // The slot stays with its identifier; its values are dead points.
-            w.ItemFirstPoint[SelectedTable] = 0;
-            w.ItemLastPoint[SelectedTable] = 0;
-            w.ItemHeader(IncrementHeader, SelectedTable) = QString();
-            setBoxText(1, QString());
-            setBoxText(2, QString());
-            clearGrid();
-            SetBackColor(txtinp(2), Colors::White);
-            SetBackColor(txtinp(1), Colors::White);
-            Cmbinp_GotFocus();
-        }
-    }
-    combo_->setCurrentIndex(-1);
-    combo_->setEditText(QString());
-    w.CurrentItem = GridState::None;
-    // With the selection cleared nothing can be typed into a table that is gone.
-    SelectedTable = 0;
-    panel_.cmdPlot->setEnabled(false);
-    combo_->setFocus(Qt::OtherFocusReason);
-}
-
 void frmRainDist::CmdPlot_Click()
 {
     if (!isLoaded())
         return;
     panel_.table->setFocus(Qt::OtherFocusReason);
     const WorkTables &w = data_.Work;
-    if (SelectedTable <= 0 || !w.HasItem(SelectedTable)) {
+    const int k = selectedRecord();
+    if (k <= 0 || !w.HasItem(k)) {
         Dialogs::message(QStringLiteral("None Selected"), Dialogs::Buttons::OK, Dialogs::Icon::None);
         return;
     }
-    StoreDistribution();
-    const int k = SelectedTable;
+    storeShownRecord();
     const SetupFormat::FormatItem table = ItemOf(w, k);
     const QString increment = table.header.value(IncrementField);
     bool positive = true;
@@ -428,7 +367,7 @@ void frmRainDist::CmdPlot_Click()
 
 QStringList frmRainDist::buildRecords() const
 {
-    // The table shown counts as StoreDistribution would leave it.
+    // The table shown counts as storing it would leave it.
     const WorkTables &w = data_.Work;
     RainDistFormat::RainDistData data;
     for (int k = 1; k <= w.ItemCount; ++k) {
@@ -443,27 +382,12 @@ QStringList frmRainDist::buildRecords() const
 bool frmRainDist::eventFilter(QObject *watched, QEvent *event)
 {
     if (!isLoaded())
-        return EntryForm::eventFilter(watched, event);
-    const QEvent::Type type = event->type();
-    if (combo_ && watched == combo_) {
-        if (type == QEvent::FocusIn && LeavesControl(event)) {
-            Cmbinp_GotFocus();
-        } else if (type == QEvent::FocusOut && LeavesControl(event)) {
-            Cmbinp_LostFocus();
-        } else if (type == QEvent::KeyPress) {
-            int keyAscii = TabOrEnterAscii(static_cast<QKeyEvent *>(event));
-            if (keyAscii) {
-                int index = 1;
-                NextField(index, keyAscii);
-                if (keyAscii == 0)
-                    return true;
-            }
-        }
-    } else if (panel_.table && watched == panel_.table) {
-        if (type == QEvent::FocusOut && LeavesControl(event))
+        return RecordForm::eventFilter(watched, event);
+    if (panel_.table && watched == panel_.table) {
+        if (event->type() == QEvent::FocusOut && LeavesControl(event))
             MSFlexGrid1_LostFocus();
     } else {
         panel_.notePress(watched, event);
     }
-    return EntryForm::eventFilter(watched, event);
+    return RecordForm::eventFilter(watched, event);
 }

@@ -10,25 +10,21 @@
 // can be dropped. Storing a table always takes the grid as it stands, values
 // deleted included.
 #include "core/GridState.h"
-#include "sections/common/EntryForm.h"
+#include "sections/common/RecordForm.h"
 #include "sections/common/ValueGridPanel.h"
 
-#include <QPointer>
-
-class QComboBox;
-
-class frmRainDist : public EntryForm
+class frmRainDist : public RecordForm
 {
     Q_OBJECT
 public:
     frmRainDist();
 
-    void cmdDelCur_Click();
+    void cmdDelCur_Click() { deleteChosenRecord(); }
     void CmdPlot_Click();
     void mnuDelInsItem_Click(int Index);
+    void ValidateField(int &Index) override;
 
-    const TableWindowData &tables() const { return data_; }
-    int selectedTable() const { return SelectedTable; }
+    int selectedTable() const { return selectedRecord(); }
 
 protected:
     void buildFields(QGridLayout *grid) override;
@@ -39,28 +35,24 @@ protected:
     int passColor(int index) const override;
     int nextBox(int n) const override;
     QStringList buildRecords() const override;
-    void txtinp_KeyPress(int &Index, int &KeyAscii) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showRecord(int k) override;
+    void storeRecord(int k) override;
+    void clearFields() override;
+    QString takenText(int index, const QString &typed) const override;
+    int createRecord(const QString &id) override;
+    void removeRecord(int k) override;
+    void focusField(int index) override;
 
 private:
-    void Cmbinp_GotFocus();
-    void Cmbinp_LostFocus();
-    void NextField(int &Index, int &KeyAscii);
     void MSFlexGrid1_KeyPress(int &KeyAscii);
     void MSFlexGrid1_EnterCell();
     void MSFlexGrid1_MouseDown(int row, int col);
     void MSFlexGrid1_LostFocus();
-    void ShowDistribution(int k);
-    void StoreDistribution();
     void clearGrid();
-    // The identifier typed into the combo, as a table may carry it.
-    QString typedIdentifier() const;
     bool tableShown() const;
     bool incrementIsPositive() const;
     void setPlotEnabledByRule();
 
-    TableWindowData data_;
-    int SelectedTable = 0;
-    QPointer<QComboBox> combo_;
     ValueGridPanel panel_; // its delete button is `cmdDelCur`
 };

@@ -9,17 +9,15 @@
 #include "core/GridStuff.h"
 #include "core/IdentifierLists.h"
 #include "core/logic/TextFile.h"
+#include "sections/common/logic/RecordList.h"
 #include "sections/setup/logic/StormFormat.h"
 #include "sections/setup/logic/UnitSystem.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -49,19 +47,16 @@ Qt::Alignment ColumnAlignment(int c)
 } // namespace
 
 frmStorm::frmStorm()
-    : EntryForm({Title, QStringLiteral("Storm Analysis:"), QStringLiteral("SA"), Editglob::SecStorm,
-                 QStringLiteral("Accept Changes  (Close)"), QStringLiteral("      No Changes    (Close)")})
+    : RecordForm({Title, QStringLiteral("Storm Analysis:"), QStringLiteral("SA"), Editglob::SecStorm,
+                  QStringLiteral("Accept Changes  (Close)"), QStringLiteral("      No Changes    (Close)")},
+                 {0, IdWidth, FieldCount, 1, QStringLiteral("Delete Storm Id - Rain Gage Id combination Row ?"),
+                  QStringLiteral("Storm Analysis")})
 {
 }
 
-QComboBox *frmStorm::Cmbinp(int index) const { return qobject_cast<QComboBox *>(combos_.at(index)); }
-
 void frmStorm::buildControls(QWidget *central)
 {
-    comboIndex_.clear();
-    focusedCombo_ = 0;
-    movingByKey_ = false;
-    EntryForm::buildControls(central);
+    RecordForm::buildControls(central);
     boxes_ = ControlArray::find(central, QStringLiteral("txtinp"));
     combos_ = ControlArray::find(central, QStringLiteral("Cmbinp"));
 }
@@ -85,28 +80,15 @@ void frmStorm::buildFields(QGridLayout *layout)
     for (int i = 1; i <= FieldCount; ++i) {
         const int row = i;
         layout->addWidget(addFieldLabel(i, captions[i - 1]), row, 0);
-        if (IsComboField(i) || i == 6) {
-            QLineEdit *hidden = addHiddenBox(i);
-            hidden->setMaxLength(32767);
-            layout->addWidget(hidden, row, 2);
-        }
         if (IsComboField(i)) {
-            auto *combo = new QComboBox(parent);
-            combo->setObjectName(QStringLiteral("Cmbinp_") + QString::number(i));
-            combo->setEditable(true);
-            combo->setInsertPolicy(QComboBox::NoInsert);
-            // Completion would turn a typed prefix ("S") into a listed
-            // identifier ("S1") unseen.
-            combo->setCompleter(nullptr);
-            combo->setMinimumContentsLength(IdWidth);
-            Globsubs::SetBackColor(combo, Colors::White);
-            combo->installEventFilter(this);
-            combo->lineEdit()->installEventFilter(this);
-            comboIndex_.insert(combo, i);
-            comboIndex_.insert(combo->lineEdit(), i);
+            QComboBox *combo = addCombo(i);
+            layout->addWidget(txtinp(i), row, 2);
             layout->addWidget(combo, row, 1);
             order << combo;
         } else if (i == 6) {
+            QLineEdit *hidden = addHiddenBox(i);
+            hidden->setMaxLength(32767);
+            layout->addWidget(hidden, row, 2);
             QGroupBox *frame = addOptions(QStringLiteral("Frame1"), Opt, 1,
                                           {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")},
                                           OptionMode::Handled, 7, [this] { opt1_Follow(); });
@@ -162,10 +144,15 @@ void frmStorm::readRecords(const QStringList &lines)
     GridState &s = data_.Grid;
     grid_->setRows(std::max(StartRows, int(data.records.size()) + 2));
     for (const QStringList &record : data.records) {
-        ++s.GridRowCount;
-        for (int c = 0; c < FieldCount && c < record.size(); ++c)
-            grid_->setTextMatrix(s.GridRowCount, c, record[c]);
+        s.GridRowCount = RecordList::Add(data_.Work, record);
+        showInGrid(s.GridRowCount);
     }
+}
+
+void frmStorm::showInGrid(int k)
+{
+    for (int c = 0; c < FieldCount; ++c)
+        grid_->setTextMatrix(k, c, data_.Work.ItemHeader.value(c + 1, k));
 }
 
 void frmStorm::finishLoad()
@@ -196,13 +183,8 @@ int frmStorm::nextBox(int n) const
 QStringList frmStorm::buildRecords() const
 {
     StormFormat::StormData data;
-    const GridState &s = data_.Grid;
-    for (int r = s.FirstDataRow; r <= s.GridRowCount; ++r) {
-        QStringList record;
-        for (int c = 0; c < FieldCount; ++c)
-            record << grid_->TextMatrix(r, c);
-        data.records << record;
-    }
+    for (int k = 1; k <= data_.Work.ItemCount; ++k)
+        data.records << RecordList::Fields(data_.Work, k);
     return StormFormat::StormLines(data);
 }
 
@@ -283,48 +265,63 @@ void frmStorm::ValidateField(int &Index)
     }
     SetBackColor(box, box->text().isEmpty() ? Colors::White : Colors::Cyan);
     if (!boxText(1).isEmpty() && !boxText(5).isEmpty())
-        storeRecord();
+        storeFields();
 }
 
 void frmStorm::keyLookup()
 {
     GridState &s = data_.Grid;
-    s.GridRow = GridState::None;
-    const QString storm = boxText(1);
-    const QString gage = boxText(2);
-    for (int r = s.FirstDataRow; r <= s.GridRowCount; ++r) {
-        if (TextFile::trimBlanks(grid_->TextMatrix(r, 0)) == storm
-            && TextFile::trimBlanks(grid_->TextMatrix(r, 1)) == gage) {
-            s.GridRow = r;
-            showRow();
-            break;
-        }
-    }
+    // Letter case counts: s1 is another storm than S1.
+    const int k = RecordList::FindKey(data_.Work, {1, 2}, {boxText(1), boxText(2)}, Qt::CaseSensitive);
+    s.GridRow = k > 0 ? k : GridState::None;
+    if (k > 0)
+        showRecord(k);
     if (s.GridRow > 9)
         grid_->setTopRow(s.GridRow - 8);
 }
 
-void frmStorm::storeRecord()
+void frmStorm::storeFields()
 {
     GridState &s = data_.Grid;
     if (s.GridRow < s.FirstDataRow || s.GridRow > s.GridRowCount) {
-        ++s.GridRowCount;
+        // A new record goes after the last one; records are never sorted.
+        s.GridRowCount = RecordList::Add(data_.Work, {});
         s.GridRow = s.GridRowCount;
     }
     if (grid_->Rows() <= s.GridRow + 1)
         grid_->AddItem(QString());
-    for (int c = 0; c < FieldCount; ++c)
-        grid_->setTextMatrix(s.GridRow, c, txtinp(c + 1)->text());
+    storeRecord(s.GridRow);
     if (s.SelectedRow != s.GridRow)
         Grid_Stuff::SelectGridRow(*grid_, s, boxes_, true);
 }
 
-void frmStorm::showRow()
+void frmStorm::storeRecord(int k)
 {
-    Globsubs::GridRowToBoxes(boxes_, *grid_, data_.Grid);
+    QStringList fields;
+    for (int i = 1; i <= FieldCount; ++i)
+        fields << txtinp(i)->text();
+    RecordList::SetFields(data_.Work, k, fields);
+    showInGrid(k);
+}
+
+void frmStorm::showRecord(int k)
+{
+    // Past the last record: blank fields for a new one.
+    if (k >= 0 && k < grid_->Rows())
+        grid_->setRow(k);
+    for (int i = 1; i <= FieldCount; ++i) {
+        setBoxText(i, TextFile::trimBlanks(data_.Work.ItemHeader.value(i, k)));
+        SetBackColor(txtinp(i), Colors::White);
+    }
     showCondition();
     for (int i : {1, 2, 5})
         Globsubs::CopyTextAndColor(boxes_, combos_, i);
+}
+
+void frmStorm::comboTaken(int index, const QString &text)
+{
+    // A blank identifier enters the list too, as the gage of a storm without one.
+    Globsubs::AddUniqueItem(Cmbinp(index), text);
 }
 
 void frmStorm::showCondition()
@@ -348,60 +345,10 @@ void frmStorm::showCondition()
     group->setExclusive(true);
 }
 
-void frmStorm::NextField(int &Index, int KeyCode)
-{
-    if (KeyCode != 9 && KeyCode != 13)
-        return;
-    Index = nextBox(Index + 1);
-    movingByKey_ = true;
-    if (IsComboField(Index)) {
-        if (QComboBox *combo = Cmbinp(Index))
-            combo->setFocus(Qt::TabFocusReason);
-    } else {
-        focusBox(Index);
-    }
-    movingByKey_ = false;
-}
-
-void frmStorm::txtinp_KeyPress(int &Index, int &KeyAscii)
-{
-    if (KeyAscii != 13)
-        return;
-    ValidateField(Index);
-    NextField(Index, KeyAscii);
-    KeyAscii = 0;
-}
-
 void frmStorm::txtinp_LostFocus(int Index)
 {
-    if (movingByKey_)
+    if (movingByKey())
         return;
-    ValidateField(Index);
-}
-
-void frmStorm::Cmbinp_GotFocus(int Index) { Globsubs::CopyTextAndColor(boxes_, combos_, Index); }
-
-void frmStorm::Cmbinp_KeyPress(int &Index, int &KeyAscii)
-{
-    if (KeyAscii != 13)
-        return;
-    Cmbinp_LostFocus(Index);
-    NextField(Index, KeyAscii);
-    KeyAscii = 0;
-}
-
-void frmStorm::Cmbinp_LostFocus(int &Index)
-{
-    QComboBox *combo = Cmbinp(Index);
-    QLineEdit *box = txtinp(Index);
-    if (!combo || !box)
-        return;
-    const QString text = combo->currentText().left(IdWidth);
-    if (combo->currentText() != text)
-        combo->setEditText(text);
-    Globsubs::AddUniqueItem(combo, text);
-    box->setText(text);
-    Globsubs::SetBackColor(combo, BackColor(box));
     ValidateField(Index);
 }
 
@@ -423,8 +370,8 @@ void frmStorm::MSFlexGrid1_MouseDown(int row)
     if (row < s.FirstDataRow)
         return;
     s.GridRow = std::min(row, s.GridRowCount + 1);
-    Grid_Stuff::SelectGridRow(*grid_, s, boxes_, true);
-    showRow();
+    Grid_Stuff::SelectGridRow(*grid_, s, boxes_, false);
+    showRecord(s.GridRow);
 }
 
 void frmStorm::MSFlexGrid1_MouseUp(Qt::MouseButton button)
@@ -432,61 +379,18 @@ void frmStorm::MSFlexGrid1_MouseUp(Qt::MouseButton button)
     GridState &s = data_.Grid;
     if (button != Qt::RightButton || s.GridRow < s.FirstDataRow || s.GridRow > s.GridRowCount)
         return;
-    const Dialogs::Answer answer =
-        Dialogs::message(QStringLiteral("Delete Storm Id - Rain Gage Id combination Row ?"),
-                         Dialogs::Buttons::YesNo, Dialogs::Icon::Question, QStringLiteral("Storm Analysis"));
-    if (answer != Dialogs::Answer::Yes || !grid_)
+    if (!askDelete() || !grid_)
         return;
+    RecordList::Remove(data_.Work, s.GridRow);
     Grid_Stuff::DeleteGridRow(*grid_, s, boxes_);
-    showRow();
+    showRecord(s.GridRow);
     if (grid_->Rows() >= StartRows + 1)
         grid_->RemoveItem(s.GridRowCount + 1);
 }
 
 bool frmStorm::eventFilter(QObject *watched, QEvent *event)
 {
-    if (!isLoaded())
-        return EntryForm::eventFilter(watched, event);
-    const QEvent::Type type = event->type();
-
-    if (comboIndex_.contains(watched)) {
-        const int index = comboIndex_.value(watched);
-        QComboBox *combo = Cmbinp(index);
-        if (type == QEvent::KeyPress) {
-            const auto *key = static_cast<QKeyEvent *>(event);
-            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-                && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-                int i = index;
-                int keyAscii = 13;
-                Cmbinp_KeyPress(i, keyAscii);
-                return true;
-            }
-        } else if (type == QEvent::FocusIn) {
-            const auto reason = static_cast<QFocusEvent *>(event)->reason();
-            if (focusedCombo_ != index && reason != Qt::ActiveWindowFocusReason
-                && reason != Qt::PopupFocusReason) {
-                focusedCombo_ = index;
-                Cmbinp_GotFocus(index);
-            }
-        } else if (type == QEvent::FocusOut) {
-            const auto reason = static_cast<QFocusEvent *>(event)->reason();
-            QWidget *now = QApplication::focusWidget();
-            const bool stillInside = now && combo && (now == combo || combo->isAncestorOf(now));
-            if (focusedCombo_ == index && !stillInside && reason != Qt::ActiveWindowFocusReason
-                && reason != Qt::PopupFocusReason) {
-                focusedCombo_ = 0;
-                if (!movingByKey_) {
-                    int i = index;
-                    Cmbinp_LostFocus(i);
-                }
-            }
-        }
-        return EntryForm::eventFilter(watched, event);
-    }
-
-    if (grid_ && watched == grid_->table()->viewport() && type == QEvent::MouseButtonRelease) {
+    if (isLoaded() && grid_ && watched == grid_->table()->viewport() && event->type() == QEvent::MouseButtonRelease)
         MSFlexGrid1_MouseUp(static_cast<QMouseEvent *>(event)->button());
-        return EntryForm::eventFilter(watched, event);
-    }
-    return EntryForm::eventFilter(watched, event);
+    return RecordForm::eventFilter(watched, event);
 }

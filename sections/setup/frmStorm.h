@@ -1,18 +1,17 @@
 #pragma once
-// Storm analysis window: a grid of storm records keyed by storm and rain gage
-// identifier, edited through one set of entry fields. Every field that passes
-// its check is stored at once into the row being edited, so the grid is what
-// Accept writes.
+// Storm analysis window: storm records keyed by storm and rain gage
+// identifier, edited through one set of entry fields and listed in a grid,
+// row k showing record k. Every field that passes its check is stored at once
+// into the record being edited.
 #include "core/ControlArray.h"
 #include "core/GridState.h"
-#include "sections/common/EntryForm.h"
+#include "sections/common/RecordForm.h"
 
 #include <QPointer>
 
 class FlexGrid;
-class QComboBox;
 
-class frmStorm : public EntryForm
+class frmStorm : public RecordForm
 {
     Q_OBJECT
 public:
@@ -22,9 +21,7 @@ public:
     // without asking.
     void cmdFinished_Click() override;
     void ValidateField(int &Index) override;
-    void NextField(int &Index, int KeyCode);
 
-    QComboBox *Cmbinp(int index) const;
     FlexGrid *grid() const { return grid_; }
     const GridState &gridState() const { return data_.Grid; }
 
@@ -37,14 +34,15 @@ protected:
     ColorRule checkField(int index) override;
     int nextBox(int n) const override;
     QStringList buildRecords() const override;
-    void txtinp_KeyPress(int &Index, int &KeyAscii) override;
     void txtinp_LostFocus(int Index) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showRecord(int k) override;
+    void storeRecord(int k) override;
+    void comboTaken(int index, const QString &text) override;
+    // Tab follows the layout; only Enter moves by the window's own order.
+    bool movesOn(int keyAscii) const override { return keyAscii == 13; }
 
 private:
-    void Cmbinp_GotFocus(int Index);
-    void Cmbinp_KeyPress(int &Index, int &KeyAscii);
-    void Cmbinp_LostFocus(int &Index);
     void opt1_Follow();
     void MSFlexGrid1_MouseDown(int row);
     void MSFlexGrid1_MouseUp(Qt::MouseButton button);
@@ -52,19 +50,15 @@ private:
     // The field checks of box Index; clears FieldOK on failure.
     void checkBox(int Index);
     void keyLookup();
-    void storeRecord();
-    // Shows row GridRow in the fields: boxes, condition option and combos.
-    void showRow();
+    // Stores the fields into record GridRow, a new one when none is edited.
+    void storeFields();
+    // Row k of the grid shows record k.
+    void showInGrid(int k);
     void showCondition();
     // True when the fields hold typed entries that no grid row holds.
     bool unstoredEntries() const;
 
-    TableWindowData data_;
     QPointer<FlexGrid> grid_;
     ControlArray boxes_;
     ControlArray combos_;
-    QHash<QObject *, int> comboIndex_; // identity only
-    int focusedCombo_ = 0;
-    // Set while Enter moves the focus: the field left has been checked.
-    bool movingByKey_ = false;
 };

@@ -205,8 +205,10 @@ void TestRunner::nestedRunWaitsForItsOwnProgram()
     const QString fast = demoInput(*folder_, QStringLiteral("Fast.inp"));
     QStringList finished;
     bool innerRan = false;
-    // A second run chosen while the first waits: it runs inside the wait.
-    QTimer::singleShot(100, [&] {
+    // A second run chosen while the first waits: it runs inside the wait. It
+    // rewrites the control file, so it waits until the slow run has surely
+    // read it (the slow run takes three seconds), even on a loaded machine.
+    QTimer::singleShot(1000, [&] {
         QVERIFY(!QFile::exists(folder_->file(QStringLiteral("Slow.out"))));
         SetFileName(fast);
         innerRan = Run_Save_Open::RunProgram(EngineControl, Engine);

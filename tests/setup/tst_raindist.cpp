@@ -120,6 +120,7 @@ private slots:
     void deletedValuesStayDeleted();
     void deleteTable();
     void deleteTableAnsweredNo();
+    void deleteAnsweredNoChangesNothing();
     void deletedTableStartsAsNew();
     void displayData();
     void displayDataRefusals();
@@ -438,6 +439,34 @@ void TestRainDist::deleteTableAnsweredNo()
     QCOMPARE(combo(form)->currentText(), QString("R1"));
     QTest::keyClick(combo(form), Qt::Key_Return);
     QCOMPARE(rain(form)->selectedTable(), 1);
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecRainDist)),
+             section(table("R1", "0.25", {"0.", "0.2", "0.5", "0.8", "1.", "1.5"})
+                     + table("TYPE-B", "1.", {"0.", "0.4", "0.7", "0.9", "0.95", "1."})));
+}
+
+void TestRainDist::deleteAnsweredNoChangesNothing()
+{
+    ProgramFolder folder;
+    QWidget *form = openOnTable(folder, "R1");
+    DialogScript dialogs;
+    dialogs.answer(Dialogs::Answer::No);
+    click(button(form, "cmdDelCur"));
+    QCOMPARE(dialogs.asked().size(), 1);
+    // Still table R1, shown and chosen, without leaving the identifier box.
+    QCOMPARE(combo(form)->currentText(), QString("R1"));
+    QCOMPARE(box(form, 1)->text(), QString("R1"));
+    QCOMPARE(rain(form)->selectedTable(), 1);
+    QCOMPARE(rain(form)->tables().Work.CurrentItem, 1);
+    QCOMPARE(box(form, 2)->text(), QString("0.25"));
+    QCOMPARE(cells(form, 6), (QStringList{"0.", "0.2", "0.5", "0.8", "1.", ""}));
+    QVERIFY(button(form, "CmdPlot")->isEnabled());
+    QCOMPARE(listed(form), (QStringList{"R1", "TYPE-B"}));
+    // What is typed next goes into R1; no table is made.
+    clickCell(form, 5);
+    QTest::keyClicks(grid(form), "1.5");
+    click(box(form, 2));
+    QCOMPARE(rain(form)->tables().Work.ItemCount, 2);
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecRainDist)),
              section(table("R1", "0.25", {"0.", "0.2", "0.5", "0.8", "1.", "1.5"})

@@ -9,7 +9,9 @@
 #include "sections/setup/logic/UnitSystem.h"
 #include "sections/setup/frmStorm.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QMenu>
 #include <QTableWidget>
 
 using namespace EntryDriver;
@@ -118,6 +120,9 @@ private slots:
     void checks_data();
     void checks();
     void keyLookup();
+    void firstIdentifierTakenWhenLeft_data();
+    void firstIdentifierTakenWhenLeft();
+    void popupsAndOtherWindowsDoNotLeave();
     void clearedGageNeverDuplicatesKey();
     void unstoredRecordIsNotDroppedSilently();
     void condition_data();
@@ -320,6 +325,74 @@ void TestStorm::keyLookup()
     box(form, 3)->setFocus(Qt::MouseFocusReason);
     combo(form, 5)->setFocus(Qt::MouseFocusReason);
     QCOMPARE(Globsubs::BackColor(combo(form, 5)), Colors::Red);
+    cancel(form);
+}
+
+void TestStorm::firstIdentifierTakenWhenLeft_data()
+{
+    QTest::addColumn<bool>("byTab");
+    QTest::newRow("Tab") << true;
+    QTest::newRow("mouse") << false;
+}
+
+void TestStorm::firstIdentifierTakenWhenLeft()
+{
+    QFETCH(bool, byTab);
+    ProgramFolder folder;
+    frmStorm *form = openStorm();
+    // The storm identifier has the focus as the window opens: typing goes there.
+    QCOMPARE(focused(), combo(form, 1));
+    QTest::keyClicks(combo(form, 1)->lineEdit(), "S1");
+    if (byTab) {
+        QTest::keyClick(combo(form, 1)->lineEdit(), Qt::Key_Tab);
+        QCOMPARE(focused(), combo(form, 2));
+    } else {
+        click(box(form, 3));
+    }
+    QCOMPARE(box(form, 1)->text(), QStringLiteral("S1"));
+    enterNumber(form, 3, "2");
+    QCOMPARE(color(form, 3), Colors::Cyan);
+    enterId(form, 5, "Type II");
+    QCOMPARE(rowTexts(form, 1), (QStringList{"S1", "", "2", "", "Type II", "2", ""}));
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecStorm)),
+             file({record({"S1", "", "2.", "", "Type II", "2", ""})}));
+}
+
+void TestStorm::popupsAndOtherWindowsDoNotLeave()
+{
+    ProgramFolder folder;
+    ProgramFolder::writeBytes(folder.tmp(SecStorm), TwoRecords);
+    frmStorm *form = openStorm();
+    QComboBox *storm = combo(form, 1);
+    storm->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(storm->lineEdit(), "S");
+    // Its own list, a context menu and another window take nothing: a
+    // prefix would otherwise become a record's key.
+    storm->showPopup();
+    QTRY_VERIFY(storm->view()->isVisible());
+    storm->hidePopup();
+    QMenu menu;
+    menu.addAction(QStringLiteral("Copy"));
+    menu.popup(storm->mapToGlobal(QPoint(2, 2)));
+    QTRY_VERIFY(menu.isVisible());
+    menu.close();
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QApplication::setActiveWindow(form);
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    QCOMPARE(box(form, 1)->text(), QString());
+    QTest::keyClicks(storm->lineEdit(), "1");
+    storm->setFocus(Qt::OtherFocusReason);
+    QCOMPARE(storm->currentText(), QStringLiteral("S1"));
+    // Leaving it for a field of the window takes it once.
+    QTest::keyClick(storm->lineEdit(), Qt::Key_Tab);
+    QCOMPARE(box(form, 1)->text(), QStringLiteral("S1"));
+    enterId(form, 2, "G1");
+    QCOMPARE(form->gridState().GridRow, 1);
+    QCOMPARE(boxTexts(form), (QStringList{"S1", "G1", "2.", "3.5", "Type II", "2", "1.2"}));
     cancel(form);
 }
 

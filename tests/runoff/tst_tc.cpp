@@ -1,0 +1,510 @@
+// The time-of-concentration window, opened as the sub-area window opens it:
+// modal, on copies of the records, handing back the records it changed.
+#include "DialogScript.h"
+#include "ProgramFolder.h"
+
+#include "core/Colors.h"
+#include "core/Help_Stuff.h"
+#include "core/IdentifierLists.h"
+#include "core/logic/Editglob.h"
+#include "sections/common/EntryForm.h"
+#include "sections/runoff/frmTc.h"
+#include "sections/setup/logic/UnitSystem.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <optional>
+
+namespace {
+
+// Segment fields 12 to 24 as "sheet L,s,n,code; shallow L,s,code; channel L,s,n,A,P,V".
+SubAreaRecord record(const char *id, const char *gage, const char *tc, const char *segments)
+{
+    SubAreaRecord r;
+    r.Field[1] = QString::fromLatin1(id);
+    r.Field[2] = QStringLiteral("OUTLET");
+    r.Field[3] = QString::fromLatin1(gage);
+    r.Field[4] = QStringLiteral("1.5");
+    r.Field[6] = QString::fromLatin1(tc);
+    int f = 12;
+    for (const QString &group : QString::fromLatin1(segments).split(QLatin1Char(';')))
+        for (const QString &item : group.split(QLatin1Char(',')))
+            r.Field[std::size_t(f++)] = item.trimmed();
+    if (f != 25)
+        qFatal("bad segments %s", segments);
+    r.Land.append({QStringLiteral("Pasture"), QStringLiteral("B"), QStringLiteral("1.5")});
+    return r;
+}
+
+const char *const WorkedExample = "100,.01,,F; 500,.02,U; 2000,.01,.04,10,8,";
+const char *const NoSegments = ",,,; ,,; ,,,,,";
+
+struct Opened
+{
+    frmTc *form = nullptr;
+    std::optional<QList<SubAreaRecord>> handedBack;
+};
+
+class TcFixture
+{
+public:
+    TcFixture()
+    {
+        using namespace Editglob;
+        RainGageIds = {QString(), QStringLiteral("G1"), QStringLiteral("G2")};
+        RainGageTwoYear = {0.0f, 2.7f, 3.5f};
+        RainGageCount = 2;
+        SetUnitSystem(true, true);
+        owner.setObjectName(QStringLiteral("frmSubArea"));
+        owner.show();
+    }
+
+    // Opens the window over the owner on `records`, showing `current`.
+    frmTc *open(const QList<SubAreaRecord> &records, int current, int alternate = 0)
+    {
+        SubAreaDetailRequest request;
+        request.SubAreas = records;
+        request.Current = current;
+        request.Alternate = alternate;
+        request.AlternateId = alternate ? QStringLiteral("ALT2") : QString();
+        request.OnReturn = [this](const QList<SubAreaRecord> &changed) { handedBack = changed; };
+        auto *form = qobject_cast<frmTc *>(Forms::get(QStringLiteral("frmTc")));
+        if (!form)
+            return nullptr;
+        form->OpenOn(&owner, request);
+        QApplication::setActiveWindow(form);
+        if (!QTest::qWaitForWindowActive(form))
+            qWarning("frmTc not active");
+        return form;
+    }
+
+    ProgramFolder folder;
+    QWidget owner;
+    std::optional<QList<SubAreaRecord>> handedBack;
+};
+
+QLineEdit *box(QWidget *form, int n)
+{
+    return form->findChild<QLineEdit *>(QStringLiteral("txtinp_") + QString::number(n));
+}
+QComboBox *combo(QWidget *form, int n)
+{
+    return form->findChild<QComboBox *>(QStringLiteral("Cmbinp_") + QString::number(n));
+}
+QWidget *control(QWidget *form, int n)
+{
+    if (n == 1 || n == 15 || n == 18)
+        return combo(form, n);
+    return box(form, n);
+}
+int color(QWidget *form, int n) { return EntryForm::BackColor(box(form, n)); }
+QWidget *focused() { return QApplication::focusWidget(); }
+
+void key(QWidget *form, int n, Qt::Key k) { QTest::keyClick(control(form, n), k); }
+
+// Types `text` into box n (replacing its text) and leaves it with `k`.
+void typeInto(QWidget *form, int n, const QString &text, Qt::Key k = Qt::Key_Return)
+{
+    QLineEdit *b = box(form, n);
+    b->setFocus(Qt::MouseFocusReason);
+    b->selectAll();
+    QTest::keyClick(b, Qt::Key_Delete);
+    QTest::keyClicks(b, text);
+    QTest::keyClick(b, k);
+}
+
+// Chooses entry `entry` of list n, as a click in its drop-down does, and
+// leaves it with `k`.
+void choose(QWidget *form, int n, int entry, Qt::Key k = Qt::Key_Return)
+{
+    QComboBox *c = combo(form, n);
+    c->setFocus(Qt::MouseFocusReason);
+    c->setCurrentIndex(entry);
+    QTest::keyClick(c, k);
+}
+
+QStringList results(QWidget *form)
+{
+    QStringList texts;
+    for (int n : {25, 26, 27, 28, 24, 29})
+        texts << box(form, n)->text();
+    return texts;
+}
+
+QStringList segments(const SubAreaRecord &r)
+{
+    QStringList texts;
+    for (int f = 12; f <= 24; ++f)
+        texts << r.Field[std::size_t(f)];
+    return texts;
+}
+
+QStringList listEntries(QComboBox *c)
+{
+    QStringList items;
+    for (int i = 0; i < c->count(); ++i)
+        items << c->itemText(i);
+    return items;
+}
+
+} // namespace
+
+class TestTc : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanupTestCase() { qDeleteAll(Forms::created()); }
+    void opensModalOnTheRequest();
+    void entersSegmentsAndHandsBackWhatChanged();
+    void nextField_data();
+    void nextField();
+    void switchingSubAreasKeepsBothEdits();
+    void surfaceCodes();
+    void resultFieldsTakeNoFocus();
+    void rainfall();
+    void deleteAsksAndEmpties();
+    void noCurrentSubArea();
+    void help();
+};
+
+void TestTc::opensModalOnTheRequest()
+{
+    TcFixture fx;
+    frmTc *form = fx.open({record("A", "g2 ", "", WorkedExample), record("B", "G1", "1.5", NoSegments),
+                           record("C", "NONE", "", NoSegments)},
+                          0, 2);
+    QVERIFY(form);
+    QCOMPARE(QApplication::activeModalWidget(), form);
+    QCOMPARE(form->windowTitle(), QStringLiteral("Time of Concentration   Current File - ") + Editglob::FileName);
+    QCOMPARE(Help_Stuff::FormHelpKey, QStringLiteral("AR"));
+    QCOMPARE(form->findChild<QPushButton *>(QStringLiteral("cmdFinished"))->text(),
+             QStringLiteral("Return to Sub-Area"));
+    QVERIFY(!form->findChild<QPushButton *>(QStringLiteral("cmdCancel")));
+    QVERIFY(form->findChild<QPushButton *>(QStringLiteral("cmdDelCur"))->isVisible());
+    auto *alternate = form->findChild<QLabel *>(QStringLiteral("lblStatic_2"));
+    QVERIFY(alternate->isVisible());
+    QCOMPARE(alternate->text(), QStringLiteral("ALT2"));
+    QCOMPARE(form->findChild<QLabel *>(QStringLiteral("lblInUnit_22"))->text(), QStringLiteral("sq ft"));
+    QCOMPARE(form->findChild<QLabel *>(QStringLiteral("lblInUnit_24"))->text(), QStringLiteral("ft/sec"));
+
+    // Sub-areas with a Tc of their own are not offered.
+    QCOMPARE(listEntries(combo(form, 1)), (QStringList{QString(), "A", "C"}));
+    QCOMPARE(combo(form, 1)->currentText(), QStringLiteral("A"));
+    QCOMPARE(focused(), combo(form, 1));
+    QCOMPARE(combo(form, 15)->currentText(), QStringLiteral("F Grass (Dense)"));
+    QCOMPARE(combo(form, 18)->currentText(), QStringLiteral("Unpaved"));
+    QCOMPARE(box(form, 0)->text(), QStringLiteral("3.5"));
+    QVERIFY(!form->findChild<QLabel *>(QStringLiteral("lblInput_2"))->isVisible());
+    QCOMPARE(results(form), (QStringList{"2.282", "0.3", "0.061", "0.129", "4.322", "0.49"}));
+
+    // The close box discards: nothing is handed back.
+    form->close();
+    QVERIFY(!form->isLoaded());
+    QVERIFY(!fx.handedBack);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+}
+
+void TestTc::entersSegmentsAndHandsBackWhatChanged()
+{
+    TcFixture fx;
+    const SubAreaRecord a = record("A", "G1", "", NoSegments);
+    // Another sub-area, stored with a lower-case code from a file: shown but
+    // not edited, so not handed back.
+    const SubAreaRecord b = record("B", "G2", "", "100,.01,,f; 500,.02,u; ,,,,,");
+    frmTc *form = fx.open({a, b}, 0);
+
+    key(form, 1, Qt::Key_Return);
+    QCOMPARE(form->TcRow(), 1);
+    QCOMPARE(focused(), box(form, 12));
+    typeInto(form, 12, QStringLiteral("100"));
+    QCOMPARE(focused(), box(form, 13));
+    typeInto(form, 13, QStringLiteral("0.01"));
+    // No code stored: the blank surface entry leads to the surface list.
+    QCOMPARE(focused(), combo(form, 15));
+    choose(form, 15, 6);
+    QCOMPARE(focused(), box(form, 16));
+    QCOMPARE(box(form, 15)->text(), QStringLiteral("F"));
+    // Rain 2.7: 0.007 * 24^0.8 / (2.7^0.5 * 0.01^0.4) = 0.34165.
+    QCOMPARE(box(form, 26)->text(), QStringLiteral("0.342"));
+    QCOMPARE(box(form, 29)->text(), QStringLiteral("0.342"));
+    typeInto(form, 16, QStringLiteral("500"));
+    typeInto(form, 17, QStringLiteral(".02"), Qt::Key_Tab);
+    QCOMPARE(focused(), combo(form, 18));
+    choose(form, 18, 2, Qt::Key_Tab);
+    QCOMPARE(focused(), box(form, 19));
+    QCOMPARE(box(form, 27)->text(), QStringLiteral("0.061"));
+    for (auto [n, text] : {std::pair{19, "2000"}, {20, ".01"}, {21, ".04"}, {22, "10"}, {23, "8"}})
+        typeInto(form, n, QString::fromLatin1(text));
+    QCOMPARE(box(form, 24)->text(), QStringLiteral("4.322"));
+    key(form, 24, Qt::Key_Return);
+    QCOMPARE(focused(), box(form, 12));
+    QCOMPARE(box(form, 29)->text(), QStringLiteral("0.532"));
+    QCOMPARE(color(form, 23), Colors::Cyan);
+
+    QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("cmdFinished")), Qt::LeftButton);
+    QVERIFY(!form->isLoaded());
+    QVERIFY(fx.handedBack);
+    QCOMPARE(fx.handedBack->size(), 1);
+    const SubAreaRecord &back = fx.handedBack->first();
+    QCOMPARE(segments(back), (QStringList{"100", "0.01", "", "F", "500", ".02", "U", "2000", ".01", ".04", "10",
+                                          "8", "4.322"}));
+    // Everything else is the record as handed over.
+    for (int f : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 25})
+        QCOMPARE(back.Field[std::size_t(f)], a.Field[std::size_t(f)]);
+    QCOMPARE(back.Land.size(), 1);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+
+    // Opened again without a request, it holds nothing of the last one and
+    // hands nothing back.
+    fx.handedBack.reset();
+    Globsubs::ShowForm(form);
+    QCOMPARE(listEntries(combo(form, 1)), QStringList{QString()});
+    QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("cmdFinished")), Qt::LeftButton);
+    QVERIFY(!form->isLoaded());
+    QVERIFY(!fx.handedBack);
+}
+
+void TestTc::nextField_data()
+{
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("typed"); // null: leave the field as shown
+    QTest::addColumn<QString>("next");
+    QTest::addColumn<int>("colour");
+
+    const QList<std::tuple<const char *, int, const char *, const char *, int>> cases{
+        {"identifier", 1, nullptr, "txtinp_12", -1},
+        {"sheet slope, no n", 13, nullptr, "Cmbinp_15", Colors::Cyan},
+        {"n accepted goes past the surface", 14, "0.24", "txtinp_16", Colors::Cyan},
+        {"invalid n with a surface", 14, "5", "Cmbinp_15", Colors::Red},
+        {"invalid length stays", 16, "abc", "txtinp_16", Colors::Red},
+        {"sheet length over 100 stays", 12, "101", "txtinp_12", Colors::Red},
+        {"surface list", 15, nullptr, "txtinp_16", -1},
+        {"shallow slope", 17, nullptr, "Cmbinp_18", Colors::Cyan},
+        {"shallow surface", 18, nullptr, "txtinp_19", -1},
+        {"channel velocity wraps", 24, nullptr, "txtinp_12", Colors::Cyan},
+    };
+    for (const auto &[name, field, typed, next, colour] : cases)
+        for (const char *k : {"Enter", "Tab"})
+            QTest::addRow("%s, %s", name, k) << field << (typed ? QString::fromLatin1(typed) : QString())
+                                             << QString::fromLatin1(next) << colour;
+}
+
+void TestTc::nextField()
+{
+    QFETCH(int, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, next);
+    QFETCH(int, colour);
+    const Qt::Key k = QString::fromLatin1(QTest::currentDataTag()).endsWith(QLatin1String("Tab")) ? Qt::Key_Tab
+                                                                                                  : Qt::Key_Return;
+    TcFixture fx;
+    frmTc *form = fx.open({record("A", "G1", "", "100,.01,,; 500,.02,U; 2000,,,,,4")}, 0);
+    key(form, 1, Qt::Key_Tab);
+    QCOMPARE(form->TcRow(), 1);
+    QCOMPARE(box(form, 15)->text(), QStringLiteral(" "));
+    if (!typed.isNull()) {
+        typeInto(form, field, typed, k);
+    } else {
+        control(form, field)->setFocus(Qt::MouseFocusReason);
+        key(form, field, k);
+    }
+    QCOMPARE(focused()->objectName(), next);
+    if (colour >= 0)
+        QCOMPARE(color(form, field), colour);
+}
+
+void TestTc::switchingSubAreasKeepsBothEdits()
+{
+    TcFixture fx;
+    frmTc *form = fx.open({record("A", "G2", "", WorkedExample), record("B", "G2", "2", NoSegments),
+                           record("C", "G2", "", "100,.01,,F; ,.02,U; ,,,,,")},
+                          0);
+    key(form, 1, Qt::Key_Return);
+    typeInto(form, 12, QStringLiteral("90"));
+    QCOMPARE(box(form, 26)->text(), QStringLiteral("0.276"));
+    // Back to the list and out again on the same sub-area: the edit stays.
+    choose(form, 1, 1);
+    QCOMPARE(box(form, 12)->text(), QStringLiteral("90"));
+    choose(form, 1, 2);
+    QCOMPARE(form->TcRow(), 3);
+    QCOMPARE(box(form, 12)->text(), QStringLiteral("100"));
+    // C has no shallow length: its time and the total are empty, not another's.
+    QCOMPARE(box(form, 27)->text(), QString());
+    QCOMPARE(box(form, 25)->text(), QString());
+    typeInto(form, 16, QStringLiteral("400"));
+    QCOMPARE(box(form, 27)->text(), QStringLiteral("0.049"));
+    QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("cmdFinished")), Qt::LeftButton);
+    QVERIFY(fx.handedBack);
+    QCOMPARE(fx.handedBack->size(), 2);
+    QCOMPARE(fx.handedBack->at(0).SubAreaId(), QStringLiteral("A"));
+    QCOMPARE(fx.handedBack->at(0).Field[12], QStringLiteral("90"));
+    QCOMPARE(fx.handedBack->at(1).SubAreaId(), QStringLiteral("C"));
+    QCOMPARE(fx.handedBack->at(1).Field[16], QStringLiteral("400"));
+    QCOMPARE(fx.handedBack->at(1).Field[18], QStringLiteral("U"));
+}
+
+void TestTc::surfaceCodes()
+{
+    TcFixture fx;
+    frmTc *form = fx.open({record("A", "G2", "", "100,.01,,f; 500,.02,u; ,,,,,"),
+                           record("B", "G2", "", "100,.01,.24,; 500,.02,x; 2000,,,,,4")},
+                          0);
+    // Codes stored in lower case are the surfaces they name.
+    QCOMPARE(combo(form, 15)->currentText(), QStringLiteral("F Grass (Dense)"));
+    QCOMPARE(combo(form, 18)->currentText(), QStringLiteral("Unpaved"));
+    QCOMPARE(box(form, 26)->text(), QStringLiteral("0.3"));
+    QCOMPARE(box(form, 25)->text(), QStringLiteral("2.282"));
+
+    // An unknown shallow code shows no velocity and no time.
+    choose(form, 1, 2);
+    QCOMPARE(form->TcRow(), 2);
+    QCOMPARE(combo(form, 18)->currentIndex(), -1);
+    QCOMPARE(box(form, 25)->text(), QString());
+    QCOMPARE(box(form, 27)->text(), QString());
+    QCOMPARE(box(form, 29)->text(), QStringLiteral("0.439"));
+
+    // A surface replaces the typed n, and a typed n the surface.
+    choose(form, 15, 1);
+    QCOMPARE(box(form, 14)->text(), QString());
+    QCOMPARE(box(form, 15)->text(), QStringLiteral("A"));
+    typeInto(form, 14, QStringLiteral("0.24"));
+    QCOMPARE(box(form, 15)->text(), QString());
+    QCOMPARE(combo(form, 15)->currentIndex(), 0);
+    // From now on the slope leads to the n.
+    box(form, 13)->setFocus(Qt::MouseFocusReason);
+    key(form, 13, Qt::Key_Return);
+    QCOMPARE(focused(), box(form, 14));
+    // The blank surface entry runs no check and no computation.
+    const QStringList before = results(form);
+    choose(form, 18, 0);
+    QCOMPARE(box(form, 18)->text(), QStringLiteral(" "));
+    QCOMPARE(results(form), before);
+
+    QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("cmdFinished")), Qt::LeftButton);
+    // A untouched keeps its codes as stored; B's surface codes go back as
+    // letters or blank.
+    QCOMPARE(fx.handedBack->size(), 1);
+    QCOMPARE(fx.handedBack->at(0).SubAreaId(), QStringLiteral("B"));
+    QCOMPARE(fx.handedBack->at(0).Field[14], QStringLiteral("0.24"));
+    QCOMPARE(fx.handedBack->at(0).Field[15], QString());
+    QCOMPARE(fx.handedBack->at(0).Field[18], QStringLiteral(" "));
+}
+
+void TestTc::resultFieldsTakeNoFocus()
+{
+    TcFixture fx;
+    frmTc *form = fx.open({record("A", "G2", "", WorkedExample)}, 0);
+    key(form, 1, Qt::Key_Return);
+    for (int n : {0, 25, 26, 27, 28, 29}) {
+        QCOMPARE(box(form, n)->focusPolicy(), Qt::NoFocus);
+        QVERIFY(box(form, n)->isReadOnly());
+    }
+    QTest::mouseClick(box(form, 29), Qt::LeftButton);
+    QCOMPARE(focused(), box(form, 12));
+    box(form, 12)->clearFocus();
+    QCOMPARE(box(form, 29)->text(), QStringLiteral("0.49"));
+    QCOMPARE(color(form, 29), Colors::White);
+}
+
+void TestTc::rainfall()
+{
+    TcFixture fx;
+    frmTc *form = fx.open({record("A", "g1", "", WorkedExample), record("B", "G9", "", WorkedExample)}, 0);
+    QCOMPARE(box(form, 0)->text(), QStringLiteral("2.7"));
+    QVERIFY(box(form, 0)->isVisible());
+    QVERIFY(box(form, 30)->isVisible());
+    // No gage of the storm analysis: no rainfall, the note, no sheet time.
+    choose(form, 1, 2);
+    QCOMPARE(box(form, 0)->text(), QString());
+    QVERIFY(!box(form, 0)->isVisible());
+    QVERIFY(!box(form, 30)->isVisible());
+    QVERIFY(form->findChild<QLabel *>(QStringLiteral("lblInput_2"))->isVisible());
+    QCOMPARE(box(form, 26)->text(), QString());
+    QCOMPARE(box(form, 29)->text(), QStringLiteral("0.19"));
+}
+
+void TestTc::deleteAsksAndEmpties()
+{
+    TcFixture fx;
+    DialogScript script;
+    frmTc *form = fx.open({record("A", "G2", "", WorkedExample), record("B", "G2", "", WorkedExample)}, 0);
+    key(form, 1, Qt::Key_Return);
+    auto *del = form->findChild<QPushButton *>(QStringLiteral("cmdDelCur"));
+
+    script.answer(Dialogs::Answer::No);
+    QTest::mouseClick(del, Qt::LeftButton);
+    QCOMPARE(script.messages(), QStringList{QStringLiteral("Delete Current Sub-Area Tc Data ?")});
+    QCOMPARE(script.asked().first().title, QStringLiteral("Time of Concentration"));
+    QCOMPARE(box(form, 29)->text(), QStringLiteral("0.49"));
+
+    script.answer(Dialogs::Answer::Yes);
+    QTest::mouseClick(del, Qt::LeftButton);
+    for (int n = 12; n <= 29; ++n)
+        QCOMPARE(box(form, n)->text(), QString());
+    for (int n : {1, 15, 18})
+        QCOMPARE(combo(form, n)->currentIndex(), 0);
+    QVERIFY(!script.unexpected());
+
+    QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("cmdFinished")), Qt::LeftButton);
+    QCOMPARE(fx.handedBack->size(), 1);
+    QCOMPARE(segments(fx.handedBack->first()), QStringList(13, QString()));
+}
+
+void TestTc::noCurrentSubArea()
+{
+    TcFixture fx;
+    // A sub-area with a Tc of its own and flow segments is not in the list:
+    // it is shown, nothing is selected, and nothing can be changed.
+    frmTc *form = fx.open({record("A", "G2", "1.2", WorkedExample), record("B", "G2", "", NoSegments)}, 0);
+    QCOMPARE(combo(form, 1)->currentIndex(), -1);
+    QVERIFY(!form->findChild<QPushButton *>(QStringLiteral("cmdDelCur"))->isVisible());
+    QCOMPARE(box(form, 29)->text(), QStringLiteral("0.49"));
+    key(form, 1, Qt::Key_Return);
+    QCOMPARE(form->TcRow(), 0);
+    typeInto(form, 12, QStringLiteral("50"));
+    QCOMPARE(color(form, 12), Colors::Red);
+    QCOMPARE(focused(), box(form, 12));
+
+    // Choosing the empty entry leaves no sub-area current either.
+    choose(form, 1, 1);
+    QCOMPARE(form->TcRow(), 2);
+    QVERIFY(form->findChild<QPushButton *>(QStringLiteral("cmdDelCur"))->isVisible());
+    choose(form, 1, 0);
+    QCOMPARE(form->TcRow(), 0);
+    QVERIFY(!form->findChild<QPushButton *>(QStringLiteral("cmdDelCur"))->isVisible());
+    // Delete without a current sub-area asks nothing.
+    DialogScript script;
+    form->cmdDelCur_Click();
+    QVERIFY(script.asked().isEmpty());
+    QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("cmdFinished")), Qt::LeftButton);
+    QCOMPARE(fx.handedBack->size(), 0);
+}
+
+void TestTc::help()
+{
+    TcFixture fx;
+    QFile::copy(QStringLiteral(QV_RESOURCES_DIR "/QuorvaleHelp.lst"), Editglob::HelpListFile);
+    frmTc *form = fx.open({record("A", "G2", "", WorkedExample)}, 0);
+    auto *help = form->findChild<QPlainTextEdit *>(QStringLiteral("txtHelp"));
+    QVERIFY(!help->isVisible());
+    QTest::mouseClick(form->findChild<QLabel *>(QStringLiteral("lblHeader")), Qt::LeftButton);
+    QVERIFY(help->isVisible());
+    QVERIFY(help->toPlainText().startsWith(QStringLiteral("          Time of Concentration ")));
+    for (int n : {12, 13, 14, 15, 22, 23, 24}) {
+        QTest::mouseClick(form->findChild<QLabel *>(QStringLiteral("lblInput_") + QString::number(n)),
+                          Qt::LeftButton);
+        QVERIFY2(help->isVisible() && !help->toPlainText().isEmpty(), qPrintable(QString::number(n)));
+    }
+    // The labels of results show no help.
+    QTest::mouseClick(form->findChild<QLabel *>(QStringLiteral("lblInput_29")), Qt::LeftButton);
+    QCOMPARE(Help_Stuff::CurrentHelpId, 24);
+}
+
+QTEST_MAIN(TestTc)
+#include "tst_tc.moc"
