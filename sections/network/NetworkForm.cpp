@@ -3,6 +3,7 @@
 #include "sections/network/logic/NetworkFields.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -92,4 +93,13 @@ void NetworkForm::blankCodes(int groups)
 {
     for (int g = 0; g < groups; ++g)
         select(QStringLiteral("opt1"), 3 * g + 3);
+}
+
+void NetworkForm::fillCombos(std::initializer_list<int> indexes, const std::function<void(const ListRef &)> &filler)
+{
+    TextList list;
+    filler(list);
+    for (int index : indexes)
+        if (QComboBox *combo = Cmbinp(index))
+            combo->addItems(list.items);
 }

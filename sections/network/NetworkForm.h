@@ -3,8 +3,11 @@
 // the data they were loaded on (the base data, or the alternate of the
 // request that opened them) and the "Alternate" labels that show it, and
 // their Yes / No / Blank option groups for the output codes.
+#include "core/ListRef.h"
 #include "core/QvForm.h"
 #include "sections/common/RecordForm.h"
+
+#include <functional>
 
 class QGroupBox;
 
@@ -55,6 +58,9 @@ protected:
     // The option chosen in group g (1 Yes, 2 No, 3 Blank), 0 when none is.
     int selectedCode(int g) const;
     void blankCodes(int groups);
+    // Fills the combos with what `filler` lists, in one step each: a long
+    // list added entry by entry would make the window slow to open.
+    void fillCombos(std::initializer_list<int> indexes, const std::function<void(const ListRef &)> &filler);
 
 private:
     int alternate_ = 0;

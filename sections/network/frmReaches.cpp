@@ -148,12 +148,10 @@ void frmReaches::finishLoad()
     unitLabel(QStringLiteral("lblInUnit"), 19)->setText(ConductivityUnit);
     unitLabel(QStringLiteral("lblInUnit"), 20)->setText(AlluviumStorageUnit);
 
-    Globsubs::FillLocationList(Cmbinp(1), true);
-    Globsubs::FillLocationList(Cmbinp(2), false);
-    Globsubs::FillLocationList(Cmbinp(14), false);
-    Globsubs::FillXsectList(Cmbinp(3));
-    Globsubs::FillXsectList(Cmbinp(15));
-    Globsubs::FillStructureList(Cmbinp(4));
+    fillCombos({1}, [](const ListRef &list) { Globsubs::FillLocationList(list, true); });
+    fillCombos({2, 14}, [](const ListRef &list) { Globsubs::FillLocationList(list, false); });
+    fillCombos({3, 15}, [](const ListRef &list) { Globsubs::FillXsectList(list); });
+    fillCombos({4}, [](const ListRef &list) { Globsubs::FillStructureList(list); });
     for (int n : {1, 2, 3, 4, 14, 15}) {
         Cmbinp(n)->setCurrentIndex(-1);
         Cmbinp(n)->setEditText(QString());

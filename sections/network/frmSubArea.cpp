@@ -106,15 +106,15 @@ void frmSubArea::setDefaults()
 void frmSubArea::readRecords(const QStringList &lines)
 {
     if (!isAlternate())
-        NetworkTables::AppendSubAreas(data_.Work, SubAreaFormat::ParseSubAreas(lines));
+        SubAreaFormat::ForEachSubArea(lines, [this](SubAreaRecord &&s) { NetworkTables::AppendSubArea(data_.Work, std::move(s)); });
 }
 
 void frmSubArea::finishLoad()
 {
     unitLabel(QStringLiteral("lblInUnit"), 4)->setText(Editglob::AreaUnit);
-    Globsubs::FillSubAreaList(Cmbinp(1));
-    Globsubs::FillLocationList(Cmbinp(2), false);
-    Globsubs::FillRainGageList(Cmbinp(3));
+    fillCombos({1}, [](const ListRef &list) { Globsubs::FillSubAreaList(list); });
+    fillCombos({2}, [](const ListRef &list) { Globsubs::FillLocationList(list, false); });
+    fillCombos({3}, [](const ListRef &list) { Globsubs::FillRainGageList(list); });
     for (int n = 1; n <= 3; ++n) {
         Cmbinp(n)->setCurrentIndex(-1);
         Cmbinp(n)->setEditText(QString());
@@ -146,8 +146,9 @@ void frmSubArea::Form_Unload()
 
 void frmSubArea::showRecord(int k)
 {
+    // The identifier stays as the user typed it, as the record was chosen by it.
     const WorkTables &w = data_.Work;
-    for (int n = 1; n <= 6; ++n) {
+    for (int n = 2; n <= 6; ++n) {
         setBoxText(n, w.ItemHeader.value(n, k));
         SetBackColor(txtinp(n), Colors::White);
         if (QComboBox *combo = Cmbinp(n)) {
