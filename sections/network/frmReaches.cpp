@@ -3,7 +3,6 @@
 #include "core/Colors.h"
 #include "core/ControlArray.h"
 #include "core/IdentifierLists.h"
-#include "core/logic/AlternateState.h"
 #include "core/logic/Editglob.h"
 #include "core/logic/Fields.h"
 #include "core/logic/TextFile.h"

@@ -278,6 +278,8 @@ void TestReaches::deleting()
 {
     ProgramFolder folder;
     QWidget *form = openOn(folder, TwoReaches);
+    enterBox(form, 5, QStringLiteral("100"), box(form, 6)); // no reach chosen yet
+    QCOMPARE(color(form, 5), Colors::Red);
     {
         DialogScript none; // no reach chosen: no question
         click(button(form, "cmdDelCur"));

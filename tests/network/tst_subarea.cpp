@@ -172,6 +172,8 @@ void TestSubArea::chooseAndCreate()
 {
     ProgramFolder folder;
     QWidget *form = openOn(folder, Three);
+    choose(form, 1, QStringLiteral("   ")); // names no sub-area
+    QCOMPARE(subAreas(form)->records().ItemCount, 3);
     choose(form, 1, QStringLiteral("sa2"));
     QCOMPARE(combo(form, 2)->currentText(), QString("R1"));
     QCOMPARE(box(form, 4)->text(), QString("12.5"));
@@ -248,6 +250,11 @@ void TestSubArea::detailState()
     for (const char *name : {"txtinp_6", "lblInput_6", "lblInUnit_6"})
         QVERIFY2(!shown(form, QString::fromLatin1(name)), name);
     QVERIFY(shown(form, QStringLiteral("cmdSub_1")));
+    choose(form, 1, QStringLiteral("SA9")); // new: boxes shown whatever SA2 had
+    QVERIFY(shown(form, QStringLiteral("txtinp_6")) && shown(form, QStringLiteral("cmdSub_1")));
+    choose(form, 1, QStringLiteral("SA1"));
+    choose(form, 1, QStringLiteral("SA8"));
+    QVERIFY(shown(form, QStringLiteral("txtinp_4")) && shown(form, QStringLiteral("cmdSub_0")));
     choose(form, 1, QStringLiteral("SA3")); // nothing yet
     QVERIFY(shown(form, QStringLiteral("cmdSub_0")) && shown(form, QStringLiteral("cmdSub_1")));
     retype(form, 4, QStringLiteral("3"));
