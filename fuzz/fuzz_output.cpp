@@ -56,7 +56,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const OutputSeries &s : rq.series)
         if (s.count < 0 || s.count > int(s.flow.size()) || (rq.kind == KindPeakFlow && s.count > int(s.area.size())))
             std::abort();
-    DescribeRequest(rq);
     const PlotRequest plot = OutputPlotRequest(rq, QStringLiteral("/p/run.inp"), QStringLiteral("cfs"),
                                                QStringLiteral("sq mi"));
     SetupPlot(plot);

@@ -11,7 +11,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -622,14 +621,11 @@ void frmGraphicsOutput::CmdPlot_Click()
         return;
     request_ = buildRequest();
     const QString file = Editglob::OutFileName;
-    const ReadResult result = ReadOutputPlotFile(file, request_);
-    if (result.status != ReadStatus::Found) {
-        QString text = QStringLiteral("No data for requested plot found\n\n");
-        if (result.status == ReadStatus::Unreadable)
-            text += QStringLiteral("The printed-page file could not be read (%1).\n").arg(result.error);
-        text += QStringLiteral("Looked for: ") + DescribeRequest(request_) + QStringLiteral("\nIn: ")
-                + QDir::toNativeSeparators(file);
-        Dialogs::message(text, Dialogs::Buttons::OK, Dialogs::Icon::None, Title);
+    // A file that is missing or cannot be read gives the same message as one
+    // without the requested tables: either way there is nothing to plot.
+    if (ReadOutputPlotFile(file, request_).status != ReadStatus::Found) {
+        Dialogs::message(QStringLiteral("No data for requested plot found"), Dialogs::Buttons::OK, Dialogs::Icon::None,
+                         Title);
         return;
     }
     const PlotRequest plot =

@@ -594,18 +594,6 @@ private:
     QString error_;
 };
 
-QString baseOrAlternate(const QString &alternate)
-{
-    const QString a = TextFile::trimBlanks(alternate);
-    return a.isEmpty() ? QStringLiteral("base data") : QStringLiteral("alternate ") + a;
-}
-
-QString locationText(const OutputSeries &s)
-{
-    const QString q = TextFile::trimBlanks(s.qualifier);
-    return TextFile::trimBlanks(s.location) + (q.isEmpty() ? QString() : QStringLiteral(" - ") + q);
-}
-
 } // namespace
 
 bool ReadOutputPlotData(OutputLineSource &source, OutputRequest &request)
@@ -628,34 +616,6 @@ ReadResult ReadOutputPlotFile(const QString &path, OutputRequest &request)
     if (!source.error().isEmpty())
         return {ReadStatus::Unreadable, source.error()};
     return {found ? ReadStatus::Found : ReadStatus::NoData, QString()};
-}
-
-QString DescribeRequest(const OutputRequest &request)
-{
-    if (request.series.empty())
-        return request.kind == KindPeakFlow ? QStringLiteral("peak flows of no location class")
-                                            : QStringLiteral("hydrographs of no location");
-    const OutputSeries &first = request.series.front();
-    const QString storm = TextFile::trimBlanks(first.storm);
-    switch (request.kind) {
-    case KindPeakFlow: {
-        QStringList classes;
-        for (const OutputSeries &s : request.series)
-            classes << TextFile::trimBlanks(s.location);
-        return QStringLiteral("peak flows of storm %1, %2, for %3")
-            .arg(storm, baseOrAlternate(first.alternate), classes.join(QStringLiteral(", ")));
-    }
-    case KindTimeAnalysis:
-        return QStringLiteral("time analysis of storm %1, %2, at %3")
-            .arg(storm, baseOrAlternate(first.alternate), locationText(first));
-    default: {
-        QStringList parts;
-        for (const OutputSeries &s : request.series)
-            parts << QStringLiteral("storm %1, %2, at %3")
-                         .arg(TextFile::trimBlanks(s.storm), baseOrAlternate(s.alternate), locationText(s));
-        return QStringLiteral("hydrographs of ") + parts.join(QStringLiteral("; "));
-    }
-    }
 }
 
 PlotRequest OutputPlotRequest(const OutputRequest &request, const QString &fileName, const QString &outFlowUnit,

@@ -103,9 +103,6 @@ struct ReadResult
 // The same for the file `path`, read in pieces.
 ReadResult ReadOutputPlotFile(const QString &path, OutputRequest &request);
 
-// What the request looks for, in words ("hydrograph of storm 100YR at Outlet").
-QString DescribeRequest(const OutputRequest &request);
-
 // The plot window's request for a completed output request. `fileName` is the
 // input file; the units are those of the model's output.
 PlotRequest OutputPlotRequest(const OutputRequest &request, const QString &fileName, const QString &outFlowUnit,

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -405,34 +406,30 @@ void TestGraphicsOutput::secondDisplaySetsUpAfresh()
 void TestGraphicsOutput::noData_data()
 {
     QTest::addColumn<QStringList>("choices");
-    QTest::addColumn<bool>("missingFile");
-    QTest::addColumn<QString>("lookedFor");
-    QTest::newRow("empty multiple list") << QStringList{"type:1", "mode:2", "outlet"} << false
-                                         << "hydrographs of no location";
-    QTest::newRow("no such file") << QStringList{"type:1", "storm:10YR", "outlet"} << true
-                                  << "hydrographs of storm 10YR, base data, at Outlet";
+    QTest::addColumn<QString>("inputFile"); // empty: the demo's, whose printed page exists
+    QTest::newRow("empty multiple list") << QStringList{"type:1", "mode:2", "outlet"} << QString();
+    QTest::newRow("no such file") << QStringList{"type:1", "storm:10YR", "outlet"} << QStringLiteral("Gone.inp");
+    QTest::newRow("unreadable file") << QStringList{"type:1", "storm:10YR", "outlet"} << QStringLiteral("Folder.inp");
 }
 
 void TestGraphicsOutput::noData()
 {
     QFETCH(QStringList, choices);
-    QFETCH(bool, missingFile);
-    QFETCH(QString, lookedFor);
+    QFETCH(QString, inputFile);
     steps(choices);
-    if (missingFile)
-        Editglob::SetFileName(folder_->file(QStringLiteral("Gone.inp")));
+    if (!inputFile.isEmpty()) {
+        Editglob::SetFileName(folder_->file(inputFile));
+        if (inputFile == QLatin1String("Folder.inp"))
+            QVERIFY(QDir().mkpath(Editglob::OutFileName));
+    }
     DialogScript script;
     script.answer(Dialogs::Answer::OK);
     chooser()->CmdPlot_Click();
-    QCOMPARE(script.asked().size(), 1);
-    const QString text = script.asked().first().text;
-    QVERIFY2(text.startsWith(QLatin1String("No data for requested plot found")), qPrintable(text));
-    QVERIFY2(text.contains(lookedFor), qPrintable(text));
-    QVERIFY2(text.contains(QDir::toNativeSeparators(Editglob::OutFileName)), qPrintable(text));
+    QCOMPARE(script.messages(), QStringList{QStringLiteral("No data for requested plot found")});
     QCOMPARE(script.asked().first().title, QStringLiteral("Graphics Output"));
     QVERIFY(!plotWindow()->isLoaded());
     // The chooser keeps its choices.
-    QCOMPARE(chooser()->Cmbinp(3)->currentIndex() >= 0, missingFile);
+    QCOMPARE(chooser()->Cmbinp(3)->currentIndex() >= 0, !inputFile.isEmpty());
 }
 
 void TestGraphicsOutput::plotsMenuOpensChooser()

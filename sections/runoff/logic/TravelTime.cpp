@@ -226,21 +226,19 @@ std::optional<double> SheetTime(const QString &twoYearRain, const QString &lengt
     if (!(p2 > 0))
         return std::nullopt;
     // The surface code, when it names a surface, decides n; otherwise the
-    // typed n does. n is kept in single precision.
+    // typed n does. n is kept in single precision. Length, slope, rain and a
+    // typed n count by their leading number, as a box that failed its check
+    // still shows it.
     float n = 0.0f;
-    if (const int row = SheetSurfaceRow(surfaceCode); row > 0) {
+    if (const int row = SheetSurfaceRow(surfaceCode); row > 0)
         n = SheetSurfaceN(row);
-    } else {
-        const auto typed = strict(manningN);
-        if (!typed)
-            return std::nullopt;
-        n = static_cast<float>(*typed);
-    }
-    const auto L = nonNegative(length);
-    const auto s = positive(slope);
-    if (!(n > 0) || !std::isfinite(n) || !L || !s)
+    else
+        n = static_cast<float>(lenient(manningN));
+    // A zero n would show a time of 0 for a surface that was never given.
+    if (!(n > 0) || !std::isfinite(n))
         return std::nullopt;
-    return finiteTime(0.007 * std::pow(double(n) * *L, 0.8) / (std::pow(p2, 0.5) * std::pow(*s, 0.4)));
+    const double L = lenient(length), s = lenient(slope);
+    return finiteTime(0.007 * std::pow(double(n) * L, 0.8) / (std::pow(p2, 0.5) * std::pow(s, 0.4)));
 }
 
 ShallowResult ShallowTime(const QString &length, const QString &slope, const QString &surfaceCode)
@@ -269,14 +267,9 @@ ShallowResult ShallowTime(const QString &length, const QString &slope, const QSt
 std::optional<double> ChannelVelocity(const QString &slope, const QString &manningN, const QString &endArea,
                                       const QString &wettedPerimeter)
 {
-    const auto s = nonNegative(slope);
-    const auto n = strict(manningN);
-    const auto A = nonNegative(endArea);
-    const auto P = positive(wettedPerimeter);
-    if (!s || !n || *n == 0 || !A || !P)
-        return std::nullopt;
-    const double v = Round3(1.49 * std::pow(*A / *P, 2.0 / 3.0) * std::sqrt(*s) / *n);
-    return std::isfinite(v) && v > 0 ? std::optional(v) : std::nullopt;
+    const double s = lenient(slope), n = lenient(manningN), A = lenient(endArea), P = lenient(wettedPerimeter);
+    const double v = Round3(1.49 * std::pow(A / P, 2.0 / 3.0) * std::sqrt(s) / n);
+    return std::isfinite(v) ? std::optional(v) : std::nullopt;
 }
 
 std::optional<double> ChannelTime(const QString &length, const QString &velocity)

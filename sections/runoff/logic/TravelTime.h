@@ -4,10 +4,13 @@
 // the English-unit forms (feet, inches, feet per second, hours) whatever the
 // unit system.
 //
-// A segment whose entries give no time (a blank or non-numeric entry, an
-// unknown surface code, a zero divisor, a negative value under a power, a
-// velocity that rounds to 0) is incomplete: its time is empty, never 0 or a
-// value left from another entry. QtCore only.
+// The sheet-flow entries, the rainfall and the channel geometry count by
+// their leading number ("12x" is 12, letters are 0); the other lengths, slopes
+// and velocities must be whole numbers. A segment whose entries give no time
+// (a blank entry, text where a whole number is needed, an unknown surface
+// code, a zero n or divisor, a negative value under a power, a velocity that
+// rounds to 0) is incomplete: its time is empty, never 0 or a value left from
+// another entry. QtCore only.
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -62,8 +65,8 @@ struct ShallowResult
     std::optional<double> time;
 };
 ShallowResult ShallowTime(const QString &length, const QString &slope, const QString &surfaceCode);
-// Velocity from the channel geometry, rounded to 3 decimals; nullopt when it
-// gives none.
+// Velocity from the channel geometry, rounded to 3 decimals (a very small one
+// shows as 0); nullopt when the geometry gives no number.
 std::optional<double> ChannelVelocity(const QString &slope, const QString &manningN, const QString &endArea,
                                       const QString &wettedPerimeter);
 std::optional<double> ChannelTime(const QString &length, const QString &velocity);
