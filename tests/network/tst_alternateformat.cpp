@@ -214,7 +214,7 @@ void TestAlternateFormat::reader_data()
         << QStringList{Header, at({{1, "A1"}}), Reaches, at({{1, "A2"}, {11, "R9"}}), Areas, at({{11, "S1"}})}
         << "A1/ || A2/R9 | S:1=[S1]";
     QTest::newRow("lines outside any block, and detail lines before a record, are ignored")
-        << QStringList{Header, at({{11, "R0"}}), at({{1, "A1"}}), at({{11, "R1"}}), Reaches,
+        << QStringList{Header, Reaches, at({{11, "R0"}}), at({{1, "A1"}}), at({{11, "R1"}}), Reaches,
                        at({{21, "BASE FLOW"}, {31, "2."}}), at({{11, "R2"}})}
         << "A1/ | R:1=[R2]";
     QTest::newRow("each alternate has its own blocks")

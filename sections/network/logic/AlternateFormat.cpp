@@ -139,8 +139,8 @@ QList<Alternate> ParseAlternates(const QStringList &lines)
             block = opened;
             continue;
         }
-        // With a block on there is an alternate: lines before the first
-        // alternate line open none.
+        if (alternates.isEmpty()) // lines before the first alternate belong to none
+            continue;
         if (block == Block::Reaches)
             ReadReachLine(alternates.last(), line);
         else if (block == Block::Areas)
