@@ -22,11 +22,23 @@ void PadField(int width, QString &text)
 
 void AppendField(QString &line, const QString &value, int width, bool isNumber)
 {
-    QString s = value;
-    if (isNumber)
-        AddDecimalPoint(s, width);
-    PadField(width, s);
-    line += s;
+    // Built in place: the writers of large sections append many fields.
+    const qsizetype start = line.size();
+    if (isNumber) {
+        QStringView v(value);
+        while (!v.isEmpty() && v.front() == QLatin1Char(' '))
+            v = v.sliced(1);
+        while (!v.isEmpty() && v.back() == QLatin1Char(' '))
+            v.chop(1);
+        line += v;
+        if (!v.isEmpty() && !v.contains(QLatin1Char('.')) && v.size() < width)
+            line += QLatin1Char('.');
+    } else {
+        line += value;
+    }
+    const qsizetype added = line.size() - start;
+    if (added < width)
+        line.resize(start + width, QLatin1Char(' '));
 }
 
 void AppendField(QString &line, int value, int width, bool isNumber)

@@ -42,7 +42,15 @@ QString colsRaw(const QString &line, int first, int last)
 
 QString cols(const QString &line, int first, int last)
 {
-    return trimBlanks(colsRaw(line, first, last));
+    if (first < 1 || last < first || first > line.size())
+        return QString();
+    // One copy per field: the readers of large sections take many of them.
+    QStringView field = QStringView(line).mid(first - 1, last - first + 1);
+    while (!field.isEmpty() && field.front() == QLatin1Char(' '))
+        field = field.sliced(1);
+    while (!field.isEmpty() && field.back() == QLatin1Char(' '))
+        field.chop(1);
+    return field.toString();
 }
 
 QByteArray toLatin1(const QString &text) { return text.toLatin1(); }

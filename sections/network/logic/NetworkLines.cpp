@@ -13,9 +13,19 @@ namespace {
 const QString TenBlanks(FieldWidth, QLatin1Char(' '));
 const QString TwentyBlanks(2 * FieldWidth, QLatin1Char(' '));
 
+constexpr int LineWidth = 80;
+
+QString LineStart(const QString &blanks)
+{
+    QString line;
+    line.reserve(LineWidth);
+    line += blanks;
+    return line;
+}
+
 QString DetailStart(const QString &keyword)
 {
-    QString line = TwentyBlanks;
+    QString line = LineStart(TwentyBlanks);
     AppendField(line, keyword, FieldWidth, false);
     return line;
 }
@@ -41,7 +51,44 @@ QString SurfaceCode(const QString &code, bool firstLetter) { return firstLetter 
 
 bool IsGiven(const QString &value) { return !TextFile::isBlank(value); }
 
-QString Keyword(const QString &line) { return TextFile::cols(line, 21, 30).toUpper(); }
+namespace {
+QStringView Slice(const QString &line, int first, int last)
+{
+    if (first < 1 || last < first || first > line.size())
+        return {};
+    return QStringView(line).mid(first - 1, last - first + 1);
+}
+} // namespace
+
+bool BlankAt(const QString &line, int first, int last)
+{
+    for (QChar c : Slice(line, first, last))
+        if (c != QLatin1Char(' '))
+            return false;
+    return true;
+}
+
+bool HasKeyword(const QString &line, QLatin1StringView keyword)
+{
+    QStringView v = Slice(line, 21, 30);
+    while (!v.isEmpty() && v.front() == QLatin1Char(' '))
+        v = v.sliced(1);
+    while (!v.isEmpty() && v.back() == QLatin1Char(' '))
+        v.chop(1);
+    return v.compare(keyword, Qt::CaseInsensitive) == 0;
+}
+
+qsizetype CountMainLines(const QStringList &lines)
+{
+    qsizetype count = 0;
+    for (qsizetype n = 1; n < lines.size(); ++n) {
+        if (TextFile::isBlank(lines[n]))
+            break;
+        if (!BlankAt(lines[n], 11, 20))
+            ++count;
+    }
+    return count;
+}
 
 void AppendReachLines(QStringList &out, const ReachRecord &reach, const ReachLineOptions &o)
 {
@@ -49,7 +96,7 @@ void AppendReachLines(QStringList &out, const ReachRecord &reach, const ReachLin
     if (!IsGiven(f[1]))
         return;
 
-    QString main = TenBlanks;
+    QString main = LineStart(TenBlanks);
     for (int i = 1; i <= 4; ++i)
         AppendText(main, f[size_t(i)], false);
     AppendNumber(main, f[5]);
@@ -85,7 +132,7 @@ void AppendSubAreaLines(QStringList &out, const SubAreaRecord &subArea, const Su
     if (!IsGiven(f[1]))
         return;
 
-    QString main = TenBlanks;
+    QString main = LineStart(TenBlanks);
     for (int i = 1; i <= 3; ++i)
         AppendText(main, f[size_t(i)], o.trimIdsAndCodes);
     for (int i = 4; i <= 6; ++i)

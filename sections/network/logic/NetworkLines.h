@@ -64,7 +64,14 @@ void AppendReachLines(QStringList &out, const ReachRecord &reach, const ReachLin
 // LAND AREA lines that apply; nothing for a sub-area without identifier.
 void AppendSubAreaLines(QStringList &out, const SubAreaRecord &subArea, const SubAreaLineOptions &options);
 
-// The keyword of a detail line: columns 21-30, trimmed, in capitals.
-QString Keyword(const QString &line);
+// Whether the keyword of a detail line (columns 21-30, trimmed) is
+// `keyword`, in any letter case.
+bool HasKeyword(const QString &line, QLatin1StringView keyword);
+// Columns first to last (1-based) hold nothing but blanks, or lie past the end.
+bool BlankAt(const QString &line, int first, int last);
+
+// Record lines (columns 11-20 not blank) after the header, up to the first
+// blank line: how many records a reader will make.
+qsizetype CountMainLines(const QStringList &lines);
 
 } // namespace NetworkLines

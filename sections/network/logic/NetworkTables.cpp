@@ -4,10 +4,10 @@ namespace NetworkTables {
 
 namespace {
 
-template <size_t N> void PutFields(WorkTables &work, int k, const std::array<QString, N> &fields, int count)
+template <size_t N> void PutFields(WorkTables &work, int k, std::array<QString, N> &fields, int count)
 {
     for (int f = 1; f <= count; ++f)
-        work.ItemHeader(f, k) = fields[size_t(f)];
+        work.ItemHeader(f, k) = std::move(fields[size_t(f)]);
 }
 
 template <size_t N> void GetFields(const WorkTables &work, int k, std::array<QString, N> &fields, int count)
@@ -16,7 +16,7 @@ template <size_t N> void GetFields(const WorkTables &work, int k, std::array<QSt
         fields[size_t(f)] = work.ItemHeader.value(f, k);
 }
 
-void AppendRows(WorkTables &work, int k, const QList<LandRow> &rows)
+void AppendRows(WorkTables &work, int k, QList<LandRow> &rows)
 {
     if (rows.isEmpty())
         return;
@@ -24,10 +24,10 @@ void AppendRows(WorkTables &work, int k, const QList<LandRow> &rows)
     work.PointCount += int(rows.size());
     work.PointTable.ensureCount(work.PointCount);
     int p = first;
-    for (const LandRow &row : rows) {
-        work.PointTable(1, p) = row.LandUseName;
-        work.PointTable(2, p) = row.SoilGroup;
-        work.PointTable(3, p) = row.LandArea;
+    for (LandRow &row : rows) {
+        work.PointTable(1, p) = std::move(row.LandUseName);
+        work.PointTable(2, p) = std::move(row.SoilGroup);
+        work.PointTable(3, p) = std::move(row.LandArea);
         ++p;
     }
     work.ItemFirstPoint[k] = first;
@@ -36,7 +36,7 @@ void AppendRows(WorkTables &work, int k, const QList<LandRow> &rows)
 
 } // namespace
 
-void AppendReaches(WorkTables &work, const QList<ReachRecord> &reaches)
+void AppendReaches(WorkTables &work, QList<ReachRecord> reaches)
 {
     const int first = work.ItemCount + 1;
     work.SetItemCount(work.ItemCount + int(reaches.size()));
@@ -45,16 +45,28 @@ void AppendReaches(WorkTables &work, const QList<ReachRecord> &reaches)
         PutFields(work, k, reaches[k - first].Field, ReachFields);
 }
 
-void AppendSubAreas(WorkTables &work, const QList<SubAreaRecord> &subAreas)
+void AppendSubAreas(WorkTables &work, QList<SubAreaRecord> subAreas)
 {
     const int first = work.ItemCount + 1;
     work.SetItemCount(work.ItemCount + int(subAreas.size()));
     work.ItemHeader.ensureCount(work.ItemCount);
+    qsizetype rows = 0;
+    for (const SubAreaRecord &s : subAreas)
+        rows += s.Land.size();
+    work.PointTable.ensureCount(work.PointCount + int(rows));
     for (int k = first; k <= work.ItemCount; ++k) {
-        const SubAreaRecord &s = subAreas[k - first];
+        SubAreaRecord &s = subAreas[k - first];
         PutFields(work, k, s.Field, SubAreaFields);
         AppendRows(work, k, s.Land);
     }
+}
+
+void AppendSubArea(WorkTables &work, SubAreaRecord &&subArea)
+{
+    const int k = work.AddItem();
+    work.ItemHeader.ensureCount(k);
+    PutFields(work, k, subArea.Field, SubAreaFields);
+    AppendRows(work, k, subArea.Land);
 }
 
 ReachRecord Reach(const WorkTables &work, int k)

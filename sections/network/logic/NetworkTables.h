@@ -15,8 +15,9 @@ constexpr int SubAreaFields = 25;
 constexpr int LandFields = 3;
 
 // Appends the records to the tables (prepared with the field counts above).
-void AppendReaches(WorkTables &work, const QList<ReachRecord> &reaches);
-void AppendSubAreas(WorkTables &work, const QList<SubAreaRecord> &subAreas);
+void AppendReaches(WorkTables &work, QList<ReachRecord> reaches);
+void AppendSubAreas(WorkTables &work, QList<SubAreaRecord> subAreas);
+void AppendSubArea(WorkTables &work, SubAreaRecord &&subArea);
 
 ReachRecord Reach(const WorkTables &work, int k);
 SubAreaRecord SubArea(const WorkTables &work, int k);

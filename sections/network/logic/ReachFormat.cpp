@@ -11,11 +11,12 @@ namespace ReachFormat {
 QList<ReachRecord> ParseReaches(const QStringList &lines)
 {
     QList<ReachRecord> reaches;
+    reaches.reserve(NetworkLines::CountMainLines(lines));
     for (qsizetype n = 1; n < lines.size(); ++n) {
         const QString &line = lines[n];
         if (TextFile::isBlank(line))
             break;
-        if (!cols(line, 11, 20).isEmpty()) {
+        if (!NetworkLines::BlankAt(line, 11, 20)) {
             ReachRecord &r = reaches.emplace_back();
             for (int i = 1; i <= 6; ++i)
                 r.Field[size_t(i)] = cols(line, 10 * i + 1, 10 * i + 10);
@@ -26,13 +27,13 @@ QList<ReachRecord> ParseReaches(const QStringList &lines)
         if (reaches.isEmpty())
             continue;
         auto &f = reaches.last().Field;
-        const QString keyword = NetworkLines::Keyword(line);
-        if (keyword == QLatin1String("BASE FLOW")) {
+        using NetworkLines::HasKeyword;
+        if (HasKeyword(line, QLatin1StringView("BASE FLOW"))) {
             f[7] = cols(line, 31, 40);
-        } else if (keyword == QLatin1String("SPLIT FLOW")) {
+        } else if (HasKeyword(line, QLatin1StringView("SPLIT FLOW"))) {
             for (int i = 14; i <= 18; ++i)
                 f[size_t(i)] = cols(line, 10 * i - 109, 10 * i - 100);
-        } else if (keyword == QLatin1String("REACH LOSS")) {
+        } else if (HasKeyword(line, QLatin1StringView("REACH LOSS"))) {
             // Held as read; the writer trims them.
             f[19] = TextFile::colsRaw(line, 31, 40);
             f[20] = TextFile::colsRaw(line, 41, 50);
@@ -46,6 +47,7 @@ QList<ReachRecord> ReadReaches(const QString &path) { return ParseReaches(TextFi
 QStringList ReachSectionLines(const QList<ReachRecord> &reaches)
 {
     QStringList lines;
+    lines.reserve(1 + 2 * reaches.size());
     QString header;
     Globsubs::AppendField(header, Header, HeaderWidth, false);
     lines.append(header);

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace SubAreaFormat {
 
@@ -18,6 +19,8 @@ inline constexpr int HeaderWidth = 40;
 // starts a sub-area; any other line is a detail line of the sub-area before
 // it (none before the first). "WEIGHT CN" lines are read as land rows.
 QList<SubAreaRecord> ParseSubAreas(const QStringList &lines);
+// The same, handing each sub-area over as soon as it is complete.
+void ForEachSubArea(const QStringList &lines, const std::function<void(SubAreaRecord &&)> &take);
 // A missing or unreadable file gives no sub-areas.
 QList<SubAreaRecord> ReadSubAreas(const QString &path);
 
