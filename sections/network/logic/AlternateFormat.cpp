@@ -27,13 +27,13 @@ void ReadReachLine(Alternate &alternate, const QString &line)
     if (alternate.Reaches.isEmpty())
         return;
     auto &f = alternate.Reaches.last().Field;
-    const QString keyword = NetworkLines::Keyword(line);
-    if (keyword == QLatin1String("BASE FLOW")) {
+    const auto keyword = [&line](const char *word) { return NetworkLines::HasKeyword(line, QLatin1StringView(word)); };
+    if (keyword("BASE FLOW")) {
         f[7] = Slice(line, 31);
-    } else if (keyword == QLatin1String("SPLIT FLOW")) {
+    } else if (keyword("SPLIT FLOW")) {
         for (int i = 14; i <= 18; ++i)
             f[size_t(i)] = Slice(line, 10 * i - 109);
-    } else if (keyword == QLatin1String("REACH LOSS")) {
+    } else if (keyword("REACH LOSS")) {
         f[19] = Slice(line, 31);
         f[20] = Slice(line, 41);
     }
@@ -53,15 +53,15 @@ void ReadSubAreaLine(Alternate &alternate, const QString &line)
         return;
     SubAreaRecord &s = alternate.SubAreas.last();
     auto &f = s.Field;
-    const QString keyword = NetworkLines::Keyword(line);
-    if (keyword == QLatin1String("SHEET")) {
+    const auto keyword = [&line](const char *word) { return NetworkLines::HasKeyword(line, QLatin1StringView(word)); };
+    if (keyword("SHEET")) {
         for (int i = 12; i <= 15; ++i)
             f[size_t(i)] = Slice(line, 10 * i - 89);
-    } else if (keyword == QLatin1String("SHALLOW")) {
+    } else if (keyword("SHALLOW")) {
         f[16] = Slice(line, 31);
         f[17] = Slice(line, 41);
         f[18] = Slice(line, 61);
-    } else if (keyword == QLatin1String("CHANNEL")) {
+    } else if (keyword("CHANNEL")) {
         if (!cols(line, 51, 80).isEmpty()) {
             for (int i = 19; i <= 23; ++i)
                 f[size_t(i)] = Slice(line, 10 * i - 159);
@@ -69,7 +69,7 @@ void ReadSubAreaLine(Alternate &alternate, const QString &line)
             f[19] = Slice(line, 31);
             f[24] = Slice(line, 41);
         }
-    } else if (keyword == QLatin1String("LAND AREA")) {
+    } else if (keyword("LAND AREA")) {
         s.Land.append({cols(line, 31, 65), cols(line, 66, 70), cols(line, 71, 80)});
     }
 }
@@ -83,10 +83,10 @@ Block BlockOf(const QString &line, Block current)
     const int lastColumn = current == Block::Reaches ? 76 : current == Block::Areas ? 75 : 80;
     if (!cols(line, 1, 10).isEmpty() || !cols(line, 21, lastColumn).isEmpty())
         return Block::None;
-    const QString keyword = cols(line, 11, 20).toUpper();
-    if (keyword == QLatin1String("REACHES"))
+    const QString name = cols(line, 11, 20).toUpper();
+    if (name == QLatin1String("REACHES"))
         return Block::Reaches;
-    if (keyword == QLatin1String("AREAS"))
+    if (name == QLatin1String("AREAS"))
         return Block::Areas;
     return Block::None;
 }
