@@ -297,8 +297,10 @@ void FillSubAreaList(const ListRef &list)
 void FillXsectList(const ListRef &list)
 {
     UniqueAdder adder(list);
+    // A header line that an import left inside the section (columns 1-10 not
+    // blank) names no cross section.
     forEachRecord(Editglob::SecXsect, [&](const QString &line) {
-        if (isMainLine(line))
+        if (isMainLine(line) && cols(line, 1, 10).isEmpty())
             adder.add(cols(line, 11, 20));
     });
     forEachRecord(Editglob::SecReach, [&](const QString &line) {

@@ -5,7 +5,8 @@
 // (printed page), "err", "dbg", "hyd" and "ecn". The hydrographs are synthetic:
 // a smooth runoff hydrograph per sub-area from its area, curve number, time of
 // concentration and the storm's rainfall, summed and lagged down the reaches.
-// Only the base data are run (alternates are ignored).
+// The base data are run, then each alternate with its own sub-area and reach
+// records in place of the base ones.
 //
 // Markers anywhere in the input file (for example in the watershed
 // description) choose other behaviours:
@@ -14,15 +15,21 @@
 //   STANDIN:SLOW      the run takes about three seconds
 //   STANDIN:NOOUTPUT  nothing at all is written
 //
-// The printed page follows the layout the plot reader expects: page headers
-// ("Quorvale" in columns 1-8, "Page" in 37-40, three lines after them), a
-// storm line per storm (alternate 31-40, "STORM" 41-49, storm 50-59), per
-// hydrograph a peak-flow banner, a location row (name 1-10, qualifier 21-30:
-// "Upstream"/"Downstream" for reach ends, blank for sub-areas and the outlet),
-// a "Line" header, a flow-values line and rows of seven flows; then the peak
-// flow by storm table and the percent-of-peak flow-duration table. A page
-// break is a form feed after column 80 of the last line of a page, where no
-// field of the reader lies.
+// The printed page, in the layout the plot reader expects:
+//   - pages of at most 60 lines, each begun by a page header ("Quorvale" in
+//     columns 1-8, "Page" in 37-40) and three lines; every page header after
+//     the first starts with a form feed in column 1;
+//   - per alternate (the base data first) and storm, a storm line (alternate
+//     31-40, "STORM" 41-49, storm 50-59), then per location a peak-flow
+//     banner, three lines, the location row (name 1-10, qualifier 21-30:
+//     "Upstream"/"Downstream" for reach ends, blank for sub-areas and the
+//     outlet), a "Line" header, the flow-values line, two lines and the rows
+//     of a time and seven flows;
+//   - the peak flow by storm table of the first five storms: sub-areas, then
+//     each reach followed by its DOWNSTREAM row, then the outlet, each
+//     location's rows for the base data and every alternate that has it;
+//   - with a time analysis, the flow-duration tables of its flow percentages
+//     and of its elevation increments (a reach's DOWNSTREAM row after its own).
 #include "standin_common.h"
 
 #include <QHash>
@@ -87,7 +94,7 @@ public:
     void block(const QStringList &lines)
     {
         if (onPage_ + lines.size() > PageLength)
-            breakPage();
+            header();
         for (const QString &l : lines)
             lines_ << l;
         onPage_ += int(lines.size());
@@ -99,17 +106,11 @@ private:
     void header()
     {
         ++page_;
-        lines_ << Field(QStringLiteral("Quorvale"), 36) + QStringLiteral("Page") + QString::number(page_).rightJustified(6)
+        const QString feed = page_ > 1 ? QStringLiteral("\f") : QString();
+        lines_ << feed + Field(QStringLiteral("Quorvale"), 36) + QStringLiteral("Page")
+                          + QString::number(page_).rightJustified(6)
                << QStringLiteral("  ") + title_ << QString() << QString();
         onPage_ = 4;
-    }
-    void breakPage()
-    {
-        while (!lines_.isEmpty() && lines_.last().trimmed().isEmpty())
-            lines_.removeLast();
-        if (!lines_.isEmpty())
-            lines_.last() = Field(lines_.last(), 80) + QLatin1Char('\f');
-        header();
     }
 
     QString title_;
@@ -118,18 +119,22 @@ private:
     int onPage_ = 0;
 };
 
+// Runoff of one sub-area: the curve-number depth spread over a smooth unit
+// shape. Larger storms satisfy the initial abstraction sooner, so they start
+// to run off earlier.
 Hydrograph runoff(const SubArea &s, double rain)
 {
     const double cn = (s.cn >= 30 && s.cn <= 100) ? s.cn : 75;
     const double storage = 1000.0 / cn - 10.0;
-    const double depth = rain > 0.2 * storage ? std::pow(rain - 0.2 * storage, 2) / (rain + 0.8 * storage) : 0.0;
+    const double abstraction = 0.2 * storage;
+    const double depth = rain > abstraction ? std::pow(rain - abstraction, 2) / (rain + 0.8 * storage) : 0.0;
     const double tc = s.tc > 0 ? s.tc : 1.0;
-    // Runoff starts at hour 10 and peaks one lag time later.
+    const double start = rain > 0 ? 9.0 + 2.5 * std::min(1.0, abstraction / rain) : 12.0;
     const double lag = 0.5 + 0.6 * tc;
     const double peak = 484.0 * std::max(s.area, 0.0) * depth / lag;
     Hydrograph h(PointCount, 0.0);
     for (int i = 0; i < PointCount; ++i) {
-        const double r = (i * TimeStep - 10.0) / lag;
+        const double r = (i * TimeStep - start) / lag;
         h[i] = r <= 0 ? 0.0 : peak * std::pow(r, 3.7) * std::exp(3.7 * (1.0 - r));
     }
     return h;
@@ -172,6 +177,8 @@ public:
     QList<Reach> reaches;
     QHash<QString, Hydrograph> subAreaFlow; // by key
     QHash<QString, Flows> reachFlow;
+    Hydrograph outlet;
+    double outletArea = 0;
 
     void run(const Storm &storm)
     {
@@ -183,6 +190,7 @@ public:
         }
         for (const Reach &r : reaches)
             reachOf(r.id, 0);
+        outlet = inflow(QStringLiteral("OUTLET"), outletArea, 0);
     }
 
     // The inflow into `receiver` (a reach or "OUTLET") and its drainage area.
@@ -223,6 +231,36 @@ public:
     }
 };
 
+// One run of the network: the base data or an alternate.
+struct Alternate
+{
+    QString id; // empty for the base data
+    QList<SubArea> subAreas;
+    QList<Reach> reaches;
+};
+
+template <class T> void replaceOrAppend(QList<T> &list, const T &item)
+{
+    for (T &t : list)
+        if (key(t.id) == key(item.id)) {
+            t = item;
+            return;
+        }
+    list << item;
+}
+
+SubArea subAreaOf(const QString &line)
+{
+    SubArea s;
+    s.id = Cols(line, 11, 20);
+    s.receiving = Cols(line, 21, 30);
+    s.gage = Cols(line, 31, 40);
+    s.area = number(Cols(line, 41, 50), 0);
+    s.cn = number(Cols(line, 51, 60), 75);
+    s.tc = number(Cols(line, 61, 70), 1);
+    return s;
+}
+
 void hydrographBlock(PrintedPage &out, const QString &name, const QString &qualifier, const Hydrograph &h)
 {
     int peakAt = 0;
@@ -250,6 +288,19 @@ void hydrographBlock(PrintedPage &out, const QString &name, const QString &quali
     }
 }
 
+// Hours during which `value(q)` reaches `limit`.
+template <class Fn> double hoursAtOrAbove(const Hydrograph &h, double limit, Fn value)
+{
+    int n = 0;
+    for (double q : h)
+        if (limit > 0 && value(q) >= limit)
+            ++n;
+    return n * TimeStep;
+}
+
+// Depth of flow above the channel bottom for a flow: a wide-channel rating.
+double stageOf(double flow) { return flow > 0 ? 0.35 * std::pow(flow, 0.4) : 0.0; }
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -273,11 +324,13 @@ int main(int argc, char **argv)
     if (all.contains(QLatin1String("STANDIN:SLOW")))
         QThread::sleep(3);
 
-    Network net;
+    QList<Alternate> runs{Alternate{}};
     QList<Storm> storms;
+    QStringList flowPercents, elevationIncrements;
     QString title = QStringLiteral("Quorvale stand-in run");
     QStringList errors;
     QString section;
+    enum class Block { None, Reaches, Areas } block = Block::None;
     bool atHeader = true;
     for (const QString &line : lines) {
         if (line.trimmed().isEmpty()) {
@@ -295,16 +348,23 @@ int main(int argc, char **argv)
             if (title == QLatin1String("Quorvale stand-in run") && !line.trimmed().isEmpty())
                 title = line.trimmed();
         } else if (section == QLatin1String("SUB-AREA:") && !id.isEmpty()) {
-            SubArea s;
-            s.id = id;
-            s.receiving = Cols(line, 21, 30);
-            s.gage = Cols(line, 31, 40);
-            s.area = number(Cols(line, 41, 50), 0);
-            s.cn = number(Cols(line, 51, 60), 75);
-            s.tc = number(Cols(line, 61, 70), 1);
-            net.subAreas << s;
+            runs[0].subAreas << subAreaOf(line);
         } else if (section == QLatin1String("STREAM REACH:") && !id.isEmpty()) {
-            net.reaches << Reach{id, Cols(line, 21, 30)};
+            runs[0].reaches << Reach{id, Cols(line, 21, 30)};
+        } else if (section == QLatin1String("ALTERNATE ANALYSIS:")) {
+            if (!Cols(line, 1, 10).isEmpty()) {
+                runs << Alternate{Cols(line, 1, 10), {}, {}};
+                block = Block::None;
+            } else if (runs.size() > 1 && id.toUpper() == QLatin1String("REACHES")) {
+                block = Block::Reaches;
+            } else if (runs.size() > 1 && id.toUpper() == QLatin1String("AREAS")) {
+                block = Block::Areas;
+            } else if (runs.size() > 1 && !id.isEmpty()) {
+                if (block == Block::Areas)
+                    runs.last().subAreas << subAreaOf(line);
+                else if (block == Block::Reaches)
+                    runs.last().reaches << Reach{id, Cols(line, 21, 30)};
+            }
         } else if (section == QLatin1String("STORM ANALYSIS:") && !id.isEmpty()) {
             const double rain = number(Cols(line, 41, 50), 0);
             auto it = std::find_if(storms.begin(), storms.end(), [&](const Storm &s) { return key(s.id) == key(id); });
@@ -313,15 +373,36 @@ int main(int argc, char **argv)
                 it = storms.end() - 1;
             }
             it->rainByGage.insert(key(Cols(line, 21, 30)), rain);
+        } else if (section == QLatin1String("TIME ANALYSIS:")) {
+            QStringList &values = id == QLatin1String("FLOW") ? flowPercents : elevationIncrements;
+            if (id == QLatin1String("FLOW") || id == QLatin1String("ELEVATION")) {
+                values.clear();
+                for (int c = 21; c <= 51; c += 10)
+                    if (!Cols(line, c, c + 9).isEmpty())
+                        values << Cols(line, c, c + 9);
+            }
         }
     }
-    if (net.subAreas.isEmpty())
+    // An alternate's records replace the base records of the same name.
+    for (int a = 1; a < runs.size(); ++a) {
+        QList<SubArea> subAreas = runs[0].subAreas;
+        QList<Reach> reaches = runs[0].reaches;
+        for (const SubArea &s : runs[a].subAreas)
+            replaceOrAppend(subAreas, s);
+        for (const Reach &r : runs[a].reaches)
+            replaceOrAppend(reaches, r);
+        runs[a].subAreas = subAreas;
+        runs[a].reaches = reaches;
+    }
+
+    const Alternate &baseRun = runs[0];
+    if (baseRun.subAreas.isEmpty())
         errors << QStringLiteral("*** ERROR: the input holds no sub-area");
     if (storms.isEmpty())
         errors << QStringLiteral("*** ERROR: the input holds no storm");
-    for (const SubArea &s : net.subAreas) {
+    for (const SubArea &s : baseRun.subAreas) {
         const bool known = key(s.receiving) == QLatin1String("OUTLET")
-                           || std::any_of(net.reaches.begin(), net.reaches.end(),
+                           || std::any_of(baseRun.reaches.begin(), baseRun.reaches.end(),
                                           [&](const Reach &r) { return key(r.id) == key(s.receiving); });
         if (!known)
             errors << QStringLiteral("*** WARNING: sub-area %1 drains to unknown reach %2").arg(s.id, s.receiving);
@@ -337,55 +418,59 @@ int main(int argc, char **argv)
         QList<double> values; // by storm
         double area = 0;
     };
-    QHash<QString, Peaks> peaks; // "S:" / "U:" / "D:" / "OUTLET" + key
-    QStringList durationRows;
-    auto duration = [](const Hydrograph &h, double fraction) {
-        const double limit = peakOf(h) * fraction;
-        int n = 0;
-        for (double q : h)
-            if (limit > 0 && q >= limit)
-                ++n;
-        return n * TimeStep;
-    };
-    auto durationRow = [&](const QString &name, const QString &storm, const Hydrograph &h) {
-        QString row = Field(name, 10) + Field(QString(), 10) + Field(storm, 10) + Field(QString(), 10);
-        for (double f : {0.5, 0.75, 0.9, 0.95})
-            row += num(duration(h, f));
-        durationRows << row;
-    };
-    auto keepPeak = [&](const QString &k, double area, const Hydrograph &h) {
-        Peaks &p = peaks[k];
-        p.area = area;
-        p.values << peakOf(h);
+    // By run, then "S:" / "U:" / "D:" + key, or "OUTLET".
+    QList<QHash<QString, Peaks>> peaks(runs.size());
+    QStringList percentRows, stageRows;
+    auto durationRow = [&](const QString &name, const QString &alternate, const QString &storm, const Hydrograph &h) {
+        const QString start = Field(name, 10) + Field(alternate, 10) + Field(storm, 10) + Field(QString(), 10);
+        QString percent = start, stage = start;
+        for (const QString &p : flowPercents)
+            percent += num(hoursAtOrAbove(h, peakOf(h) * number(p, 0) / 100.0, [](double q) { return q; }));
+        for (const QString &e : elevationIncrements)
+            stage += num(hoursAtOrAbove(h, number(e, 0), stageOf));
+        percentRows << percent;
+        stageRows << stage;
     };
 
-    for (const Storm &storm : storms) {
-        net.run(storm);
-        out.block({QString(), Field(QStringLiteral("Base data"), 30) + Field(QString(), 10)
-                                  + QStringLiteral("STORM    ") + Field(storm.id, 10)});
-        for (const SubArea &s : net.subAreas) {
-            const Hydrograph &h = net.subAreaFlow[key(s.id)];
-            hydrographBlock(out, s.id, QString(), h);
-            keepPeak(QStringLiteral("S:") + key(s.id), s.area, h);
-            durationRow(s.id, storm.id, h);
-            hyd << Field(s.id, 10) + Field(storm.id, 10) + num(peakOf(h));
+    for (int a = 0; a < runs.size(); ++a) {
+        const Alternate &run = runs[a];
+        Network net;
+        net.subAreas = run.subAreas;
+        net.reaches = run.reaches;
+        auto keepPeak = [&](const QString &k, double area, const Hydrograph &h) {
+            Peaks &p = peaks[a][k];
+            p.area = area;
+            p.values << peakOf(h);
+        };
+        for (const Storm &storm : storms) {
+            net.run(storm);
+            out.block({QString(), Field(a == 0 ? QStringLiteral("Base data") : QStringLiteral("Alternate"), 30)
+                                      + Field(run.id, 10) + QStringLiteral("STORM    ") + Field(storm.id, 10)});
+            for (const SubArea &s : net.subAreas) {
+                const Hydrograph &h = net.subAreaFlow[key(s.id)];
+                hydrographBlock(out, s.id, QString(), h);
+                keepPeak(QStringLiteral("S:") + key(s.id), s.area, h);
+                durationRow(s.id, run.id, storm.id, h);
+                if (a == 0)
+                    hyd << Field(s.id, 10) + Field(storm.id, 10) + num(peakOf(h));
+            }
+            for (const Reach &r : net.reaches) {
+                const Flows &f = net.reachFlow[key(r.id)];
+                hydrographBlock(out, r.id, QStringLiteral("Upstream"), f.up);
+                hydrographBlock(out, r.id, QStringLiteral("Downstream"), f.down);
+                keepPeak(QStringLiteral("U:") + key(r.id), f.area, f.up);
+                keepPeak(QStringLiteral("D:") + key(r.id), f.area, f.down);
+                durationRow(r.id, run.id, storm.id, f.up);
+                durationRow(QStringLiteral("DOWNSTREAM"), run.id, storm.id, f.down);
+                if (a == 0) {
+                    hyd << Field(r.id, 10) + Field(storm.id, 10) + num(peakOf(f.down));
+                    ecn << Field(r.id, 10) + Field(storm.id, 10) + num(peakOf(f.down)) + num(f.area);
+                }
+            }
+            hydrographBlock(out, QStringLiteral("OUTLET"), QString(), net.outlet);
+            keepPeak(QStringLiteral("OUTLET"), net.outletArea, net.outlet);
+            durationRow(QStringLiteral("OUTLET"), run.id, storm.id, net.outlet);
         }
-        for (const Reach &r : net.reaches) {
-            const Flows &f = net.reachFlow[key(r.id)];
-            hydrographBlock(out, r.id, QStringLiteral("Upstream"), f.up);
-            hydrographBlock(out, r.id, QStringLiteral("Downstream"), f.down);
-            keepPeak(QStringLiteral("U:") + key(r.id), f.area, f.up);
-            keepPeak(QStringLiteral("D:") + key(r.id), f.area, f.down);
-            durationRow(r.id, storm.id, f.up);
-            durationRow(QStringLiteral("DOWNSTREAM"), storm.id, f.down);
-            hyd << Field(r.id, 10) + Field(storm.id, 10) + num(peakOf(f.down));
-            ecn << Field(r.id, 10) + Field(storm.id, 10) + num(peakOf(f.down)) + num(f.area);
-        }
-        double outletArea = 0;
-        const Hydrograph outlet = net.inflow(QStringLiteral("OUTLET"), outletArea, 0);
-        hydrographBlock(out, QStringLiteral("OUTLET"), QString(), outlet);
-        keepPeak(QStringLiteral("OUTLET"), outletArea, outlet);
-        durationRow(QStringLiteral("OUTLET"), storm.id, outlet);
     }
 
     if (!storms.isEmpty()) {
@@ -395,27 +480,61 @@ int main(int argc, char **argv)
         out.block({QString(), QString(34, QLatin1Char(' ')) + QStringLiteral("----------- Peak Flow by Storm -----------"),
                    stormLine, QStringLiteral("Location  Area      Alternate"),
                    QStringLiteral("--------- --------- ---------")});
-        auto peakRow = [&](const QString &name, const QString &k) {
-            const Peaks p = peaks.value(k);
-            QString row = Field(name, 10) + num(p.area) + Field(QString(), 10);
-            for (int c = 0; c < qMin(5, int(p.values.size())); ++c)
-                row += num(p.values[c]);
-            out.line(row);
+        // One row per run that has the location.
+        auto peakRows = [&](const QString &name, const QString &k) {
+            for (int a = 0; a < runs.size(); ++a) {
+                if (!peaks[a].contains(k))
+                    continue;
+                const Peaks &p = peaks[a][k];
+                QString row = Field(name, 10) + num(p.area) + Field(runs[a].id, 10);
+                for (int c = 0; c < qMin(5, int(p.values.size())); ++c)
+                    row += num(p.values[c]);
+                out.line(row);
+            }
         };
-        for (const SubArea &s : net.subAreas)
-            peakRow(s.id, QStringLiteral("S:") + key(s.id));
-        for (const Reach &r : net.reaches) {
-            peakRow(r.id, QStringLiteral("U:") + key(r.id));
-            peakRow(QStringLiteral("DOWNSTREAM"), QStringLiteral("D:") + key(r.id));
+        // Each name once, in the order the runs first give it.
+        QStringList subAreaIds, reachIds, seen;
+        for (const Alternate &run : runs) {
+            for (const SubArea &s : run.subAreas)
+                if (!seen.contains(QStringLiteral("S:") + key(s.id))) {
+                    seen << QStringLiteral("S:") + key(s.id);
+                    subAreaIds << s.id;
+                }
+            for (const Reach &r : run.reaches)
+                if (!seen.contains(QStringLiteral("R:") + key(r.id))) {
+                    seen << QStringLiteral("R:") + key(r.id);
+                    reachIds << r.id;
+                }
         }
-        peakRow(QStringLiteral("OUTLET"), QStringLiteral("OUTLET"));
+        for (const QString &id : subAreaIds)
+            peakRows(id, QStringLiteral("S:") + key(id));
+        for (const QString &id : reachIds) {
+            peakRows(id, QStringLiteral("U:") + key(id));
+            peakRows(QStringLiteral("DOWNSTREAM"), QStringLiteral("D:") + key(id));
+        }
+        peakRows(QStringLiteral("OUTLET"), QStringLiteral("OUTLET"));
 
-        out.block({QString(), QString(42, QLatin1Char(' ')) + QStringLiteral("Flow Duration @ selected Peak Flow %"),
-                   Field(QStringLiteral("Location  Alternate Storm"), 40) + num(50, 0) + num(75, 0) + num(90, 0)
-                       + num(95, 0),
-                   QStringLiteral("(hours at or above the percentage of the peak flow)"), QString()});
-        for (const QString &row : durationRows)
-            out.line(row);
+        auto captions = [](const QStringList &values) {
+            QString line = Field(QStringLiteral("Location  Alternate Storm"), 40);
+            for (const QString &v : values)
+                line += QString::number(number(v, 0)).rightJustified(10);
+            return line;
+        };
+        if (!flowPercents.isEmpty()) {
+            out.block({QString(), QString(42, QLatin1Char(' ')) + QStringLiteral("Flow Duration @ selected Peak Flow %"),
+                       captions(flowPercents), QStringLiteral("(hours at or above the percentage of the peak flow)"),
+                       QString()});
+            for (const QString &row : percentRows)
+                out.line(row);
+        }
+        if (!elevationIncrements.isEmpty()) {
+            out.block({QString(),
+                       QString(32, QLatin1Char(' ')) + QStringLiteral("Base      Flow Duration @ stage above base elev."),
+                       captions(elevationIncrements),
+                       QStringLiteral("(hours at or above the stage above the channel bottom)"), QString()});
+            for (const QString &row : stageRows)
+                out.line(row);
+        }
     }
     out.line(QString());
     out.line(QStringLiteral("  End of run"));
@@ -425,10 +544,11 @@ int main(int argc, char **argv)
         err = QStringList{QStringLiteral("QV-31 stand-in engine: errors found")} + errors;
     QStringList dbg{QStringLiteral("QV-31 stand-in engine debug output"),
                     QStringLiteral("input file: ") + input,
-                    QStringLiteral("sub-areas: %1  reaches: %2  storms: %3")
-                        .arg(net.subAreas.size())
-                        .arg(net.reaches.size())
-                        .arg(storms.size())};
+                    QStringLiteral("sub-areas: %1  reaches: %2  storms: %3  alternates: %4")
+                        .arg(baseRun.subAreas.size())
+                        .arg(baseRun.reaches.size())
+                        .arg(storms.size())
+                        .arg(runs.size() - 1)};
     hyd.prepend(QStringLiteral("Location  Storm     Peak flow"));
     ecn.prepend(QStringLiteral("Flood-economics data (reach, storm, peak flow, drainage area)"));
     bool ok = WriteLines(base + QStringLiteral("out"), out.lines());

@@ -1,0 +1,117 @@
+// The input hydrograph and structure rating windows on large records: an input hydrograph of
+// 100,000 flows and a structure rating of 10,000 rows. For each: opening the
+// window and choosing the record (the window filled), Accept (the working file
+// written), and "Display Data" (the plot shown), beside a plain
+// standard-library copy of the same working file.
+#include "common/BenchSupport.h"
+
+#include "core/QvForm.h"
+#include "core/logic/Editglob.h"
+#include "core/logic/TextFile.h"
+#include "plots/frmIO_Plots.h"
+#include "sections/ratings/frmInpHyd.h"
+#include "sections/ratings/frmStruct.h"
+#include "sections/ratings/logic/RatingFormats.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+void printRow(const char *what, double seconds, double baseline, const char *target)
+{
+    std::printf("%-40s %9.2f ms   baseline %9.3f ms   (target: %s)\n", what, seconds * 1e3, baseline * 1e3, target);
+}
+
+void writeHydrographs(const QString &path, int flows)
+{
+    RatingFormats::Item big{{QStringLiteral("BIG"), QStringLiteral("R1"), QString(), QStringLiteral("0"),
+                             QStringLiteral("0.1"), QStringLiteral("12.5"), QStringLiteral("3")},
+                            {}};
+    for (int i = 0; i < flows; ++i)
+        big.rows << QStringList{QString::number((i % 977) * 1.25)};
+    RatingFormats::Item small{{QStringLiteral("SMALL"), QStringLiteral("R2"), QString(), QStringLiteral("0"),
+                               QStringLiteral("1"), QString(), QString()},
+                              {{QStringLiteral("0")}, {QStringLiteral("5")}}};
+    TextFile::writeLines(path, RatingFormats::InpHyd::Lines({small, big}));
+}
+
+void writeStructures(const QString &path, int rows)
+{
+    RatingFormats::Item big{{QStringLiteral("DAM"), QStringLiteral("100")}, {}};
+    for (int r = 0; r < rows; ++r)
+        big.rows << QStringList{QString::number(100 + r * 0.01, 'f', 2), QString::number(r * 2.5),
+                                QString::number(r * 0.75)};
+    RatingFormats::Item small{{QStringLiteral("WEIR"), QStringLiteral("5")},
+                              {{QStringLiteral("5"), QStringLiteral("0"), QStringLiteral("0")}}};
+    TextFile::writeLines(path, RatingFormats::Struct::Lines({small, big}));
+}
+
+// Opens the window and chooses record `id`, as a user leaving the identifier box.
+template <class W> W *openOn(const QString &id)
+{
+    auto *form = Forms::instance<W>();
+    Globsubs::ShowForm(form);
+    form->Cmbinp(1)->setEditText(id);
+    int index = 1;
+    form->Cmbinp_LostFocus(index);
+    QApplication::processEvents();
+    return form;
+}
+
+template <class W> void measure(const char *name, const QString &id, const QString &workFile)
+{
+    const QString copy = workFile + QStringLiteral(".copy");
+    const double baseline = Bench::BestSeconds(3, [&] { Bench::StdCopyLines(workFile, copy); });
+    W *form = nullptr;
+    const double opening = Bench::BestSeconds(3, [&] {
+        if (form)
+            form->unload();
+        form = openOn<W>(id);
+    });
+    frmIO_Plots *plot = Forms::instance<frmIO_Plots>();
+    const double display = Bench::BestSeconds(3, [&] {
+        if (plot->isLoaded())
+            plot->unload();
+        form->CmdPlot_Click();
+        QApplication::processEvents();
+    });
+    const bool plotted = plot->isVisible();
+    plot->unload();
+    double accept = 1e300;
+    for (int i = 0; i < 3; ++i) {
+        if (!form->isLoaded())
+            form = openOn<W>(id);
+        accept = std::min(accept, Bench::BestSeconds(1, [&] { form->cmdFinished_Click(); }));
+    }
+    const bool written = !form->isLoaded() && QFileInfo(workFile).size() > 0;
+    std::printf("%s (%s, %s)\n", name, plotted ? "plot shown" : "NO PLOT", written ? "file written" : "NOT WRITTEN");
+    printRow("  open and show the record", opening, baseline, "< 500 ms");
+    printRow("  Accept", accept, baseline, "< 500 ms");
+    printRow("  Display Data", display, baseline, "< 200 ms");
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int flows = argc > 1 ? std::max(10, std::atoi(argv[1])) : 100000;
+    const int rows = argc > 2 ? std::max(10, std::atoi(argv[2])) : 10000;
+    QTemporaryDir dir;
+    Editglob::InitProjectState(dir.path());
+
+    writeHydrographs(Editglob::TmpFile[Editglob::SecInpHyd], flows);
+    writeStructures(Editglob::TmpFile[Editglob::SecStruct], rows);
+    std::printf("input hydrograph of %d flows, structure rating of %d rows\n", flows, rows);
+    measure<frmInpHyd>("Input hydrograph", QStringLiteral("BIG"), Editglob::TmpFile[Editglob::SecInpHyd]);
+    measure<frmStruct>("Structure rating", QStringLiteral("DAM"), Editglob::TmpFile[Editglob::SecStruct]);
+    qDeleteAll(Forms::created());
+    return 0;
+}

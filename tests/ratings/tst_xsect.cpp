@@ -1,0 +1,202 @@
+// The stream cross section window: the working file as the import leaves it,
+// the stream identifier, the checks of the rating row, and Accept.
+#include "DialogScript.h"
+#include "RatingDriver.h"
+
+#include "plots/frmIO_Plots.h"
+#include "sections/ratings/frmXsect.h"
+
+#include <QDir>
+
+using namespace RatingDriver;
+using namespace Editglob;
+
+namespace {
+const QString Name = QStringLiteral("frmXsect");
+const QByteArray Header = QByteArray("STREAM CROSS SECTION:").leftJustified(40) + "\r\n";
+
+QByteArray row(const QList<QByteArray> &values)
+{
+    QByteArray line(20, ' ');
+    for (const QByteArray &v : values)
+        line += v.leftJustified(10);
+    return line + "\r\n";
+}
+
+frmXsect *window(QWidget *form) { return qobject_cast<frmXsect *>(form); }
+frmIO_Plots *plotWindow() { return Forms::instance<frmIO_Plots>(); }
+
+QWidget *openOn(const ProgramFolder &folder, const QByteArray &stored, const QString &id = QString())
+{
+    ProgramFolder::writeBytes(folder.tmp(SecXsect), stored);
+    QWidget *form = open(Name);
+    if (!id.isEmpty())
+        chooseId(form, id);
+    return form;
+}
+} // namespace
+
+class TestXsect : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanupTestCase() { deleteWindows(); }
+    void cleanup()
+    {
+        if (plotWindow()->isLoaded())
+            plotWindow()->unload();
+    }
+    void importedRecordsAreShownAndKept();
+    void entersAndWritesCrossSection();
+    void rowChecks_data();
+    void rowChecks();
+    void streamList();
+    void displayData();
+    void acceptRefusesInvalidValue();
+    void unwritableFileKeepsWindowOpen();
+};
+
+void TestXsect::importedRecordsAreShownAndKept()
+{
+    ProgramFolder folder;
+    DataChanged = false;
+    QWidget *form = openOn(folder, ratingGolden("xsect_imported.tmp"));
+    QVERIFY(window(form));
+    // The header line the import left is no cross section.
+    QCOMPARE(listed(combo(form)), (QStringList{"X1", "X2", "RAS1", "RAS2"}));
+    chooseId(form, "RAS1");
+    QCOMPARE(box(form, 2)->text(), QString("5."));
+    QCOMPARE(combo(form, 4)->currentText(), QString("RIVER."));
+    QCOMPARE(gridRow(form, 2), (QStringList{"6.", "300.", "120.", "80.", "0.002"}));
+    QVERIFY(shown(form, "CmdPlot"));
+    accept(form);
+    QVERIFY(DataChanged);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecXsect)), ratingGolden("xsect_merged.tmp"));
+}
+
+void TestXsect::entersAndWritesCrossSection()
+{
+    ProgramFolder folder;
+    QWidget *form = open(Name);
+    QCOMPARE(grid(form)->rowHeight(0), 30);
+    chooseId(form, "X1");
+    enterBox(form, 2, "10.5");
+    enterBox(form, 3, "100");
+    QCOMPARE(focused(), combo(form, 4));
+    QTest::keyClicks(combo(form, 4), "S1");
+    QTest::keyClick(combo(form, 4), Qt::Key_Return);
+    QCOMPARE(focused(), box(form, 5));
+    for (const char *value : {"250", "100", "0", "0", "0", "0.01", "102", "50", "40", "30", "0.02"})
+        QTest::keyClicks(focused(), value), QTest::keyClick(focused(), Qt::Key_Return);
+    QCOMPARE(focused(), box(form, 6));
+    chooseId(form, "X2");
+    combo(form, 4)->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(combo(form, 4), "STREAMLONGER12");
+    QTest::keyClick(combo(form, 4), Qt::Key_Return);
+    accept(form);
+    // The stream keeps its letters, cut to its ten columns.
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecXsect)),
+             Header + "          X1        10.5                100.      S1        250.      \r\n"
+                 + row({"100.", "0.", "0.", "0.", "0.01"}) + row({"102.", "50.", "40.", "30.", "0.02"})
+                 + "          X2                                      STREAMLONG          \r\n\r\n");
+}
+
+void TestXsect::rowChecks_data()
+{
+    QTest::addColumn<int>("row"); // the grid row typed into
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("color");
+    QTest::newRow("friction slope 0") << 1 << 10 << "0" << Colors::Red;
+    QTest::newRow("friction slope below the row above") << 2 << 10 << "0.001" << Colors::White;
+    QTest::newRow("blank top width on the first row") << 1 << 9 << "" << Colors::White;
+    QTest::newRow("blank top width on the second row") << 2 << 9 << "" << Colors::Red;
+    QTest::newRow("end area not above the row above") << 2 << 8 << "0" << Colors::Red;
+    QTest::newRow("station below 0") << 0 << 5 << "-1" << Colors::Red;
+}
+
+void TestXsect::rowChecks()
+{
+    QFETCH(int, row);
+    QFETCH(int, field);
+    QFETCH(QString, value);
+    QFETCH(int, color);
+    ProgramFolder folder;
+    QWidget *form = openOn(folder, ratingGolden("xsect_written.tmp"), "X1");
+    if (row > 0)
+        clickRow(form, row);
+    enterBox(form, field, value);
+    QCOMPARE(EntryDriver::color(form, field), color);
+}
+
+void TestXsect::streamList()
+{
+    ProgramFolder folder;
+    QWidget *form = openOn(folder, ratingGolden("xsect_imported.tmp"));
+    // Before a cross section is chosen the stream files nothing.
+    combo(form, 4)->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(listed(combo(form, 4)), (QStringList{"S1", "RIVER."}));
+    QTest::keyClicks(combo(form, 4), "S9");
+    chooseId(form, "X2");
+    QCOMPARE(window(form)->records().ItemHeader.value(4, 2), QString());
+    QCOMPARE(combo(form, 4)->currentText(), QString());
+}
+
+void TestXsect::displayData()
+{
+    ProgramFolder folder;
+    QWidget *form = openOn(folder, ratingGolden("xsect_written.tmp"), "X1");
+    click(button(form, "CmdPlot"));
+    QVERIFY(plotWindow()->isVisible());
+    QCOMPARE(window(form)->Tag, QString("1"));
+    const Plots::PlotRequest &request = plotWindow()->request();
+    QCOMPARE(request.PlotKind, int(Plots::KindCrossSection));
+    QCOMPARE(request.PlotSeriesCount, 3);
+    QCOMPARE(request.PlotX.at(1), (std::vector<double>{0, 100, 102}));
+    QCOMPARE(request.PlotY.at(2), (std::vector<double>{0, 0, 40}));
+    plotWindow()->unload();
+    // Deleting a row leaves one: nothing left to plot.
+    DialogScript script;
+    script.answer(Dialogs::Answer::Yes);
+    clickRow(form, 1, Qt::RightButton);
+    QCOMPARE(script.messages(), QStringList{"Delete Cross Section Rating Row ?"});
+    QVERIFY(!shown(form, "CmdPlot"));
+}
+
+void TestXsect::acceptRefusesInvalidValue()
+{
+    ProgramFolder folder;
+    DataChanged = false;
+    QWidget *form = openOn(folder, ratingGolden("xsect_written.tmp"), "X2");
+    enterBox(form, 3, "12a");
+    chooseId(form, "X1");
+    DialogScript script;
+    script.answer(Dialogs::Answer::OK);
+    accept(form);
+    QCOMPARE(script.messages(),
+             QStringList{"Cross Section X2 - Low Ground Elevation: \"12a\" is not a valid value."});
+    QVERIFY(form->isVisible());
+    QVERIFY(!DataChanged);
+    QCOMPARE(combo(form)->currentText(), QString("X2"));
+    QCOMPARE(focused(), box(form, 3));
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecXsect)), ratingGolden("xsect_written.tmp"));
+}
+
+void TestXsect::unwritableFileKeepsWindowOpen()
+{
+    ProgramFolder folder;
+    DataChanged = false;
+    QWidget *form = open(Name);
+    chooseId(form, "X1");
+    QVERIFY(QDir().mkpath(folder.tmp(SecXsect)));
+    DialogScript script;
+    script.answer(Dialogs::Answer::OK);
+    accept(form);
+    QCOMPARE(script.asked().size(), 1);
+    QVERIFY(script.messages().first().startsWith("The working file " + folder.tmp(SecXsect) + " could not be written: "));
+    QVERIFY(form->isVisible());
+    QVERIFY(!DataChanged);
+}
+
+QTEST_MAIN(TestXsect)
+#include "tst_xsect.moc"
