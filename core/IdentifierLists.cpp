@@ -3,6 +3,7 @@
 #include "core/logic/Editglob.h"
 #include "core/logic/Fields.h"
 #include "core/logic/TextFile.h"
+#include "sections/network/logic/AlternateFormat.h"
 
 #include <QHash>
 #include <QSet>
@@ -64,14 +65,11 @@ bool isSplitFlowLine(const QString &line)
     return cols(line, 11, 20).isEmpty() && cols(line, 21, 30).toUpper() == QLatin1String("SPLIT FLOW");
 }
 
-enum class AlterBlock { Reaches, Areas };
-
 // The record identifiers (columns 11-20) of the REACHES or AREAS blocks of
-// ~Alter.tmp. The scan ends at the first blank line or the end of the file; an
-// alternate line closes both blocks. A keyword line makes the line after it
-// the first record of its block, unless that line ends the scan or starts the
-// next alternate.
-void scanAlterBlocks(AlterBlock wanted, UniqueAdder &adder)
+// ~Alter.tmp, by the rules of the section's reader: the scan ends at the first
+// blank line, an alternate line closes both blocks, and only a block line as
+// the writer emits it switches blocks (a record named AREAS is a record).
+void scanAlterBlocks(AlternateFormat::Block wanted, UniqueAdder &adder)
 {
     TextFile::LineReader reader(Editglob::TmpFile[Editglob::SecAlternate]);
     if (!reader.isOpen())
@@ -79,41 +77,20 @@ void scanAlterBlocks(AlterBlock wanted, UniqueAdder &adder)
     QString line;
     if (!reader.readLine(line))
         return;
-    bool inReaches = false;
-    bool inAreas = false;
-    auto isAlternateLine = [](const QString &l) { return !cols(l, 1, 10).isEmpty(); };
-    // Reads the line after a keyword line; false when the scan must end.
-    auto nextAfterKeyword = [&]() { return reader.readLine(line) && !TextFile::isBlank(line); };
+    AlternateFormat::Block block = AlternateFormat::Block::None;
     while (reader.readLine(line)) {
         if (TextFile::isBlank(line))
             return;
-        if (isAlternateLine(line)) {
-            inReaches = inAreas = false;
+        if (!cols(line, 1, 10).isEmpty()) {
+            block = AlternateFormat::Block::None;
             continue;
         }
-        if (cols(line, 11, 20).toUpper() == QLatin1String("AREAS")) {
-            inAreas = true;
-            inReaches = false;
-            if (!nextAfterKeyword())
-                return;
-            if (isAlternateLine(line)) {
-                inReaches = inAreas = false;
-                continue;
-            }
+        if (const auto opened = AlternateFormat::BlockOf(line, block); opened != AlternateFormat::Block::None) {
+            block = opened;
+            continue;
         }
-        if (cols(line, 11, 20).toUpper() == QLatin1String("REACHES")) {
-            inReaches = true;
-            inAreas = false;
-            if (!nextAfterKeyword())
-                return;
-            if (isAlternateLine(line)) {
-                inReaches = inAreas = false;
-                continue;
-            }
-        }
-        const bool on = wanted == AlterBlock::Reaches ? inReaches : inAreas;
         const QString id = cols(line, 11, 20);
-        if (on && !id.isEmpty())
+        if (block == wanted && !id.isEmpty())
             adder.add(id);
     }
 }
@@ -216,7 +193,7 @@ void FillLocationList(const ListRef &list, bool removeOutlet)
             if (isMainLine(line))
                 adder.add(cols(line, 21, 30));
         });
-        scanAlterBlocks(AlterBlock::Reaches, adder);
+        scanAlterBlocks(AlternateFormat::Block::Reaches, adder);
     }
     if (removeOutlet) {
         for (int i = list.ListCount() - 1; i >= 0; --i)
@@ -314,7 +291,7 @@ void FillSubAreaList(const ListRef &list)
         if (isMainLine(line))
             adder.add(cols(line, 11, 20));
     });
-    scanAlterBlocks(AlterBlock::Areas, adder);
+    scanAlterBlocks(AlternateFormat::Block::Areas, adder);
 }
 
 void FillXsectList(const ListRef &list)

@@ -261,6 +261,10 @@ void TestLists::alterBlockScan_data()
         << QStringList{header, rec({"ALT1", "d"}), reaches, rec({"", "R1"}), "", rec({"ALT2", "d"}), areas,
                        rec({"", "A5"})}
         << QStringList{"R1"} << QStringList{};
+    QTest::newRow("records named like the blocks stay in their block")
+        << QStringList{header, rec({"ALT1", "d"}), reaches, rec({"", "AREAS", "R2"}), rec({"", "R1"}), areas,
+                       rec({"", "reaches", "R1"}), rec({"", "A1"})}
+        << QStringList{"AREAS", "R1"} << QStringList{"reaches", "A1"};
     QTest::newRow("detail lines give nothing")
         << QStringList{header, rec({"ALT1", "d"}), reaches, rec({"", "R1", "R2", "X1", "ST1"}),
                        rec({"", "", "SPLIT FLOW", "R4", "X4"})}

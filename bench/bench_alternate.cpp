@@ -1,0 +1,66 @@
+// The alternate window on 200 alternates of 500 records each (250 reaches and
+// 250 sub-areas with three land rows): opening it on the working file until
+// an alternate is shown with its record lists, and accepting it (writing the
+// working file), beside copying the same file with buffered standard-library
+// streams.
+#include "common/BenchSupport.h"
+#include "common/NetworkData.h"
+
+#include "core/QvForm.h"
+#include "core/logic/Dialogs.h"
+#include "core/logic/Editglob.h"
+#include "sections/network/frmAlternate.h"
+#include "sections/network/logic/AlternateFormat.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
+                                                                      : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    const int alternates = argc > 1 ? std::atoi(argv[1]) : 200;
+    const int records = argc > 2 ? std::atoi(argv[2]) : 500;
+    QTemporaryDir dir;
+    Editglob::InitProjectState(dir.path());
+    Dialogs::setHandler([](const Dialogs::Request &) { return Dialogs::Response{Dialogs::Answer::OK, {}}; });
+    const QString path = Editglob::TmpFile[Editglob::SecAlternate];
+
+    QList<Alternate> tables;
+    const QList<ReachRecord> reaches = Bench::MakeReaches(records / 2);
+    const QList<SubAreaRecord> subAreas = Bench::MakeSubAreas(records - records / 2);
+    for (int a = 1; a <= alternates; ++a)
+        tables.append({QStringLiteral("ALT%1").arg(a), QStringLiteral("Alternate number %1").arg(a), reaches, subAreas});
+    AlternateFormat::WriteAlternateSection(path, tables);
+    std::printf("%d alternates of %d records (%lld bytes)\n", alternates, records,
+                static_cast<long long>(QFileInfo(path).size()));
+
+    auto *form = qobject_cast<frmAlternate *>(Forms::get(QStringLiteral("frmAlternate")));
+    const double base = Bench::BestSeconds(3, [&] { Bench::StdCopyLines(path, dir.filePath(QStringLiteral("copy"))); });
+    const double open = Bench::BestSeconds(3, [&] {
+        form->unload();
+        Globsubs::ShowForm(form);
+        form->Cmbinp(1)->setEditText(QStringLiteral("ALT%1").arg(alternates));
+        int index = 1;
+        form->Cmbinp_LostFocus(index);
+        app.processEvents();
+    });
+    const bool filled = form->AltCount() == alternates && form->lstDisp(2)->count() == records / 2;
+    double accept = 1e300;
+    for (int i = 0; i < 3; ++i) {
+        Globsubs::ShowForm(form); // loaded again after the previous Accept; not timed
+        accept = std::min(accept, Bench::BestSeconds(1, [&] { form->cmdFinished_Click(); }));
+    }
+    std::printf("open, show the last alternate:  %.3f s%s   baseline (std read+write) %.3f s   ratio %.1fx\n", open,
+                filled ? "" : " (NOT FILLED)", base, open / base);
+    std::printf("accept (write ~Alter.tmp):      %.3f s   baseline (std read+write) %.3f s   ratio %.1fx\n", accept,
+                base, accept / base);
+    return 0;
+}

@@ -1,0 +1,438 @@
+// The alternate window: the working file it reads and writes, choosing,
+// creating and deleting alternates and their records, and the sub-area and
+// reach windows it opens modal on the shown alternate.
+#include "DialogScript.h"
+#include "NetworkDriver.h"
+
+#include "core/Help_Stuff.h"
+#include "core/logic/AlternateState.h"
+#include "sections/network/frmAlternate.h"
+#include "sections/network/frmReaches.h"
+#include "sections/network/frmSubArea.h"
+
+#include <QAction>
+#include <QDir>
+#include <QListWidget>
+
+using namespace NetworkDriver;
+using namespace Editglob;
+
+namespace {
+const QString Name = QStringLiteral("frmAlternate");
+
+QByteArray alternateLine(const QByteArray &id, const QByteArray &description = {})
+{
+    return at({{1, id}, {11, description}}, 80);
+}
+QByteArray reachLine(const QByteArray &id, const QByteArray &receiving = {})
+{
+    return at({{11, id}, {21, receiving}}, 76);
+}
+QByteArray subAreaLine(const QByteArray &id, const QByteArray &area = {})
+{
+    return at({{11, id}, {41, area}}, 75);
+}
+QByteArray landLine(const QByteArray &use, const QByteArray &soil, const QByteArray &area)
+{
+    return at({{21, "LAND AREA"}, {31, use}, {66, soil}, {71, area}}, 80);
+}
+const QByteArray Reaches = "          REACHES";
+const QByteArray Areas = "          AREAS";
+
+const QByteArray ThreeAlternates =
+    file({"ALTERNATE ANALYSIS:", alternateLine("ALT1", "Widened channel"), Reaches, reachLine("R1", "OUTLET"), Areas,
+          subAreaLine("S1", "12."), landLine("Woods", "B", "12"), landLine("Lawns", "A", "3"),
+          alternateLine("ALT2", "second"), Reaches, reachLine("R1"), reachLine("R2"), reachLine("R3"), Areas,
+          subAreaLine("S1", "5."), landLine("Pasture", "C", "5"), alternateLine("ALT3", "third"), Reaches,
+          reachLine("R9"), ""});
+
+frmAlternate *alternate(QWidget *form) { return qobject_cast<frmAlternate *>(form); }
+QListWidget *list(QWidget *form, int n) { return control<QListWidget>(form, QStringLiteral("lstDisp_") + QString::number(n)); }
+
+QStringList entries(QListWidget *l)
+{
+    QStringList out;
+    for (int i = 0; i < l->count(); ++i)
+        out << l->item(i)->text().trimmed();
+    return out;
+}
+
+frmAlternate *openOn(const ProgramFolder &folder, const QByteArray &stored)
+{
+    ProgramFolder::writeBytes(folder.tmp(SecAlternate), stored);
+    return alternate(open(Name));
+}
+
+void clickEntry(QListWidget *l, int row, Qt::MouseButton button = Qt::LeftButton)
+{
+    const QPoint where = row < l->count() ? l->visualItemRect(l->item(row)).center() : QPoint(4, l->viewport()->height() - 4);
+    QTest::mouseClick(l->viewport(), button, {}, where);
+}
+} // namespace
+
+class TestAlternate : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanupTestCase() { deleteWindows(); }
+    void cleanup()
+    {
+        for (const char *name : {"frmReaches", "frmSubArea", "frmAlternate"})
+            if (QvForm *form = Forms::get(QString::fromLatin1(name)); form && form->isLoaded())
+                form->unload();
+        CurrentAlternate = 0;
+        DataChanged = false;
+    }
+    void acceptAsLoaded_data();
+    void acceptAsLoaded();
+    void choosingAndCreating();
+    void keysAndDescriptionCheck();
+    void deletingAlternates();
+    void deletingRecords_data();
+    void deletingRecords();
+    void recordWindowOnShownAlternate();
+    void recordWindowIsModal();
+    void subAreaRecordsKeepTheirLandRows();
+    void cancelDropsEverything();
+    void recordOnlyNamedLikeABlockIsRefused();
+    void failedWriteKeepsWindow();
+    void help();
+};
+
+// Accepting at once writes back what was read, and always counts as a change.
+void TestAlternate::acceptAsLoaded_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("three alternates") << ThreeAlternates << ThreeAlternates;
+    QTest::newRow("missing file stays empty") << QByteArray() << QByteArray();
+    QTest::newRow("alternate without records dropped")
+        << file({"ALTERNATE ANALYSIS:", alternateLine("A0", "none"), alternateLine("A1"), Areas, subAreaLine("S1")})
+        << file({"ALTERNATE ANALYSIS:", alternateLine("A1"), Areas, subAreaLine("S1"), ""});
+    QTest::newRow("only alternates without records: emptied")
+        << file({"ALTERNATE ANALYSIS:", alternateLine("A0", "none"), Reaches}) << QByteArray();
+}
+
+void TestAlternate::acceptAsLoaded()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(QByteArray, written);
+    ProgramFolder folder;
+    frmAlternate *form = openOn(folder, stored);
+    QCOMPARE(form->windowTitle(), QStringLiteral("Alternate Anaylsis   Current File - ") + FileName);
+    QCOMPARE(combo(form, 1)->currentText(), QString());
+    QCOMPARE(form->ShownAlternate(), 0);
+    accept(form);
+    QVERIFY(!form->isVisible());
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecAlternate)), written);
+    QVERIFY(DataChanged);
+}
+
+void TestAlternate::choosingAndCreating()
+{
+    ProgramFolder folder;
+    frmAlternate *form = openOn(folder, ThreeAlternates);
+    QCOMPARE(listed(form, 1), (QStringList{"ALT1", "ALT2", "ALT3"}));
+
+    chooseAndClick(form, 1, QStringLiteral("alt2"), 2);
+    QCOMPARE(form->ShownAlternate(), 2);
+    QCOMPARE(CurrentAlternate, 2);
+    QCOMPARE(box(form, 2)->text(), QString("second"));
+    QCOMPARE(entries(list(form, 2)), (QStringList{"R1", "R2", "R3"}));
+    QCOMPARE(entries(list(form, 1)), QStringList{"S1"});
+    QCOMPARE(box(form, 1)->text(), QString("alt2")); // the capitals typed replace the stored ones
+    QCOMPARE(listed(form, 1).size(), 3);
+
+    chooseAndClick(form, 1, QStringLiteral("NEW_ALT_1234"), 2);
+    QCOMPARE(form->AltCount(), 4);
+    QCOMPARE(form->ShownAlternate(), 4);
+    QCOMPARE(box(form, 1)->text(), QString("NEW_ALT_12"));
+    QCOMPARE(listed(form, 1).last(), QString("NEW_ALT_1234"));
+    QVERIFY(entries(list(form, 1)).isEmpty() && entries(list(form, 2)).isEmpty());
+    QCOMPARE(box(form, 2)->text(), QString());
+    enterBox(form, 2, QStringLiteral("described"), combo(form, 1));
+
+    // Choosing another alternate stores the shown one's header first.
+    chooseAndClick(form, 1, QStringLiteral("ALT1"), 2);
+    QCOMPARE(form->Alternates()[3].Id, QString("NEW_ALT_12"));
+    QCOMPARE(form->Alternates()[3].Description, QString("described"));
+    QCOMPARE(form->Alternates()[1].Id, QString("alt2"));
+    QCOMPARE(box(form, 2)->text(), QString("Widened channel"));
+
+    accept(form); // the new alternate has no records: not written
+    const QByteArray written = ProgramFolder::readBytes(folder.tmp(SecAlternate));
+    QVERIFY(written.contains(alternateLine("alt2", "second")));
+    QVERIFY(!written.contains("NEW_ALT"));
+}
+
+void TestAlternate::keysAndDescriptionCheck()
+{
+    ProgramFolder folder;
+    frmAlternate *form = openOn(folder, ThreeAlternates);
+    enterBox(form, 2, QStringLiteral("typed too soon"), combo(form, 1));
+    QCOMPARE(color(form, 2), Colors::Red);
+
+    combo(form, 1)->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(combo(form, 1), Qt::Key_Return); // empty: stays
+    QCOMPARE(focused(), combo(form, 1)->lineEdit() ? static_cast<QWidget *>(combo(form, 1)) : nullptr);
+    QTest::keyClicks(combo(form, 1), QStringLiteral("ALT3"));
+    QTest::keyClick(combo(form, 1), Qt::Key_Return);
+    QCOMPARE(focused(), box(form, 2));
+    QCOMPARE(form->ShownAlternate(), 3);
+    QCOMPARE(color(form, 2), Colors::White);
+    QTest::keyClicks(box(form, 2), QString(80, QLatin1Char('d')));
+    QCOMPARE(box(form, 2)->text().size(), 70);
+    enter(form, 2);
+    QCOMPARE(focused(), static_cast<QWidget *>(combo(form, 1)));
+    QCOMPARE(combo(form, 1)->currentText(), QString("ALT3")); // mirrors the accepted identifier
+}
+
+void TestAlternate::deletingAlternates()
+{
+    ProgramFolder folder;
+    frmAlternate *form = openOn(folder, ThreeAlternates);
+    {
+        DialogScript script; // nothing shown: nothing asked
+        click(button(form, "cmdDelCur"));
+    }
+    chooseAndClick(form, 1, QStringLiteral(" alt2 "), 2);
+    {
+        DialogScript script;
+        script.answer(Dialogs::Answer::No);
+        click(button(form, "cmdDelCur"));
+        QCOMPARE(script.asked().value(0).text, QString("Delete Current Alternate Data ?"));
+        QCOMPARE(script.asked().value(0).title, QString("Alternate Analysis"));
+        QCOMPARE(form->AltCount(), 3);
+        script.answer(Dialogs::Answer::Yes);
+        click(button(form, "cmdDelCur"));
+    }
+    // The entry typed in other capitals goes too.
+    QCOMPARE(listed(form, 1), (QStringList{"ALT1", "ALT3"}));
+    QCOMPARE(form->AltCount(), 2);
+    QCOMPARE(form->Alternates()[1].Id, QString("ALT3"));
+    QCOMPARE(form->Alternates()[1].Reaches.value(0).ReachId().trimmed(), QString("R9"));
+    QCOMPARE(form->ShownAlternate(), 0);
+    QCOMPARE(box(form, 1)->text(), QString());
+    QCOMPARE(combo(form, 1)->currentText(), QString());
+    QVERIFY(entries(list(form, 2)).isEmpty());
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecAlternate)),
+             file({"ALTERNATE ANALYSIS:", alternateLine("ALT1", "Widened channel"), Reaches, reachLine("R1", "OUTLET"),
+                   Areas, subAreaLine("S1", "12."), landLine("Woods", "B", "12"), landLine("Lawns", "A", "3"),
+                   alternateLine("ALT3", "third"), Reaches, reachLine("R9"), ""}));
+}
+
+// The middle button, the Delete key and the context menu delete the entry
+// after asking; the record at its place goes, the later ones move up.
+void TestAlternate::deletingRecords_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("middle button") << "middle";
+    QTest::newRow("Delete key") << "key";
+    QTest::newRow("context menu") << "menu";
+}
+
+void TestAlternate::deletingRecords()
+{
+    QFETCH(QString, how);
+    ProgramFolder folder;
+    frmAlternate *form = openOn(folder, ThreeAlternates);
+    chooseAndClick(form, 1, QStringLiteral("ALT2"), 2);
+    QListWidget *reaches = list(form, 2);
+    QVERIFY(control<QLabel>(form, QStringLiteral("lblDeleteHint"))->text().contains(QStringLiteral("Delete")));
+    const auto act = [&] {
+        if (how == QLatin1String("middle")) {
+            clickEntry(reaches, 1, Qt::MiddleButton);
+            return;
+        }
+        reaches->setCurrentRow(1);
+        if (how == QLatin1String("key")) {
+            reaches->setFocus(Qt::MouseFocusReason);
+            QTest::keyClick(reaches, Qt::Key_Delete);
+        } else {
+            QCOMPARE(reaches->contextMenuPolicy(), Qt::ActionsContextMenu);
+            control<QAction>(form, QStringLiteral("mnuDeleteRecord_2"))->trigger();
+        }
+    };
+    DialogScript script;
+    script.answer(Dialogs::Answer::No);
+    act();
+    QCOMPARE(script.asked().value(0).text, QString("Delete R2 from Current Alternate ?"));
+    QCOMPARE(form->Alternates()[1].Reaches.size(), 3);
+    script.answer(Dialogs::Answer::Yes);
+    act();
+    QCOMPARE(entries(reaches), (QStringList{"R1", "R3"}));
+    QCOMPARE(form->Alternates()[1].Reaches[1].ReachId().trimmed(), QString("R3"));
+    QCOMPARE(form->Alternates()[0].Reaches.size(), 1); // other alternates untouched
+    QCOMPARE(script.pending(), 0);
+}
+
+// A click opens the reach window on the alternate shown, whatever
+// CurrentAlternate became meanwhile; its Accept hands the records back to
+// this window, and only this window's Accept writes them.
+void TestAlternate::recordWindowOnShownAlternate()
+{
+    ProgramFolder folder;
+    frmAlternate *form = openOn(folder, ThreeAlternates);
+    chooseAndClick(form, 1, QStringLiteral("ALT2"), 2);
+    CurrentAlternate = 0; // the section list opened another window
+    clickEntry(list(form, 2), 2);
+    QCOMPARE(form->AltItem, 3);
+    QCOMPARE(CurrentAlternate, 2);
+    auto *reachWindow = qobject_cast<frmReaches *>(Forms::get(QStringLiteral("frmReaches")));
+    QVERIFY(reachWindow->isVisible());
+    QCOMPARE(reachWindow->EditedAlternate(), 2);
+    QCOMPARE(combo(reachWindow, 1)->currentText().trimmed(), QString("R3"));
+    QVERIFY(list(form, 2)->selectedItems().isEmpty());
+    activate(reachWindow);
+    enterBox(reachWindow, 5, QStringLiteral("300"), combo(reachWindow, 1));
+    choose(reachWindow, 1, QStringLiteral("R4"));
+    accept(reachWindow);
+    QVERIFY(!reachWindow->isVisible());
+    QCOMPARE(reachWindow->windowModality(), Qt::NonModal);
+    QCOMPARE(entries(list(form, 2)), (QStringList{"R1", "R2", "R3", "R4"}));
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecAlternate)), ThreeAlternates);
+
+    // A click beside the entries opens the window for a new record.
+    clickEntry(list(form, 2), 99);
+    QCOMPARE(form->AltItem, 0);
+    QCOMPARE(combo(reachWindow, 1)->currentText(), QString());
+    cancel(reachWindow);
+
+    accept(form);
+    const QByteArray written = ProgramFolder::readBytes(folder.tmp(SecAlternate));
+    QVERIFY(written.contains(at({{11, "R3"}, {51, "300."}}, 76) + "\r\n" + reachLine("R4") + "\r\n" + Areas));
+    QVERIFY(written.startsWith(file({"ALTERNATE ANALYSIS:", alternateLine("ALT1", "Widened channel"), Reaches,
+                                     reachLine("R1", "OUTLET")})));
+}
+
+// While a record window opened from here is open, this window cannot change
+// the alternate, delete, accept or close under it.
+void TestAlternate::recordWindowIsModal()
+{
+    ProgramFolder folder;
+    frmAlternate *form = openOn(folder, ThreeAlternates);
+    chooseAndClick(form, 1, QStringLiteral("ALT1"), 2);
+    clickEntry(list(form, 1), 0);
+    QvForm *subAreaWindow = Forms::get(QStringLiteral("frmSubArea"));
+    QVERIFY(subAreaWindow->isVisible());
+    QCOMPARE(QApplication::activeModalWidget(), subAreaWindow);
+    QCOMPARE(form->RecordWindow(), subAreaWindow);
+
+    DialogScript script; // nothing may be asked
+    form->cmdDelCur_Click();
+    form->cmdFinished_Click();
+    combo(form, 1)->setEditText(QStringLiteral("ALT3"));
+    int index = 1;
+    form->Cmbinp_LostFocus(index);
+    QVERIFY(!form->close());
+    QCOMPARE(form->AltCount(), 3);
+    QCOMPARE(form->ShownAlternate(), 1);
+    QVERIFY(form->isVisible());
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecAlternate)), ThreeAlternates);
+
+    cancel(subAreaWindow);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    QCOMPARE(form->RecordWindow(), nullptr);
+    QCOMPARE(subAreaWindow->windowModality(), Qt::NonModal);
+}
+
+// Each sub-area record holds its own land rows: a sub-area window accepted on
+// one alternate leaves every other alternate's records and rows as they were.
+void TestAlternate::subAreaRecordsKeepTheirLandRows()
+{
+    ProgramFolder folder;
+    frmAlternate *form = openOn(folder, ThreeAlternates);
+    chooseAndClick(form, 1, QStringLiteral("ALT2"), 2);
+    clickEntry(list(form, 1), 99); // a new sub-area record
+    QvForm *subAreaWindow = Forms::get(QStringLiteral("frmSubArea"));
+    activate(subAreaWindow);
+    choose(subAreaWindow, 1, QStringLiteral("S5"));
+    accept(subAreaWindow);
+    QCOMPARE(entries(list(form, 1)), (QStringList{"S1", "S5"}));
+    QCOMPARE(form->Alternates()[1].SubAreas[0].Land.size(), 1);
+    QCOMPARE(form->Alternates()[0].SubAreas[0].Land.size(), 2);
+    accept(form);
+    const QByteArray written = ProgramFolder::readBytes(folder.tmp(SecAlternate));
+    QVERIFY(written.contains(file({subAreaLine("S1", "12."), landLine("Woods", "B", "12"),
+                                   landLine("Lawns", "A", "3"), alternateLine("ALT2", "second")})));
+    QVERIFY(written.contains(file({subAreaLine("S1", "5."), landLine("Pasture", "C", "5"), subAreaLine("S5"),
+                                   alternateLine("ALT3", "third")})));
+}
+
+void TestAlternate::cancelDropsEverything()
+{
+    ProgramFolder folder;
+    frmAlternate *form = openOn(folder, ThreeAlternates);
+    chooseAndClick(form, 1, QStringLiteral("ALT3"), 2);
+    clickEntry(list(form, 2), 99);
+    QvForm *reachWindow = Forms::get(QStringLiteral("frmReaches"));
+    activate(reachWindow);
+    choose(reachWindow, 1, QStringLiteral("R10"));
+    accept(reachWindow);
+    QCOMPARE(entries(list(form, 2)), (QStringList{"R9", "R10"}));
+    DataChanged = false;
+    cancel(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecAlternate)), ThreeAlternates);
+    QVERIFY(!DataChanged);
+    form = alternate(open(Name));
+    chooseAndClick(form, 1, QStringLiteral("ALT3"), 2);
+    QCOMPARE(entries(list(form, 2)), QStringList{"R9"});
+}
+
+// A record that holds nothing but AREAS or REACHES would be written as a
+// block line: Accept says which and keeps the window open.
+void TestAlternate::recordOnlyNamedLikeABlockIsRefused()
+{
+    ProgramFolder folder;
+    frmAlternate *form = openOn(folder, ThreeAlternates);
+    chooseAndClick(form, 1, QStringLiteral("ALT3"), 2);
+    clickEntry(list(form, 2), 99);
+    QvForm *reachWindow = Forms::get(QStringLiteral("frmReaches"));
+    activate(reachWindow);
+    choose(reachWindow, 1, QStringLiteral("areas"));
+    accept(reachWindow);
+    DataChanged = false;
+    DialogScript script;
+    script.answer(Dialogs::Answer::OK);
+    accept(form);
+    QVERIFY(script.asked().value(0).text.startsWith(QStringLiteral("Reach areas of alternate ALT3")));
+    QVERIFY(form->isVisible());
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecAlternate)), ThreeAlternates);
+    QVERIFY(!DataChanged);
+}
+
+void TestAlternate::failedWriteKeepsWindow()
+{
+    ProgramFolder folder;
+    ProgramFolder::writeBytes(folder.tmp(SecAlternate), ThreeAlternates);
+    frmAlternate *form = alternate(open(Name));
+    chooseAndClick(form, 1, QStringLiteral("ALT1"), 2);
+    QFile::remove(folder.tmp(SecAlternate));
+    QDir().mkpath(folder.tmp(SecAlternate)); // a folder where the working file should be
+    DialogScript script;
+    script.answer(Dialogs::Answer::OK);
+    accept(form);
+    QVERIFY(script.asked().value(0).text.contains(folder.tmp(SecAlternate)));
+    QVERIFY(form->isVisible());
+    QCOMPARE(form->AltCount(), 3);
+    QCOMPARE(box(form, 2)->text(), QString("Widened channel"));
+    QVERIFY(!DataChanged);
+}
+
+void TestAlternate::help()
+{
+    ProgramFolder folder;
+    folder.installTools();
+    InitProjectState(folder.path());
+    frmAlternate *form = openOn(folder, ThreeAlternates);
+    click(label(form, QStringLiteral("lblInput_2")));
+    QVERIFY(form->txtHelp()->isVisible());
+    QVERIFY(form->txtHelp()->toPlainText().contains(QStringLiteral("Alternate Description")));
+    click(label(form, QStringLiteral("lblHeader")));
+    QVERIFY(form->txtHelp()->toPlainText().contains(QStringLiteral("Named variants of the watershed")));
+    QCOMPARE(Help_Stuff::FormHelpKey, QString("AA"));
+}
+
+QTEST_MAIN(TestAlternate)
+#include "tst_alternate.moc"
