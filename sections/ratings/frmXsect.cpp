@@ -92,6 +92,15 @@ void frmXsect::storeHeader(int k)
 
 QString frmXsect::fieldCaption(int box) const { return Captions.value(box); }
 
+EntryForm::ColorRule frmXsect::checkField(int index)
+{
+    // The stream is only filed: leaving its list checks and colours nothing,
+    // whether or not a cross section is chosen.
+    if (index == StreamBox)
+        return ColorRule::Keep;
+    return RatingForm::checkField(index);
+}
+
 void frmXsect::comboTaken(int index, const QString &text)
 {
     // The stream list is offered when the combo is entered; leaving it files

@@ -137,6 +137,10 @@ void TestXsect::streamList()
     combo(form, 4)->setFocus(Qt::MouseFocusReason);
     QCOMPARE(listed(combo(form, 4)), (QStringList{"S1", "RIVER."}));
     QTest::keyClicks(combo(form, 4), "S9");
+    QTest::keyClick(combo(form, 4), Qt::Key_Return);
+    QCOMPARE(focused(), box(form, 5));
+    QCOMPARE(EntryForm::BackColor(combo(form, 4)), Colors::White);
+    QCOMPARE(EntryDriver::color(form, 4), Colors::White);
     chooseId(form, "X2");
     QCOMPARE(window(form)->records().ItemHeader.value(4, 2), QString());
     QCOMPARE(combo(form, 4)->currentText(), QString());
