@@ -20,6 +20,8 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace Schematic;
 
 QV_REGISTER_FORM(frmTopoModel)
@@ -328,14 +330,23 @@ void frmTopoModel::DrawLegend()
                                                "  = Sub-Area", "  = Diversion"};
     static const char *const shortCaptions[] = {"  = Ch.Rch", "  = St.Rch", "  = Outlet", "  = Sub-Area",
                                                 "  = Div."};
+    // The entries stand at fixed fractions of the picture area, so their
+    // pictures shrink with it: no picture covers the next one or its caption.
+    const int left = int(std::lround(w * 0.81)), labelLeft = int(std::lround(w * 0.83));
+    const int captionStart = labelLeft - left + legendLabel_[0]->fontMetrics().horizontalAdvance(QStringLiteral("  "));
+    const int pitch = int(h * 0.05);
+    const int side = std::clamp(std::min(pitch - 2, captionStart - 1), 8, int(IconPixels));
     for (int i = 0; i < 5; ++i) {
         const int top = int(std::lround(h * 5.0 * (i + 1) / 100));
         QLabel *image = legendImage_[i];
         QLabel *label = legendLabel_[i];
-        image->setGeometry(int(std::lround(w * 0.81)), top, IconPixels, IconPixels);
+        if (image->pixmap().width() != side)
+            image->setPixmap(Picture(i + 1).scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        image->setGeometry(left, top, side, side);
         label->setText(QString::fromLatin1(wide ? longCaptions[i] : shortCaptions[i]));
-        label->setGeometry(int(std::lround(w * 0.83)), top, std::max(1, int(std::lround(w * 0.17))),
-                           label->sizeHint().height());
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        label->setGeometry(labelLeft, top, std::max(1, int(std::lround(w * 0.17))),
+                           std::max(side, label->sizeHint().height()));
         image->setVisible(visible);
         label->setVisible(visible);
     }

@@ -413,15 +413,10 @@ void LayoutNetwork(Network &net, int displayed, int root)
     }
 
     // Unconnected elements: columns of ten to the left of the tree, spread
-    // over its height.
-    double w = std::nearbyint(maxL - minL);
-    double h = std::nearbyint(maxT - minT);
-    // A tree without width or height would stack the columns on it and on
-    // each other: give it one slot's width and ten rows of 100 units.
-    if (w <= 0)
-        w = 500;
-    if (h <= 0)
-        h = 900;
+    // over its height, each column a fifth of its width further left. A tree
+    // without width (or height) keeps them in its own column (or row).
+    const double w = std::nearbyint(maxL - minL);
+    const double h = std::nearbyint(maxT - minT);
     int row = 0, column = 1;
     for (int i = 1; i <= n; ++i) {
         NetworkElement &e = net.Elements[std::size_t(i)];

@@ -187,8 +187,27 @@ void TestSchematicWindow::legendAndSwitches()
     // The legend alone changes: the view and the mode stay.
     QCOMPARE(form()->extent(), before);
     QCOMPARE(form()->ZoomDirection(), 2);
+    // No legend picture covers the next one or the text of its caption.
+    auto legendReadable = [] {
+        for (int i = 0; i < 5; ++i) {
+            const QRect image = form()->findChild<QLabel *>(QStringLiteral("Image2_%1").arg(i))->geometry();
+            const QLabel *label = form()->findChild<QLabel *>(QStringLiteral("Label2_%1").arg(i));
+            if (image.x() + image.width() > label->x() + label->fontMetrics().horizontalAdvance(QStringLiteral("  ")))
+                return false;
+            if (i < 4
+                && image.y() + image.height()
+                       > form()->findChild<QLabel *>(QStringLiteral("Image2_%1").arg(i + 1))->y())
+                return false;
+        }
+        return true;
+    };
+    QVERIFY(legendReadable());
     form()->resize(400, 700);
     QCOMPARE(legend(), texts({"  = Ch.Rch", "  = St.Rch", "  = Outlet", "  = Sub-Area", "  = Div."}));
+    QVERIFY(legendReadable());
+    form()->resize(480, 300);
+    QVERIFY(legendReadable());
+    form()->resize(400, 700);
 
     // Without sub-areas the reaches close up; labels rebuild and reframe.
     const double r110 = form()->network().Elements[3].Left;
