@@ -474,12 +474,6 @@ void frmLandUse::cmdDelCur_Click()
     if (shown_ < 0)
         return;
     StoreSubAreaLandUse();
-    bool any = !unseen_.isEmpty();
-    for (const auto &cells : areas_)
-        for (const QString &text : cells)
-            any = any || !text.isEmpty();
-    if (!any && records_[shown_].Land.isEmpty())
-        return;
     const Dialogs::Answer answer =
         Dialogs::message(QStringLiteral("Delete Current Sub-Area Land Use Data ?"), Dialogs::Buttons::YesNo,
                          Dialogs::Icon::Question, QStringLiteral("Sub-area Land Use"));
