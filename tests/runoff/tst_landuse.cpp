@@ -88,6 +88,7 @@ private slots:
     void closeBoxHandsBackNothing();
     void removingEveryAreaLeavesNoRows();
     void deleteLandUseDetails();
+    void leavingTheListTakesItsSubArea();
     void cursorStaysOffGreyCells();
     void entriesKeptUnseen();
     void rowsBuiltAtEveryLoad();
@@ -342,6 +343,29 @@ void TestLandUse::deleteLandUseDetails()
     QCOMPARE(returned_[0].size(), 1);
     QCOMPARE(returned_[0][0].SubAreaId(), QStringLiteral("S2"));
     QVERIFY(returned_[0][0].Land.isEmpty());
+}
+
+void TestLandUse::leavingTheListTakesItsSubArea()
+{
+    QVERIFY(open({Record("S1"), Record("S2", {{"Meadow", "B", "2"}})}, 0));
+    form_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form_));
+    typeInto(2 + 3, 1, QStringLiteral("7"));
+    form_->Cmbinp()->setFocus(Qt::MouseFocusReason);
+    form_->Cmbinp()->setCurrentIndex(2); // S2, set without being picked
+    form_->grid()->table()->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(form_->grid()->TextMatrix(2 + 56, 3), QStringLiteral("2"));
+    QCOMPARE(form_->grid()->TextMatrix(2 + 3, 1), QString());
+    // Leaving it again unchanged shows nothing new and keeps what was typed.
+    typeInto(2 + 56, 3, QStringLiteral("5"));
+    form_->Cmbinp()->setFocus(Qt::MouseFocusReason);
+    form_->grid()->table()->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(form_->grid()->TextMatrix(2 + 56, 3), QStringLiteral("25"));
+    form_->cmdFinished_Click();
+    QCOMPARE(returned_.size(), 1);
+    QCOMPARE(returned_[0].size(), 2);
+    QVERIFY(SameLand(returned_[0][0].Land, Land{{"Open Space (Good)", "A", "7"}}));
+    QVERIFY(SameLand(returned_[0][1].Land, Land{{"Meadow", "B", "25"}}));
 }
 
 void TestLandUse::cursorStaysOffGreyCells()
