@@ -474,12 +474,6 @@ void frmLandUse::cmdDelCur_Click()
     if (shown_ < 0)
         return;
     StoreSubAreaLandUse();
-    bool any = !unseen_.isEmpty();
-    for (const auto &cells : areas_)
-        for (const QString &text : cells)
-            any = any || !text.isEmpty();
-    if (!any && records_[shown_].Land.isEmpty())
-        return;
     const Dialogs::Answer answer =
         Dialogs::message(QStringLiteral("Delete Current Sub-Area Land Use Data ?"), Dialogs::Buttons::YesNo,
                          Dialogs::Icon::Question, QStringLiteral("Sub-area Land Use"));
@@ -525,6 +519,14 @@ void frmLandUse::CmdPopup_Click()
 
 bool frmLandUse::eventFilter(QObject *watched, QEvent *event)
 {
+    // A sub-area set in the list without being picked is taken when the list
+    // is left. A handed-over sub-area that the list does not offer stays shown.
+    if (watched == combo_ && event->type() == QEvent::FocusOut && isLoaded()) {
+        const QString listed = TextFile::trimBlanks(combo_->currentText());
+        const QString taken = TextFile::trimBlanks(twin_->text());
+        if (listed != taken && (!listed.isEmpty() || combo_->findText(taken) > 0))
+            Cmbinp_Click();
+    }
     if (watched == combo_ && event->type() == QEvent::KeyPress) {
         // Tab and Enter go on to the first area cell.
         const int key = static_cast<QKeyEvent *>(event)->key();

@@ -88,6 +88,7 @@ private slots:
     void closeBoxHandsBackNothing();
     void removingEveryAreaLeavesNoRows();
     void deleteLandUseDetails();
+    void leavingTheListTakesItsSubArea();
     void cursorStaysOffGreyCells();
     void entriesKeptUnseen();
     void rowsBuiltAtEveryLoad();
@@ -314,8 +315,10 @@ void TestLandUse::deleteLandUseDetails()
     QVERIFY(open({Record("S1"), Record("S2", {{"Meadow", "B", "2"}})}, 0));
     auto *button = form_->findChild<QPushButton *>(QStringLiteral("cmdDelCur"));
     QVERIFY(button->isVisible());
-    form_->cmdDelCur_Click(); // an empty run: no question, nothing done
-    QVERIFY(script.asked().isEmpty());
+    // Asked also for a sub-area without land-use areas; nothing changes.
+    script.answer(Dialogs::Answer::Yes);
+    form_->cmdDelCur_Click();
+    QCOMPARE(script.asked().size(), 1);
 
     form_->Cmbinp()->setCurrentIndex(2);
     form_->Cmbinp_Click();
@@ -324,9 +327,9 @@ void TestLandUse::deleteLandUseDetails()
     QCOMPARE(form_->grid()->TextMatrix(2 + 56, 3), QStringLiteral("2"));
     script.answer(Dialogs::Answer::Yes);
     form_->cmdDelCur_Click();
-    QCOMPARE(script.asked().size(), 2);
-    QCOMPARE(script.asked()[1].text, QStringLiteral("Delete Current Sub-Area Land Use Data ?"));
-    QCOMPARE(script.asked()[1].title, QStringLiteral("Sub-area Land Use"));
+    QCOMPARE(script.asked().size(), 3);
+    QCOMPARE(script.asked()[2].text, QStringLiteral("Delete Current Sub-Area Land Use Data ?"));
+    QCOMPARE(script.asked()[2].title, QStringLiteral("Sub-area Land Use"));
     QCOMPARE(form_->grid()->TextMatrix(2 + 56, 3), QString());
     QVERIFY(summary(27).isEmpty());
 
@@ -340,6 +343,29 @@ void TestLandUse::deleteLandUseDetails()
     QCOMPARE(returned_[0].size(), 1);
     QCOMPARE(returned_[0][0].SubAreaId(), QStringLiteral("S2"));
     QVERIFY(returned_[0][0].Land.isEmpty());
+}
+
+void TestLandUse::leavingTheListTakesItsSubArea()
+{
+    QVERIFY(open({Record("S1"), Record("S2", {{"Meadow", "B", "2"}})}, 0));
+    form_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form_));
+    typeInto(2 + 3, 1, QStringLiteral("7"));
+    form_->Cmbinp()->setFocus(Qt::MouseFocusReason);
+    form_->Cmbinp()->setCurrentIndex(2); // S2, set without being picked
+    form_->grid()->table()->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(form_->grid()->TextMatrix(2 + 56, 3), QStringLiteral("2"));
+    QCOMPARE(form_->grid()->TextMatrix(2 + 3, 1), QString());
+    // Leaving it again unchanged shows nothing new and keeps what was typed.
+    typeInto(2 + 56, 3, QStringLiteral("5"));
+    form_->Cmbinp()->setFocus(Qt::MouseFocusReason);
+    form_->grid()->table()->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(form_->grid()->TextMatrix(2 + 56, 3), QStringLiteral("25"));
+    form_->cmdFinished_Click();
+    QCOMPARE(returned_.size(), 1);
+    QCOMPARE(returned_[0].size(), 2);
+    QVERIFY(SameLand(returned_[0][0].Land, Land{{"Open Space (Good)", "A", "7"}}));
+    QVERIFY(SameLand(returned_[0][1].Land, Land{{"Meadow", "B", "25"}}));
 }
 
 void TestLandUse::cursorStaysOffGreyCells()

@@ -64,6 +64,7 @@ private slots:
     void openMergesIntoLocalFile();
     void openReportsUnwritableLocalFile();
     void demoCarriesItsLocalLandUses();
+    void demoOpenedAndSavedOnAnotherComputer();
     void saveStopsWhenSectionCannotBeWritten();
 };
 
@@ -327,6 +328,35 @@ void TestLocalFiles::demoCarriesItsLocalLandUses()
     QCOMPARE(ProgramFolder::readBytes(LocalLandUseFile), local);
     QVERIFY(LocalLandUseSection::BuildLocalLandUseSection());
     QCOMPARE(TextFile::readLines(TmpFile[SecLocalLandUse]), opened + QStringList{QString()});
+}
+
+void TestLocalFiles::demoOpenedAndSavedOnAnotherComputer()
+{
+    // A computer without a local land-use file opens the demo: its land uses
+    // arrive in the local file as the section holds them, and the save writes
+    // the section back unchanged.
+    ProgramFolder folder(true);
+    DialogScript script;
+    const QByteArray input = ProgramFolder::readBytes(QStringLiteral(QV_RESOURCES_DIR "/demo/Demo.inp"));
+    const auto section = [](const QByteArray &file) {
+        const qsizetype from = file.indexOf("LOCAL LAND USE:");
+        return from < 0 ? QByteArray() : file.mid(from, file.indexOf("\r\n\r\n", from) + 4 - from);
+    };
+    QCOMPARE(section(input), QByteArray("LOCAL LAND USE:\r\n") + QByteArray("Orchard, irrigated").leftJustified(50)
+                                 + "45.  66.  77.  83.  \r\n" + QByteArray("Parking lot, gravel").leftJustified(50)
+                                 + "76.  85.  89.  91.  \r\n\r\n");
+    const QString path = folder.file(QStringLiteral("Demo.inp"));
+    ProgramFolder::writeBytes(path, input);
+    QFile::remove(LocalLandUseFile);
+    SetFileName(path);
+    Run_Save_Open::OpenInputFile();
+    QCOMPARE(ProgramFolder::readBytes(LocalLandUseFile),
+             QByteArray("\"Orchard, irrigated\",\"45.\",\"66.\",\"77.\",\"83.\"\r\n"
+                        "\"Parking lot, gravel\",\"76.\",\"85.\",\"89.\",\"91.\"\r\n\"\"\r\n"));
+    DataChanged = true;
+    script.answer(Dialogs::Answer::OK);
+    QVERIFY(Run_Save_Open::SaveInputFile());
+    QCOMPARE(section(ProgramFolder::readBytes(path)), section(input));
 }
 
 void TestLocalFiles::saveStopsWhenSectionCannotBeWritten()
