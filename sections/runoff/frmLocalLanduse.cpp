@@ -51,6 +51,7 @@ void frmLocalLanduse::buildFields(QGridLayout *layout)
 
 void frmLocalLanduse::finishLoad()
 {
+    invalid_.clear();
     refused_.clear();
     // The caption names the file edited here, not the input file.
     setWindowTitle(Title + QStringLiteral("   Current File - ") + Editglob::LocalLandUseFile);
@@ -125,6 +126,9 @@ void frmLocalLanduse::showRecord(int k)
         txtinp(i)->setText(fields.value(i - 1));
         SetBackColor(txtinp(i), Colors::White);
     }
+    // A land use left with a failed curve number shows it again.
+    if (invalid_.contains(k))
+        checkCurveNumbers();
 }
 
 void frmLocalLanduse::storeRecord(int k)
@@ -133,6 +137,13 @@ void frmLocalLanduse::storeRecord(int k)
     RecordList::SetFields(data_.Work, k,
                           {data_.Work.ItemHeader(1, k), txtinp(2)->text(), txtinp(3)->text(), txtinp(4)->text(),
                            txtinp(5)->text()});
+    bool red = false;
+    for (int i = 2; i <= 5; ++i)
+        red = red || BackColor(txtinp(i)) == Colors::Red;
+    if (red)
+        invalid_.insert(k);
+    else
+        invalid_.remove(k);
 }
 
 int frmLocalLanduse::createRecord(const QString &id)
@@ -142,6 +153,16 @@ int frmLocalLanduse::createRecord(const QString &id)
     const int k = RecordList::Add(data_.Work, {TextFile::trimBlanks(id)});
     clearFields();
     return k;
+}
+
+void frmLocalLanduse::removeRecord(int k)
+{
+    RecordForm::removeRecord(k);
+    QSet<int> moved;
+    for (int r : std::as_const(invalid_))
+        if (r != k)
+            moved.insert(r > k ? r - 1 : r);
+    invalid_ = moved;
 }
 
 void frmLocalLanduse::txtinp_LostFocus(int Index)
@@ -159,11 +180,40 @@ void frmLocalLanduse::clearFields()
     }
 }
 
+int frmLocalLanduse::checkCurveNumbers()
+{
+    int first = 0;
+    for (int i = 2; i <= 5; ++i) {
+        int index = i;
+        ValidateField(index);
+        if (!FieldOK && !first)
+            first = i;
+    }
+    return first;
+}
+
 void frmLocalLanduse::cmdFinished_Click()
 {
-    // The boxes' texts are kept as typed, also where a check failed: the
-    // colours only point at them.
     storeShownRecord();
+    if (!invalid_.isEmpty()) {
+        // A curve number that failed its check is never written: show it.
+        const int k = *std::min_element(invalid_.begin(), invalid_.end());
+        const QString name = data_.Work.ItemHeader(1, k);
+        QComboBox *combo = Cmbinp(1);
+        combo->setEditText(name);
+        setBoxText(1, name);
+        setSelectedRecord(k);
+        data_.Work.CurrentItem = k;
+        showRecord(k);
+        const int bad = checkCurveNumbers();
+        Dialogs::message(QStringLiteral("Curve Number \"") + QLatin1Char(char('A' + std::max(bad, 2) - 2))
+                             + QStringLiteral("\" of ") + TextFile::trimBlanks(name)
+                             + QStringLiteral(" is not a valid curve number. Please correct it before accepting."),
+                         Dialogs::Buttons::OK, Dialogs::Icon::Exclamation, Title);
+        if (bad)
+            focusField(bad);
+        return;
+    }
     QList<LocalLandUse> records;
     const WorkTables &w = data_.Work;
     for (int k = 1; k <= w.ItemCount; ++k) {

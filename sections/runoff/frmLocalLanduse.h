@@ -5,6 +5,8 @@
 // in memory and rewrites it on Accept; the input file is not touched.
 #include "sections/common/RecordForm.h"
 
+#include <QSet>
+
 class frmLocalLanduse : public RecordForm
 {
     Q_OBJECT
@@ -29,9 +31,15 @@ protected:
     bool acceptsIdentifier(const QString &id) const override;
     QString takenText(int index, const QString &typed) const override;
     int createRecord(const QString &id) override;
+    void removeRecord(int k) override;
     void txtinp_LostFocus(int Index) override;
 
 private:
+    // Runs the checks of boxes 2 to 5 and colours them; the first that fails, or 0.
+    int checkCurveNumbers();
+
+    // Records stored while a curve number of theirs failed its check.
+    QSet<int> invalid_;
     // The name refused last, as typed.
     mutable QString refused_;
 };

@@ -185,22 +185,22 @@ void TestLocalEditors::landUseCurveNumberChecks()
     QCOMPARE(color(form, 3), Colors::Red);
     QCOMPARE(focused(), box(form, 4));
 
-    // A failed check only colours: the texts are written as typed, and a land
-    // use whose curve numbers are all below 30 is left out.
+    // Accept refuses a failed curve number, also when another land use is shown.
     chooseId(form, QStringLiteral("Other"));
-    typeCurveNumbers(form, {"25"});
-    QCOMPARE(color(form, 2), Colors::Red);
-    chooseId(form, QStringLiteral("High"));
-    typeCurveNumbers(form, {"50", "150"});
-    QCOMPARE(color(form, 3), Colors::Red);
-    // Shown again, a land use's boxes start white.
-    chooseId(form, QStringLiteral("Lot"));
-    QCOMPARE(box(form, 3)->text(), QStringLiteral("60"));
-    QCOMPARE(color(form, 3), Colors::White);
+    typeCurveNumbers(form, {"50"});
+    script_->answer(Answer::OK);
     accept(form);
-    QVERIFY(!Forms::get(QStringLiteral("frmLocalLanduse"))->isLoaded());
+    QVERIFY(form->isVisible());
+    QVERIFY(script_->messages().last().contains(QStringLiteral("Curve Number \"B\" of Lot")));
+    QCOMPARE(combo(form)->currentText(), QStringLiteral("Lot"));
+    QCOMPARE(box(form, 3)->text(), QStringLiteral("60"));
+    QCOMPARE(color(form, 3), Colors::Red);
+    QCOMPARE(focused(), box(form, 3));
+    retype(form, 3, QStringLiteral("75"));
+    tab(form, 3);
+    accept(form);
     QCOMPARE(ProgramFolder::readBytes(LocalLandUseFile),
-             QByteArray("\"Lot\",\"70\",\"60\",\"\",\"\"\r\n\"High\",\"50\",\"150\",\"\",\"\"\r\n\"\"\r\n"));
+             QByteArray("\"Lot\",\"70\",\"75\",\"\",\"\"\r\n\"Other\",\"50\",\"\",\"\",\"\"\r\n\"\"\r\n"));
 }
 
 void TestLocalEditors::landUseDelete()
