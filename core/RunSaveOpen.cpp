@@ -49,7 +49,7 @@ void OpenInputFile()
 
     const QFileInfo info(FileName);
     bool partial = false;
-    if (!info.isFile() || info.isHidden()) {
+    if (!info.isFile()) {
         Dialogs::message(QStringLiteral("Error --- File ") + FileName + QStringLiteral(" Not Found"),
                          Dialogs::Buttons::OK, Dialogs::Icon::Exclamation);
         SetFileName(UntitledName);

@@ -1,5 +1,6 @@
 #include "core/frmMain.h"
 #include "core/logic/AlternateState.h"
+#include "core/logic/CallShell.h"
 #include "core/logic/Dialogs.h"
 #include "core/logic/Editglob.h"
 #include "core/FileMenu.h"
@@ -150,6 +151,7 @@ frmMain *frmMain::instance()
 void frmMain::SetSaveEnabled(bool on) { fileItems_[14]->setEnabled(on); }
 void frmMain::SetSaveAsEnabled(bool on) { fileItems_[15]->setEnabled(on); }
 void frmMain::ShowRunMenu(bool on) { mnuRun_->setVisible(on); }
+void frmMain::SetRunEnabled(bool on) { mnuRun_->setEnabled(on); }
 
 void frmMain::buildControls(QWidget *central)
 {
@@ -260,8 +262,12 @@ void frmMain::RefreshSectionList()
 
 bool frmMain::Form_QueryUnload()
 {
+    if (!FileMenu::ConfirmEnd())
+        return false;
+    // No window outlives the main window: an entry window left open would edit
+    // a project that nobody can save any more.
     for (QvForm *form : Forms::created())
-        if (form->objectName() == QLatin1String("frmTopoModel"))
+        if (form != this)
             form->unload();
     return true;
 }
@@ -319,6 +325,14 @@ void frmMain::mnuHelpItem_Click(int index)
 
 void frmMain::mnuRun_Click()
 {
+    // A second engine on the same files would overwrite the first one's output
+    // while it is being written.
+    if (CallShell::RunningCount() > 0) {
+        Dialogs::message(QStringLiteral("A program started by the editor is still running.\n"
+                                        "Run again when it has ended."),
+                         Dialogs::Buttons::OK, Dialogs::Icon::Exclamation);
+        return;
+    }
     DisplayTitle = QStringLiteral("Quorvale Printed Page File");
     FileMenu::RunExternalProgram(QStringLiteral("Quorvale program file (QV31.exe)"), QStringLiteral("qv31.fil"),
                                  QStringLiteral("qv31.exe"));

@@ -25,6 +25,8 @@ public:
     void SetSaveEnabled(bool on);
     void SetSaveAsEnabled(bool on);
     void ShowRunMenu(bool on);
+    // Run is disabled while an external program started by the editor runs.
+    void SetRunEnabled(bool on);
 
     // The mouse pointer the window had at start-up, put back after each
     // external program has run.

@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace Editglob;
 using Dialogs::Answer;
@@ -88,7 +89,9 @@ private slots:
     void newUserButton();
     void viewAndPlotsOpenWindows();
     void runNotFound();
-    void closeBoxClosesSchematicOnly();
+    void runOnceAtATime();
+    void closeBox_data();
+    void closeBox();
 };
 
 void TestMainWindow::startState()
@@ -369,19 +372,77 @@ void TestMainWindow::runNotFound()
     QCOMPARE(mainWindow()->LastAnswer, Answer::OK);
 }
 
-void TestMainWindow::closeBoxClosesSchematicOnly()
+// A second engine on the same files is refused while the first runs.
+void TestMainWindow::runOnceAtATime()
 {
     ProgramFolder folder(true);
-    AnyAnswer answers;
+    folder.installTools();
+    QByteArray input = ProgramFolder::readBytes(folder.file(QStringLiteral("Demo.inp")));
+    input.replace("Demo watershed:", "Demo watershed STANDIN:SLOW:");
+    const QString path = folder.file(QStringLiteral("slow.inp"));
+    ProgramFolder::writeBytes(path, input);
+    SetFileName(path);
+    AnyAnswer answers; // the viewer that follows the run
+    QStringList asked;
+    bool duringRun = false;
+    QTimer::singleShot(200, [&] {
+        duringRun = !action(QStringLiteral("mnuRun"))->isEnabled();
+        DialogScript script;
+        script.answer(Answer::OK);
+        mainWindow()->mnuRun_Click();
+        asked = script.messages();
+    });
+    action(QStringLiteral("mnuRun"))->trigger();
+    QVERIFY(duringRun);
+    QCOMPARE(asked.size(), 1);
+    QVERIFY(asked.first().contains(QStringLiteral("still running")));
+    QVERIFY(action(QStringLiteral("mnuRun"))->isEnabled());
+    QVERIFY(QFile::exists(folder.file(QStringLiteral("slow.out"))));
+}
+
+void TestMainWindow::closeBox_data()
+{
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<QString>("answers");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("no changes") << false << "" << true;
+    QTest::newRow("changes, No") << true << "no" << true;
+    QTest::newRow("changes, Yes, dialog cancelled") << true << "cancel" << false;
+    QTest::newRow("changes, Yes, saved") << true << "save" << true;
+}
+
+// The close box asks as Exit does, and no window outlives the main window.
+void TestMainWindow::closeBox()
+{
+    QFETCH(bool, changed);
+    QFETCH(QString, answers);
+    QFETCH(bool, closes);
+    ProgramFolder folder(true);
     Globsubs::ShowForm(mainWindow());
-    Globsubs::ShowForm(QStringLiteral("frmTopoModel"));
-    Globsubs::ShowForm(QStringLiteral("frmDurInc"));
+    {
+        AnyAnswer any;
+        Globsubs::ShowForm(QStringLiteral("frmTopoModel"));
+        Globsubs::ShowForm(QStringLiteral("frmDurInc"));
+    }
     QVERIFY(openWindow(QStringLiteral("frmDurInc")));
-    QVERIFY(mainWindow()->close());
-    QVERIFY(!mainWindow()->isVisible());
-    QVERIFY(!Forms::get(QStringLiteral("frmTopoModel"))->isLoaded());
-    QVERIFY(openWindow(QStringLiteral("frmDurInc")));
-    // Closing without Exit leaves the working files for the next session.
+    DataChanged = changed;
+    const QString target = folder.file(QStringLiteral("closed.inp"));
+    DialogScript script;
+    if (answers == QLatin1String("no"))
+        script.answer(Answer::No);
+    else if (answers == QLatin1String("cancel"))
+        script.answer(Answer::Yes).cancelFile();
+    else if (answers == QLatin1String("save"))
+        script.answer(Answer::Yes).chooseFile(target).answer(Answer::OK);
+
+    QCOMPARE(mainWindow()->close(), closes);
+    QCOMPARE(script.pending(), 0);
+    QCOMPARE(mainWindow()->isVisible(), !closes);
+    QCOMPARE(openWindow(QStringLiteral("frmDurInc")) != nullptr, !closes);
+    QCOMPARE(Forms::get(QStringLiteral("frmTopoModel"))->isLoaded(), !closes);
+    QCOMPARE(QFile::exists(target), answers == QLatin1String("save"));
+    QCOMPARE(DataChanged, changed && answers != QLatin1String("save"));
+    // The working files stay for the next session.
     for (int i = 1; i <= 14; ++i)
         QVERIFY(QFile::exists(TmpFile[i]));
 }
