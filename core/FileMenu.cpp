@@ -357,8 +357,8 @@ bool ConfirmEnd()
     // The Save As dialog, whatever dialog came last: an open dialog's
     // settings would offer to overwrite the old data or HEC-RAS file.
     const QString current = IsUntitled() ? ProposedSaveName : FileName;
-    const QString chosen = Dialogs::saveFile(SaveAsTitle, InputFilter, 1, LastDir,
-                                             current.mid(current.lastIndexOf(QLatin1Char('/')) + 1));
+    const QString chosen = WithInputExtension(Dialogs::saveFile(
+        SaveAsTitle, InputFilter, 1, LastDir, current.mid(current.lastIndexOf(QLatin1Char('/')) + 1)));
     // The user asked for a save and none happened: the work stays in the editor.
     if (chosen.isEmpty())
         return false;

@@ -117,9 +117,8 @@ bool SaveAsInputFile(const QString &dialogTitle)
     const QString current = IsUntitled() ? ProposedSaveName : FileName;
     if (!current.isEmpty())
         proposed = current.mid(LastSeparator(current) + 1);
-    const QString chosen = Dialogs::saveFile(dialogTitle,
-                                             QStringLiteral("Input File (*.inp)|*.inp|All files (*.*)|*.*"),
-                                             1, LastDir, proposed);
+    const QString chosen = WithInputExtension(Dialogs::saveFile(
+        dialogTitle, QStringLiteral("Input File (*.inp)|*.inp|All files (*.*)|*.*"), 1, LastDir, proposed));
     QDir::setCurrent(AppDir);
     if (chosen.isEmpty())
         return false;

@@ -4,6 +4,7 @@
 #include "core/logic/Dialogs.h"
 #include "core/logic/Editglob.h"
 #include "core/FileMenu.h"
+#include "core/frmFileDisp.h"
 #include "core/Runner.h"
 #include "sections/runoff/logic/StandardLandUse.h"
 
@@ -12,6 +13,7 @@
 #include <QFile>
 #include <QFont>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -201,6 +203,7 @@ void frmMain::buildControls(QWidget *central)
     fixed.setStyleHint(QFont::Monospace);
     list->setFont(fixed);
     connect(list, &QListWidget::itemClicked, this, [this] { CurrentLst_Click(); });
+    list->installEventFilter(this);
     auto *text21 = new QLabel(QStringLiteral("(X indicates some data entered for section)"), frame2);
     text21->setObjectName(QStringLiteral("Text2_1"));
     frame2Layout->addWidget(text20);
@@ -258,6 +261,22 @@ void frmMain::RefreshSectionList()
         return;
     currentLst_->clear();
     currentLst_->addItems(entries);
+    // Every section in sight without scrolling.
+    if (const int rows = currentLst_->count(); rows > 0)
+        currentLst_->setMinimumHeight(currentLst_->sizeHintForRow(0) * rows + 2 * currentLst_->frameWidth() + 4);
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    // Enter and Space open the chosen section, as a click does.
+    if (watched == currentLst_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            CurrentLst_Click();
+            return true;
+        }
+    }
+    return QvForm::eventFilter(watched, event);
 }
 
 bool frmMain::Form_QueryUnload()
@@ -309,7 +328,10 @@ void frmMain::mnuViewItem_Click(int index)
         return;
     }
     ViewFileIndex = index;
-    Globsubs::ShowForm(QStringLiteral("frmFileDisp"));
+    frmFileDisp *viewer = Forms::instance<frmFileDisp>();
+    Globsubs::ShowForm(viewer);
+    if (viewer && !viewer->isLoaded())
+        frmFileDisp::ReportUnreadable(DisplayFile);
 }
 
 void frmMain::mnuHelpItem_Click(int index)

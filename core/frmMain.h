@@ -54,6 +54,7 @@ protected:
     void buildControls(QWidget *central) override;
     void Form_Load() override;
     bool Form_QueryUnload() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QMenu *mnuFile_ = nullptr;

@@ -20,6 +20,13 @@ QString StripExtension(const QString &name)
     return name + QLatin1Char('.');
 }
 
+QString WithInputExtension(const QString &name)
+{
+    if (name.isEmpty() || name.mid(LastSeparator(name) + 1).contains(QLatin1Char('.')))
+        return name;
+    return name + QStringLiteral(".inp");
+}
+
 QString GetPath(const QString &name)
 {
     const qsizetype sep = LastSeparator(TextFile::trimBlanks(name));

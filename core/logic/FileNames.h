@@ -10,6 +10,10 @@ namespace Run_Save_Open {
 // file part has none.
 QString StripExtension(const QString &name);
 
+// `name` with ".inp" added when its file part has no "." at all, so that the
+// input file and its outputs share one base name.
+QString WithInputExtension(const QString &name);
+
 // The folder of a full file name, with its final separator; the name itself
 // when it holds no separator.
 QString GetPath(const QString &name);

@@ -95,6 +95,12 @@ void EntryForm::buildControls(QWidget *central)
     txtHelp_->setReadOnly(true);
     txtHelp_->setFocusPolicy(Qt::NoFocus);
     txtHelp_->setVisible(false);
+    // The box's place is kept while it is hidden: showing help neither grows
+    // the window nor moves the labels under the pointer.
+    QSizePolicy helpPolicy = txtHelp_->sizePolicy();
+    helpPolicy.setRetainSizeWhenHidden(true);
+    txtHelp_->setSizePolicy(helpPolicy);
+    txtHelp_->setFixedHeight(txtHelp_->fontMetrics().lineSpacing() * 7 + 2 * txtHelp_->frameWidth() + 8);
     layout->addWidget(txtHelp_);
 
     auto *buttons = new QHBoxLayout;

@@ -576,6 +576,15 @@ void TestFileMenu::saveAndSaveAs()
     QCOMPARE(FileName, second);
     QCOMPARE(OutFileName, folder.file(QStringLiteral("second.out")));
     QCOMPARE(ProgramFolder::readBytes(second), ProgramFolder::readBytes(first));
+
+    // A name without extension becomes an input file, so the viewer finds it.
+    script.clear();
+    script.chooseFile(folder.file(QStringLiteral("MyRun"))).answer(Answer::Yes).answer(Answer::OK);
+    trigger(15);
+    QCOMPARE(FileName, folder.file(QStringLiteral("MyRun.inp")));
+    QVERIFY(QFile::exists(FileName));
+    QVERIFY(!QFile::exists(folder.file(QStringLiteral("MyRun"))));
+    QCOMPARE(script.asked().at(1).text, QStringLiteral("Save: ") + FileName);
 }
 
 void TestFileMenu::exitCommand_data()

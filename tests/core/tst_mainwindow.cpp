@@ -8,6 +8,7 @@
 #include "core/frmMain.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -84,11 +85,13 @@ private slots:
     void activationMenus();
     void sectionListOpensWindows_data();
     void sectionListOpensWindows();
+    void sectionListWholeAndByKeys();
     void helpWindows_data();
     void helpWindows();
     void newUserButton();
     void viewAndPlotsOpenWindows();
     void runNotFound();
+    void viewOfMissingFileIsReported();
     void runOnceAtATime();
     void closeBox_data();
     void closeBox();
@@ -273,6 +276,31 @@ void TestMainWindow::sectionListOpensWindows()
     QVERIFY2(form->windowTitle().startsWith(title), qPrintable(form->windowTitle()));
 }
 
+// At its first size the window shows every section; Enter and Space open one.
+void TestMainWindow::sectionListWholeAndByKeys()
+{
+    ProgramFolder folder(true);
+    AnyAnswer answers;
+    Globsubs::ShowForm(mainWindow());
+    mainWindow()->mnuFileItem(10)->trigger();
+    auto *list = control<QListWidget>(QStringLiteral("CurrentLst"));
+    QTRY_VERIFY(list->isVisible());
+    QApplication::processEvents();
+    QCOMPARE(list->count(), 14);
+    for (int i = 0; i < list->count(); ++i)
+        QVERIFY2(list->viewport()->rect().contains(list->visualItemRect(list->item(i))), qPrintable(QString::number(i)));
+
+    const QList<QPair<Qt::Key, int>> keys = {{Qt::Key_Return, 2}, {Qt::Key_Enter, 3}, {Qt::Key_Space, 11}};
+    for (const auto &[key, row] : keys) {
+        list->setCurrentRow(row);
+        QTest::keyClick(list, key);
+        QCOMPARE(mainWindow()->CurrentSection, row + 1);
+    }
+    QVERIFY(openWindow(QStringLiteral("frmDurInc")));
+    QVERIFY(openWindow(QStringLiteral("frmGlobal")));
+    QVERIFY(openWindow(QStringLiteral("frmTimeA")));
+}
+
 void TestMainWindow::helpWindows_data()
 {
     QTest::addColumn<int>("item");
@@ -370,6 +398,18 @@ void TestMainWindow::runNotFound()
     QCOMPARE(DisplayTitle, QStringLiteral("Quorvale Printed Page File"));
     QCOMPARE(mainWindow()->cursor().shape(), mainWindow()->SavedPointer);
     QCOMPARE(mainWindow()->LastAnswer, Answer::OK);
+}
+
+void TestMainWindow::viewOfMissingFileIsReported()
+{
+    ProgramFolder folder(true);
+    SetFileName(folder.file(QStringLiteral("gone.inp")));
+    DialogScript script;
+    script.answer(Answer::OK);
+    action(QStringLiteral("mnuViewItem_1"))->trigger();
+    QCOMPARE(script.messages(),
+             QStringList{QStringLiteral("The file ") + folder.file(QStringLiteral("gone.inp")) + QStringLiteral(" could not be opened.")});
+    QVERIFY(!openWindow(QStringLiteral("frmFileDisp")));
 }
 
 // A second engine on the same files is refused while the first runs.

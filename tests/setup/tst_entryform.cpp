@@ -20,6 +20,8 @@ private slots:
     void captionAndHelpState();
     void helpLabels_data() { windows_data(); }
     void helpLabels();
+    void helpKeepsLayout_data() { windows_data(); }
+    void helpKeepsLayout();
     void labelHelpKeys_data();
     void labelHelpKeys();
     void cancelWritesNothing_data() { windows_data(); }
@@ -111,6 +113,27 @@ void TestEntryForm::helpLabels()
     click(label(form, "lblInput_1"));
     QVERIFY(!help->isVisible());
     QCOMPARE(Help_Stuff::CurrentHelpId, Help_Stuff::NoHelp);
+}
+
+// Showing and hiding help keeps the window's size and every label in place.
+void TestEntryForm::helpKeepsLayout()
+{
+    QFETCH(QString, name);
+    ProgramFolder folder;
+    EntryForm *form = open(name);
+    QApplication::processEvents();
+    const QSize size = form->size();
+    QLabel *field = label(form, "lblInput_1");
+    const QRect place = field->geometry();
+    click(label(form, "lblHeader"));
+    QApplication::processEvents();
+    QVERIFY(control(form, "txtHelp")->isVisible());
+    QCOMPARE(form->size(), size);
+    QCOMPARE(field->geometry(), place);
+    click(label(form, "lblHeader"));
+    QApplication::processEvents();
+    QCOMPARE(form->size(), size);
+    QCOMPARE(field->geometry(), place);
 }
 
 void TestEntryForm::labelHelpKeys_data()
