@@ -233,7 +233,15 @@ bool OpenExisting()
 bool ReOpenLastSession()
 {
     CloseEntryWindows();
-    const QString name = TextFile::readPathFile(TmpFile[FileNameSlot]);
+    QString name = TextFile::readPathFile(TmpFile[FileNameSlot]);
+    if (!name.isEmpty() && !IsPlausibleFileName(name)) {
+        // A damaged record must never become the name a save writes to.
+        Dialogs::message(QStringLiteral("The name of the last input file, kept in ") + TmpFile[FileNameSlot]
+                             + QStringLiteral(", is damaged.\nThe working files are opened as an untitled project: "
+                                              "use Save As to give it a name."),
+                         Dialogs::Buttons::OK, Dialogs::Icon::Exclamation, QvSystemTitle);
+        name.clear();
+    }
     SetFileName(name.isEmpty() ? UntitledName : name);
     if (!IsUntitled())
         EnableSave(true, true);

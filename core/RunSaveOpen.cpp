@@ -65,7 +65,9 @@ void OpenInputFile()
             ProposedSaveName = FileName;
             SetFileName(UntitledName);
         } else if (!result.unknownKey.isNull()) {
-            Dialogs::message(QStringLiteral("Section Header: ") + result.unknownKey + QStringLiteral(" not found! "),
+            // A foreign file's first line may be binary and of any length.
+            Dialogs::message(QStringLiteral("Section Header: ") + TextFile::readable(result.unknownKey, 40)
+                                 + QStringLiteral(" not found! "),
                              Dialogs::Buttons::OK, Dialogs::Icon::Exclamation);
             // What was read is only part of the file: the project becomes
             // untitled, so a save cannot overwrite the whole file with it.

@@ -27,6 +27,16 @@ QString WithInputExtension(const QString &name)
     return name + QStringLiteral(".inp");
 }
 
+bool IsPlausibleFileName(const QString &name)
+{
+    if (name.isEmpty())
+        return false;
+    for (const QChar c : name)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F || c == QChar::ReplacementCharacter)
+            return false;
+    return true;
+}
+
 QString GetPath(const QString &name)
 {
     const qsizetype sep = LastSeparator(TextFile::trimBlanks(name));

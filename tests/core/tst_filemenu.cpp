@@ -110,6 +110,8 @@ private slots:
     void commandsCloseEntryWindows();
     void reOpenLastSession_data();
     void reOpenLastSession();
+    void reOpenDamagedName_data();
+    void reOpenDamagedName();
     void reOpenNameBeyondLatin1();
     void convertNotFound();
     void importNotFound_data();
@@ -385,6 +387,33 @@ void TestFileMenu::reOpenLastSession()
     QVERIFY(mainWindow()->mnuFileItem(15)->isEnabled());
     QVERIFY(windowOpen(QStringLiteral("frmQV31")));
     QCOMPARE(mainWindow()->windowTitle(), caption(FileName));
+}
+
+void TestFileMenu::reOpenDamagedName_data()
+{
+    QTest::addColumn<QByteArray>("remembered");
+    QTest::newRow("random bytes") << QByteArray("\x8f\x01\xd3Z\x00\x7f\x90q\x02\r\n", 11);
+    QTest::newRow("NUL inside a path") << QByteArray("/tmp/run\x00.inp\r\n", 15);
+    QTest::newRow("control character") << QByteArray("/tmp/r\x1bun.inp\r\n");
+}
+
+// A damaged remembered name is never taken for the file to save to.
+void TestFileMenu::reOpenDamagedName()
+{
+    QFETCH(QByteArray, remembered);
+    ProgramFolder folder(true);
+    DialogScript script;
+    ProgramFolder::writeBytes(TmpFile[8], crlf("STREAM REACH:\nR1\n"));
+    ProgramFolder::writeBytes(TmpFile[16], remembered);
+    script.answer(Answer::OK);
+    trigger(3);
+    QCOMPARE(script.messages().size(), 1);
+    QVERIFY(script.messages().first().contains(QStringLiteral("untitled")));
+    QCOMPARE(FileName, UntitledName);
+    QVERIFY(!mainWindow()->mnuFileItem(14)->isEnabled());
+    QVERIFY(mainWindow()->mnuFileItem(15)->isEnabled());
+    QVERIFY(DataChanged); // the working files hold data
+    QCOMPARE(ProgramFolder::readBytes(TmpFile[8]), crlf("STREAM REACH:\nR1\n"));
 }
 
 // The remembered name comes back whole whatever characters its folder has.
