@@ -22,16 +22,7 @@ qv_ctest build-asan ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
     LSAN_OPTIONS=suppressions="$QV_ROOT/tests/lsan.supp" UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 CC=clang CXX=clang++ qv_build build-fuzz -DQV_FUZZ=ON
-for fuzzer in "$QV_ROOT"/build-fuzz/fuzz/fuzz_*; do
-    [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue
-    case "$fuzzer" in *_replay) continue ;; esac
-    name=$(basename "$fuzzer")
-    work=$(mktemp -d)
-    cp "$QV_ROOT/fuzz/corpus/$name"/* "$work"/
-    echo "fuzzing $name for ${QV_FUZZ_SECONDS:-15} s"
-    "$fuzzer" -max_total_time="${QV_FUZZ_SECONDS:-15}" -print_final_stats=0 "$work" 2>&1 | tail -n 2
-    rm -rf "$work"
-done
+"$QV_ROOT/fuzz/run-fuzzers.sh" "${QV_FUZZ_SECONDS:-15}" build-fuzz
 total=$(grep -Eo 'tests failed out of [0-9]+' "$summary" | awk '{s += $5} END {print s + 0}')
 rm -f "$summary"
 echo "Tests: $total passed, 0 failed"

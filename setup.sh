@@ -18,10 +18,23 @@ qv_install_deps() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends $missing
 }
 
-# qv_build DIR [cmake options...]
-qv_build() {
+# qv_configure DIR [cmake options...]
+qv_configure() {
     local dir=$1
     shift
     cmake -S "$QV_ROOT" -B "$QV_ROOT/$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+}
+
+# qv_build DIR [cmake options...]: every target (tests, benchmarks, fuzzers).
+qv_build() {
+    local dir=$1
+    qv_configure "$@"
     cmake --build "$QV_ROOT/$dir" --parallel "$(nproc)"
+}
+
+# qv_build_editor DIR: only the editor, the stand-in programs and the demo folder.
+qv_build_editor() {
+    local dir=$1
+    qv_configure "$dir"
+    cmake --build "$QV_ROOT/$dir" --parallel "$(nproc)" --target quorvale_editor demo
 }

@@ -1,10 +1,12 @@
 // Opening (split) and saving (join) a large input file, beside reading and
-// writing the same file twice with buffered standard-library streams.
+// writing the same file twice with buffered standard-library streams; then
+// opening a file of the same size that holds no line end at all.
 #include "common/BenchSupport.h"
 
 #include "core/logic/Editglob.h"
 #include "core/logic/InputFileStore.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -50,5 +52,24 @@ int main(int argc, char **argv)
     std::printf("baseline (std read+write twice): %.3f s (%.1f MB/s)\n", baseline, size / baseline);
     std::printf("ratio: %.2fx the baseline (target: within 3x)\n", store / baseline);
     std::printf("peak memory grew by %ld kB while splitting and saving\n", rssAfter - rssBefore);
+
+    // A file of the same size without a single line end (a foreign file
+    // opened by mistake): opening it must take no longer than a normal one.
+    const QString oneLine = dir.filePath(QStringLiteral("oneline.inp"));
+    {
+        std::FILE *f = std::fopen(QFile::encodeName(oneLine).constData(), "wb");
+        const std::string block(1 << 20, 'x');
+        for (long i = 0; f && i < long(size + 0.5); ++i)
+            std::fwrite(block.data(), 1, block.size(), f);
+        if (f)
+            std::fclose(f);
+    }
+    const double normalOpen = Bench::BestSeconds(3, [&] { InputFileStore::Split(input, Editglob::TmpFile); });
+    const long rssBeforeLine = PeakRssKb();
+    const double lineOpen = Bench::BestSeconds(3, [&] { InputFileStore::Split(oneLine, Editglob::TmpFile); });
+    const long rssAfterLine = PeakRssKb();
+    std::printf("open of a normal file: %.3f s; of one without line ends: %.3f s\n", normalOpen, lineOpen);
+    std::printf("ratio: %.2fx the normal open (target: within 3x)\n", lineOpen / normalOpen);
+    std::printf("peak memory grew by %ld kB while opening the one-line file\n", rssAfterLine - rssBeforeLine);
     return 0;
 }

@@ -6,6 +6,7 @@ namespace Colors {
 
 constexpr int Red = 0xFF;
 constexpr int Green = 0xFF00;
+constexpr int Yellow = 0xFFFF;
 constexpr int Cyan = 0xFFFF00;
 constexpr int White = 0xFFFFFF;
 

@@ -170,11 +170,19 @@ bool RunExternalProgram(const QString &title, const QString &controlFile, const 
 {
     RunProgramTitle = title;
     frmMain *main = frmMain::instance();
-    if (main)
+    // Commands chosen during the wait run inside it, so runs may nest.
+    static int running = 0;
+    if (main) {
         main->setCursor(Qt::WaitCursor);
+        main->SetRunEnabled(false);
+    }
+    ++running;
     const bool ran = RunProgram(controlFile, programFile);
-    if (main)
+    --running;
+    if (main) {
         main->setCursor(main->SavedPointer);
+        main->SetRunEnabled(running == 0);
+    }
     if (!ran) {
         const Dialogs::Answer answer = Dialogs::message(RunProgramTitle + QStringLiteral(" - NOT FOUND"));
         QDir::setCurrent(AppDir);
@@ -225,7 +233,15 @@ bool OpenExisting()
 bool ReOpenLastSession()
 {
     CloseEntryWindows();
-    const QString name = TextFile::readPathFile(TmpFile[FileNameSlot]);
+    QString name = TextFile::readPathFile(TmpFile[FileNameSlot]);
+    if (!name.isEmpty() && !IsPlausibleFileName(name)) {
+        // A damaged record must never become the name a save writes to.
+        Dialogs::message(QStringLiteral("The name of the last input file, kept in ") + TmpFile[FileNameSlot]
+                             + QStringLiteral(", is damaged.\nThe working files are opened as an untitled project: "
+                                              "use Save As to give it a name."),
+                         Dialogs::Buttons::OK, Dialogs::Icon::Exclamation, QvSystemTitle);
+        name.clear();
+    }
     SetFileName(name.isEmpty() ? UntitledName : name);
     if (!IsUntitled())
         EnableSave(true, true);
@@ -329,38 +345,46 @@ bool SaveAs()
     return true;
 }
 
+bool ConfirmEnd()
+{
+    if (!DataChanged)
+        return true;
+    const Dialogs::Answer answer =
+        Dialogs::message(QStringLiteral("Changes have been made to the Quorvale input file - Do you want to save it?"),
+                         Dialogs::Buttons::YesNo, Dialogs::Icon::Question, QvSystemTitle);
+    if (frmMain *main = frmMain::instance())
+        main->LastAnswer = answer;
+    if (answer == Dialogs::Answer::No) {
+        // Emptied first, so that a file that cannot be deleted names nothing.
+        QFile remembered(TmpFile[FileNameSlot]);
+        if (remembered.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            remembered.close();
+        QFile::remove(TmpFile[FileNameSlot]);
+        return true;
+    }
+    // The Save As dialog, whatever dialog came last: an open dialog's
+    // settings would offer to overwrite the old data or HEC-RAS file.
+    const QString current = IsUntitled() ? ProposedSaveName : FileName;
+    const QString chosen = WithInputExtension(Dialogs::saveFile(
+        SaveAsTitle, InputFilter, 1, LastDir, current.mid(current.lastIndexOf(QLatin1Char('/')) + 1)));
+    // The user asked for a save and none happened: the work stays in the editor.
+    if (chosen.isEmpty())
+        return false;
+    LastDir = GetPath(chosen);
+    const QString previous = FileName;
+    SetFileName(chosen);
+    // A save that failed was reported.
+    if (!SaveInputFile()) {
+        SetFileName(previous);
+        return false;
+    }
+    return true;
+}
+
 bool Exit()
 {
-    if (DataChanged) {
-        const Dialogs::Answer answer =
-            Dialogs::message(QStringLiteral("Changes have been made to the Quorvale input file - Do you want to save it?"),
-                             Dialogs::Buttons::YesNo, Dialogs::Icon::Question, QvSystemTitle);
-        if (frmMain *main = frmMain::instance())
-            main->LastAnswer = answer;
-        if (answer == Dialogs::Answer::No) {
-            // Emptied first, so that a file that cannot be deleted names nothing.
-            QFile remembered(TmpFile[FileNameSlot]);
-            if (remembered.open(QIODevice::WriteOnly | QIODevice::Truncate))
-                remembered.close();
-            QFile::remove(TmpFile[FileNameSlot]);
-        } else {
-            // The Save As dialog, whatever dialog came last: an open dialog's
-            // settings would offer to overwrite the old data or HEC-RAS file.
-            const QString current = IsUntitled() ? ProposedSaveName : FileName;
-            const QString chosen = Dialogs::saveFile(SaveAsTitle, InputFilter, 1, LastDir,
-                                                     current.mid(current.lastIndexOf(QLatin1Char('/')) + 1));
-            if (!chosen.isEmpty()) {
-                LastDir = GetPath(chosen);
-                const QString previous = FileName;
-                SetFileName(chosen);
-                // A save that failed was reported; the work stays in the editor.
-                if (!SaveInputFile()) {
-                    SetFileName(previous);
-                    return false;
-                }
-            }
-        }
-    }
+    if (!ConfirmEnd())
+        return false;
     endProgram()();
     return false;
 }

@@ -40,8 +40,13 @@ bool LocalLandUse();
 bool LocalSoil();
 bool Save();
 bool SaveAs();
-// Ends the program (after the save question); returns only when the program
-// goes on, that is when a save the user asked for failed.
+// The save question of Exit and of the main window's close box. True when the
+// program may end: nothing was changed, the user answered No, or the save the
+// user asked for was made; false when the save dialog was cancelled or the
+// save failed.
+bool ConfirmEnd();
+// Ends the program when ConfirmEnd allows it; returns only when the program
+// goes on.
 bool Exit();
 
 // Starts an external program as the commands do: RunProgramTitle, the

@@ -13,6 +13,9 @@ namespace Grid_Stuff {
 
 namespace {
 
+// Every value of a series is written into a field of this many columns.
+constexpr int CellFieldWidth = 10;
+
 bool holdsText(const QString &text) { return !TextFile::isBlank(text); }
 
 int columnsOf(const FlexGrid &grid) { return std::max(grid.Cols(), 1); }
@@ -95,6 +98,10 @@ void ValidateGridCell(FlexGrid &grid, const GridState &s, int row, int col, int 
         Globsubs::CheckRange(true, 0, s.GridMaxValue, text, ok);
     else
         Globsubs::CheckAtLeast(true, 0, text, ok);
+    // Written into a field of ten columns: a whole part that does not fit
+    // would be cut and change the value.
+    if (ok && !Globsubs::FitsNumberField(text, CellFieldWidth))
+        ok = false;
     if (s.GridAscending && (row > 0 || col > 0)) {
         const int cols = columnsOf(grid);
         const double value = LeadingNumber(text);

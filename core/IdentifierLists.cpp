@@ -45,10 +45,29 @@ private:
     QSet<QString> keys_;
 };
 
+SectionBytesSource &sectionSource()
+{
+    static SectionBytesSource source;
+    return source;
+}
+
+// Opens the section of `slot` for reading.
+void openSection(TextFile::LineReader &reader, int slot)
+{
+    if (!sectionSource()) {
+        reader.open(Editglob::TmpFile[slot]);
+        return;
+    }
+    const QByteArray bytes = sectionSource()(slot);
+    if (!bytes.isNull())
+        reader.openBytes(bytes);
+}
+
 // Calls `fn` for every line after the header of working file `slot`.
 template <class Fn> void forEachRecord(int slot, Fn fn)
 {
-    TextFile::LineReader reader(Editglob::TmpFile[slot]);
+    TextFile::LineReader reader;
+    openSection(reader, slot);
     if (!reader.isOpen())
         return;
     QString line;
@@ -71,7 +90,8 @@ bool isSplitFlowLine(const QString &line)
 // the writer emits it switches blocks (a record named AREAS is a record).
 void scanAlterBlocks(AlternateFormat::Block wanted, UniqueAdder &adder)
 {
-    TextFile::LineReader reader(Editglob::TmpFile[Editglob::SecAlternate]);
+    TextFile::LineReader reader;
+    openSection(reader, Editglob::SecAlternate);
     if (!reader.isOpen())
         return;
     QString line;
@@ -116,6 +136,8 @@ const QStringList &StandardRainDistributions()
     return names;
 }
 
+void SetSectionBytesSource(SectionBytesSource source) { sectionSource() = std::move(source); }
+
 void AddUniqueItem(const ListRef &list, const QString &item)
 {
     const QString key = uniqueKey(item);
@@ -140,7 +162,8 @@ void RemoveCurrentItem(const ListRef &list)
 
 void LookupSubAreaField(const QString &name, QString &result)
 {
-    TextFile::LineReader reader(Editglob::TmpFile[Editglob::SecSubArea]);
+    TextFile::LineReader reader;
+    openSection(reader, Editglob::SecSubArea);
     QString line;
     if (!reader.isOpen() || !reader.readLine(line))
         return;

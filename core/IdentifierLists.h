@@ -8,8 +8,10 @@
 // AddUniqueItem: trimmed, once, compared without regard to case. QtCore only.
 #include "core/ListRef.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
+#include <functional>
 
 namespace Globsubs {
 
@@ -44,6 +46,12 @@ void FillXsectList(const ListRef &list);
 
 // The standard rainfall distributions in their order.
 const QStringList &StandardRainDistributions();
+
+// Where the lists read a section (slot 1..15) from: its working file, unless a
+// source is set, which then gives the section's bytes (a null array when it has
+// none). An empty function goes back to the working files.
+using SectionBytesSource = std::function<QByteArray(int slot)>;
+void SetSectionBytesSource(SectionBytesSource source);
 
 } // namespace Globsubs
 

@@ -6,6 +6,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 // The real dialogs behind the seam: installed when the window library loads.
 namespace Dialogs {
@@ -83,6 +84,14 @@ Response showReal(const Request &r)
         return {Answer::OK, name};
     }
     case Kind::Print: {
+        // Without a printer the dialog could only print to nowhere.
+        if (!(r.printOptions & PrintToFile) && QPrinterInfo::availablePrinterNames().isEmpty()) {
+            QMessageBox box(QMessageBox::Warning, QApplication::applicationName(),
+                            QStringLiteral("No printer is installed, so nothing can be printed."), QMessageBox::Ok,
+                            parent);
+            box.exec();
+            return {Answer::Cancel, {}};
+        }
         QPrintDialog dialog(r.printer, parent);
         if (!r.title.isEmpty())
             dialog.setWindowTitle(r.title);

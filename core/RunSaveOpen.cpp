@@ -49,7 +49,7 @@ void OpenInputFile()
 
     const QFileInfo info(FileName);
     bool partial = false;
-    if (!info.isFile() || info.isHidden()) {
+    if (!info.isFile()) {
         Dialogs::message(QStringLiteral("Error --- File ") + FileName + QStringLiteral(" Not Found"),
                          Dialogs::Buttons::OK, Dialogs::Icon::Exclamation);
         SetFileName(UntitledName);
@@ -65,7 +65,9 @@ void OpenInputFile()
             ProposedSaveName = FileName;
             SetFileName(UntitledName);
         } else if (!result.unknownKey.isNull()) {
-            Dialogs::message(QStringLiteral("Section Header: ") + result.unknownKey + QStringLiteral(" not found! "),
+            // A foreign file's first line may be binary and of any length.
+            Dialogs::message(QStringLiteral("Section Header: ") + TextFile::readable(result.unknownKey, 40)
+                                 + QStringLiteral(" not found! "),
                              Dialogs::Buttons::OK, Dialogs::Icon::Exclamation);
             // What was read is only part of the file: the project becomes
             // untitled, so a save cannot overwrite the whole file with it.
@@ -125,9 +127,8 @@ bool SaveAsInputFile(const QString &dialogTitle)
     const QString current = IsUntitled() ? ProposedSaveName : FileName;
     if (!current.isEmpty())
         proposed = current.mid(LastSeparator(current) + 1);
-    const QString chosen = Dialogs::saveFile(dialogTitle,
-                                             QStringLiteral("Input File (*.inp)|*.inp|All files (*.*)|*.*"),
-                                             1, LastDir, proposed);
+    const QString chosen = WithInputExtension(Dialogs::saveFile(
+        dialogTitle, QStringLiteral("Input File (*.inp)|*.inp|All files (*.*)|*.*"), 1, LastDir, proposed));
     QDir::setCurrent(AppDir);
     if (chosen.isEmpty())
         return false;

@@ -137,11 +137,29 @@ void frmFileDisp::mnuViewItem_Click(int index)
 {
     if (index != 1 && (index < 4 || index > 8))
         return;
-    ViewFileIndex = index;
-    if (!isLoaded())
+    if (!isLoaded()) {
+        ViewFileIndex = index;
         return;
-    if (!LoadFile())
+    }
+    // A file that cannot be opened is reported; the viewer keeps what it shows.
+    const QString wanted = Run_Save_Open::StripExtension(FileName) + ViewExt[index];
+    QFile probe(wanted);
+    if (!probe.open(QIODevice::ReadOnly)) {
+        ReportUnreadable(wanted);
+        return;
+    }
+    probe.close();
+    ViewFileIndex = index;
+    if (!LoadFile()) {
+        ReportUnreadable(DisplayFile);
         unload();
+    }
+}
+
+void frmFileDisp::ReportUnreadable(const QString &path)
+{
+    Dialogs::message(QStringLiteral("The file ") + path + QStringLiteral(" could not be opened."),
+                     Dialogs::Buttons::OK, Dialogs::Icon::Exclamation);
 }
 
 void frmFileDisp::mnuPrint_Click()
@@ -171,8 +189,11 @@ void frmFileDisp::PrintTo(QPrinter *printer)
     }
 
     QPainter painter;
-    if (!painter.begin(printer))
+    if (!painter.begin(printer)) {
+        Dialogs::message(QStringLiteral("Unable to print, check printer."), Dialogs::Buttons::OK,
+                         Dialogs::Icon::Exclamation, QStringLiteral("Printer Error"));
         return;
+    }
     const QFont font = fixedFont(QStringLiteral("Courier"), 10);
     painter.setFont(QFont(font, painter.device()));
     const QFontMetrics metrics(painter.font(), painter.device());

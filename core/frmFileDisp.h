@@ -31,6 +31,8 @@ public:
 
     void mnuViewItem_Click(int index);
     void mnuPrint_Click();
+    // Tells the user that `path` could not be opened for viewing.
+    static void ReportUnreadable(const QString &path);
     void cmdCancel_Click();
 
     // Prints the shown file (or, with a Selection range, the selected text)

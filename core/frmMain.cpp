@@ -1,8 +1,10 @@
 #include "core/frmMain.h"
 #include "core/logic/AlternateState.h"
+#include "core/logic/CallShell.h"
 #include "core/logic/Dialogs.h"
 #include "core/logic/Editglob.h"
 #include "core/FileMenu.h"
+#include "core/frmFileDisp.h"
 #include "core/Runner.h"
 #include "sections/runoff/logic/StandardLandUse.h"
 
@@ -11,6 +13,7 @@
 #include <QFile>
 #include <QFont>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -150,6 +153,7 @@ frmMain *frmMain::instance()
 void frmMain::SetSaveEnabled(bool on) { fileItems_[14]->setEnabled(on); }
 void frmMain::SetSaveAsEnabled(bool on) { fileItems_[15]->setEnabled(on); }
 void frmMain::ShowRunMenu(bool on) { mnuRun_->setVisible(on); }
+void frmMain::SetRunEnabled(bool on) { mnuRun_->setEnabled(on); }
 
 void frmMain::buildControls(QWidget *central)
 {
@@ -199,6 +203,7 @@ void frmMain::buildControls(QWidget *central)
     fixed.setStyleHint(QFont::Monospace);
     list->setFont(fixed);
     connect(list, &QListWidget::itemClicked, this, [this] { CurrentLst_Click(); });
+    list->installEventFilter(this);
     auto *text21 = new QLabel(QStringLiteral("(X indicates some data entered for section)"), frame2);
     text21->setObjectName(QStringLiteral("Text2_1"));
     frame2Layout->addWidget(text20);
@@ -256,12 +261,32 @@ void frmMain::RefreshSectionList()
         return;
     currentLst_->clear();
     currentLst_->addItems(entries);
+    // Every section in sight without scrolling.
+    if (const int rows = currentLst_->count(); rows > 0)
+        currentLst_->setMinimumHeight(currentLst_->sizeHintForRow(0) * rows + 2 * currentLst_->frameWidth() + 4);
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    // Enter and Space open the chosen section, as a click does.
+    if (watched == currentLst_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            CurrentLst_Click();
+            return true;
+        }
+    }
+    return QvForm::eventFilter(watched, event);
 }
 
 bool frmMain::Form_QueryUnload()
 {
+    if (!FileMenu::ConfirmEnd())
+        return false;
+    // No window outlives the main window: an entry window left open would edit
+    // a project that nobody can save any more.
     for (QvForm *form : Forms::created())
-        if (form->objectName() == QLatin1String("frmTopoModel"))
+        if (form != this)
             form->unload();
     return true;
 }
@@ -303,7 +328,10 @@ void frmMain::mnuViewItem_Click(int index)
         return;
     }
     ViewFileIndex = index;
-    Globsubs::ShowForm(QStringLiteral("frmFileDisp"));
+    frmFileDisp *viewer = Forms::instance<frmFileDisp>();
+    Globsubs::ShowForm(viewer);
+    if (viewer && !viewer->isLoaded())
+        frmFileDisp::ReportUnreadable(DisplayFile);
 }
 
 void frmMain::mnuHelpItem_Click(int index)
@@ -319,6 +347,14 @@ void frmMain::mnuHelpItem_Click(int index)
 
 void frmMain::mnuRun_Click()
 {
+    // A second engine on the same files would overwrite the first one's output
+    // while it is being written.
+    if (CallShell::RunningCount() > 0) {
+        Dialogs::message(QStringLiteral("A program started by the editor is still running.\n"
+                                        "Run again when it has ended."),
+                         Dialogs::Buttons::OK, Dialogs::Icon::Exclamation);
+        return;
+    }
     DisplayTitle = QStringLiteral("Quorvale Printed Page File");
     FileMenu::RunExternalProgram(QStringLiteral("Quorvale program file (QV31.exe)"), QStringLiteral("qv31.fil"),
                                  QStringLiteral("qv31.exe"));

@@ -25,6 +25,8 @@ public:
     void SetSaveEnabled(bool on);
     void SetSaveAsEnabled(bool on);
     void ShowRunMenu(bool on);
+    // Run is disabled while an external program started by the editor runs.
+    void SetRunEnabled(bool on);
 
     // The mouse pointer the window had at start-up, put back after each
     // external program has run.
@@ -52,6 +54,7 @@ protected:
     void buildControls(QWidget *central) override;
     void Form_Load() override;
     bool Form_QueryUnload() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QMenu *mnuFile_ = nullptr;

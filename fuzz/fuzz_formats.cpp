@@ -7,8 +7,6 @@
 #include "sections/setup/logic/UnitHydFormat.h"
 #include "sections/setup/logic/VerificationFormat.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <cstdint>
 #include <cstdlib>
 
@@ -18,13 +16,6 @@ void require(bool condition)
 {
     if (!condition)
         std::abort();
-}
-
-void writeBytes(const QString &path, const uint8_t *data, size_t size)
-{
-    QFile f(path);
-    require(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(reinterpret_cast<const char *>(data), qint64(size));
 }
 
 // No line but a closing empty one may be blank: a blank line ends a section
@@ -38,14 +29,14 @@ void checkNoInnerBlank(const QStringList &lines, bool endsEmpty)
         require(lines.last().isEmpty());
 }
 
-// Reads `path`, writes what the window writes back into it, and does it again:
-// the second pass must give the same lines.
-template <typename Read, typename Write>
-QStringList twice(const QString &path, Read read, Write write)
+// Reads the bytes, writes what the window writes, and reads and writes that
+// again as the working file would hold it: the second pass must give the same
+// lines.
+template <typename Parse, typename Write>
+QStringList twice(const QByteArray &bytes, Parse parse, Write write)
 {
-    const QStringList first = write(read(path));
-    require(TextFile::writeLines(path, first));
-    const QStringList second = write(read(path));
+    const QStringList first = write(parse(TextFile::linesOf(bytes)));
+    const QStringList second = write(parse(TextFile::linesOf(TextFile::joinLines(first))));
     require(second == first);
     return first;
 }
@@ -54,31 +45,26 @@ QStringList twice(const QString &path, Read read, Write write)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("~work.tmp"));
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
 
-    writeBytes(path, data, size);
-    const QStringList uh = twice(path, UnitHydFormat::ReadUnitHyd, UnitHydFormat::UnitHydLines);
+    const QStringList uh = twice(bytes, UnitHydFormat::ParseUnitHyd, UnitHydFormat::UnitHydLines);
     checkNoInnerBlank(uh, false);
     for (const QString &line : uh.mid(1))
         require(line.size() <= 70);
 
-    writeBytes(path, data, size);
-    const QStringList rd = twice(path, RainDistFormat::ReadRainDist, RainDistFormat::RainDistLines);
+    const QStringList rd = twice(bytes, RainDistFormat::ParseRainDist, RainDistFormat::RainDistLines);
     checkNoInnerBlank(rd, true);
     for (const QString &line : rd.mid(1))
         require(line.size() <= 70);
 
-    writeBytes(path, data, size);
-    const QStringList st = twice(path, StormFormat::ReadStorm, StormFormat::StormLines);
+    const QStringList st = twice(bytes, StormFormat::ParseStorm, StormFormat::StormLines);
     checkNoInnerBlank(st, false);
     for (const QString &line : st.mid(1))
         require(line.size() == 80);
-    for (const QStringList &record : StormFormat::ReadStorm(path).records)
+    for (const QStringList &record : StormFormat::ParseStorm(TextFile::linesOf(bytes)).records)
         (void)StormFormat::ConditionOption(record.value(StormFormat::Condition));
 
-    writeBytes(path, data, size);
-    const QStringList ve = twice(path, VerificationFormat::ReadVerification, VerificationFormat::VerificationLines);
+    const QStringList ve = twice(bytes, VerificationFormat::ParseVerification, VerificationFormat::VerificationLines);
     checkNoInnerBlank(ve, true);
     require(ve.size() <= 4);
     return 0;

@@ -2,20 +2,15 @@
 // systems: the reader must end at the end of the data whatever it holds.
 #include "core/logic/HelpList.h"
 
-#include <QBuffer>
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    static const char *const keys[] = {"QV", "QV 1", "GO 9", "TA 5", ""};
-    for (const char *key : keys) {
-        for (bool english : {true, false}) {
-            QBuffer buffer;
-            buffer.setData(bytes);
-            buffer.open(QIODevice::ReadOnly);
-            (void)HelpList::Compose(buffer, QString::fromLatin1(key), english);
-        }
-    }
+    const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    static const QString keys[] = {QStringLiteral("QV"), QStringLiteral("QV 1"), QStringLiteral("GO 9"),
+                                   QStringLiteral("TA 5"), QString()};
+    for (const QString &key : keys)
+        for (bool english : {true, false})
+            (void)HelpList::Compose(bytes, key, english);
     return 0;
 }

@@ -1,26 +1,17 @@
-// Writes arbitrary bytes as every working file the identifier lists read and
+// Hands arbitrary bytes to the identifier lists as every section they read and
 // runs the fillers, the sub-area look-up and the rain-gage table over them.
-#include "core/logic/Editglob.h"
 #include "core/IdentifierLists.h"
+#include "core/logic/Editglob.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <cstdint>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static QTemporaryDir dir;
-    static const bool ready = Editglob::InitProjectState(dir.path());
-    if (!ready)
-        return 0;
     using namespace Editglob;
-    for (int slot : {SecAlternate, SecInpHyd, SecRainDist, SecXsect, SecReach, SecStorm, SecStruct, SecSubArea}) {
-        QFile f(TmpFile[slot]);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return 0;
-        f.write(reinterpret_cast<const char *>(data), qint64(size));
-    }
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    // Empty input stands for an empty working file, not a missing one.
+    Globsubs::SetSectionBytesSource([&bytes](int) { return bytes.isNull() ? QByteArray("") : bytes; });
     TextList list;
     Globsubs::FillAlternateList(list, true);
     Globsubs::FillInputHydList(list);
@@ -40,5 +31,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         Globsubs::LookupSubAreaField(locations.items.at(i), result);
     list.text = list.items.value(0);
     Globsubs::RemoveCurrentItem(list);
+    Globsubs::SetSectionBytesSource({});
     return 0;
 }

@@ -1,28 +1,18 @@
-// Splits arbitrary bytes as an input file and joins the working files again.
-#include "core/logic/Editglob.h"
+// Splits arbitrary bytes as an input file into its sections and joins them
+// again; joining what a join gave changes nothing.
 #include "core/logic/InputFileStore.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <cstdint>
+#include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static QTemporaryDir dir;
-    static const bool ready = Editglob::InitProjectState(dir.path());
-    (void)ready;
-    const QString input = dir.filePath(QStringLiteral("in.inp"));
-    {
-        QFile f(input);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return 0;
-        f.write(reinterpret_cast<const char *>(data), qint64(size));
-    }
-    QDir temp(Editglob::TempDir);
-    for (const QString &n : temp.entryList({QStringLiteral("*.tmp")}, QDir::Files))
-        temp.remove(n);
-    InputFileStore::Split(input, Editglob::TmpFile);
-    InputFileStore::Join(Editglob::TmpFile, dir.filePath(QStringLiteral("out.inp")), nullptr);
+    const QByteArray input(reinterpret_cast<const char *>(data), qsizetype(size));
+    std::array<QByteArray, 17> sections;
+    InputFileStore::SplitBytes(input, sections);
+    const QByteArray joined = InputFileStore::JoinBytes(sections);
+    std::array<QByteArray, 17> again;
+    InputFileStore::SplitBytes(joined, again);
+    (void)InputFileStore::JoinBytes(again);
     return 0;
 }

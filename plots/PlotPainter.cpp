@@ -79,4 +79,14 @@ void PaintCommands(QPainter &painter, const Commands &commands, const QFont &fon
     painter.restore();
 }
 
+QRectF PrintedGraphRect(const QSizeF &image, const QSizeF &page)
+{
+    if (image.isEmpty() || page.isEmpty())
+        return QRectF();
+    QSizeF size = image.scaled(QSizeF(page.width(), image.height() * page.width() / image.width()), Qt::KeepAspectRatio);
+    if (size.height() > page.height())
+        size = image.scaled(page, Qt::KeepAspectRatio);
+    return QRectF(QPointF(0, 0), size);
+}
+
 } // namespace Plots

@@ -3,6 +3,7 @@
 #include "plots/logic/PlotModel.h"
 
 #include <QFont>
+#include <QRectF>
 
 class QPainter;
 
@@ -12,5 +13,10 @@ namespace Plots {
 QFont SmallFont();
 
 void PaintCommands(QPainter &painter, const Commands &commands, const QFont &font);
+
+// Where a graph of `image` pixels goes on a printed page whose printable area
+// is `page` (device pixels, from its top-left corner): the printable width in
+// the graph's proportions, or the whole height when the page is too short.
+QRectF PrintedGraphRect(const QSizeF &image, const QSizeF &page);
 
 } // namespace Plots

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -176,6 +177,14 @@ frmIO_Plots::frmIO_Plots()
     menuAction(help, QStringLiteral("index"), QStringLiteral("&Index"), [] {});
     menuAction(help, QStringLiteral("about"), QStringLiteral("&About"), [] {});
 
+    // Escape closes the window, as its Exit item does.
+    auto *escape = new QAction(this);
+    escape->setObjectName(QStringLiteral("closeOnEscape"));
+    escape->setShortcut(QKeySequence(Qt::Key_Escape));
+    escape->setShortcutContext(Qt::WindowShortcut);
+    addAction(escape);
+    connect(escape, &QAction::triggered, this, [this] { unload(); });
+
     toolbar_ = addToolBar(QStringLiteral("Graphtools"));
     toolbar_->setObjectName(QStringLiteral("Graphtools"));
     toolbar_->setMovable(false);
@@ -315,6 +324,8 @@ bool frmIO_Plots::Draw()
     options.points = actPoints_->isChecked();
     options.lines = actLines_->isChecked();
     options.grid = actGrid_->isChecked();
+    const QFontMetricsF metrics(SmallFont());
+    options.textWidth = [metrics](const QString &text) { return metrics.horizontalAdvance(text) * TwipsPerPixel; };
     View shown = view_;
     Drawing d = Plots::Draw(setup_, shown, options, legend_);
     if (!d.ok)
@@ -479,14 +490,8 @@ void frmIO_Plots::paintPage(QPrinter *printer, const QImage &image)
     QPainter p;
     if (!p.begin(printer))
         throw std::runtime_error("printer");
-    // The page is printed at its size on the screen (15 twips a pixel), made
-    // smaller only when it does not fit.
-    const qreal dpi = printer->resolution();
-    QSizeF size(image.width() * TwipsPerPixel / 1440.0 * dpi, image.height() * TwipsPerPixel / 1440.0 * dpi);
     const QRectF page = printer->pageLayout().paintRectPixels(printer->resolution());
-    if (size.width() > page.width() || size.height() > page.height())
-        size.scale(page.size(), Qt::KeepAspectRatio);
-    p.drawImage(QRectF(QPointF(0, 0), size), image);
+    p.drawImage(PrintedGraphRect(image.size(), page.size()), image);
     p.end();
 }
 

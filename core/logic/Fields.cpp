@@ -113,6 +113,15 @@ std::optional<double> ParseNumber(const QString &text)
     return value;
 }
 
+bool FitsNumberField(const QString &text, int width)
+{
+    const QString trimmed = TextFile::trimBlanks(text);
+    const auto value = ParseNumber(trimmed);
+    if (!value)
+        return false;
+    return trimmed.size() <= width || QString::number(*value, 'f', 0).size() <= width;
+}
+
 namespace {
 
 // The common blank and numeric rules; returns the number when a bound test

@@ -22,6 +22,11 @@ QString NumberText(double value);
 // digits with at most one ".", an optional exponent. No locale, no inf or nan.
 std::optional<double> ParseNumber(const QString &text);
 
+// True when `text` is a number that can be written into a field of `width`
+// columns without changing more than its last decimals: its whole part (sign
+// included) fits.
+bool FitsNumberField(const QString &text, int width);
+
 void CheckLength(int minLen, int maxLen, const QString &text, bool &ok, QString &result);
 void CheckIntegerRange(bool allowBlank, double min, double max, const QString &text, bool &ok,
                        short &value);

@@ -20,6 +20,23 @@ QString StripExtension(const QString &name)
     return name + QLatin1Char('.');
 }
 
+QString WithInputExtension(const QString &name)
+{
+    if (name.isEmpty() || name.mid(LastSeparator(name) + 1).contains(QLatin1Char('.')))
+        return name;
+    return name + QStringLiteral(".inp");
+}
+
+bool IsPlausibleFileName(const QString &name)
+{
+    if (name.isEmpty())
+        return false;
+    for (const QChar c : name)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F || c == QChar::ReplacementCharacter)
+            return false;
+    return true;
+}
+
 QString GetPath(const QString &name)
 {
     const qsizetype sep = LastSeparator(TextFile::trimBlanks(name));

@@ -10,6 +10,14 @@ namespace Run_Save_Open {
 // file part has none.
 QString StripExtension(const QString &name);
 
+// `name` with ".inp" added when its file part has no "." at all, so that the
+// input file and its outputs share one base name.
+QString WithInputExtension(const QString &name);
+
+// True when `name` could name a file: not empty and free of control
+// characters, NUL bytes and characters that could not be decoded.
+bool IsPlausibleFileName(const QString &name);
+
 // The folder of a full file name, with its final separator; the name itself
 // when it holds no separator.
 QString GetPath(const QString &name);

@@ -1,7 +1,6 @@
 #include "core/logic/HelpList.h"
 
 #include <QFile>
-#include <QIODevice>
 
 namespace HelpList {
 
@@ -10,28 +9,28 @@ namespace {
 const QString Indent(10, QLatin1Char(' '));
 const QString Crlf = QStringLiteral("\r\n");
 
-// Lines of the file in Latin-1, without CR LF or LF.
+// Lines of the list in Latin-1, without CR LF or LF.
 class Lines
 {
 public:
-    explicit Lines(QIODevice &device) : device_(device) {}
+    explicit Lines(QByteArrayView bytes) : bytes_(bytes) {}
     bool next(QString &line)
     {
-        if (device_.atEnd())
+        if (pos_ >= bytes_.size())
             return false;
-        QByteArray bytes = device_.readLine();
-        if (bytes.isEmpty()) // end of data or a read error
-            return false;
-        if (bytes.endsWith('\n'))
-            bytes.chop(1);
-        if (bytes.endsWith('\r'))
-            bytes.chop(1);
-        line = QString::fromLatin1(bytes);
+        const QByteArrayView rest = bytes_.sliced(pos_);
+        const qsizetype nl = rest.indexOf('\n');
+        QByteArrayView text = nl >= 0 ? rest.first(nl) : rest;
+        pos_ += nl >= 0 ? nl + 1 : rest.size();
+        if (text.endsWith('\r'))
+            text.chop(1);
+        line = QString::fromLatin1(text);
         return true;
     }
 
 private:
-    QIODevice &device_;
+    QByteArrayView bytes_;
+    qsizetype pos_ = 0;
 };
 
 // Text up to the next "|", reading on over further lines (joined without a
@@ -79,10 +78,10 @@ QString EntryKey(const QString &formKey, int helpId)
     return helpId > 0 ? formKey + QLatin1Char(' ') + QString::number(helpId) : formKey;
 }
 
-QString Compose(QIODevice &device, const QString &entryKey, bool englishUnits)
+QString Compose(QByteArrayView bytes, const QString &entryKey, bool englishUnits)
 {
     QString out;
-    Lines lines(device);
+    Lines lines(bytes);
     QString line;
     while (lines.next(line)) {
         const qsizetype bar = line.indexOf(QLatin1Char('|'));
@@ -130,7 +129,7 @@ QString ComposeFromFile(const QString &path, const QString &entryKey, bool engli
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QString();
-    return Compose(file, entryKey, englishUnits);
+    return Compose(file.readAll(), entryKey, englishUnits);
 }
 
 } // namespace HelpList

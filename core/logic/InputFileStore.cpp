@@ -3,6 +3,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace InputFileStore {
 
 QString HeaderKey(const QString &line)
@@ -27,6 +29,11 @@ int SectionOfHeader(const QString &key, QString &line)
 bool CopySectionLines(TextFile::LineReader &reader, QString &line, const QString &path, bool *writeOk)
 {
     TextFile::LineWriter writer(path, TextFile::LineWriter::Truncate);
+    return CopySectionLines(reader, line, writer, writeOk);
+}
+
+bool CopySectionLines(TextFile::LineReader &reader, QString &line, TextFile::LineWriter &writer, bool *writeOk)
+{
     writer.writeLine(line);
     // The records are copied as bytes: they pass through unchanged.
     bool endOfInput = true;
@@ -47,29 +54,74 @@ bool CopySectionLines(TextFile::LineReader &reader, QString &line, const QString
     return endOfInput;
 }
 
-SplitResult Split(const QString &inputPath, const std::array<QString, 17> &tmpFile)
+namespace {
+
+// Reads sections from `reader`; `open(section, writer)` opens the writer of a
+// section's working file.
+template <class OpenSection> SplitResult SplitFrom(TextFile::LineReader &reader, OpenSection open)
 {
     SplitResult result;
-    TextFile::LineReader reader;
-    if (!reader.open(inputPath))
-        return result;
     result.opened = true;
     QString line;
+    QByteArrayView bytes;
     bool writeOk = true;
-    while (reader.readLine(line)) {
-        if (TextFile::isBlank(line))
+    while (reader.readLineBytes(bytes)) {
+        if (TextFile::isBlank(bytes))
             continue;
-        const QString key = HeaderKey(line);
-        const int section = SectionOfHeader(key, line);
-        if (section == 0) {
+        // The key lies in the first 40 columns: a foreign file's long first
+        // line is never turned into text whole.
+        const QString key = HeaderKey(QString::fromLatin1(bytes.first(std::min<qsizetype>(bytes.size(), 40))));
+        QString probe;
+        if (SectionOfHeader(key, probe) == 0) {
             result.unknownKey = key;
             break;
         }
-        if (CopySectionLines(reader, line, tmpFile[section], &writeOk))
+        line = QString::fromLatin1(bytes);
+        const int section = SectionOfHeader(key, line);
+        TextFile::LineWriter writer;
+        open(section, writer);
+        if (CopySectionLines(reader, line, writer, &writeOk))
             break;
     }
     result.writeFailed = !writeOk;
     return result;
+}
+
+// Writes the sections in save order; `open(section, reader)` opens a
+// section's working file, false when it has none.
+template <class OpenSection> void JoinInto(TextFile::LineWriter &writer, OpenSection open)
+{
+    for (int section : SaveOrder) {
+        TextFile::LineReader reader;
+        if (!open(section, reader))
+            continue;
+        QByteArrayView line;
+        while (reader.readLineBytes(line))
+            if (!TextFile::isBlank(line))
+                writer.writeLine(line);
+        writer.writeLine(QString());
+    }
+}
+
+} // namespace
+
+SplitResult Split(const QString &inputPath, const std::array<QString, 17> &tmpFile)
+{
+    TextFile::LineReader reader;
+    if (!reader.open(inputPath))
+        return SplitResult();
+    return SplitFrom(reader, [&tmpFile](int section, TextFile::LineWriter &writer) {
+        writer.open(tmpFile[section], TextFile::LineWriter::Truncate);
+    });
+}
+
+SplitResult SplitBytes(const QByteArray &input, std::array<QByteArray, 17> &sections)
+{
+    TextFile::LineReader reader;
+    reader.openBytes(input);
+    return SplitFrom(reader, [&sections](int section, TextFile::LineWriter &writer) {
+        writer.openBuffer(&sections[std::size_t(section)]);
+    });
 }
 
 bool Join(const std::array<QString, 17> &tmpFile, const QString &outputPath, QString *error)
@@ -80,20 +132,27 @@ bool Join(const std::array<QString, 17> &tmpFile, const QString &outputPath, QSt
             *error = writer.errorString();
         return false;
     }
-    for (int section : SaveOrder) {
-        TextFile::LineReader reader;
-        if (!reader.open(tmpFile[section]))
-            continue;
-        QByteArrayView line;
-        while (reader.readLineBytes(line))
-            if (!TextFile::isBlank(line))
-                writer.writeLine(line);
-        writer.writeLine(QString());
-    }
+    JoinInto(writer, [&tmpFile](int section, TextFile::LineReader &reader) { return reader.open(tmpFile[section]); });
     const bool ok = writer.commit();
     if (!ok && error)
         *error = writer.errorString();
     return ok;
+}
+
+QByteArray JoinBytes(const std::array<QByteArray, 17> &sections)
+{
+    QByteArray out;
+    TextFile::LineWriter writer;
+    writer.openBuffer(&out);
+    JoinInto(writer, [&sections](int section, TextFile::LineReader &reader) {
+        const QByteArray &bytes = sections[std::size_t(section)];
+        if (bytes.isNull())
+            return false;
+        reader.openBytes(bytes);
+        return true;
+    });
+    writer.commit();
+    return out;
 }
 
 } // namespace InputFileStore

@@ -25,6 +25,9 @@ int SectionOfHeader(const QString &key, QString &line);
 // not be written.
 bool CopySectionLines(TextFile::LineReader &reader, QString &line, const QString &path,
                       bool *writeOk = nullptr);
+// The same into a writer already opened.
+bool CopySectionLines(TextFile::LineReader &reader, QString &line, TextFile::LineWriter &writer,
+                      bool *writeOk = nullptr);
 
 struct SplitResult
 {
@@ -39,5 +42,10 @@ SplitResult Split(const QString &inputPath, const std::array<QString, 17> &tmpFi
 // Joins the working files in save order into `outputPath`, replacing it only
 // when every byte was written. On failure `error` tells why.
 bool Join(const std::array<QString, 17> &tmpFile, const QString &outputPath, QString *error);
+
+// The same in memory: the bytes of an input file split into the bytes of its
+// working files (a null array for a section that has none), and joined again.
+SplitResult SplitBytes(const QByteArray &input, std::array<QByteArray, 17> &sections);
+QByteArray JoinBytes(const std::array<QByteArray, 17> &sections);
 
 } // namespace InputFileStore

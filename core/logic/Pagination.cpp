@@ -24,13 +24,20 @@ QList<QStringList> Paginate(const QStringList &lines, int linesPerPage, int inde
             print(line);
             continue;
         }
-        const QStringList parts = line.split(QLatin1Char('\f'));
-        for (qsizetype i = 0; i < parts.size(); ++i) {
-            if (i > 0)
-                newPage();
-            if (!parts.at(i).isEmpty())
-                print(parts.at(i));
-        }
+        // A form feed that opens the line starts a new page before it; one
+        // after text ends the page after it: the line itself prints whole.
+        qsizetype start = 0;
+        while (start < line.size() && line.at(start) == QLatin1Char('\f'))
+            ++start;
+        if (start > 0)
+            newPage();
+        QString text = line.mid(start);
+        const bool breakAfter = text.contains(QLatin1Char('\f'));
+        text.remove(QLatin1Char('\f'));
+        if (!text.isEmpty())
+            print(text);
+        if (breakAfter)
+            newPage();
     }
     newPage();
     return pages;

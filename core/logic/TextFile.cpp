@@ -59,27 +59,46 @@ QString fromLatin1(const QByteArray &bytes) { return QString::fromLatin1(bytes);
 bool LineReader::open(const QString &path)
 {
     file_.close();
-    buffer_.clear();
+    buffer_ = QByteArray();
     pos_ = 0;
+    scanned_ = 0;
     eof_ = false;
+    inMemory_ = false;
     file_.setFileName(path);
     if (!QFileInfo(path).isFile())
         return false;
     return file_.open(QIODevice::ReadOnly);
 }
 
+void LineReader::openBytes(const QByteArray &bytes)
+{
+    file_.close();
+    buffer_ = bytes;
+    pos_ = 0;
+    scanned_ = 0;
+    eof_ = true;
+    inMemory_ = true;
+}
+
 // Reads the next chunk behind what is left of the buffer; false when nothing
-// more came.
+// more came. A chunk is no larger than what the file has left, so a small
+// file costs a small buffer.
 bool LineReader::fill()
 {
     if (eof_ || !file_.isOpen())
         return false;
-    constexpr qsizetype Chunk = 1 << 18;
+    constexpr qint64 MaxChunk = 1 << 18;
+    const qint64 remaining = file_.size() - file_.pos();
+    if (remaining <= 0) {
+        eof_ = true;
+        return false;
+    }
+    const qsizetype chunk = qsizetype(std::min(remaining, MaxChunk));
     buffer_.remove(0, pos_);
     pos_ = 0;
     const qsizetype kept = buffer_.size();
-    buffer_.resize(kept + Chunk);
-    const qint64 n = file_.read(buffer_.data() + kept, Chunk);
+    buffer_.resize(kept + chunk);
+    const qint64 n = file_.read(buffer_.data() + kept, chunk);
     buffer_.resize(kept + std::max<qint64>(n, 0));
     if (n <= 0)
         eof_ = true;
@@ -91,15 +110,17 @@ bool LineReader::readLineBytes(QByteArrayView &line)
     for (;;) {
         const char *begin = buffer_.constData() + pos_;
         const qsizetype left = buffer_.size() - pos_;
-        const void *nl = left > 0 ? std::memchr(begin, '\n', size_t(left)) : nullptr;
+        const void *nl = left > scanned_ ? std::memchr(begin + scanned_, '\n', size_t(left - scanned_)) : nullptr;
         if (nl || (eof_ && left > 0)) {
             qsizetype n = nl ? static_cast<const char *>(nl) - begin : left;
             pos_ += nl ? n + 1 : n;
+            scanned_ = 0;
             if (n > 0 && begin[n - 1] == '\r')
                 --n;
             line = QByteArrayView(begin, n);
             return true;
         }
+        scanned_ = left;
         if (!fill() && left == 0)
             return false;
     }
@@ -112,6 +133,27 @@ bool LineReader::readLine(QString &line)
         return false;
     line = QString::fromLatin1(bytes);
     return true;
+}
+
+QStringList linesOf(const QByteArray &bytes)
+{
+    QStringList lines;
+    LineReader reader;
+    reader.openBytes(bytes);
+    QString line;
+    while (reader.readLine(line))
+        lines.append(line);
+    return lines;
+}
+
+QByteArray joinLines(const QStringList &lines)
+{
+    QByteArray out;
+    for (const QString &line : lines) {
+        out += line.toLatin1();
+        out += "\r\n";
+    }
+    return out;
 }
 
 bool LineReader::atEnd()
@@ -128,10 +170,25 @@ LineWriter::~LineWriter()
         commit();
 }
 
+bool LineWriter::openBuffer(QByteArray *target)
+{
+    plain_.reset();
+    atomic_.reset();
+    failed_ = false;
+    error_.clear();
+    buffer_.clear();
+    target->clear();
+    memory_ = std::make_unique<QBuffer>(target);
+    memory_->open(QIODevice::WriteOnly);
+    device_ = memory_.get();
+    return true;
+}
+
 bool LineWriter::open(const QString &path, Mode mode)
 {
     plain_.reset();
     atomic_.reset();
+    memory_.reset();
     device_ = nullptr;
     failed_ = false;
     error_.clear();
@@ -207,6 +264,9 @@ bool LineWriter::commit()
         }
         plain_->close();
         plain_.reset();
+    } else if (memory_) {
+        memory_->close();
+        memory_.reset();
     }
     device_ = nullptr;
     return ok;
@@ -255,6 +315,23 @@ QString readPathFile(const QString &path)
     if (!reader.readLineBytes(line))
         return QString();
     return QFile::decodeName(line.toByteArray());
+}
+
+QString readable(const QString &text, int maxChars)
+{
+    QString out;
+    for (const QChar ch : text) {
+        const char16_t c = ch.unicode();
+        const QString piece = (c < 0x20 || (c >= 0x7F && c < 0xA0))
+            ? QLatin1String("\\x") + QString::number(int(c), 16).toUpper().rightJustified(2, QLatin1Char('0'))
+            : QString(ch);
+        if (out.size() + piece.size() > maxChars) {
+            out += QStringLiteral("...");
+            break;
+        }
+        out += piece;
+    }
+    return out;
 }
 
 int countLines(const QString &path, int limit)

@@ -1,6 +1,7 @@
 #pragma once
 // Text files of the system: Latin-1 bytes (one byte is one column), lines ended
 // by CR LF when written, by CR LF or LF when read.
+#include <QBuffer>
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QFile>
@@ -26,28 +27,43 @@ QString cols(const QString &line, int first, int last);
 // The same columns untrimmed (shorter or empty past the end of the line).
 QString colsRaw(const QString &line, int first, int last);
 
-// Reads a text file line by line without holding it whole.
+// Reads a text file line by line without holding it whole, or the lines of
+// bytes already in memory by the same rules.
 class LineReader
 {
 public:
     LineReader() = default;
     explicit LineReader(const QString &path) { open(path); }
     bool open(const QString &path);
-    bool isOpen() const { return file_.isOpen(); }
+    void openBytes(const QByteArray &bytes);
+    bool isOpen() const { return inMemory_ || file_.isOpen(); }
     // Next line without its end; false at the end of the file or on a read error.
     bool readLine(QString &line);
     // The same as raw bytes, valid until the next read (the fast path of the store).
     bool readLineBytes(QByteArrayView &line);
     bool atEnd();
-    void close() { file_.close(); }
+    void close()
+    {
+        file_.close();
+        inMemory_ = false;
+    }
 
 private:
     bool fill();
     QFile file_;
     QByteArray buffer_;
     qsizetype pos_ = 0;
+    // Bytes from pos_ on already searched for a line end without finding one:
+    // a long line is searched once, not again after every read.
+    qsizetype scanned_ = 0;
     bool eof_ = false;
+    bool inMemory_ = false;
 };
+
+// The lines of bytes as LineReader reads them from a file.
+QStringList linesOf(const QByteArray &bytes);
+// Lines joined as writeLines writes them: every line ended by CR LF.
+QByteArray joinLines(const QStringList &lines);
 
 // Writes lines with CR LF. With `atomic` the file is replaced only on commit,
 // so a failure leaves the old file whole.
@@ -59,6 +75,8 @@ public:
     LineWriter(const QString &path, Mode mode) { open(path, mode); }
     ~LineWriter();
     bool open(const QString &path, Mode mode);
+    // Writes into `target` (emptied first) instead of a file.
+    bool openBuffer(QByteArray *target);
     bool isOpen() const;
     void writeLine(const QString &line);
     void writeLine(QByteArrayView line);
@@ -70,6 +88,7 @@ private:
     void flushBuffer();
     std::unique_ptr<QFile> plain_;
     std::unique_ptr<QSaveFile> atomic_;
+    std::unique_ptr<QBuffer> memory_;
     QIODevice *device_ = nullptr;
     QByteArray buffer_;
     bool failed_ = false;
@@ -92,6 +111,10 @@ QString readPathFile(const QString &path);
 // Number of lines, reading no more than `limit` of them (cheap "holds more than
 // one line" tests on large files).
 int countLines(const QString &path, int limit);
+
+// `text` made fit to show in a message: control characters and NUL written as
+// "\xNN", at most `maxChars` characters so written, "..." marking a cut.
+QString readable(const QString &text, int maxChars);
 
 QByteArray toLatin1(const QString &text);
 QString fromLatin1(const QByteArray &bytes);

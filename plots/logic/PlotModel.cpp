@@ -491,6 +491,45 @@ QString TickLabel(float value)
     return r < 0 ? text : QLatin1Char(' ') + text;
 }
 
+double EstimatedTextWidth(const QString &text)
+{
+    // The small bold font draws a digit about 6 pixels wide.
+    return 6.0 * TwipsPerPixel * double(text.size());
+}
+
+QString FittedTickLabel(float value, double room, const TextWidth &width)
+{
+    const TextWidth measure = width ? width : TextWidth(EstimatedTextWidth);
+    const QString plain = TickLabel(value);
+    if (measure(plain) <= room)
+        return plain;
+    QString shorter = plain;
+    if (shorter.contains(QLatin1Char('.'))) {
+        while (shorter.endsWith(QLatin1Char('0')))
+            shorter.chop(1);
+        if (shorter.endsWith(QLatin1Char('.')))
+            shorter.chop(1);
+    }
+    if (measure(shorter) <= room)
+        return shorter;
+    const double v = value;
+    if (v == 0 || !std::isfinite(v))
+        return shorter;
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 5);
+    if (res.ec != std::errc())
+        return shorter;
+    const QString sci = QString::fromLatin1(buf, int(res.ptr - buf));
+    const qsizetype e = sci.indexOf(QLatin1Char('e'));
+    QString mantissa = sci.left(e);
+    while (mantissa.endsWith(QLatin1Char('0')))
+        mantissa.chop(1);
+    if (mantissa.endsWith(QLatin1Char('.')))
+        mantissa.chop(1);
+    const QString compact = mantissa + QLatin1Char('E') + QString::number(sci.mid(e + 1).toInt());
+    return v < 0 ? compact : QLatin1Char(' ') + compact;
+}
+
 QString PlainValue(double value)
 {
     float f = float(value);
@@ -533,7 +572,7 @@ DrawCmd text(float x, float y, const QString &t)
 
 } // namespace
 
-bool DrawAxes(const Frame &frame, View &view, bool grid, Commands &out, Transform &t)
+bool DrawAxes(const Frame &frame, View &view, bool grid, Commands &out, Transform &t, const TextWidth &textWidth)
 {
     View v = view;
     int nx = 0, ny = 0;
@@ -557,12 +596,16 @@ bool DrawAxes(const Frame &frame, View &view, bool grid, Commands &out, Transfor
     rect.width = 4;
     out.push_back(rect);
 
+    // A label never reaches over the axis (Y) or far into its neighbour (X);
+    // an X label may use the room of nine characters, as ordinary ones do.
+    const double yRoom = frame.leftMargin - 40.0;
+    const double xRoom = std::max(width / nx - 20.0, EstimatedTextWidth(QString(9, QLatin1Char('0'))));
     float tick = float(v.xMin), sx = ox;
     for (int i = 0; i <= nx; ++i) {
         out.push_back(line(sx, oy - 30, sx, oy + 30, 4));
         if (i > 0 && grid)
             out.push_back(line(sx, 0, sx, oy, 1, {}, true));
-        out.push_back(text(sx - 100, oy + 100, TickLabel(tick)));
+        out.push_back(text(sx - 100, oy + 100, FittedTickLabel(tick, xRoom, textWidth)));
         tick = float(double(tick) + (v.xMax - v.xMin) / nx);
         sx = float(double(sx) + width / nx);
     }
@@ -572,7 +615,7 @@ bool DrawAxes(const Frame &frame, View &view, bool grid, Commands &out, Transfor
         out.push_back(line(ox - 30, sy, ox + 30, sy, 4));
         if (i > 0 && grid)
             out.push_back(line(ox, sy, float(frame.plotRight), sy, 1, {}, true));
-        out.push_back(text(0, sy - 50, TickLabel(tick)));
+        out.push_back(text(0, sy - 50, FittedTickLabel(tick, yRoom, textWidth)));
         tick = float(double(tick) + (v.yMax - v.yMin) / ny);
         sy = float(double(sy) - height / ny);
     }
@@ -791,7 +834,7 @@ Drawing Draw(const PlotSetup &setup, View &view, const DrawOptions &options, Leg
     Drawing d;
     const Frame frame;
     View v = view;
-    if (!DrawAxes(frame, v, options.grid, d.plot, d.transform))
+    if (!DrawAxes(frame, v, options.grid, d.plot, d.transform, options.textWidth))
         return d;
     view = v;
     d.ok = true;
@@ -883,12 +926,21 @@ Drawing Draw(const PlotSetup &setup, View &view, const DrawOptions &options, Leg
 
 QString PointValueText(const PlotSetup &setup, const Transform &t, double x, double y)
 {
+    // Compared pixel by pixel, as the marker is drawn at the pixel that holds
+    // its point.
+    auto pixel = [](double twips) { return std::floor(twips / TwipsPerPixel); };
+    const double mx = pixel(x), my = pixel(y);
     QString result;
     for (int i = 1; i <= setup.seriesCount; ++i) {
+        double best = -1;
         for (const ScreenPoint &p : SeriesScreenPoints(setup, t, i)) {
-            if (p.x - 25 < x && x < p.x + 25 && p.y - 25 < y && y < p.y + 25) {
+            const double dx = std::abs(pixel(p.x) - mx), dy = std::abs(pixel(p.y) - my);
+            if (dx > ReadoutReach || dy > ReadoutReach)
+                continue;
+            const double distance = dx * dx + dy * dy;
+            if (best < 0 || distance < best) {
+                best = distance;
                 result = PlainValue(p.dataX) + QStringLiteral(", ") + PlainValue(p.dataY);
-                break;
             }
         }
     }

@@ -7,6 +7,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 #include <QStringList>
 #include <array>
 #include <cstdint>
@@ -128,6 +129,15 @@ bool AutoScale(double &min, double &max, int &n);
 
 // A tick label: 2 decimals from 1 up, else 5; a leading blank unless negative.
 QString TickLabel(float value);
+
+// Width of a text in twips as the plot's small font draws it.
+using TextWidth = std::function<double(const QString &)>;
+// Width estimated from the number of characters, where no font is at hand.
+double EstimatedTextWidth(const QString &text);
+
+// The tick label for `value` that fits `room` twips: the plain label, else
+// without the zeros of its decimals, else a compact exponent form (" 1.5E10").
+QString FittedTickLabel(float value, double room, const TextWidth &width);
 // A value as plain decimal text, unrounded, with a leading blank unless negative.
 QString PlainValue(double value);
 
@@ -160,7 +170,8 @@ using Commands = std::vector<DrawCmd>;
 // Frame, view rounding, ticks, grid and tick labels. Fills `t` with the
 // rounded view and scales. False (nothing drawn, view unchanged) when the
 // view cannot be scaled.
-bool DrawAxes(const Frame &frame, View &view, bool grid, Commands &out, Transform &t);
+bool DrawAxes(const Frame &frame, View &view, bool grid, Commands &out, Transform &t,
+              const TextWidth &width = EstimatedTextWidth);
 
 // One marker of shape 1-10 with half-size round(size * 40); other shapes draw nothing.
 void DrawPt(Commands &out, float x, float y, int shape, double size);
@@ -183,6 +194,7 @@ struct DrawOptions
     bool lines = true;
     bool grid = false;
     bool thin = true; // draw each pixel column's extremes once a series is denser than the screen
+    TextWidth textWidth = EstimatedTextWidth; // of the tick labels
 };
 
 // Legend rows as the drawing leaves them (rows 1..10).
@@ -214,7 +226,13 @@ struct ScreenPoint
 };
 std::vector<ScreenPoint> SeriesScreenPoints(const PlotSetup &setup, const Transform &t, int series);
 
-// Pointer read-out: the hover text for a release at (x, y) twips, or "".
+// How far from a marker's centre, in screen pixels either way, a pointer
+// release reads out its point: about the marker's own half-size.
+constexpr int ReadoutReach = 3;
+
+// Pointer read-out: the hover text for a release at (x, y) twips, or "": the
+// nearest point of each series whose marker lies within ReadoutReach pixels;
+// the last series with such a point wins.
 QString PointValueText(const PlotSetup &setup, const Transform &t, double x, double y);
 
 // Holds a mouse position inside the frame (the whole plotting area, top band included).

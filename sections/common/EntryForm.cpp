@@ -2,12 +2,16 @@
 #include "core/ControlArray.h"
 
 #include "core/Colors.h"
+#include "core/FlexGrid.h"
 #include "core/logic/Dialogs.h"
 #include "core/logic/Editglob.h"
 #include "core/Help_Stuff.h"
 #include "core/logic/TextFile.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -18,9 +22,28 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 EntryForm::EntryForm(const Setup &setup, QWidget *parent) : QvForm(parent), setup_(setup) {}
+
+namespace {
+
+// A label that shows help when pressed: yellow, as the help facilities tell
+// the user, with the pointer of a link, and no wider than its text so that
+// the yellow is exactly what can be clicked.
+void markHelpLabel(QLabel *label)
+{
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, Colors::FromBgr(Colors::Yellow));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(palette);
+    label->setCursor(Qt::PointingHandCursor);
+    label->setSizePolicy(QSizePolicy::Maximum, label->sizePolicy().verticalPolicy());
+}
+
+} // namespace
 
 int EntryForm::BackColor(const QWidget *widget) { return Globsubs::BackColor(widget); }
 
@@ -59,6 +82,7 @@ void EntryForm::buildControls(QWidget *central)
     headerFont.setBold(true);
     lblHeader_->setFont(headerFont);
     lblHeader_->installEventFilter(this);
+    markHelpLabel(lblHeader_);
     headerObject_ = lblHeader_;
     layout->addWidget(lblHeader_);
 
@@ -71,6 +95,12 @@ void EntryForm::buildControls(QWidget *central)
     txtHelp_->setReadOnly(true);
     txtHelp_->setFocusPolicy(Qt::NoFocus);
     txtHelp_->setVisible(false);
+    // The box's place is kept while it is hidden: showing help neither grows
+    // the window nor moves the labels under the pointer.
+    QSizePolicy helpPolicy = txtHelp_->sizePolicy();
+    helpPolicy.setRetainSizeWhenHidden(true);
+    txtHelp_->setSizePolicy(helpPolicy);
+    txtHelp_->setFixedHeight(txtHelp_->fontMetrics().lineSpacing() * 7 + 2 * txtHelp_->frameWidth() + 8);
     layout->addWidget(txtHelp_);
 
     auto *buttons = new QHBoxLayout;
@@ -102,6 +132,92 @@ void EntryForm::Form_Load()
 }
 
 void EntryForm::cmdFinished_Click()
+{
+    if (refuseRedField())
+        return;
+    writeAndClose();
+}
+
+namespace {
+
+// The caption of a field's label as a name: without the colon and blanks
+// that lead to the box.
+QString labelName(const QLabel *label)
+{
+    QString name = label->text().trimmed();
+    while (name.endsWith(QLatin1Char(':')))
+        name = name.chopped(1).trimmed();
+    return name;
+}
+
+} // namespace
+
+bool EntryForm::refuseRedField()
+{
+    if (!central_)
+        return false;
+    // The field's label: the label whose buddy it is, else lblInput_N of a
+    // control named "<array>_N".
+    auto nameOf = [this](const QWidget *w) {
+        for (const QLabel *label : central_->findChildren<QLabel *>())
+            if (label->buddy() == w)
+                return labelName(label);
+        const QString name = w->objectName();
+        const qsizetype bar = name.lastIndexOf(QLatin1Char('_'));
+        if (bar > 0) {
+            const QString label = QStringLiteral("lblInput") + name.mid(bar);
+            if (const auto *l = central_->findChild<QLabel *>(label))
+                return labelName(l);
+        }
+        return name;
+    };
+    auto refuse = [this](const QString &field) {
+        Dialogs::message(QStringLiteral("\"") + field
+                             + QStringLiteral("\" holds a value that failed its check (shown red).\n"
+                                              "Correct it, or clear it, and press Tab or Enter before accepting."),
+                         Dialogs::Buttons::OK, Dialogs::Icon::Exclamation, setup_.title);
+    };
+
+    // The boxes hold every field's state, also of a field entered through a
+    // combo box (whose hidden box the combo mirrors): a red one is shown
+    // where the user enters it.
+    QList<int> indexes = boxes_.keys();
+    std::sort(indexes.begin(), indexes.end());
+    for (int index : indexes) {
+        QLineEdit *box = txtinp(index);
+        // A blank box writes nothing: a field that is missing is the window's
+        // own question.
+        if (!box || BackColor(box) != Colors::Red || TextFile::isBlank(box->text()))
+            continue;
+        QWidget *shown = box;
+        if (!box->isVisibleTo(this)) {
+            shown = central_->findChild<QComboBox *>(QStringLiteral("Cmbinp_") + QString::number(index));
+            if (!shown || !shown->isVisibleTo(this))
+                continue;
+        }
+        refuse(nameOf(box));
+        shown->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    for (FlexGrid *grid : central_->findChildren<FlexGrid *>()) {
+        QTableWidget *table = grid->table();
+        if (!table || !table->isVisibleTo(this))
+            continue;
+        for (int row = grid->FixedRows(); row < grid->Rows(); ++row) {
+            for (int col = 0; col < grid->Cols(); ++col) {
+                if (grid->CellColor(row, col) != Colors::Red || TextFile::isBlank(grid->TextMatrix(row, col)))
+                    continue;
+                refuse(nameOf(table) + QStringLiteral(", row %1, column %2").arg(row - grid->FixedRows() + 1).arg(col + 1));
+                grid->setCurrentCell(row, col);
+                table->setFocus(Qt::OtherFocusReason);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void EntryForm::writeAndClose()
 {
     const QString path = Editglob::TmpFile[TmpSlot];
     QString reason;
@@ -178,6 +294,7 @@ QLabel *EntryForm::addFieldLabel(int index, const QString &caption, int helpId)
     if (helpId >= 0) {
         labelHelp_.insert(label, helpId);
         label->installEventFilter(this);
+        markHelpLabel(label);
     }
     return label;
 }
@@ -258,6 +375,13 @@ int EntryForm::TabOrEnterAscii(const QKeyEvent *key)
     return 0;
 }
 
+namespace {
+bool staysInBox(Qt::FocusReason reason)
+{
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+}
+} // namespace
+
 bool EntryForm::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
@@ -275,11 +399,12 @@ bool EntryForm::eventFilter(QObject *watched, QEvent *event)
                     return true;
             }
         } else if (type == QEvent::FocusOut) {
-            // Switching to another application is not leaving the box.
-            if (static_cast<QFocusEvent *>(event)->reason() != Qt::ActiveWindowFocusReason)
+            // Switching to another window, or opening the box's context menu,
+            // is not leaving the box.
+            if (!staysInBox(static_cast<QFocusEvent *>(event)->reason()))
                 txtinp_LostFocus(index);
         } else if (type == QEvent::FocusIn) {
-            if (static_cast<QFocusEvent *>(event)->reason() != Qt::ActiveWindowFocusReason) {
+            if (!staysInBox(static_cast<QFocusEvent *>(event)->reason())) {
                 int i = index;
                 txtinp_GotFocus(i);
             }

@@ -26,8 +26,9 @@
 //  - Labels `lblHeader` and `lblInput_N`: a mouse press shows the help of the
 //    heading (id 0) or of field N through Help_Stuff::ShowHelp into the hidden
 //    help box `txtHelp`; a second press hides it.
-//  - `cmdFinished` (Accept): buildRecords() gives the lines of the working
-//    file (none: the section is absent); they are written atomically. When
+//  - `cmdFinished` (Accept): refused while a box (or the combo that enters
+//    it) or a grid cell is red (refuseRedField); otherwise buildRecords() gives the lines of the
+//    working file (none: the section is absent); they are written atomically. When
 //    the file cannot be written the user is told which file and why, the
 //    window stays open and DataChanged is left alone; otherwise
 //    acceptDone() runs, DataChanged is set and the window unloads.
@@ -111,6 +112,14 @@ protected:
     // The lines of the working file; empty when the window holds no data.
     virtual QStringList buildRecords() const = 0;
     virtual void acceptDone() {}
+
+    // A red box or grid cell holds a value that failed its check and
+    // must never be written: tells the user which field, puts the focus there
+    // and returns true. False when nothing is red.
+    bool refuseRedField();
+    // The Accept after every question of the window: writes the working file
+    // and closes the window, or keeps it open when the file cannot be written.
+    void writeAndClose();
 
     virtual void txtinp_KeyPress(int &Index, int &KeyAscii);
     virtual void txtinp_LostFocus(int Index);

@@ -31,7 +31,8 @@ frmDimHyd::frmDimHyd()
 void frmDimHyd::buildFields(QGridLayout *layout)
 {
     QWidget *parent = layout->parentWidget() ? layout->parentWidget() : centralWidget();
-    layout->addWidget(addFieldLabel(1, QStringLiteral("Dimensionless Hydrograph Points:")), 0, 0, 1, 2);
+    QLabel *points = addFieldLabel(1, QStringLiteral("Dimensionless Hydrograph Points:"));
+    layout->addWidget(points, 0, 0, 1, 2);
     // Only handed to the help routine; never shown.
     addHiddenBox(1);
 
@@ -44,6 +45,7 @@ void frmDimHyd::buildFields(QGridLayout *layout)
                  {[this] { CmdPlot_Click(); }, [this] { cmdDelAll_Click(); },
                   [this](int i) { mnuDelInsItem_Click(i); }, [this](int &keyAscii) { MSFlexGrid1_KeyPress(keyAscii); },
                   [this] { MSFlexGrid1_EnterCell(); }, [this](int row, int col) { MSFlexGrid1_MouseDown(row, col); }});
+    points->setBuddy(panel_.table); // names the grid's cells at Accept
 }
 
 void frmDimHyd::setDefaults()

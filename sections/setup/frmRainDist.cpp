@@ -75,7 +75,8 @@ void frmRainDist::buildFields(QGridLayout *layout)
     label3->setObjectName(QStringLiteral("Label3"));
     layout->addWidget(label3, 2, 0, 1, 3);
 
-    layout->addWidget(addFieldLabel(3, QStringLiteral("Mass Rainfall Points")), 3, 0);
+    QLabel *points = addFieldLabel(3, QStringLiteral("Mass Rainfall Points"));
+    layout->addWidget(points, 3, 0);
     panel_.build(layout, parent, this,
                  {4, 3, GridStartRows,
                   QStringLiteral(" Click cell in grid to edit previously entered data. RIGHT click to "
@@ -84,6 +85,7 @@ void frmRainDist::buildFields(QGridLayout *layout)
                  {[this] { CmdPlot_Click(); }, [this] { cmdDelCur_Click(); },
                   [this](int i) { mnuDelInsItem_Click(i); }, [this](int &keyAscii) { MSFlexGrid1_KeyPress(keyAscii); },
                   [this] { MSFlexGrid1_EnterCell(); }, [this](int row, int col) { MSFlexGrid1_MouseDown(row, col); }});
+    points->setBuddy(panel_.table); // names the grid's cells at Accept
     // Leaving the grid confirms what was typed into it.
     panel_.table->installEventFilter(this);
 }

@@ -211,8 +211,13 @@ void frmStorm::cmdFinished_Click()
                 combo->setFocus(Qt::OtherFocusReason);
             return;
         }
+        // The entries are dropped: none of them reaches the file.
+        writeAndClose();
+        return;
     }
-    EntryForm::cmdFinished_Click();
+    if (refuseRedField())
+        return;
+    writeAndClose();
 }
 
 bool frmStorm::unstoredEntries() const

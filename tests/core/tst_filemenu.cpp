@@ -103,12 +103,15 @@ private slots:
     void currentFileCheck_data();
     void currentFileCheck();
     void untitledChangesLeadToSaveAs();
+    void openExisting_data();
     void openExisting();
     void openCancelled();
     void commandsCloseEntryWindows_data();
     void commandsCloseEntryWindows();
     void reOpenLastSession_data();
     void reOpenLastSession();
+    void reOpenDamagedName_data();
+    void reOpenDamagedName();
     void reOpenNameBeyondLatin1();
     void convertNotFound();
     void importNotFound_data();
@@ -238,12 +241,20 @@ void TestFileMenu::untitledChangesLeadToSaveAs()
     QCOMPARE(FileName, UntitledName);
 }
 
+void TestFileMenu::openExisting_data()
+{
+    QTest::addColumn<QString>("stem");
+    QTest::newRow("plain name") << "run";
+    QTest::newRow("name beginning with a dot") << ".run"; // an ordinary file here
+}
+
 void TestFileMenu::openExisting()
 {
+    QFETCH(QString, stem);
     ProgramFolder folder(true);
     DialogScript script;
     QDir(folder.path()).mkdir(QStringLiteral("data"));
-    const QString path = folder.file(QStringLiteral("data/run.inp"));
+    const QString path = folder.file(QStringLiteral("data/") + stem + QStringLiteral(".inp"));
     const QByteArray bytes = crlf("Quorvale: Version 1.0\n\nSUB-AREA:\nS1\n\nSTREAM REACH:\nR1\n\n");
     ProgramFolder::writeBytes(path, bytes);
     DataChanged = true;
@@ -259,7 +270,7 @@ void TestFileMenu::openExisting()
     QCOMPARE(dialog.initialDir, AppDir);
 
     QCOMPARE(FileName, path);
-    QCOMPARE(OutFileName, folder.file(QStringLiteral("data/run.out")));
+    QCOMPARE(OutFileName, folder.file(QStringLiteral("data/") + stem + QStringLiteral(".out")));
     QCOMPARE(LastDir, folder.file(QStringLiteral("data/")));
     QCOMPARE(QDir::currentPath() + QLatin1Char('/'), AppDir);
     QVERIFY(!DataChanged);
@@ -376,6 +387,33 @@ void TestFileMenu::reOpenLastSession()
     QVERIFY(mainWindow()->mnuFileItem(15)->isEnabled());
     QVERIFY(windowOpen(QStringLiteral("frmQV31")));
     QCOMPARE(mainWindow()->windowTitle(), caption(FileName));
+}
+
+void TestFileMenu::reOpenDamagedName_data()
+{
+    QTest::addColumn<QByteArray>("remembered");
+    QTest::newRow("random bytes") << QByteArray("\x8f\x01\xd3Z\x00\x7f\x90q\x02\r\n", 11);
+    QTest::newRow("NUL inside a path") << QByteArray("/tmp/run\x00.inp\r\n", 15);
+    QTest::newRow("control character") << QByteArray("/tmp/r\x1bun.inp\r\n");
+}
+
+// A damaged remembered name is never taken for the file to save to.
+void TestFileMenu::reOpenDamagedName()
+{
+    QFETCH(QByteArray, remembered);
+    ProgramFolder folder(true);
+    DialogScript script;
+    ProgramFolder::writeBytes(TmpFile[8], crlf("STREAM REACH:\nR1\n"));
+    ProgramFolder::writeBytes(TmpFile[16], remembered);
+    script.answer(Answer::OK);
+    trigger(3);
+    QCOMPARE(script.messages().size(), 1);
+    QVERIFY(script.messages().first().contains(QStringLiteral("untitled")));
+    QCOMPARE(FileName, UntitledName);
+    QVERIFY(!mainWindow()->mnuFileItem(14)->isEnabled());
+    QVERIFY(mainWindow()->mnuFileItem(15)->isEnabled());
+    QVERIFY(DataChanged); // the working files hold data
+    QCOMPARE(ProgramFolder::readBytes(TmpFile[8]), crlf("STREAM REACH:\nR1\n"));
 }
 
 // The remembered name comes back whole whatever characters its folder has.
@@ -567,6 +605,15 @@ void TestFileMenu::saveAndSaveAs()
     QCOMPARE(FileName, second);
     QCOMPARE(OutFileName, folder.file(QStringLiteral("second.out")));
     QCOMPARE(ProgramFolder::readBytes(second), ProgramFolder::readBytes(first));
+
+    // A name without extension becomes an input file, so the viewer finds it.
+    script.clear();
+    script.chooseFile(folder.file(QStringLiteral("MyRun"))).answer(Answer::Yes).answer(Answer::OK);
+    trigger(15);
+    QCOMPARE(FileName, folder.file(QStringLiteral("MyRun.inp")));
+    QVERIFY(QFile::exists(FileName));
+    QVERIFY(!QFile::exists(folder.file(QStringLiteral("MyRun"))));
+    QCOMPARE(script.asked().at(1).text, QStringLiteral("Save: ") + FileName);
 }
 
 void TestFileMenu::exitCommand_data()
@@ -605,8 +652,9 @@ void TestFileMenu::exitCommand()
     const QString captionBefore = mainWindow()->windowTitle();
     trigger(18);
 
-    // A save that failed keeps the program open, the work in the editor.
-    QCOMPARE(ended_, answers == QLatin1String("fails") ? 0 : 1);
+    // A save that was cancelled or failed keeps the program open, the work in the editor.
+    const bool kept = answers == QLatin1String("fails") || answers == QLatin1String("cancel");
+    QCOMPARE(ended_, kept ? 0 : 1);
     QCOMPARE(script.pending(), 0);
     QCOMPARE(mainWindow()->windowTitle(), captionBefore);
     if (!changed) {
@@ -654,7 +702,7 @@ void TestFileMenu::exitSaveDialog()
     QCOMPARE(dialog.fileName, QStringLiteral("run.inp"));
     QCOMPARE(dialog.initialDir, folder.file(QStringLiteral("data/")));
     QCOMPARE(ProgramFolder::readBytes(path), crlf("Quorvale: Version 1.0\n\n"));
-    QCOMPARE(ended_, 1);
+    QCOMPARE(ended_, 0);
 }
 
 void TestFileMenu::localWindowsKeepDisclaimer_data()

@@ -395,6 +395,11 @@ void TestGrids::validation_data()
     QTest::newRow("no max: 250 passes") << -999 << false << QStringList{"0", "250"} << 1 << true;
     QTest::newRow("no max: negative fails") << -999 << false << QStringList{"0", "-1"} << 1 << false;
     QTest::newRow("not a number fails") << -999 << false << QStringList{"0", "1..2"} << 1 << false;
+    // A cell is written into 10 columns: the decimals may be rounded away, never the whole part.
+    QTest::newRow("whole part of 10 digits passes") << -999 << false << QStringList{"0", "1234567890"} << 1 << true;
+    QTest::newRow("long decimals pass") << -999 << false << QStringList{"0", "12345.6789012"} << 1 << true;
+    QTest::newRow("whole part of 11 digits fails") << -999 << false << QStringList{"0", "12345678901"} << 1 << false;
+    QTest::newRow("rounding up to 11 digits fails") << -999 << false << QStringList{"0", "9999999999.7"} << 1 << false;
     QTest::newRow("blank passes") << 1 << true << QStringList{"0", "0.3", ""} << 2 << true;
     QTest::newRow("ascending with equal neighbours") << -999 << true << QStringList{"0", "0.2", "0.2", "0.5"} << 2
                                                      << true;

@@ -6,7 +6,6 @@
 #include "core/Help_Stuff.h"
 #include "core/logic/HelpList.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -14,10 +13,7 @@
 namespace {
 QString composeText(const QByteArray &file, const QString &key, bool english)
 {
-    QBuffer buffer;
-    buffer.setData(file);
-    buffer.open(QIODevice::ReadOnly);
-    return HelpList::Compose(buffer, key, english);
+    return HelpList::Compose(file, key, english);
 }
 const QString Ten(10, QLatin1Char(' '));
 } // namespace

@@ -8,6 +8,7 @@
 #include "core/frmMain.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,6 +18,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace Editglob;
 using Dialogs::Answer;
@@ -83,12 +85,16 @@ private slots:
     void activationMenus();
     void sectionListOpensWindows_data();
     void sectionListOpensWindows();
+    void sectionListWholeAndByKeys();
     void helpWindows_data();
     void helpWindows();
     void newUserButton();
     void viewAndPlotsOpenWindows();
     void runNotFound();
-    void closeBoxClosesSchematicOnly();
+    void viewOfMissingFileIsReported();
+    void runOnceAtATime();
+    void closeBox_data();
+    void closeBox();
 };
 
 void TestMainWindow::startState()
@@ -270,6 +276,31 @@ void TestMainWindow::sectionListOpensWindows()
     QVERIFY2(form->windowTitle().startsWith(title), qPrintable(form->windowTitle()));
 }
 
+// At its first size the window shows every section; Enter and Space open one.
+void TestMainWindow::sectionListWholeAndByKeys()
+{
+    ProgramFolder folder(true);
+    AnyAnswer answers;
+    Globsubs::ShowForm(mainWindow());
+    mainWindow()->mnuFileItem(10)->trigger();
+    auto *list = control<QListWidget>(QStringLiteral("CurrentLst"));
+    QTRY_VERIFY(list->isVisible());
+    QApplication::processEvents();
+    QCOMPARE(list->count(), 14);
+    for (int i = 0; i < list->count(); ++i)
+        QVERIFY2(list->viewport()->rect().contains(list->visualItemRect(list->item(i))), qPrintable(QString::number(i)));
+
+    const QList<QPair<Qt::Key, int>> keys = {{Qt::Key_Return, 2}, {Qt::Key_Enter, 3}, {Qt::Key_Space, 11}};
+    for (const auto &[key, row] : keys) {
+        list->setCurrentRow(row);
+        QTest::keyClick(list, key);
+        QCOMPARE(mainWindow()->CurrentSection, row + 1);
+    }
+    QVERIFY(openWindow(QStringLiteral("frmDurInc")));
+    QVERIFY(openWindow(QStringLiteral("frmGlobal")));
+    QVERIFY(openWindow(QStringLiteral("frmTimeA")));
+}
+
 void TestMainWindow::helpWindows_data()
 {
     QTest::addColumn<int>("item");
@@ -369,19 +400,89 @@ void TestMainWindow::runNotFound()
     QCOMPARE(mainWindow()->LastAnswer, Answer::OK);
 }
 
-void TestMainWindow::closeBoxClosesSchematicOnly()
+void TestMainWindow::viewOfMissingFileIsReported()
 {
     ProgramFolder folder(true);
-    AnyAnswer answers;
+    SetFileName(folder.file(QStringLiteral("gone.inp")));
+    DialogScript script;
+    script.answer(Answer::OK);
+    action(QStringLiteral("mnuViewItem_1"))->trigger();
+    QCOMPARE(script.messages(),
+             QStringList{QStringLiteral("The file ") + folder.file(QStringLiteral("gone.inp")) + QStringLiteral(" could not be opened.")});
+    QVERIFY(!openWindow(QStringLiteral("frmFileDisp")));
+}
+
+// A second engine on the same files is refused while the first runs.
+void TestMainWindow::runOnceAtATime()
+{
+    ProgramFolder folder(true);
+    folder.installTools();
+    QByteArray input = ProgramFolder::readBytes(folder.file(QStringLiteral("Demo.inp")));
+    input.replace("Demo watershed:", "Demo watershed STANDIN:SLOW:");
+    const QString path = folder.file(QStringLiteral("slow.inp"));
+    ProgramFolder::writeBytes(path, input);
+    SetFileName(path);
+    AnyAnswer answers; // the viewer that follows the run
+    QStringList asked;
+    bool duringRun = false;
+    QTimer::singleShot(200, [&] {
+        duringRun = !action(QStringLiteral("mnuRun"))->isEnabled();
+        DialogScript script;
+        script.answer(Answer::OK);
+        mainWindow()->mnuRun_Click();
+        asked = script.messages();
+    });
+    action(QStringLiteral("mnuRun"))->trigger();
+    QVERIFY(duringRun);
+    QCOMPARE(asked.size(), 1);
+    QVERIFY(asked.first().contains(QStringLiteral("still running")));
+    QVERIFY(action(QStringLiteral("mnuRun"))->isEnabled());
+    QVERIFY(QFile::exists(folder.file(QStringLiteral("slow.out"))));
+}
+
+void TestMainWindow::closeBox_data()
+{
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<QString>("answers");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("no changes") << false << "" << true;
+    QTest::newRow("changes, No") << true << "no" << true;
+    QTest::newRow("changes, Yes, dialog cancelled") << true << "cancel" << false;
+    QTest::newRow("changes, Yes, saved") << true << "save" << true;
+}
+
+// The close box asks as Exit does, and no window outlives the main window.
+void TestMainWindow::closeBox()
+{
+    QFETCH(bool, changed);
+    QFETCH(QString, answers);
+    QFETCH(bool, closes);
+    ProgramFolder folder(true);
     Globsubs::ShowForm(mainWindow());
-    Globsubs::ShowForm(QStringLiteral("frmTopoModel"));
-    Globsubs::ShowForm(QStringLiteral("frmDurInc"));
+    {
+        AnyAnswer any;
+        Globsubs::ShowForm(QStringLiteral("frmTopoModel"));
+        Globsubs::ShowForm(QStringLiteral("frmDurInc"));
+    }
     QVERIFY(openWindow(QStringLiteral("frmDurInc")));
-    QVERIFY(mainWindow()->close());
-    QVERIFY(!mainWindow()->isVisible());
-    QVERIFY(!Forms::get(QStringLiteral("frmTopoModel"))->isLoaded());
-    QVERIFY(openWindow(QStringLiteral("frmDurInc")));
-    // Closing without Exit leaves the working files for the next session.
+    DataChanged = changed;
+    const QString target = folder.file(QStringLiteral("closed.inp"));
+    DialogScript script;
+    if (answers == QLatin1String("no"))
+        script.answer(Answer::No);
+    else if (answers == QLatin1String("cancel"))
+        script.answer(Answer::Yes).cancelFile();
+    else if (answers == QLatin1String("save"))
+        script.answer(Answer::Yes).chooseFile(target).answer(Answer::OK);
+
+    QCOMPARE(mainWindow()->close(), closes);
+    QCOMPARE(script.pending(), 0);
+    QCOMPARE(mainWindow()->isVisible(), !closes);
+    QCOMPARE(openWindow(QStringLiteral("frmDurInc")) != nullptr, !closes);
+    QCOMPARE(Forms::get(QStringLiteral("frmTopoModel"))->isLoaded(), !closes);
+    QCOMPARE(QFile::exists(target), answers == QLatin1String("save"));
+    QCOMPARE(DataChanged, changed && answers != QLatin1String("save"));
+    // The working files stay for the next session.
     for (int i = 1; i <= 14; ++i)
         QVERIFY(QFile::exists(TmpFile[i]));
 }

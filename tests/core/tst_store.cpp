@@ -41,6 +41,7 @@ private slots:
     void openSaveRoundTrip();
     void openMissingFile();
     void unknownHeaderLeavesProjectUntitled();
+    void unknownBinaryHeaderIsReadable();
     void saveFailureChangesNothing();
     void openWithoutWorkingFolder();
     void saveDeletesOnlyOwnOutputs();
@@ -124,6 +125,14 @@ void TestStore::split_data()
     QTest::newRow("repeated header keeps last")
         << crlf("STORM ANALYSIS:\nA\n\nSTORM ANALYSIS:\nB\n")
         << QMap<int, QByteArray>{{9, crlf("STORM ANALYSIS:\nB\n")}} << QString();
+    // Lines longer than a read: found whole, each searched once.
+    const QByteArray longLine(600000, 'x');
+    QTest::newRow("one long line without an end")
+        << longLine << QMap<int, QByteArray>{} << QString(40, QLatin1Char('X'));
+    QTest::newRow("long record between sections")
+        << "SUB-AREA:\r\n" + longLine + "\r\n\r\nSTREAM REACH:\r\nR1"
+        << QMap<int, QByteArray>{{11, "SUB-AREA:\r\n" + longLine + "\r\n"}, {8, crlf("STREAM REACH:\nR1\n")}}
+        << QString();
 }
 
 void TestStore::split()
@@ -143,6 +152,19 @@ void TestStore::split()
         else
             QCOMPARE(ProgramFolder::readBytes(TmpFile[it.key()]), it.value());
     }
+
+    // In memory the same sections come out, and join the same.
+    std::array<QByteArray, 17> sections;
+    QCOMPARE(InputFileStore::SplitBytes(input, sections).unknownKey, unknownKey);
+    for (int slot = 1; slot <= 15; ++slot) {
+        if (QFile::exists(TmpFile[slot]))
+            QCOMPARE(sections[std::size_t(slot)], ProgramFolder::readBytes(TmpFile[slot]));
+        else
+            QVERIFY(sections[std::size_t(slot)].isNull());
+    }
+    const QString joined = folder.file(QStringLiteral("joined.inp"));
+    QVERIFY(InputFileStore::Join(TmpFile, joined, nullptr));
+    QCOMPARE(InputFileStore::JoinBytes(sections), ProgramFolder::readBytes(joined));
 }
 
 void TestStore::joinOrderAndBlanks()
@@ -227,6 +249,25 @@ void TestStore::unknownHeaderLeavesProjectUntitled()
     QVERIFY(!Run_Save_Open::SaveAsInputFile(QStringLiteral("Save Quorvale file")));
     QCOMPARE(script.asked().at(1).fileName, QStringLiteral("whole.inp"));
     QCOMPARE(ProgramFolder::readBytes(path), original);
+}
+
+// A foreign file: its binary first line is shown escaped and cut short.
+void TestStore::unknownBinaryHeaderIsReadable()
+{
+    ProgramFolder folder(true);
+    DialogScript script;
+    const QString path = folder.file(QStringLiteral("picture.png"));
+    ProgramFolder::writeBytes(path, QByteArray("\x89PNG\x00\x01\x1a", 7) + QByteArray(200, 'z') + "\r\nmore\r\n");
+    SetFileName(path);
+    script.answer(Answer::OK);
+    Run_Save_Open::OpenInputFile();
+    QCOMPARE(script.messages().size(), 1);
+    const QString text = script.messages().first();
+    QVERIFY2(text.startsWith(QStringLiteral("Section Header: \\x89PNG\\x00\\x01\\x1AZZZ")), qPrintable(text));
+    QVERIFY(text.endsWith(QStringLiteral("... not found! ")));
+    QVERIFY(text.size() < 120);
+    for (const QChar c : text)
+        QVERIFY(c.unicode() >= 0x20);
 }
 
 void TestStore::saveFailureChangesNothing()

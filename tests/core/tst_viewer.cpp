@@ -72,11 +72,13 @@ private slots:
     void viewMenuKeepsVisibilityWhenChanged();
     void loadShowsFileAsIs();
     void missingFileLeavesViewerClosed();
+    void viewItemOfMissingFile();
     void viewerMenuReloads();
     void paginate_data();
     void paginate();
     void printToPdf();
     void printSelection();
+    void printFailureIsReported();
     void printCancelled();
 
 private:
@@ -181,6 +183,23 @@ void TestViewer::missingFileLeavesViewerClosed()
     QVERIFY(!viewer()->isVisible());
 }
 
+// A file missing behind a View item is reported, never a silent close.
+void TestViewer::viewItemOfMissingFile()
+{
+    SetFileName(folder_->file(QStringLiteral("W.inp")));
+    ProgramFolder::writeBytes(folder_->file(QStringLiteral("W.out")), "printed\r\npage\r\n");
+    ViewFileIndex = 4;
+    Globsubs::ShowForm(viewer());
+    DialogScript script;
+    script.answer(Dialogs::Answer::OK);
+    viewerItem(1)->trigger();
+    QCOMPARE(script.messages().size(), 1);
+    QVERIFY(script.messages().first().contains(folder_->file(QStringLiteral("W.inp"))));
+    QVERIFY(viewer()->isVisible());
+    QCOMPARE(viewer()->ShownFile(), folder_->file(QStringLiteral("W.out")));
+    QCOMPARE(ViewFileIndex, 4);
+}
+
 void TestViewer::viewerMenuReloads()
 {
     SetFileName(folder_->file(QStringLiteral("W.inp")));
@@ -216,7 +235,10 @@ void TestViewer::paginate_data()
         << QStringList{"a\f", "b"} << 10 << Pages{{m + "a"}, {m + "b"}};
     QTest::newRow("form feed after column 80")
         << QStringList{QString(80, 'x') + "\f", "b"} << 10 << Pages{{m + QString(80, 'x')}, {m + "b"}};
-    QTest::newRow("form feed inside a line") << QStringList{"a\fb"} << 10 << Pages{{m + "a"}, {m + "b"}};
+    QTest::newRow("form feed inside a line prints the line whole")
+        << QStringList{"a\fb", "c"} << 10 << Pages{{m + "ab"}, {m + "c"}};
+    QTest::newRow("form feeds before and inside a line")
+        << QStringList{"a", "\fb\fc", "d"} << 10 << Pages{{m + "a"}, {m + "bc"}, {m + "d"}};
     QTest::newRow("form feed at top of page adds no empty page")
         << QStringList{"\f", "a", "b", "\fc"} << 2 << Pages{{m + "a", m + "b"}, {m + "c"}};
     QTest::newRow("two form feeds") << QStringList{"a", "\f", "\f", "b"} << 10 << Pages{{m + "a"}, {m + "b"}};
@@ -306,6 +328,24 @@ void TestViewer::printSelection()
     viewerText()->selectAll();
     QCOMPARE(viewerText()->selectedText(), viewerText()->toPlainText());
     QVERIFY(printPages(QPrinter::Selection) >= 3);
+}
+
+// A printer that cannot start (none installed, say) is reported.
+void TestViewer::printFailureIsReported()
+{
+    SetFileName(folder_->file(QStringLiteral("W.inp")));
+    ProgramFolder::writeBytes(folder_->file(QStringLiteral("W.out")), "a\r\nb\r\n");
+    ViewFileIndex = 4;
+    Globsubs::ShowForm(viewer());
+    const QString bad = folder_->file(QStringLiteral("missing/print.pdf"));
+    DialogScript script;
+    script.print([bad](QPrinter *p) {
+        p->setOutputFormat(QPrinter::PdfFormat);
+        p->setOutputFileName(bad);
+    }).answer(Dialogs::Answer::OK);
+    viewer()->findChild<QAction *>(QStringLiteral("mnuPrint"))->trigger();
+    QCOMPARE(script.messages(), QStringList{QStringLiteral("Unable to print, check printer.")});
+    QCOMPARE(script.pending(), 0);
 }
 
 void TestViewer::printCancelled()

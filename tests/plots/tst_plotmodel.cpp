@@ -116,6 +116,9 @@ private slots:
     void markerShapes();
     void durationLines();
     void pointerReadout();
+    void fittedTickLabel_data();
+    void fittedTickLabel();
+    void largeTickLabelsFit();
     void thinnedSeriesLooksTheSame();
 };
 
@@ -783,13 +786,60 @@ void TestPlotModel::pointerReadout()
     const PlotSetup s = SetupPlot(xyRequest({{50}, {50}, {10}}, {{50}, {50.01}, {-2.5}}));
     const Drawing d = drawAt(s, v);
     const Transform &t = d.transform;
-    const float sx = t.xToScreen(10), sy = t.yToScreen(-2.5);
-    QCOMPARE(PointValueText(s, t, sx + 24, sy + 24), QStringLiteral(" 10, -2.5"));
-    QCOMPARE(PointValueText(s, t, sx - 24, sy - 24), QStringLiteral(" 10, -2.5"));
-    QCOMPARE(PointValueText(s, t, sx + 25, sy), QString());
-    QCOMPARE(PointValueText(s, t, sx, sy + 25), QString());
+    // A release on any pixel of the marker reads it out, one a pixel beyond does not.
+    const int px = int(std::floor(t.xToScreen(10) / TwipsPerPixel));
+    const int py = int(std::floor(t.yToScreen(-2.5) / TwipsPerPixel));
+    auto at = [&](int dx, int dy) {
+        return PointValueText(s, t, (px + dx + 0.5) * TwipsPerPixel, (py + dy + 0.5) * TwipsPerPixel);
+    };
+    for (const QPoint &off : {QPoint(0, 0), QPoint(ReadoutReach, ReadoutReach), QPoint(-ReadoutReach, -ReadoutReach),
+                              QPoint(ReadoutReach, -ReadoutReach)})
+        QCOMPARE(at(off.x(), off.y()), QStringLiteral(" 10, -2.5"));
+    QCOMPARE(at(ReadoutReach + 1, 0), QString());
+    QCOMPARE(at(0, -ReadoutReach - 1), QString());
     // Two series with a point at the same place: the higher-numbered one shows.
     QCOMPARE(PointValueText(s, t, t.xToScreen(50), t.yToScreen(50)), QStringLiteral(" 50,  50.01"));
+}
+
+void TestPlotModel::fittedTickLabel_data()
+{
+    QTest::addColumn<float>("value");
+    QTest::addColumn<double>("room");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("fits as it is") << 2500.0f << 710.0 << " 2500";
+    QTest::newRow("decimals kept when they fit") << 12.5f << 710.0 << " 12.5";
+    QTest::newRow("ten digits: exponent") << 1.0e10f << 710.0 << " 1E10";
+    QTest::newRow("mantissa kept") << 1.5e10f << 710.0 << " 1.5E10";
+    QTest::newRow("negative") << -2.5e9f << 710.0 << "-2.5E9";
+    QTest::newRow("room of nine characters") << 12345678.0f << 810.0 << " 12345678";
+}
+
+void TestPlotModel::fittedTickLabel()
+{
+    QFETCH(float, value);
+    QFETCH(double, room);
+    QFETCH(QString, text);
+    QCOMPARE(FittedTickLabel(value, room, EstimatedTextWidth), text);
+}
+
+// Labels of large values stay left of the Y axis and clear of their X neighbours.
+void TestPlotModel::largeTickLabelsFit()
+{
+    const Frame frame;
+    View v{0, 2.0e10, 0, 1.0e10};
+    Commands out;
+    Transform t;
+    QVERIFY(DrawAxes(frame, v, false, out, t));
+    int texts = 0;
+    for (const DrawCmd &c : out) {
+        if (c.type != DrawCmd::Text)
+            continue;
+        ++texts;
+        QVERIFY2(c.text.contains(QLatin1Char('E')) || c.text == QStringLiteral(" 0"), qPrintable(c.text));
+        if (c.x1 == 0) // a Y label
+            QVERIFY2(c.x1 + EstimatedTextWidth(c.text) < frame.leftMargin, qPrintable(c.text));
+    }
+    QVERIFY(texts > 4);
 }
 
 void TestPlotModel::thinnedSeriesLooksTheSame()

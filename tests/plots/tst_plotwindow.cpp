@@ -1,5 +1,6 @@
 #include "DialogScript.h"
 
+#include "plots/PlotPainter.h"
 #include "plots/clsPrintDialog.h"
 #include "plots/frmIO_Plots.h"
 
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPrinter>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -127,6 +129,8 @@ private slots:
     void printToPdf();
     void printFailureIsReported();
     void printPreview();
+    void printedGraphFillsPageWidth();
+    void opensOnScreenAndClosesOnEscape();
     void printDialogPageRules();
     void printDialogConfirmAndCancel();
 };
@@ -470,6 +474,37 @@ void TestPlotWindow::printPreview()
     QFile file(pdf);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.read(4), QByteArray("%PDF"));
+}
+
+void TestPlotWindow::printedGraphFillsPageWidth()
+{
+    const QSizeF graph(631, 412);
+    // A portrait page: the printable width, the graph's proportions.
+    const QRectF portrait = PrintedGraphRect(graph, QSizeF(4000, 6000));
+    QCOMPARE(portrait.topLeft(), QPointF(0, 0));
+    QCOMPARE(portrait.width(), 4000.0);
+    QVERIFY(qAbs(portrait.height() / portrait.width() - graph.height() / graph.width()) < 1e-9);
+    // A page too short for the full width: the full height instead.
+    const QRectF shortPage = PrintedGraphRect(graph, QSizeF(4000, 1000));
+    QCOMPARE(shortPage.height(), 1000.0);
+    QVERIFY(shortPage.width() < 4000.0);
+}
+
+// The whole frame opens at the top-left of the screen's free area, also when
+// the window manager first puts it elsewhere; Escape closes it.
+void TestPlotWindow::opensOnScreenAndClosesOnEscape()
+{
+    show(requestForKind(2));
+    const QRect area = window()->screen()->availableGeometry();
+    QCOMPARE(window()->frameGeometry().topLeft(), area.topLeft());
+    window()->move(area.left(), area.top() - 30); // a title bar above the screen
+    QTRY_COMPARE(window()->frameGeometry().topLeft(), area.topLeft());
+
+    QApplication::setActiveWindow(window());
+    QVERIFY(QTest::qWaitForWindowActive(window()));
+    QTest::keyClick(window(), Qt::Key_Escape);
+    QVERIFY(!window()->isLoaded());
+    QVERIFY(!window()->isVisible());
 }
 
 void TestPlotWindow::printDialogPageRules()

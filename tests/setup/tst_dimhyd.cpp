@@ -54,7 +54,7 @@ private slots:
     void acceptAfterLoading_data();
     void acceptAfterLoading();
     void valueTypedWithoutEnterCounts();
-    void outOfRangeIsMarkedAndWritten();
+    void outOfRangeIsMarkedAndRefused();
     void deleteAll();
     void contextMenu();
     void contextMenuEdits_data();
@@ -149,7 +149,7 @@ void TestDimHyd::valueTypedWithoutEnterCounts()
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecUnitHyd)), file({{"0.", "0.7", "0."}}));
 }
 
-void TestDimHyd::outOfRangeIsMarkedAndWritten()
+void TestDimHyd::outOfRangeIsMarkedAndRefused()
 {
     ProgramFolder folder;
     QWidget *form = open(Name);
@@ -160,8 +160,17 @@ void TestDimHyd::outOfRangeIsMarkedAndWritten()
     // Letters and signs never reach a cell.
     QTest::keyClicks(grid(form), "-a");
     QCOMPARE(cell(form, 3), QString());
+    // A red cell is never written: Accept names it and goes there.
+    DialogScript script;
+    script.answer(Dialogs::Answer::OK);
     accept(form);
-    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecUnitHyd)), file({{"0.", "1.5", "1.", "0."}}));
+    QCOMPARE(script.messages().size(), 1);
+    QVERIFY2(script.messages().first().contains(QStringLiteral("\"Dimensionless Hydrograph Points, row 1, column 2\"")),
+             qPrintable(script.messages().first()));
+    QVERIFY(form->isVisible());
+    QCOMPARE(current(form), 1);
+    QCOMPARE(focused(), grid(form));
+    QVERIFY(!QFile::exists(folder.tmp(SecUnitHyd)) || ProgramFolder::readBytes(folder.tmp(SecUnitHyd)).isEmpty());
 }
 
 void TestDimHyd::deleteAll()

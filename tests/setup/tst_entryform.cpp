@@ -20,12 +20,16 @@ private slots:
     void captionAndHelpState();
     void helpLabels_data() { windows_data(); }
     void helpLabels();
+    void helpKeepsLayout_data() { windows_data(); }
+    void helpKeepsLayout();
     void labelHelpKeys_data();
     void labelHelpKeys();
     void cancelWritesNothing_data() { windows_data(); }
     void cancelWritesNothing();
     void acceptSetsDataChanged_data() { windows_data(); }
     void acceptSetsDataChanged();
+    void acceptRefusesRedBox_data();
+    void acceptRefusesRedBox();
     void unwritableFileKeepsWindowOpen_data() { windows_data(); }
     void unwritableFileKeepsWindowOpen();
     void boxesNeverOutgrowTheirField_data() { windows_data(); }
@@ -89,6 +93,13 @@ void TestEntryForm::helpLabels()
                                    + " 1|First - About field one|1 to 2|3 to 4|\n"));
     EntryForm *form = open(name);
     auto *help = control<QPlainTextEdit>(form, "txtHelp");
+    // Shown as the help facilities describe them: yellow and clickable.
+    for (const char *helpLabel : {"lblHeader", "lblInput_1"}) {
+        QLabel *l = label(form, QString::fromLatin1(helpLabel));
+        QVERIFY(l->autoFillBackground());
+        QCOMPARE(Colors::ToBgr(l->palette().color(l->backgroundRole())), Colors::Yellow);
+        QCOMPARE(l->cursor().shape(), Qt::PointingHandCursor);
+    }
 
     click(label(form, "lblHeader"));
     QVERIFY(help->isVisible());
@@ -102,6 +113,27 @@ void TestEntryForm::helpLabels()
     click(label(form, "lblInput_1"));
     QVERIFY(!help->isVisible());
     QCOMPARE(Help_Stuff::CurrentHelpId, Help_Stuff::NoHelp);
+}
+
+// Showing and hiding help keeps the window's size and every label in place.
+void TestEntryForm::helpKeepsLayout()
+{
+    QFETCH(QString, name);
+    ProgramFolder folder;
+    EntryForm *form = open(name);
+    QApplication::processEvents();
+    const QSize size = form->size();
+    QLabel *field = label(form, "lblInput_1");
+    const QRect place = field->geometry();
+    click(label(form, "lblHeader"));
+    QApplication::processEvents();
+    QVERIFY(control(form, "txtHelp")->isVisible());
+    QCOMPARE(form->size(), size);
+    QCOMPARE(field->geometry(), place);
+    click(label(form, "lblHeader"));
+    QApplication::processEvents();
+    QCOMPARE(form->size(), size);
+    QCOMPARE(field->geometry(), place);
 }
 
 void TestEntryForm::labelHelpKeys_data()
@@ -132,6 +164,8 @@ void TestEntryForm::labelHelpKeys()
     EntryForm *form = open(name);
     click(EntryDriver::label(form, label));
     auto *help = control<QPlainTextEdit>(form, "txtHelp");
+    QLabel *pressed = EntryDriver::label(form, label);
+    QCOMPARE(pressed->autoFillBackground(), !key.isEmpty()); // only a label with help is yellow
     if (key.isEmpty()) {
         QVERIFY(!help->isVisible());
         QCOMPARE(Help_Stuff::CurrentHelpId, Help_Stuff::NoHelp);
@@ -172,6 +206,53 @@ void TestEntryForm::acceptSetsDataChanged()
     QVERIFY(!form->isLoaded());
     QVERIFY(Editglob::DataChanged);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(slot)), sample);
+}
+
+void TestEntryForm::acceptRefusesRedBox_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("bad");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("frmQV31") << "frmQV31" << 3 << "-5" << "Minimum Hydrograph Value";
+    QTest::newRow("frmDurInc") << "frmDurInc" << 2 << "-1" << "1st Duration";
+    QTest::newRow("frmGlobal") << "frmGlobal" << 3 << "0.009" << "Print Time Increment";
+    QTest::newRow("frmTimeA") << "frmTimeA" << 5 << "-2" << "Elevation Increment";
+}
+
+// A value shown red never reaches the working file: Accept names the field
+// and puts the focus there; once corrected, Accept goes through.
+void TestEntryForm::acceptRefusesRedBox()
+{
+    QFETCH(QString, name);
+    QFETCH(int, n);
+    QFETCH(QString, bad);
+    QFETCH(QString, field);
+    ProgramFolder folder;
+    Editglob::DataChanged = false;
+    EntryForm *form = open(name);
+    type(form, n, bad);
+    tab(form, n);
+    QCOMPARE(color(form, n), Colors::Red);
+    box(form, 1 + n % 3)->setFocus(Qt::MouseFocusReason);
+
+    DialogScript script;
+    script.answer(Dialogs::Answer::OK);
+    accept(form);
+    QCOMPARE(script.messages().size(), 1);
+    QVERIFY2(script.messages().first().contains(QLatin1Char('"') + field + QLatin1Char('"')),
+             qPrintable(script.messages().first()));
+    QVERIFY(form->isLoaded());
+    QCOMPARE(focused(), box(form, n));
+    QVERIFY(!Editglob::DataChanged);
+    QVERIFY(ProgramFolder::readBytes(folder.tmp(form->TmpSlot)).isEmpty());
+
+    retype(form, n, "5");
+    tab(form, n);
+    accept(form);
+    QVERIFY(!form->isLoaded());
+    QVERIFY(Editglob::DataChanged);
+    QVERIFY(!ProgramFolder::readBytes(folder.tmp(form->TmpSlot)).contains(bad.toLatin1()));
 }
 
 void TestEntryForm::unwritableFileKeepsWindowOpen()

@@ -115,7 +115,7 @@ private slots:
     void identifierIsCut();
     void blankIdentifierIsNone();
     void incrementCheck();
-    void valuesOutOfOrderAreMarked();
+    void valuesOutOfOrderAreMarkedAndRefused();
     void leavingGridConfirmsValue();
     void deletedValuesStayDeleted();
     void deleteTable();
@@ -319,7 +319,7 @@ void TestRainDist::incrementCheck()
     QCOMPARE(focused(), grid(form));
 }
 
-void TestRainDist::valuesOutOfOrderAreMarked()
+void TestRainDist::valuesOutOfOrderAreMarkedAndRefused()
 {
     ProgramFolder folder;
     QWidget *form = open(Name);
@@ -332,8 +332,15 @@ void TestRainDist::valuesOutOfOrderAreMarked()
     click(box(form, 2));
     QCOMPARE(cellColor(form, 2), Colors::Red);
     QCOMPARE(cellColor(form, 4), Colors::White);
+    // A value out of order is never written: Accept names its cell.
+    DialogScript dialogs;
+    dialogs.answer(Dialogs::Answer::OK);
     accept(form);
-    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecRainDist)), section(table("R1", "1.", {"0.", "0.5", "0.3", "0.6"})));
+    QCOMPARE(dialogs.messages().size(), 1);
+    QVERIFY2(dialogs.messages().first().startsWith(QStringLiteral("\"Mass Rainfall Points, row 1, column 3\"")),
+             qPrintable(dialogs.messages().first()));
+    QVERIFY(form->isVisible());
+    QVERIFY(ProgramFolder::readBytes(folder.tmp(SecRainDist)).isEmpty());
 }
 
 void TestRainDist::leavingGridConfirmsValue()
@@ -411,6 +418,17 @@ void TestRainDist::deleteTable()
         QCOMPARE(dialogs.asked().first().title, QString());
     }
     QVERIFY(!plot()->isLoaded());
+    // The marked increment belongs to no table: Accept names it rather than
+    // dropping it unseen; cleared, it is no longer in the way.
+    {
+        DialogScript dialogs;
+        dialogs.answer(Dialogs::Answer::OK);
+        accept(form);
+        QCOMPARE(dialogs.messages().size(), 1);
+        QVERIFY(dialogs.messages().first().startsWith(QStringLiteral("\"Rain Table Time Increment\"")));
+        QCOMPARE(focused(), box(form, 2));
+    }
+    box(form, 2)->clear();
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecRainDist)),
              section(table("TYPE-B", "1.", {"0.", "0.4", "0.7", "0.9", "0.95", "1."})));

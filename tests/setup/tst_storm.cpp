@@ -124,6 +124,7 @@ private slots:
     void firstIdentifierTakenWhenLeft();
     void popupsAndOtherWindowsDoNotLeave();
     void clearedGageNeverDuplicatesKey();
+    void acceptRefusesRedField();
     void unstoredRecordIsNotDroppedSilently();
     void condition_data();
     void condition();
@@ -424,6 +425,27 @@ void TestStorm::clearedGageNeverDuplicatesKey()
                    record({"S2", "", "", "4.", "Type IA", "3", ""}),
                    record({"S2", "G1", "", "4.", "Type IA", "3", ""}),
                    record({"S1", "", "2.", "3.5", "Type II", "2", "1.2"})}));
+}
+
+// A stored record edited to a value that fails its check: Accept names the
+// field instead of dropping the edit.
+void TestStorm::acceptRefusesRedField()
+{
+    ProgramFolder folder;
+    ProgramFolder::writeBytes(folder.tmp(SecStorm), TwoRecords);
+    frmStorm *form = openStorm();
+    clickRow(form, 1);
+    enterNumber(form, 4, "-1");
+    QCOMPARE(color(form, 4), Colors::Red);
+    DialogScript dialogs;
+    dialogs.answer(Dialogs::Answer::OK);
+    accept(form);
+    QCOMPARE(dialogs.messages().size(), 1);
+    QVERIFY2(dialogs.messages().first().startsWith(QStringLiteral("\"Gage Rainfall\"")),
+             qPrintable(dialogs.messages().first()));
+    QVERIFY(form->isLoaded());
+    QCOMPARE(focused(), box(form, 4));
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecStorm)), TwoRecords);
 }
 
 void TestStorm::unstoredRecordIsNotDroppedSilently()

@@ -1,8 +1,11 @@
 // The time analysis window: rows packed to the left, checks on every focus
 // loss, and rows kept whole at Accept.
+#include "DialogScript.h"
 #include "EntryDriver.h"
 
 #include "sections/setup/logic/UnitSystem.h"
+
+#include <QFocusEvent>
 
 using namespace EntryDriver;
 using namespace Editglob;
@@ -38,6 +41,7 @@ private slots:
     void checks_data();
     void checks();
     void mouseLeaveChecksToo();
+    void contextMenuIsNotLeaving();
     void blankFirstValueIsKept();
     void readsOnlyCapitalKeys();
     void emptyRowsLeaveFileEmpty();
@@ -48,21 +52,22 @@ void TestTimeA::tabClosesTheGap()
 {
     ProgramFolder folder;
     ProgramFolder::writeBytes(folder.tmp(SecTimeA),
-                              Header + "\r\n" + row("FLOW", {"50", "", "90", "200"}) + "\r\n");
+                              Header + "\r\n" + row("FLOW", {"50", "", "90", "95"}) + "\r\n");
     EntryForm *form = open(Name);
-    QCOMPARE(texts(form, 1), (QStringList{"50", "", "90", "200"}));
+    QCOMPARE(texts(form, 1), (QStringList{"50", "", "90", "95"}));
     EntryForm::SetBackColor(box(form, 4), Colors::Red);
     box(form, 2)->setFocus(Qt::OtherFocusReason);
     QCOMPARE(focused(), box(form, 2));
     tab(form, 2);
-    QCOMPARE(texts(form, 1), (QStringList{"50", "90", "200", ""}));
+    QCOMPARE(texts(form, 1), (QStringList{"50", "90", "95", ""}));
     QCOMPARE(color(form, 2), Colors::Cyan);
     QCOMPARE(color(form, 3), Colors::Red); // took the colour of box 4, unchecked
     QCOMPARE(color(form, 4), Colors::White);
     QCOMPARE(focused(), box(form, 3));
+    tab(form, 3); // checked again, the red goes
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecTimeA)),
-             Header + "\r\n" + row("FLOW", {"50.", "90.", "200.", ""}) + "\r\n");
+             Header + "\r\n" + row("FLOW", {"50.", "90.", "95.", ""}) + "\r\n");
 }
 
 void TestTimeA::emptyingFirstBoxShiftsRow()
@@ -141,8 +146,12 @@ void TestTimeA::checks()
     if (QTest::currentTestFailed())
         return;
     if (!ok) {
-        accept(form); // written as it stands
-        QVERIFY(ProgramFolder::readBytes(folder.tmp(SecTimeA)).contains(text.toLatin1()));
+        // A red box is never written.
+        DialogScript script;
+        script.answer(Dialogs::Answer::OK);
+        accept(form);
+        QVERIFY(form->isLoaded());
+        QVERIFY(!ProgramFolder::readBytes(folder.tmp(SecTimeA)).contains(text.toLatin1()));
     }
 }
 
@@ -154,6 +163,23 @@ void TestTimeA::mouseLeaveChecksToo()
     box(form, 5)->setFocus(Qt::MouseFocusReason);
     QCOMPARE(color(form, 1), Colors::Red);
     QCOMPARE(focused(), box(form, 5));
+}
+
+// Opening a box's context menu (to paste, say) is not leaving it: the gap
+// before it stays open for what is pasted.
+void TestTimeA::contextMenuIsNotLeaving()
+{
+    ProgramFolder folder;
+    ProgramFolder::writeBytes(folder.tmp(SecTimeA), Header + "\r\n" + row("FLOW", {"50", "", "90", ""}) + "\r\n");
+    EntryForm *form = open(Name);
+    box(form, 2)->setFocus(Qt::OtherFocusReason);
+    QFocusEvent out(QEvent::FocusOut, Qt::PopupFocusReason);
+    QApplication::sendEvent(box(form, 2), &out);
+    QFocusEvent in(QEvent::FocusIn, Qt::PopupFocusReason);
+    QApplication::sendEvent(box(form, 2), &in);
+    QCOMPARE(texts(form, 1), (QStringList{"50", "", "90", ""}));
+    QCOMPARE(color(form, 2), Colors::White);
+    QCOMPARE(focused(), box(form, 2));
 }
 
 void TestTimeA::blankFirstValueIsKept()

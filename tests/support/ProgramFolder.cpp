@@ -49,11 +49,19 @@ QByteArray ProgramFolder::readBytes(const QString &path)
 
 void ProgramFolder::installTools() const
 {
-    const QDir tools(QStringLiteral(QV_TOOLS_DIR));
-    for (const QString &name : tools.entryList(QDir::Files)) {
+    // The stand-ins come from the demo folder; the data files from the sources,
+    // since the user may have edited the demo folder's copies.
+    auto copy = [this](const QDir &from, const QString &name) {
         const QString target = dir_.filePath(name);
         QFile::remove(target);
-        QFile::copy(tools.filePath(name), target);
-        QFile::setPermissions(target, QFile(tools.filePath(name)).permissions());
-    }
+        QFile::copy(from.filePath(name), target);
+        QFile::setPermissions(target, QFile(from.filePath(name)).permissions());
+    };
+    const QDir tools(QStringLiteral(QV_TOOLS_DIR));
+    for (const QString &name : tools.entryList({QStringLiteral("*.exe")}, QDir::Files))
+        copy(tools, name);
+    const QDir demo(QStringLiteral(QV_RESOURCES_DIR "/demo"));
+    for (const QString &name : demo.entryList(QDir::Files))
+        copy(demo, name);
+    copy(QDir(QStringLiteral(QV_RESOURCES_DIR)), QStringLiteral("QuorvaleHelp.lst"));
 }

@@ -1,0 +1,22 @@
+# Building the demo folder again keeps what the user changed there and brings
+# back only what is missing. Run with -DROOT=<source dir> -DWORK=<scratch dir>.
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}")
+file(WRITE "${WORK}/Demo.inp" "edited by the user")
+execute_process(COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${ROOT}/resources/demo -DTARGET_DIR=${WORK}
+                        -P ${ROOT}/cmake/CopyMissing.cmake RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "copying the demo files failed: ${rc}")
+endif()
+file(READ "${WORK}/Demo.inp" kept)
+if(NOT kept STREQUAL "edited by the user")
+  message(FATAL_ERROR "the user's Demo.inp was replaced")
+endif()
+file(GLOB sources "${ROOT}/resources/demo/*")
+foreach(source ${sources})
+  get_filename_component(name "${source}" NAME)
+  if(NOT EXISTS "${WORK}/${name}")
+    message(FATAL_ERROR "missing demo file ${name} was not copied")
+  endif()
+endforeach()
+file(REMOVE_RECURSE "${WORK}")
