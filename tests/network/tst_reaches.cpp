@@ -196,8 +196,14 @@ void TestReaches::identifiers()
         QCOMPARE(box(form, 1)->text(), QString());
         enterBox(form, 5, QStringLiteral("100"), box(form, 6));
         QCOMPARE(color(form, 5), Colors::Red);
+        // The red value is refused, and nothing is written.
+        DialogScript script;
+        script.answer(Dialogs::Answer::OK);
         accept(form);
+        QCOMPARE(script.pending(), 0);
+        QVERIFY(form->isVisible());
         QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecReach)), stored);
+        cancel(form);
     } else {
         QCOMPARE(combo(form, 2)->currentText(), chosen);
         QCOMPARE(combo(form, 1)->currentText(), typed);
@@ -302,6 +308,15 @@ void TestReaches::deleting()
     QCOMPARE(listed(form, 1), QStringList{"R2"});
     enterBox(form, 6, QStringLiteral("3"), combo(form, 1));
     QCOMPARE(color(form, 6), Colors::Red);
+    {
+        // A red value is never written: Accept refuses until it is gone.
+        DialogScript script;
+        script.answer(Dialogs::Answer::OK);
+        accept(form);
+        QCOMPARE(script.pending(), 0);
+        QVERIFY(form->isVisible());
+    }
+    box(form, 6)->clear();
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecReach)),
              section({at({{11, "R2"}, {21, "OUTLET"}, {41, "S1"}}, 76),
