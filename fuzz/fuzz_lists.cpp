@@ -1,7 +1,7 @@
 // Writes arbitrary bytes as every working file the identifier lists read and
 // runs the fillers, the sub-area look-up and the rain-gage table over them.
 #include "core/logic/Editglob.h"
-#include "core/IdentifierLists.h"
+#include "core/logic/IdentifierLists.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -5,7 +5,7 @@
 
 #include "core/FlexGrid.h"
 #include "core/Help_Stuff.h"
-#include "core/IdentifierLists.h"
+#include "core/logic/IdentifierLists.h"
 #include "sections/setup/logic/UnitSystem.h"
 #include "sections/setup/frmStorm.h"
 

@@ -1,0 +1,60 @@
+#pragma once
+// The identifier lists of the entry windows, filled straight from the section
+// working files (so a list also offers identifiers that only another section
+// names), and the rain-gage table of the time-of-concentration window.
+//
+// Every filler appends to the list it is given and never empties it; missing,
+// empty or unreadable working files add nothing. Identifiers are added with
+// AddUniqueItem: trimmed, once, compared without regard to case. QtCore only.
+#include "core/logic/ListRef.h"
+
+#include <QList>
+#include <QString>
+
+namespace Globsubs {
+
+// Appends `item`, trimmed, unless an entry equal to it (both trimmed, case
+// ignored) is there already. A blank item gives one empty entry.
+void AddUniqueItem(const ListRef &list, const QString &item);
+
+// Removes the first entry equal to the list's current text, exactly (case and
+// blanks count); nothing when none is.
+void RemoveCurrentItem(const ListRef &list);
+
+// `result` = columns 31-40 (the rain gage) of the first sub-area line of
+// ~SubArea.tmp whose columns 11-20 equal `name` exactly; unchanged when none.
+void LookupSubAreaField(const QString &name, QString &result);
+
+// Alternate identifiers of ~Alter.tmp; with `addBlank` a last entry of ten
+// blanks (the base data), added even when the list already holds one.
+void FillAlternateList(const ListRef &list, bool addBlank);
+void FillInputHydList(const ListRef &list);
+// Reaches named anywhere (input hydrographs, reaches and their receiving and
+// split reaches, receiving reaches of sub-areas, alternates' reaches); with
+// `removeOutlet` every "OUTLET" entry (any case) is removed afterwards.
+void FillLocationList(const ListRef &list, bool removeOutlet);
+void FillStormList(const ListRef &list);
+// Rain gages of ~Storm.tmp and ~SubArea.tmp; rebuilds the rain-gage table.
+void FillRainGageList(const ListRef &list);
+// With `addStandard` the ten standard distributions first (always added).
+void FillRainDistList(bool addStandard, const ListRef &list);
+void FillStructureList(const ListRef &list);
+void FillSubAreaList(const ListRef &list);
+void FillXsectList(const ListRef &list);
+
+// The standard rainfall distributions in their order.
+const QStringList &StandardRainDistributions();
+
+} // namespace Globsubs
+
+namespace Editglob {
+
+// Rain gages of the Storm Analysis section as FillRainGageList last built them,
+// each once in the order first met, with its 2-year 24-hour rainfall (0 when no
+// line gives one). Entries 1 to RainGageCount; entry 0 is unused. The
+// time-of-concentration window reads them; a count below 1 means no rainfall.
+inline QList<QString> RainGageIds{QString()};
+inline QList<float> RainGageTwoYear{0.0f};
+inline int RainGageCount = 0;
+
+} // namespace Editglob
