@@ -13,6 +13,8 @@
 #include <QVBoxLayout>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using namespace Grid_Stuff;
 
 namespace {
@@ -263,7 +265,7 @@ void TestGrids::newSeriesByKeys()
     w.key(Qt::Key_Tab);
     w.type(QStringLiteral("1"));
     QTest::keyClick(w.table, Qt::Key_Apostrophe);
-    QCOMPARE(w.cells(5), (QStringList{"0", "0.5", "0.7", "1", ""}));
+    QCOMPARE(w.cells(5), (QStringList{u"0"_s, u"0.5"_s, u"0.7"_s, u"1"_s, u""_s}));
     QCOMPARE(w.s.CellCount, 5);
     QCOMPARE(w.current(), 4);
     QVERIFY(!w.s.GridBusy);
@@ -271,7 +273,7 @@ void TestGrids::newSeriesByKeys()
 
 void TestGrids::enterOnLastColumnAddsRow()
 {
-    ValueWindow w({"0", "1", "2", "3"});
+    ValueWindow w({u"0"_s, u"1"_s, u"2"_s, u"3"_s});
     w.grid->setRows(1);
     QVERIFY(w.exposed());
     w.start(0, 4);
@@ -289,13 +291,13 @@ void TestGrids::enterOnLastColumnAddsRow()
 
 void TestGrids::enterOnEmptyCellClosesUp()
 {
-    ValueWindow w({"0", "0.2", "", "0.6"});
+    ValueWindow w({u"0"_s, u"0.2"_s, u""_s, u"0.6"_s});
     QVERIFY(w.exposed());
     w.start(0, 1);
     w.click(0, 2);
     QCOMPARE(w.current(), 2);
     w.key(Qt::Key_Return);
-    QCOMPARE(w.cells(5), (QStringList{"0", "0.2", "0.6", "", ""}));
+    QCOMPARE(w.cells(5), (QStringList{u"0"_s, u"0.2"_s, u"0.6"_s, u""_s, u""_s}));
     QCOMPARE(w.s.CellCount, 4);
     QCOMPARE(w.current(), 2);
     QCOMPARE(w.colour(2), Colors::Green);
@@ -303,7 +305,7 @@ void TestGrids::enterOnEmptyCellClosesUp()
 
 void TestGrids::clicksAreClamped()
 {
-    ValueWindow w({"0", "0.2", "0.4"}, false); // CellCount 3, no empty cell counted yet
+    ValueWindow w({u"0"_s, u"0.2"_s, u"0.4"_s}, false); // CellCount 3, no empty cell counted yet
     QVERIFY(w.exposed());
     w.start(0, 1);
     w.click(1, 3);
@@ -343,7 +345,7 @@ void TestGrids::scrollingKeepsRowInView()
 // typing once anywhere made every later key append.
 void TestGrids::typingStartsAfreshInEveryCell()
 {
-    ValueWindow w({"0", "0.5", "0.8"});
+    ValueWindow w({u"0"_s, u"0.5"_s, u"0.8"_s});
     QVERIFY(w.exposed());
     w.start(0, 1);
     w.type(QStringLiteral("3"));
@@ -362,12 +364,12 @@ void TestGrids::typingStartsAfreshInEveryCell()
     // Insert Point leaves the value in its cell to be typed over.
     InsertGridValue(*w.grid, w.s, w.s.GridRow, w.s.GridCol, w.s.CellCount, w.s.FieldOK, w.s.Typing);
     w.type(QStringLiteral("6"));
-    QCOMPARE(w.cells(4), (QStringList{"0", "4", "6", "7"}));
+    QCOMPARE(w.cells(4), (QStringList{u"0"_s, u"4"_s, u"6"_s, u"7"_s}));
 }
 
 void TestGrids::backspaceAndOtherKeys()
 {
-    ValueWindow w({"0", "0.5"});
+    ValueWindow w({u"0"_s, u"0.5"_s});
     QVERIFY(w.exposed());
     w.start(0, 1);
     w.key(Qt::Key_Backspace); // not typing yet: the value stays
@@ -389,21 +391,21 @@ void TestGrids::validation_data()
     QTest::addColumn<QStringList>("values");
     QTest::addColumn<int>("cell");
     QTest::addColumn<bool>("ok");
-    QTest::newRow("max 1: 1 passes") << 1 << false << QStringList{"0", "1"} << 1 << true;
-    QTest::newRow("max 1: 1.5 fails") << 1 << false << QStringList{"0", "1.5"} << 1 << false;
-    QTest::newRow("max 1: negative fails") << 1 << false << QStringList{"0", "-0.1"} << 1 << false;
-    QTest::newRow("no max: 250 passes") << -999 << false << QStringList{"0", "250"} << 1 << true;
-    QTest::newRow("no max: negative fails") << -999 << false << QStringList{"0", "-1"} << 1 << false;
-    QTest::newRow("not a number fails") << -999 << false << QStringList{"0", "1..2"} << 1 << false;
-    QTest::newRow("blank passes") << 1 << true << QStringList{"0", "0.3", ""} << 2 << true;
-    QTest::newRow("ascending with equal neighbours") << -999 << true << QStringList{"0", "0.2", "0.2", "0.5"} << 2
+    QTest::newRow("max 1: 1 passes") << 1 << false << QStringList{u"0"_s, u"1"_s} << 1 << true;
+    QTest::newRow("max 1: 1.5 fails") << 1 << false << QStringList{u"0"_s, u"1.5"_s} << 1 << false;
+    QTest::newRow("max 1: negative fails") << 1 << false << QStringList{u"0"_s, u"-0.1"_s} << 1 << false;
+    QTest::newRow("no max: 250 passes") << -999 << false << QStringList{u"0"_s, u"250"_s} << 1 << true;
+    QTest::newRow("no max: negative fails") << -999 << false << QStringList{u"0"_s, u"-1"_s} << 1 << false;
+    QTest::newRow("not a number fails") << -999 << false << QStringList{u"0"_s, u"1..2"_s} << 1 << false;
+    QTest::newRow("blank passes") << 1 << true << QStringList{u"0"_s, u"0.3"_s, u""_s} << 2 << true;
+    QTest::newRow("ascending with equal neighbours") << -999 << true << QStringList{u"0"_s, u"0.2"_s, u"0.2"_s, u"0.5"_s} << 2
                                                      << true;
-    QTest::newRow("ascending: above the next") << -999 << true << QStringList{"0", "0.3", "0.2"} << 1 << false;
-    QTest::newRow("ascending: below the previous") << -999 << true << QStringList{"0", "0.3", "0.2"} << 2 << false;
+    QTest::newRow("ascending: above the next") << -999 << true << QStringList{u"0"_s, u"0.3"_s, u"0.2"_s} << 1 << false;
+    QTest::newRow("ascending: below the previous") << -999 << true << QStringList{u"0"_s, u"0.3"_s, u"0.2"_s} << 2 << false;
     QTest::newRow("ascending: last only against previous")
-        << -999 << true << QStringList{"0", "0.3", "0.4"} << 2 << true;
+        << -999 << true << QStringList{u"0"_s, u"0.3"_s, u"0.4"_s} << 2 << true;
     QTest::newRow("ascending across rows")
-        << -999 << true << QStringList{"0", "1", "2", "3", "4", "3.5", "6"} << 5 << false;
+        << -999 << true << QStringList{u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"3.5"_s, u"6"_s} << 5 << false;
 }
 
 void TestGrids::validation()
@@ -428,11 +430,11 @@ void TestGrids::validation()
 void TestGrids::deleteAndInsertValues()
 {
     {
-        ValueWindow w({"0", "0.2", "0.4", "0.6"});
+        ValueWindow w({u"0"_s, u"0.2"_s, u"0.4"_s, u"0.6"_s});
         QVERIFY(w.exposed());
         w.start(0, 2);
         DeleteGridValue(*w.grid, w.s, w.s.GridRow, w.s.GridCol, w.s.CellCount, w.s.FieldOK, w.s.Typing);
-        QCOMPARE(w.cells(5), (QStringList{"0", "0.2", "0.6", "", ""}));
+        QCOMPARE(w.cells(5), (QStringList{u"0"_s, u"0.2"_s, u"0.6"_s, u""_s, u""_s}));
         QCOMPARE(w.s.CellCount, 4);
         QCOMPARE(w.current(), 2);
         QCOMPARE(w.colour(2), Colors::Green);
@@ -444,37 +446,37 @@ void TestGrids::deleteAndInsertValues()
         QVERIFY(!w.s.GridBusy);
     }
     {
-        ValueWindow w({"0", "0.2", "0.4", "0.6"});
+        ValueWindow w({u"0"_s, u"0.2"_s, u"0.4"_s, u"0.6"_s});
         QVERIFY(w.exposed());
         w.start(0, 2);
         InsertGridValue(*w.grid, w.s, w.s.GridRow, w.s.GridCol, w.s.CellCount, w.s.FieldOK, w.s.Typing);
-        QCOMPARE(w.cells(6), (QStringList{"0", "0.2", "0.4", "0.4", "0.6", ""}));
+        QCOMPARE(w.cells(6), (QStringList{u"0"_s, u"0.2"_s, u"0.4"_s, u"0.4"_s, u"0.6"_s, u""_s}));
         QCOMPARE(w.s.CellCount, 6);
         QCOMPARE(w.current(), 2);
         QVERIFY(!w.s.GridBusy);
     }
     {
         // A full last row gets a row appended before the values move on.
-        ValueWindow w({"0", "1", "2", "3", "4"}, false);
+        ValueWindow w({u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s}, false);
         w.grid->setRows(1);
         QVERIFY(w.exposed());
         w.start(0, 1);
         InsertGridValue(*w.grid, w.s, w.s.GridRow, w.s.GridCol, w.s.CellCount, w.s.FieldOK, w.s.Typing);
-        QCOMPARE(w.cells(6), (QStringList{"0", "1", "1", "2", "3", "4"}));
+        QCOMPARE(w.cells(6), (QStringList{u"0"_s, u"1"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s}));
         QCOMPARE(w.s.CellCount, 6);
     }
 }
 
 void TestGrids::seriesToTable()
 {
-    ValueWindow w({"0", "0.1", "0.3", "0.6", "1"});
+    ValueWindow w({u"0"_s, u"0.1"_s, u"0.3"_s, u"0.6"_s, u"1"_s});
     QVERIFY(w.exposed());
     // Item 2 of three items of 3 points each takes 6 cells, the last empty.
     WorkTables work = tablesWith({3, 3, 3}, 1);
     work.CurrentItem = 2;
     GridSeriesToTable(*w.grid, w.s, work, 6);
     QCOMPARE(work.PointCount, 12);
-    QCOMPARE(pointsOf(work, 2), (QStringList{"0", "0.1", "0.3", "0.6", "1"}));
+    QCOMPARE(pointsOf(work, 2), (QStringList{u"0"_s, u"0.1"_s, u"0.3"_s, u"0.6"_s, u"1"_s}));
     QCOMPARE(work.ItemLastPoint[2], work.ItemFirstPoint[2] + 4);
     QCOMPARE(pointsOf(work, 1), expectedPoints(1, 3));
     QCOMPARE(pointsOf(work, 3), expectedPoints(3, 3));
@@ -486,7 +488,7 @@ void TestGrids::seriesToTable()
     shrink.CurrentItem = 1;
     GridSeriesToTable(*w.grid, w.s, shrink, 3);
     QCOMPARE(shrink.PointCount, 8);
-    QCOMPARE(pointsOf(shrink, 1), (QStringList{"0", "0.1", "0.3"}));
+    QCOMPARE(pointsOf(shrink, 1), (QStringList{u"0"_s, u"0.1"_s, u"0.3"_s}));
     QCOMPARE(pointsOf(shrink, 2), expectedPoints(2, 2));
 
     // A new item gets its run after the last point; one cell stores nothing.
@@ -494,7 +496,7 @@ void TestGrids::seriesToTable()
     fresh.CurrentItem = 2;
     GridSeriesToTable(*w.grid, w.s, fresh, 4);
     QCOMPARE(fresh.ItemFirstPoint[2], 3);
-    QCOMPARE(pointsOf(fresh, 2), (QStringList{"0", "0.1", "0.3", "0.6"}));
+    QCOMPARE(pointsOf(fresh, 2), (QStringList{u"0"_s, u"0.1"_s, u"0.3"_s, u"0.6"_s}));
     fresh.CurrentItem = 3;
     GridSeriesToTable(*w.grid, w.s, fresh, 1);
     QCOMPARE(fresh.ItemFirstPoint[3], 0);
@@ -509,8 +511,8 @@ void TestGrids::seriesToTable()
 
 void TestGrids::windowsKeepTheirOwnTables()
 {
-    ValueWindow a({"0", "0.5"});
-    ValueWindow b({"0", "0.9", "1"});
+    ValueWindow a({u"0"_s, u"0.5"_s});
+    ValueWindow b({u"0"_s, u"0.9"_s, u"1"_s});
     QVERIFY(a.exposed());
     QVERIFY(b.exposed());
     a.data.Work.Reset(2, 1);
@@ -527,8 +529,8 @@ void TestGrids::windowsKeepTheirOwnTables()
     QCOMPARE(b.s.GridCol, 2);
     GridSeriesToTable(*a.grid, a.s, a.data.Work, a.s.CellCount);
     GridSeriesToTable(*b.grid, b.s, b.data.Work, b.s.CellCount);
-    QCOMPARE(pointsOf(a.data.Work, 1), (QStringList{"0", "7"}));
-    QCOMPARE(pointsOf(b.data.Work, 1), (QStringList{"0", "0.9", "3"}));
+    QCOMPARE(pointsOf(a.data.Work, 1), (QStringList{u"0"_s, u"7"_s}));
+    QCOMPARE(pointsOf(b.data.Work, 1), (QStringList{u"0"_s, u"0.9"_s, u"3"_s}));
 }
 
 void TestGrids::findOrInsertByKeys_data()
@@ -537,11 +539,11 @@ void TestGrids::findOrInsertByKeys_data()
     QTest::addColumn<int>("row");
     QTest::addColumn<QStringList>("keys");
     QTest::addColumn<int>("count");
-    QTest::newRow("between keys") << "107" << 3 << QStringList{"100", "105", "107", "110", ""} << 4;
-    QTest::newRow("same whole key with a point") << "105.0" << 2 << QStringList{"100", "105.0", "110", ""} << 3;
-    QTest::newRow("above all keys") << "120" << 4 << QStringList{"100", "105", "110", "120", ""} << 4;
-    QTest::newRow("below all keys") << "95.5" << 1 << QStringList{"95.5", "100", "105", "110", ""} << 4;
-    QTest::newRow("text without a number is key 0") << "x" << 1 << QStringList{"x", "100", "105", "110", ""} << 4;
+    QTest::newRow("between keys") << u"107"_s << 3 << QStringList{u"100"_s, u"105"_s, u"107"_s, u"110"_s, u""_s} << 4;
+    QTest::newRow("same whole key with a point") << u"105.0"_s << 2 << QStringList{u"100"_s, u"105.0"_s, u"110"_s, u""_s} << 3;
+    QTest::newRow("above all keys") << u"120"_s << 4 << QStringList{u"100"_s, u"105"_s, u"110"_s, u"120"_s, u""_s} << 4;
+    QTest::newRow("below all keys") << u"95.5"_s << 1 << QStringList{u"95.5"_s, u"100"_s, u"105"_s, u"110"_s, u""_s} << 4;
+    QTest::newRow("text without a number is key 0") << u"x"_s << 1 << QStringList{u"x"_s, u"100"_s, u"105"_s, u"110"_s, u""_s} << 4;
 }
 
 void TestGrids::findOrInsertByKeys()
@@ -550,7 +552,7 @@ void TestGrids::findOrInsertByKeys()
     QFETCH(int, row);
     QFETCH(QStringList, keys);
     QFETCH(int, count);
-    RowWindow w({"100", "105", "110"});
+    RowWindow w({u"100"_s, u"105"_s, u"110"_s});
     QVERIFY(w.exposed());
     w.enterKey(key);
     QCOMPARE(w.s.GridRow, row);
@@ -582,7 +584,7 @@ void TestGrids::firstKeyIntoEmptyGrid()
 
 void TestGrids::clickShowsRowInBoxes()
 {
-    RowWindow w({"100", "105", "110"});
+    RowWindow w({u"100"_s, u"105"_s, u"110"_s});
     QVERIFY(w.exposed());
     Globsubs::SetBackColor(w.boxes.at(4), Colors::Red);
     w.grid->setTextMatrix(2, 1, QStringLiteral("  7.5 "));
@@ -605,9 +607,9 @@ void TestGrids::deleteRows_data()
     QTest::addColumn<int>("row");
     QTest::addColumn<QStringList>("keys");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("middle row") << 2 << QStringList{"100", "110", "115", "", ""} << "110";
-    QTest::newRow("last row") << 4 << QStringList{"100", "105", "110", "", ""} << "";
-    QTest::newRow("row after the data") << 5 << QStringList{"100", "105", "110", "115", ""} << "";
+    QTest::newRow("middle row") << 2 << QStringList{u"100"_s, u"110"_s, u"115"_s, u""_s, u""_s} << u"110"_s;
+    QTest::newRow("last row") << 4 << QStringList{u"100"_s, u"105"_s, u"110"_s, u""_s, u""_s} << u""_s;
+    QTest::newRow("row after the data") << 5 << QStringList{u"100"_s, u"105"_s, u"110"_s, u"115"_s, u""_s} << u""_s;
 }
 
 void TestGrids::deleteRows()
@@ -615,7 +617,7 @@ void TestGrids::deleteRows()
     QFETCH(int, row);
     QFETCH(QStringList, keys);
     QFETCH(QString, shown);
-    RowWindow w({"100", "105", "110", "115"});
+    RowWindow w({u"100"_s, u"105"_s, u"110"_s, u"115"_s});
     QVERIFY(w.exposed());
     w.click(2);
     w.s.GridRow = row;
@@ -632,7 +634,7 @@ void TestGrids::deleteRows()
 
 void TestGrids::selectClampsRow()
 {
-    RowWindow w({"100", "105", "110", "115"});
+    RowWindow w({u"100"_s, u"105"_s, u"110"_s, u"115"_s});
     QVERIFY(w.exposed());
     w.s.GridRow = 9;
     SelectGridRow(*w.grid, w.s, w.boxes, true);
@@ -647,7 +649,7 @@ void TestGrids::selectClampsRow()
 
 void TestGrids::rowsToTable()
 {
-    RowWindow w({"100", "105", "110", "115"});
+    RowWindow w({u"100"_s, u"105"_s, u"110"_s, u"115"_s});
     QVERIFY(w.exposed());
     {
         // 4 rows into an item of 6 points: the item ends with 4.
@@ -655,8 +657,8 @@ void TestGrids::rowsToTable()
         work.CurrentItem = 1;
         work.SelectedItem = 2;
         GridRowsToTable(*w.grid, w.s, work);
-        QCOMPARE(pointsOf(work, 1), (QStringList{"100", "105", "110", "115"}));
-        QCOMPARE(pointsOf(work, 1, 3), (QStringList{"s100", "s105", "s110", "s115"}));
+        QCOMPARE(pointsOf(work, 1), (QStringList{u"100"_s, u"105"_s, u"110"_s, u"115"_s}));
+        QCOMPARE(pointsOf(work, 1, 3), (QStringList{u"s100"_s, u"s105"_s, u"s110"_s, u"s115"_s}));
         QCOMPARE(pointsOf(work, 2), expectedPoints(2, 2));
         QCOMPARE(work.PointCount, 8);
         QCOMPARE(work.CurrentItem, 2);
@@ -667,7 +669,7 @@ void TestGrids::rowsToTable()
         work.CurrentItem = 2;
         GridRowsToTable(*w.grid, w.s, work);
         QCOMPARE(work.PointCount, 11);
-        QCOMPARE(pointsOf(work, 2, 2), (QStringList{"q100", "q105", "q110", "q115"}));
+        QCOMPARE(pointsOf(work, 2, 2), (QStringList{u"q100"_s, u"q105"_s, u"q110"_s, u"q115"_s}));
         QCOMPARE(pointsOf(work, 1, 2), expectedPoints(1, 3, 2));
         QCOMPARE(pointsOf(work, 3, 3), expectedPoints(3, 4, 3));
         QCOMPARE(work.ItemFirstPoint[3], 8);
@@ -701,15 +703,15 @@ void TestGrids::emptyItemSharesNoRun()
         w.enterKey(QString::fromLatin1(key));
     work.CurrentItem = work.SelectedItem = 3;
     GridRowsToTable(*w.grid, w.s, work);
-    QCOMPARE(pointsOf(work, 3), (QStringList{"10", "20"}));
+    QCOMPARE(pointsOf(work, 3), (QStringList{u"10"_s, u"20"_s}));
 
     ClearGridRows(*w.grid, w.s);
     for (const char *key : {"1", "2", "3"})
         w.enterKey(QString::fromLatin1(key));
     work.CurrentItem = work.SelectedItem = 2;
     GridRowsToTable(*w.grid, w.s, work);
-    QCOMPARE(pointsOf(work, 2), (QStringList{"1", "2", "3"}));
-    QCOMPARE(pointsOf(work, 3), (QStringList{"10", "20"}));
+    QCOMPARE(pointsOf(work, 2), (QStringList{u"1"_s, u"2"_s, u"3"_s}));
+    QCOMPARE(pointsOf(work, 3), (QStringList{u"10"_s, u"20"_s}));
     QCOMPARE(pointsOf(work, 1), expectedPoints(1, 2));
 
     // An item emptied of its rows and given rows again leaves the others alone too.
@@ -721,27 +723,27 @@ void TestGrids::emptyItemSharesNoRun()
         w.enterKey(QString::fromLatin1(key));
     work.CurrentItem = 3;
     GridRowsToTable(*w.grid, w.s, work);
-    QCOMPARE(pointsOf(work, 3), (QStringList{"5", "6", "7", "8"}));
-    QCOMPARE(pointsOf(work, 2), (QStringList{"1", "2", "3"}));
+    QCOMPARE(pointsOf(work, 3), (QStringList{u"5"_s, u"6"_s, u"7"_s, u"8"_s}));
+    QCOMPARE(pointsOf(work, 2), (QStringList{u"1"_s, u"2"_s, u"3"_s}));
     QCOMPARE(pointsOf(work, 1), expectedPoints(1, 2));
 }
 
 void TestGrids::clearAndLoadRows()
 {
-    RowWindow w({"100", "105", "110"});
+    RowWindow w({u"100"_s, u"105"_s, u"110"_s});
     QVERIFY(w.exposed());
     w.click(2);
     ClearGridRows(*w.grid, w.s);
     QCOMPARE(w.s.GridRowCount, 0);
     QCOMPARE(w.s.SelectedRow, GridState::None);
-    QCOMPARE(w.keys(), (QStringList{"", "", "", ""}));
+    QCOMPARE(w.keys(), (QStringList{u""_s, u""_s, u""_s, u""_s}));
     QCOMPARE(w.grid->TextMatrix(0, 0), QStringLiteral("Elevation"));
 
     WorkTables work = tablesWith({2, 3}, 3);
     LoadGridRows(*w.grid, w.s, work, 2);
     QCOMPARE(w.s.GridRowCount, 3);
     QCOMPARE(w.grid->Rows(), 5);
-    QCOMPARE(w.keys(), (QStringList{"2.1.1", "2.2.1", "2.3.1", ""}));
+    QCOMPARE(w.keys(), (QStringList{u"2.1.1"_s, u"2.2.1"_s, u"2.3.1"_s, u""_s}));
     QCOMPARE(w.grid->TextMatrix(3, 2), QStringLiteral("2.3.3"));
     work.CurrentItem = work.SelectedItem = 2;
     GridRowsToTable(*w.grid, w.s, work);

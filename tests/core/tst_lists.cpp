@@ -12,6 +12,8 @@
 #include <QListWidget>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace Editglob;
 using Files = QMap<int, QStringList>;
 
@@ -73,13 +75,13 @@ void TestLists::addUniqueItem_data()
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<QString>("item");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("trimmed into empty list") << QStringList{} << "  R1  " << QStringList{"R1"};
-    QTest::newRow("other case is a duplicate") << QStringList{"r1"} << " R1 " << QStringList{"r1"};
-    QTest::newRow("untrimmed entry matches") << QStringList{" R1 "} << "r1" << QStringList{" R1 "};
-    QTest::newRow("new entry appended") << QStringList{"R1"} << "R2" << QStringList{"R1", "R2"};
-    QTest::newRow("blank added once") << QStringList{"R1"} << "   " << QStringList{"R1", ""};
-    QTest::newRow("blank not twice") << QStringList{"R1", ""} << "" << QStringList{"R1", ""};
-    QTest::newRow("blank matches blank entry") << QStringList{"  "} << "" << QStringList{"  "};
+    QTest::newRow("trimmed into empty list") << QStringList{} << u"  R1  "_s << QStringList{u"R1"_s};
+    QTest::newRow("other case is a duplicate") << QStringList{u"r1"_s} << u" R1 "_s << QStringList{u"r1"_s};
+    QTest::newRow("untrimmed entry matches") << QStringList{u" R1 "_s} << u"r1"_s << QStringList{u" R1 "_s};
+    QTest::newRow("new entry appended") << QStringList{u"R1"_s} << u"R2"_s << QStringList{u"R1"_s, u"R2"_s};
+    QTest::newRow("blank added once") << QStringList{u"R1"_s} << u"   "_s << QStringList{u"R1"_s, u""_s};
+    QTest::newRow("blank not twice") << QStringList{u"R1"_s, u""_s} << u""_s << QStringList{u"R1"_s, u""_s};
+    QTest::newRow("blank matches blank entry") << QStringList{u"  "_s} << u""_s << QStringList{u"  "_s};
 }
 
 void TestLists::addUniqueItem()
@@ -97,11 +99,11 @@ void TestLists::removeCurrentItem_data()
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<QString>("current");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("exact entry removed") << QStringList{"A", "B"} << "B" << QStringList{"A"};
-    QTest::newRow("case counts") << QStringList{"A", "B"} << "b" << QStringList{"A", "B"};
-    QTest::newRow("blanks count") << QStringList{"A", "B"} << "B " << QStringList{"A", "B"};
-    QTest::newRow("first of two removed") << QStringList{"B", "A", "B"} << "B" << QStringList{"A", "B"};
-    QTest::newRow("never added") << QStringList{"A"} << "C" << QStringList{"A"};
+    QTest::newRow("exact entry removed") << QStringList{u"A"_s, u"B"_s} << u"B"_s << QStringList{u"A"_s};
+    QTest::newRow("case counts") << QStringList{u"A"_s, u"B"_s} << u"b"_s << QStringList{u"A"_s, u"B"_s};
+    QTest::newRow("blanks count") << QStringList{u"A"_s, u"B"_s} << u"B "_s << QStringList{u"A"_s, u"B"_s};
+    QTest::newRow("first of two removed") << QStringList{u"B"_s, u"A"_s, u"B"_s} << u"B"_s << QStringList{u"A"_s, u"B"_s};
+    QTest::newRow("never added") << QStringList{u"A"_s} << u"C"_s << QStringList{u"A"_s};
 }
 
 void TestLists::removeCurrentItem()
@@ -124,69 +126,69 @@ void TestLists::fillers_data()
 
     const QString reachHeader = QStringLiteral("STREAM REACH:");
     const Files network{
-        {SecInpHyd, {"INPUT HYDROGRAPH:", rec({"", "H1", "R5", "s1"}), rec({"", "", "100.", "200."}),
-                     rec({"", "H2", "", ""})}},
-        {SecReach, {reachHeader, rec({"", "R1", "OUTLET", "X1", "", "1200."}),
-                    rec({"", "", "BASE FLOW", "2."}),
-                    rec({"", "r2", "R1", "", "ST2"}),
-                    rec({"", "", "SPLIT FLOW", "R3", "X2", "1.", "2.", "0.5"}),
-                    rec({"", "", "split flow", "r3", ""}), ""}},
-        {SecSubArea, {"SUB-AREA:", rec({"", "A1", "R4", "G3", "1.2"}), rec({"", "", "SHEET", "100."}),
-                      rec({"", "A2", "Outlet", ""}), ""}},
-        {SecAlternate, {"ALTERNATE ANALYSIS:", rec({"ALT1", "first alternate"}), rec({"", "REACHES"}),
-                        rec({"", "R6", "R1", "X7", "ST7"}), rec({"", "", "SPLIT FLOW", "R8", "X8"}),
-                        rec({"", "AREAS"}), rec({"", "A9", "R6"}), rec({"", "", "LAND AREA", "Meadow"}),
-                        rec({"ALT2", "second"}), rec({"", "AREAS"}), rec({"", "a1"}), ""}},
-        {SecStruct, {"STRUCTURE RATING:", rec({"", "ST1"}), rec({"", "", "100.", "0."}), rec({"", "st2"})}},
-        {SecXsect, {"STREAM CROSS SECTION:", rec({"", "X1"}), rec({"", "", "100.", "0."})}},
-        {SecStorm, {"STORM ANALYSIS:", rec({"", "S1", "G1", "", "", "type ii", "", "3.5"}),
-                    rec({"", "S2", "G2", "", "", "RT2"}), rec({"", "s2", "G1", "", "", "rt2", "", "3.8"}),
-                    rec({"", "S3", "G2", "", "", ""})}},
-        {SecRainDist, {"RAINFALL DISTRIBUTION:", rec({"", "RT1", "0.1"}), rec({"", "", "0.", "0.2"})}},
+        {SecInpHyd, {u"INPUT HYDROGRAPH:"_s, rec({u""_s, u"H1"_s, u"R5"_s, u"s1"_s}), rec({u""_s, u""_s, u"100."_s, u"200."_s}),
+                     rec({u""_s, u"H2"_s, u""_s, u""_s})}},
+        {SecReach, {reachHeader, rec({u""_s, u"R1"_s, u"OUTLET"_s, u"X1"_s, u""_s, u"1200."_s}),
+                    rec({u""_s, u""_s, u"BASE FLOW"_s, u"2."_s}),
+                    rec({u""_s, u"r2"_s, u"R1"_s, u""_s, u"ST2"_s}),
+                    rec({u""_s, u""_s, u"SPLIT FLOW"_s, u"R3"_s, u"X2"_s, u"1."_s, u"2."_s, u"0.5"_s}),
+                    rec({u""_s, u""_s, u"split flow"_s, u"r3"_s, u""_s}), u""_s}},
+        {SecSubArea, {u"SUB-AREA:"_s, rec({u""_s, u"A1"_s, u"R4"_s, u"G3"_s, u"1.2"_s}), rec({u""_s, u""_s, u"SHEET"_s, u"100."_s}),
+                      rec({u""_s, u"A2"_s, u"Outlet"_s, u""_s}), u""_s}},
+        {SecAlternate, {u"ALTERNATE ANALYSIS:"_s, rec({u"ALT1"_s, u"first alternate"_s}), rec({u""_s, u"REACHES"_s}),
+                        rec({u""_s, u"R6"_s, u"R1"_s, u"X7"_s, u"ST7"_s}), rec({u""_s, u""_s, u"SPLIT FLOW"_s, u"R8"_s, u"X8"_s}),
+                        rec({u""_s, u"AREAS"_s}), rec({u""_s, u"A9"_s, u"R6"_s}), rec({u""_s, u""_s, u"LAND AREA"_s, u"Meadow"_s}),
+                        rec({u"ALT2"_s, u"second"_s}), rec({u""_s, u"AREAS"_s}), rec({u""_s, u"a1"_s}), u""_s}},
+        {SecStruct, {u"STRUCTURE RATING:"_s, rec({u""_s, u"ST1"_s}), rec({u""_s, u""_s, u"100."_s, u"0."_s}), rec({u""_s, u"st2"_s})}},
+        {SecXsect, {u"STREAM CROSS SECTION:"_s, rec({u""_s, u"X1"_s}), rec({u""_s, u""_s, u"100."_s, u"0."_s})}},
+        {SecStorm, {u"STORM ANALYSIS:"_s, rec({u""_s, u"S1"_s, u"G1"_s, u""_s, u""_s, u"type ii"_s, u""_s, u"3.5"_s}),
+                    rec({u""_s, u"S2"_s, u"G2"_s, u""_s, u""_s, u"RT2"_s}), rec({u""_s, u"s2"_s, u"G1"_s, u""_s, u""_s, u"rt2"_s, u""_s, u"3.8"_s}),
+                    rec({u""_s, u"S3"_s, u"G2"_s, u""_s, u""_s, u""_s})}},
+        {SecRainDist, {u"RAINFALL DISTRIBUTION:"_s, rec({u""_s, u"RT1"_s, u"0.1"_s}), rec({u""_s, u""_s, u"0."_s, u"0.2"_s})}},
     };
 
     QTest::newRow("structures") << network << "structure" << false << QStringList{}
-                                << QStringList{"ST1", "st2"};
+                                << QStringList{u"ST1"_s, u"st2"_s};
     QTest::newRow("cross sections: structure reach and split without section give one empty entry")
-        << network << "xsect" << false << QStringList{} << QStringList{"X1", "", "X2"};
+        << network << u"xsect"_s << false << QStringList{} << QStringList{u"X1"_s, u""_s, u"X2"_s};
     QTest::newRow("input hydrographs") << network << "inputhyd" << false << QStringList{}
-                                       << QStringList{"H1", "H2"};
+                                       << QStringList{u"H1"_s, u"H2"_s};
     QTest::newRow("storms: blank storm of a hydrograph, first form kept")
-        << network << "storm" << false << QStringList{} << QStringList{"s1", "", "S2", "S3"};
+        << network << u"storm"_s << false << QStringList{} << QStringList{u"s1"_s, u""_s, u"S2"_s, u"S3"_s};
     QTest::newRow("locations with outlet")
         << network << "location" << false << QStringList{}
-        << QStringList{"R5", "", "R1", "OUTLET", "r2", "R3", "R4", "R6"};
+        << QStringList{u"R5"_s, u""_s, u"R1"_s, u"OUTLET"_s, u"r2"_s, u"R3"_s, u"R4"_s, u"R6"_s};
     QTest::newRow("locations without outlet, also an entry already there")
-        << network << "location" << true << QStringList{"outlet", "R1"}
-        << QStringList{"R1", "R5", "", "r2", "R3", "R4", "R6"};
+        << network << u"location"_s << true << QStringList{u"outlet"_s, u"R1"_s}
+        << QStringList{u"R1"_s, u"R5"_s, u""_s, u"r2"_s, u"R3"_s, u"R4"_s, u"R6"_s};
     QTest::newRow("sub-areas with alternates' areas")
-        << network << "subarea" << false << QStringList{} << QStringList{"A1", "A2", "A9"};
+        << network << u"subarea"_s << false << QStringList{} << QStringList{u"A1"_s, u"A2"_s, u"A9"_s};
     QTest::newRow("alternates with the blank entry")
-        << network << "alternate" << true << QStringList{} << QStringList{"ALT1", "ALT2", Blank10};
+        << network << u"alternate"_s << true << QStringList{} << QStringList{u"ALT1"_s, u"ALT2"_s, Blank10};
     QTest::newRow("alternates again add a second blank")
-        << network << "alternate" << true << QStringList{"ALT1", "ALT2", Blank10}
-        << QStringList{"ALT1", "ALT2", Blank10, Blank10};
+        << network << u"alternate"_s << true << QStringList{u"ALT1"_s, u"ALT2"_s, Blank10}
+        << QStringList{u"ALT1"_s, u"ALT2"_s, Blank10, Blank10};
     QTest::newRow("alternates without the blank entry")
-        << network << "alternate" << false << QStringList{"alt1"} << QStringList{"alt1", "ALT2"};
+        << network << u"alternate"_s << false << QStringList{u"alt1"_s} << QStringList{u"alt1"_s, u"ALT2"_s};
     QStringList standard = Globsubs::StandardRainDistributions();
     QTest::newRow("rain tables with the standard names twice")
-        << network << "raindist" << true << standard << standard + standard + QStringList{"RT1", "RT2"};
+        << network << u"raindist"_s << true << standard << standard + standard + QStringList{u"RT1"_s, u"RT2"_s};
     QTest::newRow("rain tables: standard names in other case are left out")
-        << network << "raindist" << false << QStringList{} << QStringList{"RT1", "RT2"};
+        << network << u"raindist"_s << false << QStringList{} << QStringList{u"RT1"_s, u"RT2"_s};
     QTest::newRow("rain gages of storms and sub-areas")
-        << network << "raingage" << false << QStringList{} << QStringList{"G1", "G2", "G3", ""};
+        << network << u"raingage"_s << false << QStringList{} << QStringList{u"G1"_s, u"G2"_s, u"G3"_s, u""_s};
     QTest::newRow("filling twice adds no duplicates")
-        << network << "location" << false << QStringList{"R5", "", "R1", "OUTLET", "r2", "R3", "R4", "R6"}
-        << QStringList{"R5", "", "R1", "OUTLET", "r2", "R3", "R4", "R6"};
+        << network << u"location"_s << false << QStringList{u"R5"_s, u""_s, u"R1"_s, u"OUTLET"_s, u"r2"_s, u"R3"_s, u"R4"_s, u"R6"_s}
+        << QStringList{u"R5"_s, u""_s, u"R1"_s, u"OUTLET"_s, u"r2"_s, u"R3"_s, u"R4"_s, u"R6"_s};
 
     const Files missing;
     for (const char *filler : {"structure", "xsect", "inputhyd", "storm", "location", "subarea", "raingage"})
-        QTest::addRow("no working files: %s", filler) << missing << filler << false << QStringList{"keep"}
-                                                      << QStringList{"keep"};
+        QTest::addRow("no working files: %s", filler) << missing << filler << false << QStringList{u"keep"_s}
+                                                      << QStringList{u"keep"_s};
     QTest::newRow("no working files: alternates still get the blank")
         << missing << "alternate" << true << QStringList{} << QStringList{Blank10};
     QTest::newRow("header only and empty file")
-        << Files{{SecStruct, {"STRUCTURE RATING:"}}, {SecReach, {}}} << "structure" << false << QStringList{}
+        << Files{{SecStruct, {u"STRUCTURE RATING:"_s}}, {SecReach, {}}} << u"structure"_s << false << QStringList{}
         << QStringList{};
 }
 
@@ -228,43 +230,43 @@ void TestLists::alterBlockScan_data()
     QTest::addColumn<QStringList>("locations");
     QTest::addColumn<QStringList>("subAreas");
     const QString header = QStringLiteral("ALTERNATE ANALYSIS:");
-    const QString reaches = rec({"", "REACHES"});
-    const QString areas = rec({"", "AREAS"});
+    const QString reaches = rec({u""_s, u"REACHES"_s});
+    const QString areas = rec({u""_s, u"AREAS"_s});
     QTest::newRow("both blocks")
-        << QStringList{header, rec({"ALT1", "d"}), reaches, rec({"", "R1", "R2"}), areas, rec({"", "A1", "R1"}), ""}
-        << QStringList{"R1"} << QStringList{"A1"};
+        << QStringList{header, rec({u"ALT1"_s, u"d"_s}), reaches, rec({u""_s, u"R1"_s, u"R2"_s}), areas, rec({u""_s, u"A1"_s, u"R1"_s}), u""_s}
+        << QStringList{u"R1"_s} << QStringList{u"A1"_s};
     QTest::newRow("keyword in small letters, areas after areas keyword read as a record")
-        << QStringList{header, rec({"ALT1", "d"}), rec({"", "reaches"}), rec({"", "R1"}), rec({"", "Areas"}),
-                       rec({"", "A1"})}
-        << QStringList{"R1"} << QStringList{"A1"};
+        << QStringList{header, rec({u"ALT1"_s, u"d"_s}), rec({u""_s, u"reaches"_s}), rec({u""_s, u"R1"_s}), rec({u""_s, u"Areas"_s}),
+                       rec({u""_s, u"A1"_s})}
+        << QStringList{u"R1"_s} << QStringList{u"A1"_s};
     QTest::newRow("areas keyword then reaches keyword")
-        << QStringList{header, rec({"ALT1", "d"}), areas, reaches, rec({"", "R1"})} << QStringList{"R1"}
+        << QStringList{header, rec({u"ALT1"_s, u"d"_s}), areas, reaches, rec({u""_s, u"R1"_s})} << QStringList{u"R1"_s}
         << QStringList{};
-    QTest::newRow("reaches keyword is the last line") << QStringList{header, rec({"ALT1", "d"}), reaches}
+    QTest::newRow("reaches keyword is the last line") << QStringList{header, rec({u"ALT1"_s, u"d"_s}), reaches}
                                                       << QStringList{} << QStringList{};
-    QTest::newRow("areas keyword is the last line") << QStringList{header, rec({"ALT1", "d"}), areas}
+    QTest::newRow("areas keyword is the last line") << QStringList{header, rec({u"ALT1"_s, u"d"_s}), areas}
                                                     << QStringList{} << QStringList{};
     QTest::newRow("blank line right after a keyword ends the scan")
-        << QStringList{header, rec({"ALT1", "d"}), reaches, "   ", rec({"ALT2", "d"}), reaches, rec({"", "R9"})}
+        << QStringList{header, rec({u"ALT1"_s, u"d"_s}), reaches, u"   "_s, rec({u"ALT2"_s, u"d"_s}), reaches, rec({u""_s, u"R9"_s})}
         << QStringList{} << QStringList{};
     QTest::newRow("next alternate right after a keyword")
-        << QStringList{header, rec({"ALT1", "d"}), areas, rec({"ALT2", "WIDE", "AREA"}), reaches,
-                       rec({"", "R2"}), areas, rec({"", "A2"})}
-        << QStringList{"R2"} << QStringList{"A2"};
+        << QStringList{header, rec({u"ALT1"_s, u"d"_s}), areas, rec({u"ALT2"_s, u"WIDE"_s, u"AREA"_s}), reaches,
+                       rec({u""_s, u"R2"_s}), areas, rec({u""_s, u"A2"_s})}
+        << QStringList{u"R2"_s} << QStringList{u"A2"_s};
     QTest::newRow("next alternate right after reaches keyword")
-        << QStringList{header, rec({"ALT1", "d"}), reaches, rec({"ALT2", "DESCRIBED"}), rec({"", "X"})}
+        << QStringList{header, rec({u"ALT1"_s, u"d"_s}), reaches, rec({u"ALT2"_s, u"DESCRIBED"_s}), rec({u""_s, u"X"_s})}
         << QStringList{} << QStringList{};
     QTest::newRow("an alternate line closes the block")
-        << QStringList{header, rec({"ALT1", "d"}), reaches, rec({"", "R1"}), rec({"ALT2", "d"}), rec({"", "R7"})}
-        << QStringList{"R1"} << QStringList{};
+        << QStringList{header, rec({u"ALT1"_s, u"d"_s}), reaches, rec({u""_s, u"R1"_s}), rec({u"ALT2"_s, u"d"_s}), rec({u""_s, u"R7"_s})}
+        << QStringList{u"R1"_s} << QStringList{};
     QTest::newRow("blank line ends both scans")
-        << QStringList{header, rec({"ALT1", "d"}), reaches, rec({"", "R1"}), "", rec({"ALT2", "d"}), areas,
-                       rec({"", "A5"})}
-        << QStringList{"R1"} << QStringList{};
+        << QStringList{header, rec({u"ALT1"_s, u"d"_s}), reaches, rec({u""_s, u"R1"_s}), u""_s, rec({u"ALT2"_s, u"d"_s}), areas,
+                       rec({u""_s, u"A5"_s})}
+        << QStringList{u"R1"_s} << QStringList{};
     QTest::newRow("detail lines give nothing")
-        << QStringList{header, rec({"ALT1", "d"}), reaches, rec({"", "R1", "R2", "X1", "ST1"}),
-                       rec({"", "", "SPLIT FLOW", "R4", "X4"})}
-        << QStringList{"R1"} << QStringList{};
+        << QStringList{header, rec({u"ALT1"_s, u"d"_s}), reaches, rec({u""_s, u"R1"_s, u"R2"_s, u"X1"_s, u"ST1"_s}),
+                       rec({u""_s, u""_s, u"SPLIT FLOW"_s, u"R4"_s, u"X4"_s})}
+        << QStringList{u"R1"_s} << QStringList{};
 }
 
 void TestLists::alterBlockScan()
@@ -288,20 +290,20 @@ void TestLists::rainGageTable_data()
     QTest::addColumn<QList<float>>("rain");
     const QString header = QStringLiteral("STORM ANALYSIS:");
     QTest::newRow("later value of a gage replaces")
-        << QStringList{header, rec({"", "S1", "G1", "", "", "", "", "3.5"}), rec({"", "S2", "G1", "", "", "", "", "3.8"})}
-        << QStringList{"G1"} << QList<float>{3.8f};
+        << QStringList{header, rec({u""_s, u"S1"_s, u"G1"_s, u""_s, u""_s, u""_s, u""_s, u"3.5"_s}), rec({u""_s, u"S2"_s, u"G1"_s, u""_s, u""_s, u""_s, u""_s, u"3.8"_s})}
+        << QStringList{u"G1"_s} << QList<float>{3.8f};
     QTest::newRow("blank later value keeps the earlier")
-        << QStringList{header, rec({"", "S1", "G1", "", "", "", "", "3.5"}), rec({"", "S2", "G1"})}
-        << QStringList{"G1"} << QList<float>{3.5f};
+        << QStringList{header, rec({u""_s, u"S1"_s, u"G1"_s, u""_s, u""_s, u""_s, u""_s, u"3.5"_s}), rec({u""_s, u"S2"_s, u"G1"_s})}
+        << QStringList{u"G1"_s} << QList<float>{3.5f};
     QTest::newRow("gages compared exactly, 0 without a value")
-        << QStringList{header, rec({"", "S1", "G1"}), rec({"", "S2", "g1", "", "", "", "", "2"})}
-        << QStringList{"G1", "g1"} << QList<float>{0.0f, 2.0f};
+        << QStringList{header, rec({u""_s, u"S1"_s, u"G1"_s}), rec({u""_s, u"S2"_s, u"g1"_s, u""_s, u""_s, u""_s, u""_s, u"2"_s})}
+        << QStringList{u"G1"_s, u"g1"_s} << QList<float>{0.0f, 2.0f};
     QTest::newRow("text that is no number leaves the value")
-        << QStringList{header, rec({"", "S1", "G1", "", "", "", "", "2.5"}), rec({"", "S2", "G1", "", "", "", "", "abc"}),
-                       rec({"", "S3", "G2", "", "", "", "", "1e99"})}
-        << QStringList{"G1", "G2"} << QList<float>{2.5f, 0.0f};
+        << QStringList{header, rec({u""_s, u"S1"_s, u"G1"_s, u""_s, u""_s, u""_s, u""_s, u"2.5"_s}), rec({u""_s, u"S2"_s, u"G1"_s, u""_s, u""_s, u""_s, u""_s, u"abc"_s}),
+                       rec({u""_s, u"S3"_s, u"G2"_s, u""_s, u""_s, u""_s, u""_s, u"1e99"_s})}
+        << QStringList{u"G1"_s, u"G2"_s} << QList<float>{2.5f, 0.0f};
     QTest::newRow("closing empty line gives an empty gage")
-        << QStringList{header, rec({"", "S1", "G1", "", "", "", "", "3"}), ""} << QStringList{"G1", ""}
+        << QStringList{header, rec({u""_s, u"S1"_s, u"G1"_s, u""_s, u""_s, u""_s, u""_s, u"3"_s}), u""_s} << QStringList{u"G1"_s, u""_s}
         << QList<float>{3.0f, 0.0f};
 }
 
@@ -329,7 +331,7 @@ void TestLists::rainGageTableEmptiedWithoutStormFile_data()
 void TestLists::rainGageTableEmptiedWithoutStormFile()
 {
     QFETCH(bool, emptyFile);
-    writeFiles({{SecStorm, {"STORM ANALYSIS:", rec({"", "S1", "G1", "", "", "", "", "3.5"})}}});
+    writeFiles({{SecStorm, {u"STORM ANALYSIS:"_s, rec({u""_s, u"S1"_s, u"G1"_s, u""_s, u""_s, u""_s, u""_s, u"3.5"_s})}}});
     TextList first;
     Globsubs::FillRainGageList(first);
     QCOMPARE(RainGageCount, 1);
@@ -347,8 +349,8 @@ void TestLists::rainGageTableEmptiedWithoutStormFile()
 
 void TestLists::lookupSubAreaField()
 {
-    writeFiles({{SecSubArea, {"SUB-AREA:", rec({"", "A1", "R1", "G1"}), rec({"", "", "SHEET", "A2"}),
-                              rec({"", "A2", "R1", "G2  "}), rec({"", "A2", "R1", "G9"})}}});
+    writeFiles({{SecSubArea, {u"SUB-AREA:"_s, rec({u""_s, u"A1"_s, u"R1"_s, u"G1"_s}), rec({u""_s, u""_s, u"SHEET"_s, u"A2"_s}),
+                              rec({u""_s, u"A2"_s, u"R1"_s, u"G2  "_s}), rec({u""_s, u"A2"_s, u"R1"_s, u"G9"_s})}}});
     QString result = QStringLiteral("old");
     Globsubs::LookupSubAreaField(QStringLiteral("A2"), result);
     QCOMPARE(result, QStringLiteral("G2"));
@@ -364,7 +366,7 @@ void TestLists::lookupSubAreaField()
 
 void TestLists::widgetLists()
 {
-    writeFiles({{SecStruct, {"STRUCTURE RATING:", rec({"", "ST1"}), rec({"", "ST2"})}}});
+    writeFiles({{SecStruct, {u"STRUCTURE RATING:"_s, rec({u""_s, u"ST1"_s}), rec({u""_s, u"ST2"_s})}}});
     QComboBox combo;
     combo.setEditable(true);
     combo.setEditText(QStringLiteral("typed"));

@@ -18,6 +18,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 using namespace Editglob;
 
 namespace {
@@ -359,8 +361,8 @@ void TestRunner::printedPageHasEveryLocation()
     for (int i = 0; i + 4 < out.size(); ++i)
         if (TextFile::colsRaw(out.at(i), 45, 79) == QLatin1String("------------ Peak Flow ------------"))
             locations << TextFile::cols(out.at(i + 4), 1, 10) + QLatin1Char('/') + TextFile::cols(out.at(i + 4), 21, 30);
-    const QStringList oneStorm = {"NORTH/",           "SOUTH/",           "EAST/",  "REACH1/Upstream",
-                                  "REACH1/Downstream", "REACH2/Upstream", "REACH2/Downstream", "OUTLET/"};
+    const QStringList oneStorm = {u"NORTH/"_s,           u"SOUTH/"_s,           u"EAST/"_s,  u"REACH1/Upstream"_s,
+                                  u"REACH1/Downstream"_s, u"REACH2/Upstream"_s, u"REACH2/Downstream"_s, u"OUTLET/"_s};
     QCOMPARE(locations, oneStorm + oneStorm);
     for (const QString &line : out) {
         if (line.startsWith(QLatin1String("Quorvale")))

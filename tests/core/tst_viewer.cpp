@@ -19,6 +19,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace Editglob;
 using Pages = QList<QStringList>;
 
@@ -104,10 +106,10 @@ void TestViewer::viewMenu_data()
     QTest::newRow("reach header only") << "" << QStringList() << 1 << "" << false;
     QTest::newRow("named file") << "W.inp" << QStringList() << 0 << "1" << true;
     QTest::newRow("outputs of two lines count")
-        << "W.inp" << QStringList{"out:2", "err:1", "dbg:3", "hyd:0", "ecn:2"} << 2 << "01468" << true;
-    QTest::newRow("every output") << "W.inp" << QStringList{"out:5", "err:2", "dbg:2", "hyd:2", "ecn:2"} << 0
+        << u"W.inp"_s << QStringList{u"out:2"_s, u"err:1"_s, u"dbg:3"_s, u"hyd:0"_s, u"ecn:2"_s} << 2 << u"01468"_s << true;
+    QTest::newRow("every output") << u"W.inp"_s << QStringList{u"out:5"_s, u"err:2"_s, u"dbg:2"_s, u"hyd:2"_s, u"ecn:2"_s} << 0
                                   << "145678" << true;
-    QTest::newRow("name without dot") << "W" << QStringList{"out:2"} << 0 << "14" << true;
+    QTest::newRow("name without dot") << u"W"_s << QStringList{u"out:2"_s} << 0 << u"14"_s << true;
 }
 
 void TestViewer::viewMenu()
@@ -118,9 +120,9 @@ void TestViewer::viewMenu()
     QFETCH(QString, enabled);
     QFETCH(bool, visible);
     SetFileName(fileName.isEmpty() ? UntitledName : folder_->file(fileName));
-    const QString base = fileName.isEmpty() ? QString() : folder_->file(fileName.section(QLatin1Char('.'), 0, 0) + '.');
+    const QString base = fileName.isEmpty() ? QString() : folder_->file(fileName.section(QLatin1Char('.'), 0, 0) + u'.');
     for (const QString &f : files)
-        ProgramFolder::writeBytes(base + f.section(':', 0, 0), QByteArray("line\r\n").repeated(f.section(':', 1).toInt()));
+        ProgramFolder::writeBytes(base + f.section(u':', 0, 0), QByteArray("line\r\n").repeated(f.section(u':', 1).toInt()));
     ProgramFolder::writeBytes(folder_->tmp(SecReach), QByteArray("STREAM REACH:\r\n").repeated(reachLines));
     MenuWindow window;
     window.findChild<QMenu *>(QStringLiteral("mnuView"))->menuAction()->setVisible(!visible);
@@ -206,20 +208,20 @@ void TestViewer::paginate_data()
     QTest::addColumn<Pages>("pages");
     const QString m = QStringLiteral("     ");
     QTest::newRow("nothing") << QStringList() << 3 << Pages();
-    QTest::newRow("full pages break") << QStringList{"a", "b", "c", "d"} << 3 << Pages{{m + "a", m + "b", m + "c"}, {m + "d"}};
-    QTest::newRow("blank lines count") << QStringList{"", "b"} << 1 << Pages{{m}, {m + "b"}};
+    QTest::newRow("full pages break") << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s} << 3 << Pages{{m + u"a"_s, m + u"b"_s, m + u"c"_s}, {m + u"d"_s}};
+    QTest::newRow("blank lines count") << QStringList{u""_s, u"b"_s} << 1 << Pages{{m}, {m + u"b"_s}};
     QTest::newRow("bare form feed prints nothing")
-        << QStringList{"a", "\f", "b"} << 10 << Pages{{m + "a"}, {m + "b"}};
+        << QStringList{u"a"_s, u"\f"_s, u"b"_s} << 10 << Pages{{m + u"a"_s}, {m + u"b"_s}};
     QTest::newRow("form feed then text starts the page with it")
-        << QStringList{"a", "\fQuorvale  Page 2", "b"} << 10 << Pages{{m + "a"}, {m + "Quorvale  Page 2", m + "b"}};
+        << QStringList{u"a"_s, u"\fQuorvale  Page 2"_s, u"b"_s} << 10 << Pages{{m + u"a"_s}, {m + u"Quorvale  Page 2"_s, m + u"b"_s}};
     QTest::newRow("form feed after text breaks after it")
-        << QStringList{"a\f", "b"} << 10 << Pages{{m + "a"}, {m + "b"}};
+        << QStringList{u"a\f"_s, u"b"_s} << 10 << Pages{{m + u"a"_s}, {m + u"b"_s}};
     QTest::newRow("form feed after column 80")
-        << QStringList{QString(80, 'x') + "\f", "b"} << 10 << Pages{{m + QString(80, 'x')}, {m + "b"}};
-    QTest::newRow("form feed inside a line") << QStringList{"a\fb"} << 10 << Pages{{m + "a"}, {m + "b"}};
+        << QStringList{QString(80, u'x') + u"\f"_s, u"b"_s} << 10 << Pages{{m + QString(80, u'x')}, {m + u"b"_s}};
+    QTest::newRow("form feed inside a line") << QStringList{u"a\fb"_s} << 10 << Pages{{m + u"a"_s}, {m + u"b"_s}};
     QTest::newRow("form feed at top of page adds no empty page")
-        << QStringList{"\f", "a", "b", "\fc"} << 2 << Pages{{m + "a", m + "b"}, {m + "c"}};
-    QTest::newRow("two form feeds") << QStringList{"a", "\f", "\f", "b"} << 10 << Pages{{m + "a"}, {m + "b"}};
+        << QStringList{u"\f"_s, u"a"_s, u"b"_s, u"\fc"_s} << 2 << Pages{{m + u"a"_s, m + u"b"_s}, {m + u"c"_s}};
+    QTest::newRow("two form feeds") << QStringList{u"a"_s, u"\f"_s, u"\f"_s, u"b"_s} << 10 << Pages{{m + u"a"_s}, {m + u"b"_s}};
 }
 
 void TestViewer::paginate()
@@ -235,13 +237,13 @@ void TestViewer::printToPdf()
     // Three printed pages separated by form feeds, the second one too long
     // for one sheet.
     QStringList lines;
-    lines << "Quorvale                            Page     1" << "first page";
-    lines << "\fQuorvale                            Page     2";
+    lines << u"Quorvale                            Page     1"_s << u"first page"_s;
+    lines << u"\fQuorvale                            Page     2"_s;
     for (int i = 0; i < 150; ++i)
         lines << QStringLiteral("row %1").arg(i);
-    lines << "\f" << "Quorvale                            Page     3" << "end";
+    lines << u"\f"_s << u"Quorvale                            Page     3"_s << u"end"_s;
     SetFileName(folder_->file(QStringLiteral("W.inp")));
-    ProgramFolder::writeBytes(folder_->file(QStringLiteral("W.out")), lines.join("\r\n").toLatin1() + "\r\n");
+    ProgramFolder::writeBytes(folder_->file(QStringLiteral("W.out")), lines.join(u"\r\n"_s).toLatin1() + "\r\n");
     ViewFileIndex = 4;
     Globsubs::ShowForm(viewer());
 

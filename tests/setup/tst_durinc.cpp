@@ -1,6 +1,8 @@
 // The duration increment window.
 #include "EntryDriver.h"
 
+using namespace Qt::StringLiterals;
+
 using namespace EntryDriver;
 using namespace Editglob;
 
@@ -47,24 +49,24 @@ void TestDurInc::readsUnit()
     ProgramFolder folder;
     ProgramFolder::writeBytes(folder.tmp(SecDurInc), line(unit.constData(), "6", "", "72") + "\r\nignored\r\n");
     EntryForm *form = open(Name);
-    QCOMPARE(opt(form, "opt1", 1)->isChecked(), days);
+    QCOMPARE(opt(form, u"opt1"_s, 1)->isChecked(), days);
     for (int n = 2; n <= 4; ++n)
-        QCOMPARE(label(form, QStringLiteral("lblUnits_%1").arg(n))->text(), QString(days ? "days" : "hr"));
-    QCOMPARE(box(form, 2)->text(), QString("6"));
+        QCOMPARE(label(form, QStringLiteral("lblUnits_%1").arg(n))->text(), QString(days ? u"days"_s : u"hr"_s));
+    QCOMPARE(box(form, 2)->text(), QString(u"6"_s));
     QCOMPARE(box(form, 3)->text(), QString());
-    QCOMPARE(box(form, 4)->text(), QString("72"));
+    QCOMPARE(box(form, 4)->text(), QString(u"72"_s));
 }
 
 void TestDurInc::acceptWritesTheLine()
 {
     ProgramFolder folder;
     EntryForm *form = open(Name);
-    type(form, 2, "24");
+    type(form, 2, u"24"_s);
     tab(form, 2);
     tab(form, 3);
-    QTest::keyClicks(box(form, 4), " 72 ");
+    QTest::keyClicks(box(form, 4), u" 72 "_s);
     accept(form);
-    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecDurInc)), golden("durinc_24_72.tmp"));
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecDurInc)), golden(u"durinc_24_72.tmp"_s));
 }
 
 void TestDurInc::daysWithoutDurationsLeavesFileEmpty()
@@ -73,7 +75,7 @@ void TestDurInc::daysWithoutDurationsLeavesFileEmpty()
     ProgramFolder::writeBytes(folder.tmp(SecDurInc), line("Days", "1", "", "") + "\r\n");
     DataChanged = false;
     EntryForm *form = open(Name);
-    retype(form, 2, "   ");
+    retype(form, 2, u"   "_s);
     accept(form);
     QVERIFY(QFile::exists(folder.tmp(SecDurInc)));
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecDurInc)), QByteArray());
@@ -108,7 +110,7 @@ void TestDurInc::checks()
         // A red box is written as it stands.
         accept(form);
         QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecDurInc)),
-                 line("Hours", (text + ".").toLatin1().constData(), "", "") + "\r\n");
+                 line("Hours", (text + u"."_s).toLatin1().constData(), "", "") + "\r\n");
     }
 }
 
@@ -124,7 +126,7 @@ void TestDurInc::focusOrder()
     enter(form, 4);
     QCOMPARE(focused(), box(form, 2));
     // No check when the box is left otherwise.
-    type(form, 3, "x");
+    type(form, 3, u"x"_s);
     box(form, 4)->setFocus(Qt::MouseFocusReason);
     QCOMPARE(color(form, 3), Colors::Cyan);
 }
@@ -133,12 +135,12 @@ void TestDurInc::unitOptionChangesLabels()
 {
     ProgramFolder folder;
     EntryForm *form = open(Name);
-    QCOMPARE(label(form, "lblUnits_3")->text(), QString("hr"));
-    click(opt(form, "opt1", 1));
-    QVERIFY(opt(form, "opt1", 1)->isChecked());
-    QCOMPARE(label(form, "lblUnits_3")->text(), QString("days"));
+    QCOMPARE(label(form, u"lblUnits_3"_s)->text(), QString(u"hr"_s));
+    click(opt(form, u"opt1"_s, 1));
+    QVERIFY(opt(form, u"opt1"_s, 1)->isChecked());
+    QCOMPARE(label(form, u"lblUnits_3"_s)->text(), QString(u"days"_s));
     QCOMPARE(focused(), box(form, 2));
-    type(form, 2, "3");
+    type(form, 2, u"3"_s);
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecDurInc)), line("Days", "3.", "", "") + "\r\n");
 }

@@ -8,6 +8,8 @@
 
 #include <QDir>
 
+using namespace Qt::StringLiterals;
+
 using namespace EntryDriver;
 
 class TestEntryForm : public QObject
@@ -73,11 +75,11 @@ void TestEntryForm::captionAndHelpState()
     EntryForm *form = open(name);
     QVERIFY(form);
     QVERIFY(form->IsEntryWindow());
-    QCOMPARE(form->windowTitle(), title + "   Current File - " + folder.file("basin.inp"));
+    QCOMPARE(form->windowTitle(), title + u"   Current File - "_s + folder.file(u"basin.inp"_s));
     QCOMPARE(Help_Stuff::FormHelpKey, key);
     QCOMPARE(Help_Stuff::CurrentHelpId, Help_Stuff::NoHelp);
-    QVERIFY(!control(form, "txtHelp")->isVisible());
-    QCOMPARE(label(form, "lblHeader")->text(), title + ":");
+    QVERIFY(!control(form, u"txtHelp"_s)->isVisible());
+    QCOMPARE(label(form, u"lblHeader"_s)->text(), title + u":"_s);
 }
 
 void TestEntryForm::helpLabels()
@@ -89,18 +91,18 @@ void TestEntryForm::helpLabels()
                               crlf(key.toLatin1() + "|Heading - About the section|||\n" + key.toLatin1()
                                    + " 1|First - About field one|1 to 2|3 to 4|\n"));
     EntryForm *form = open(name);
-    auto *help = control<QPlainTextEdit>(form, "txtHelp");
+    auto *help = control<QPlainTextEdit>(form, u"txtHelp"_s);
 
-    click(label(form, "lblHeader"));
+    click(label(form, u"lblHeader"_s));
     QVERIFY(help->isVisible());
-    QCOMPARE(help->toPlainText(), QString("          Heading \nAbout the section\n\n"));
+    QCOMPARE(help->toPlainText(), QString(u"          Heading \nAbout the section\n\n"_s));
     QCOMPARE(Help_Stuff::CurrentHelpId, 0);
 
-    click(label(form, "lblInput_1"));
+    click(label(form, u"lblInput_1"_s));
     QVERIFY(help->isVisible());
-    QCOMPARE(help->toPlainText(), QString("          First \nAbout field one\n          Range - 1 to 2\n\n"));
+    QCOMPARE(help->toPlainText(), QString(u"          First \nAbout field one\n          Range - 1 to 2\n\n"_s));
 
-    click(label(form, "lblInput_1"));
+    click(label(form, u"lblInput_1"_s));
     QVERIFY(!help->isVisible());
     QCOMPARE(Help_Stuff::CurrentHelpId, Help_Stuff::NoHelp);
 }
@@ -132,13 +134,13 @@ void TestEntryForm::labelHelpKeys()
     ProgramFolder::writeBytes(Editglob::HelpListFile, list);
     EntryForm *form = open(name);
     click(EntryDriver::label(form, label));
-    auto *help = control<QPlainTextEdit>(form, "txtHelp");
+    auto *help = control<QPlainTextEdit>(form, u"txtHelp"_s);
     if (key.isEmpty()) {
         QVERIFY(!help->isVisible());
         QCOMPARE(Help_Stuff::CurrentHelpId, Help_Stuff::NoHelp);
     } else {
         QVERIFY(help->isVisible());
-        QCOMPARE(help->toPlainText(), QString("          <" + key + "> \nd\n\n"));
+        QCOMPARE(help->toPlainText(), QString(u"          <"_s + key + u"> \nd\n\n"_s));
     }
 }
 
@@ -150,21 +152,21 @@ void TestEntryForm::eachWindowKeepsItsHelp()
                                    "DH|Unit - section|||\nDH 1|DH one - d|||\n"));
     EntryForm *duration = open(QStringLiteral("frmDurInc"));
     EntryForm *unitHyd = open(QStringLiteral("frmDimHyd"));
-    auto *durationHelp = control<QPlainTextEdit>(duration, "txtHelp");
-    auto *unitHelp = control<QPlainTextEdit>(unitHyd, "txtHelp");
+    auto *durationHelp = control<QPlainTextEdit>(duration, u"txtHelp"_s);
+    auto *unitHelp = control<QPlainTextEdit>(unitHyd, u"txtHelp"_s);
     // The window opened first shows its own help, not that of the last one.
-    click(label(duration, "lblInput_1"));
+    click(label(duration, u"lblInput_1"_s));
     QVERIFY(durationHelp->toPlainText().startsWith(QStringLiteral("          DI one ")));
-    click(label(duration, "lblHeader"));
+    click(label(duration, u"lblHeader"_s));
     QVERIFY(durationHelp->toPlainText().startsWith(QStringLiteral("          Duration ")));
     // The same field in the other window shows its help rather than hiding.
-    click(label(unitHyd, "lblHeader"));
+    click(label(unitHyd, u"lblHeader"_s));
     QVERIFY(unitHelp->isVisible());
     QVERIFY(unitHelp->toPlainText().startsWith(QStringLiteral("          Unit ")));
     QCOMPARE(Help_Stuff::FormHelpKey, QStringLiteral("DH"));
     QVERIFY(durationHelp->isVisible());
     // A second press in the first window still hides its box.
-    click(label(duration, "lblHeader"));
+    click(label(duration, u"lblHeader"_s));
     QVERIFY(!durationHelp->isVisible());
     QVERIFY(unitHelp->isVisible());
     cancel(duration);
@@ -181,7 +183,7 @@ void TestEntryForm::cancelWritesNothing()
     Editglob::DataChanged = false;
     EntryForm *form = open(name);
     QFETCH(QList<int>, boxes);
-    retype(form, boxes.first(), "7");
+    retype(form, boxes.first(), u"7"_s);
     cancel(form);
     QVERIFY(!form->isLoaded());
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(slot)), sample);
@@ -213,7 +215,7 @@ void TestEntryForm::unwritableFileKeepsWindowOpen()
     ProgramFolder folder;
     Editglob::DataChanged = false;
     EntryForm *form = open(name);
-    retype(form, boxes.first(), "5");
+    retype(form, boxes.first(), u"5"_s);
     // A folder where the working file should be: it cannot be replaced.
     QVERIFY(QDir().mkpath(folder.tmp(slot)));
     DialogScript script;
@@ -222,12 +224,12 @@ void TestEntryForm::unwritableFileKeepsWindowOpen()
     QCOMPARE(script.asked().size(), 1);
     const Dialogs::Request &asked = script.asked().first();
     QVERIFY2(asked.text.contains(folder.tmp(slot)), qPrintable(asked.text));
-    QVERIFY(asked.text.size() > QString("The working file  could not be written: ").size() + folder.tmp(slot).size());
+    QVERIFY(asked.text.size() > QString(u"The working file  could not be written: "_s).size() + folder.tmp(slot).size());
     QCOMPARE(asked.title, title);
     QVERIFY(form->isLoaded());
     QVERIFY(form->isVisible());
     QVERIFY(!Editglob::DataChanged);
-    QCOMPARE(box(form, boxes.first())->text(), QString("5"));
+    QCOMPARE(box(form, boxes.first())->text(), QString(u"5"_s));
 
     // Once it can be written, Accept goes through.
     QVERIFY(QDir(folder.tmp(slot)).removeRecursively());
@@ -261,11 +263,11 @@ void TestEntryForm::otherKeysReachTheBox()
     ProgramFolder folder;
     EntryForm *form = open(name);
     const int n = boxes.first();
-    type(form, n, "12");
+    type(form, n, u"12"_s);
     QTest::keyClick(box(form, n), Qt::Key_Backspace);
     QTest::keyClick(box(form, n), Qt::Key_Home);
-    QTest::keyClicks(box(form, n), "-");
-    QCOMPARE(box(form, n)->text(), QString("-1"));
+    QTest::keyClicks(box(form, n), u"-"_s);
+    QCOMPARE(box(form, n)->text(), QString(u"-1"_s));
     QCOMPARE(focused(), box(form, n));
 }
 

@@ -4,6 +4,8 @@
 
 #include "sections/setup/logic/UnitSystem.h"
 
+using namespace Qt::StringLiterals;
+
 using namespace EntryDriver;
 using namespace Editglob;
 
@@ -50,12 +52,12 @@ void TestTimeA::tabClosesTheGap()
     ProgramFolder::writeBytes(folder.tmp(SecTimeA),
                               Header + "\r\n" + row("FLOW", {"50", "", "90", "200"}) + "\r\n");
     EntryForm *form = open(Name);
-    QCOMPARE(texts(form, 1), (QStringList{"50", "", "90", "200"}));
+    QCOMPARE(texts(form, 1), (QStringList{u"50"_s, u""_s, u"90"_s, u"200"_s}));
     EntryForm::SetBackColor(box(form, 4), Colors::Red);
     box(form, 2)->setFocus(Qt::OtherFocusReason);
     QCOMPARE(focused(), box(form, 2));
     tab(form, 2);
-    QCOMPARE(texts(form, 1), (QStringList{"50", "90", "200", ""}));
+    QCOMPARE(texts(form, 1), (QStringList{u"50"_s, u"90"_s, u"200"_s, u""_s}));
     QCOMPARE(color(form, 2), Colors::Cyan);
     QCOMPARE(color(form, 3), Colors::Red); // took the colour of box 4, unchecked
     QCOMPARE(color(form, 4), Colors::White);
@@ -71,9 +73,9 @@ void TestTimeA::emptyingFirstBoxShiftsRow()
     ProgramFolder::writeBytes(folder.tmp(SecTimeA),
                               Header + "\r\n" + row("ELEVATION", {"10", "20", "30", "40"}) + "\r\n");
     EntryForm *form = open(Name);
-    retype(form, 5, "");
+    retype(form, 5, u""_s);
     box(form, 1)->setFocus(Qt::MouseFocusReason);
-    QCOMPARE(texts(form, 5), (QStringList{"20", "30", "40", ""}));
+    QCOMPARE(texts(form, 5), (QStringList{u"20"_s, u"30"_s, u"40"_s, u""_s}));
     QCOMPARE(color(form, 5), Colors::Cyan);
     QCOMPARE(color(form, 8), Colors::White);
 }
@@ -82,10 +84,10 @@ void TestTimeA::clickBeyondGapLandsInOtherRow()
 {
     ProgramFolder folder;
     EntryForm *form = open(Name);
-    type(form, 1, "10");
+    type(form, 1, u"10"_s);
     box(form, 3)->setFocus(Qt::MouseFocusReason);
     QCOMPARE(focused(), box(form, 5));
-    type(form, 5, "1");
+    type(form, 5, u"1"_s);
     box(form, 7)->setFocus(Qt::MouseFocusReason);
     QCOMPARE(focused(), box(form, 1));
     box(form, 6)->setFocus(Qt::MouseFocusReason);
@@ -96,20 +98,20 @@ void TestTimeA::focusOrder()
 {
     ProgramFolder folder;
     EntryForm *form = open(Name);
-    type(form, 1, "1");
+    type(form, 1, u"1"_s);
     for (int n = 1; n <= 3; ++n) {
-        QTest::keyClicks(box(form, n), "1");
+        QTest::keyClicks(box(form, n), u"1"_s);
         tab(form, n);
         QCOMPARE(focused(), box(form, n + 1));
     }
-    QTest::keyClicks(box(form, 4), "1");
+    QTest::keyClicks(box(form, 4), u"1"_s);
     enter(form, 4);
     QCOMPARE(focused(), box(form, 5));
     // A Tab into a box whose left neighbour is empty lands in the other row.
     tab(form, 5);
     QCOMPARE(focused(), box(form, 1));
     for (int n = 5; n <= 8; ++n)
-        box(form, n)->setText("2");
+        box(form, n)->setText(u"2"_s);
     box(form, 8)->setFocus(Qt::OtherFocusReason);
     tab(form, 8);
     QCOMPARE(focused(), box(form, 1));
@@ -150,7 +152,7 @@ void TestTimeA::mouseLeaveChecksToo()
 {
     ProgramFolder folder;
     EntryForm *form = open(Name);
-    type(form, 1, "500");
+    type(form, 1, u"500"_s);
     box(form, 5)->setFocus(Qt::MouseFocusReason);
     QCOMPARE(color(form, 1), Colors::Red);
     QCOMPARE(focused(), box(form, 5));
@@ -159,19 +161,19 @@ void TestTimeA::mouseLeaveChecksToo()
 void TestTimeA::blankFirstValueIsKept()
 {
     ProgramFolder folder;
-    const QByteArray stored = golden("timea_blank_first.tmp");
+    const QByteArray stored = golden(u"timea_blank_first.tmp"_s);
     ProgramFolder::writeBytes(folder.tmp(SecTimeA), stored);
     EntryForm *form = open(Name);
-    QCOMPARE(texts(form, 1), (QStringList{"", "20.", "30.", ""}));
+    QCOMPARE(texts(form, 1), (QStringList{u""_s, u"20."_s, u"30."_s, u""_s}));
     box(form, 1)->setFocus(Qt::MouseFocusReason);
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecTimeA)), stored);
 
     // A row holding only a later value is written too.
     form = open(Name);
-    box(form, 2)->setText("");
-    box(form, 3)->setText("");
-    box(form, 6)->setText("7");
+    box(form, 2)->setText(u""_s);
+    box(form, 3)->setText(u""_s);
+    box(form, 6)->setText(u"7"_s);
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecTimeA)),
              Header + "\r\n" + row("ELEVATION", {"0.5", "7.", "", ""}) + "\r\n");
@@ -184,8 +186,8 @@ void TestTimeA::readsOnlyCapitalKeys()
                               Header + "\r\n" + row("flow", {"1"}) + "\r\n" + row("FLOW", {"5"}) + "\r\n"
                                   + row("FLOW", {"6", "7"}) + "\r\n" + row("OTHER", {"9"}) + "\r\n");
     EntryForm *form = open(Name);
-    QCOMPARE(texts(form, 1), (QStringList{"6", "7", "", ""}));
-    QCOMPARE(texts(form, 5), (QStringList{"", "", "", ""}));
+    QCOMPARE(texts(form, 1), (QStringList{u"6"_s, u"7"_s, u""_s, u""_s}));
+    QCOMPARE(texts(form, 5), (QStringList{u""_s, u""_s, u""_s, u""_s}));
 }
 
 void TestTimeA::emptyRowsLeaveFileEmpty()
@@ -194,7 +196,7 @@ void TestTimeA::emptyRowsLeaveFileEmpty()
     ProgramFolder::writeBytes(folder.tmp(SecTimeA), Header + "\r\n" + row("FLOW", {"5"}) + "\r\n");
     DataChanged = false;
     EntryForm *form = open(Name);
-    box(form, 1)->setText(" ");
+    box(form, 1)->setText(u" "_s);
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecTimeA)), QByteArray());
     QVERIFY(DataChanged);
@@ -206,7 +208,7 @@ void TestTimeA::lengthUnitLabels()
     SetUnitSystem(false, false);
     EntryForm *form = open(Name);
     for (int n = 5; n <= 8; ++n)
-        QCOMPARE(label(form, QStringLiteral("lblInUnit_%1").arg(n))->text(), QString("m"));
+        QCOMPARE(label(form, QStringLiteral("lblInUnit_%1").arg(n))->text(), QString(u"m"_s));
     SetUnitSystem(true, true);
 }
 
