@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: once as built, once
-# with AddressSanitizer and UndefinedBehaviorSanitizer; then a short run of
-# each fuzzer.
+# Installs what is missing, builds, and runs every test: once as built with
+# the default compiler, once built by clang with AddressSanitizer and
+# UndefinedBehaviorSanitizer; then a short run of each fuzzer.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 qv_install_deps
 export QT_QPA_PLATFORM=offscreen
@@ -17,7 +17,8 @@ qv_ctest() {
 qv_build build
 qv_ctest build
 
-qv_build build-asan -DQV_SANITIZE=ON
+# The sanitizer build is the clang one, so every test also builds with both compilers.
+CC=clang CXX=clang++ qv_build build-asan -DQV_SANITIZE=ON
 qv_ctest build-asan ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
     LSAN_OPTIONS=suppressions="$QV_ROOT/tests/lsan.supp" UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 

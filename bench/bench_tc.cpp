@@ -4,7 +4,7 @@
 // their identifiers.
 #include "common/BenchSupport.h"
 
-#include "core/IdentifierLists.h"
+#include "core/logic/IdentifierLists.h"
 #include "core/QvForm.h"
 #include "sections/runoff/frmTc.h"
 #include "sections/runoff/logic/TravelTime.h"

@@ -1,69 +1,48 @@
-#include "core/ListRef.h"
+// The widget lists behind ListRef (core/logic/ListRef.h): combo boxes and
+// list boxes.
+#include "core/logic/ListRef.h"
 
 #include <QComboBox>
 #include <QListWidget>
 
-int ListRef::ListCount() const
+namespace {
+
+QComboBox *combo(void *list) { return static_cast<QComboBox *>(list); }
+const QComboBox *combo(const void *list) { return static_cast<const QComboBox *>(list); }
+QListWidget *listBox(void *list) { return static_cast<QListWidget *>(list); }
+const QListWidget *listBox(const void *list) { return static_cast<const QListWidget *>(list); }
+
+// An editable combo keeps its edit text through a change of its entries;
+// adding to an empty one would otherwise select the new entry.
+template <class Change> void keepingEditText(QComboBox *box, Change change)
 {
-    if (combo_)
-        return combo_->count();
-    if (widget_)
-        return widget_->count();
-    return plain_ ? int(plain_->items.size()) : 0;
+    const QString edit = box->currentText();
+    change();
+    if (box->isEditable() && box->currentText() != edit)
+        box->setEditText(edit);
 }
 
-QString ListRef::List(int index) const
-{
-    if (index < 0 || index >= ListCount())
-        return QString();
-    if (combo_)
-        return combo_->itemText(index);
-    if (widget_)
-        return widget_->item(index)->text();
-    return plain_->items.at(index);
-}
+const ListRef::Ops ComboOps{
+    [](const void *list) { return combo(list)->count(); },
+    [](const void *list, int index) { return combo(list)->itemText(index); },
+    [](const void *list) { return combo(list)->currentText(); },
+    [](void *list, const QString &item) { keepingEditText(combo(list), [&] { combo(list)->addItem(item); }); },
+    [](void *list, int index) { keepingEditText(combo(list), [&] { combo(list)->removeItem(index); }); },
+};
 
-QString ListRef::Text() const
-{
-    if (combo_)
-        return combo_->currentText();
-    if (widget_) {
-        const QListWidgetItem *current = widget_->currentItem();
+const ListRef::Ops ListBoxOps{
+    [](const void *list) { return listBox(list)->count(); },
+    [](const void *list, int index) { return listBox(list)->item(index)->text(); },
+    [](const void *list) {
+        const QListWidgetItem *current = listBox(list)->currentItem();
         return current ? current->text() : QString();
-    }
-    return plain_ ? plain_->text : QString();
-}
+    },
+    [](void *list, const QString &item) { listBox(list)->addItem(item); },
+    [](void *list, int index) { delete listBox(list)->takeItem(index); },
+};
 
-void ListRef::AddItem(const QString &item) const
-{
-    if (combo_) {
-        // An editable combo keeps its edit text; adding to an empty one would
-        // otherwise select the new entry.
-        const QString edit = combo_->currentText();
-        const bool keepEdit = combo_->isEditable();
-        combo_->addItem(item);
-        if (keepEdit && combo_->currentText() != edit)
-            combo_->setEditText(edit);
-    } else if (widget_) {
-        widget_->addItem(item);
-    } else if (plain_) {
-        plain_->items.append(item);
-    }
-}
+} // namespace
 
-void ListRef::RemoveItem(int index) const
-{
-    if (index < 0 || index >= ListCount())
-        return;
-    if (combo_) {
-        const QString edit = combo_->currentText();
-        const bool keepEdit = combo_->isEditable();
-        combo_->removeItem(index);
-        if (keepEdit && combo_->currentText() != edit)
-            combo_->setEditText(edit);
-    } else if (widget_) {
-        delete widget_->takeItem(index);
-    } else {
-        plain_->items.removeAt(index);
-    }
-}
+ListRef::ListRef(QComboBox *combo) : ListRef(combo, ComboOps) {}
+
+ListRef::ListRef(QListWidget *list) : ListRef(list, ListBoxOps) {}

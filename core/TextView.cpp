@@ -29,7 +29,7 @@ QString printable(QByteArrayView bytes)
     QChar *out = text.data();
     for (const char c : bytes) {
         const uchar b = uchar(c);
-        *out++ = (b < 0x20 || (b >= 0x7f && b < 0xa0)) ? QChar(u' ') : QChar(b);
+        *out++ = (b < 0x20 || (b >= 0x7f && b < 0xa0)) ? QChar(u' ') : QChar(char16_t(b));
     }
     return text;
 }

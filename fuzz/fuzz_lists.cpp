@@ -1,7 +1,7 @@
 // Hands arbitrary bytes to the identifier lists as every section they read and
 // runs the fillers, the sub-area look-up and the rain-gage table over them.
-#include "core/IdentifierLists.h"
 #include "core/logic/Editglob.h"
+#include "core/logic/IdentifierLists.h"
 
 #include <cstdint>
 #include <cstdlib>

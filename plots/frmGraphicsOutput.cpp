@@ -1,7 +1,7 @@
 #include "plots/frmGraphicsOutput.h"
 
 #include "core/Help_Stuff.h"
-#include "core/IdentifierLists.h"
+#include "core/logic/IdentifierLists.h"
 #include "core/logic/Dialogs.h"
 #include "core/logic/Editglob.h"
 #include "core/logic/TextFile.h"

@@ -120,6 +120,7 @@ void EntryForm::Form_Load()
     setWindowTitle(setup_.title + QStringLiteral("   Current File - ") + Editglob::FileName);
     Help_Stuff::FormHelpKey = setup_.helpKey;
     Help_Stuff::CurrentHelpId = Help_Stuff::NoHelp;
+    helpShown_ = Help_Stuff::NoHelp;
     TmpSlot = setup_.tmpSlot;
     setDefaults();
     bool opened = false;
@@ -265,7 +266,17 @@ void EntryForm::txtinp_LostFocus(int) {}
 
 void EntryForm::txtinp_GotFocus(int &) {}
 
-QString EntryForm::headerHelpKey() const { return Help_Stuff::FormHelpKey; }
+QString EntryForm::headerHelpKey() const { return setup_.helpKey; }
+
+void EntryForm::showHelp(int helpId, const QString &key)
+{
+    // Each window keeps its own help shown; the program-wide state follows
+    // the window in use.
+    Help_Stuff::FormHelpKey = setup_.helpKey;
+    Help_Stuff::CurrentHelpId = helpShown_;
+    Help_Stuff::ShowHelp(helpId, central_, txtHelp_, key);
+    helpShown_ = Help_Stuff::CurrentHelpId;
+}
 
 QLineEdit *EntryForm::addBox(int index, int maxLength)
 {
@@ -415,10 +426,9 @@ bool EntryForm::eventFilter(QObject *watched, QEvent *event)
     if (labelHelp_.contains(watched) || watched == headerObject_) {
         if (type == QEvent::MouseButtonPress) {
             if (watched == headerObject_)
-                Help_Stuff::ShowHelp(0, central_, txtHelp_, headerHelpKey());
+                showHelp(0, headerHelpKey());
             else
-                Help_Stuff::ShowHelp(labelHelp_.value(watched), central_, txtHelp_,
-                                     Help_Stuff::FormHelpKey);
+                showHelp(labelHelp_.value(watched), setup_.helpKey);
             return true;
         }
         return QvForm::eventFilter(watched, event);

@@ -25,10 +25,13 @@
 //    ordinary option groups; Locked groups are shown but never change.
 //  - Labels `lblHeader` and `lblInput_N`: a mouse press shows the help of the
 //    heading (id 0) or of field N through Help_Stuff::ShowHelp into the hidden
-//    help box `txtHelp`; a second press hides it.
+//    help box `txtHelp`, under the window's own help key; a second press hides
+//    it. Each window keeps its own help shown, so two open windows never mix
+//    their help.
 //  - `cmdFinished` (Accept): refused while a box (or the combo that enters
-//    it) or a grid cell is red (refuseRedField); otherwise buildRecords() gives the lines of the
-//    working file (none: the section is absent); they are written atomically. When
+//    it) or a grid cell is red (refuseRedField); otherwise buildRecords()
+//    gives the lines of the working file (none: the section is absent); they
+//    are written atomically. When
 //    the file cannot be written the user is told which file and why, the
 //    window stays open and DataChanged is left alone; otherwise
 //    acceptDone() runs, DataChanged is set and the window unloads.
@@ -124,7 +127,7 @@ protected:
     virtual void txtinp_KeyPress(int &Index, int &KeyAscii);
     virtual void txtinp_LostFocus(int Index);
     virtual void txtinp_GotFocus(int &Index);
-    // Help key passed by the heading label.
+    // Help key passed by the heading label; by default the window's key.
     virtual QString headerHelpKey() const;
 
     // Building blocks for buildFields.
@@ -157,6 +160,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void showHelp(int helpId, const QString &key);
     Setup setup_;
     QHash<int, QPointer<QLineEdit>> boxes_;
     QHash<QString, QPointer<QRadioButton>> options_;
@@ -169,5 +173,6 @@ private:
     QPointer<QLabel> lblHeader_;
     QObject *headerObject_ = nullptr; // identity only
     QPointer<QPlainTextEdit> txtHelp_;
+    int helpShown_ = -999; // the help number this window shows; Help_Stuff::NoHelp none
     QPointer<QWidget> central_;
 };

@@ -2,7 +2,7 @@
 
 #include "core/Colors.h"
 #include "core/ControlArray.h"
-#include "core/IdentifierLists.h"
+#include "core/logic/IdentifierLists.h"
 #include "core/logic/Dialogs.h"
 #include "core/logic/TextFile.h"
 #include "sections/common/logic/RecordList.h"

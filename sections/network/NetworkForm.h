@@ -3,7 +3,7 @@
 // the data they were loaded on (the base data, or the alternate of the
 // request that opened them) and the "Alternate" labels that show it, and
 // their Yes / No / Blank option groups for the output codes.
-#include "core/ListRef.h"
+#include "core/logic/ListRef.h"
 #include "core/QvForm.h"
 #include "sections/common/RecordForm.h"
 

@@ -3,7 +3,7 @@
 #include "core/Colors.h"
 #include "core/ControlArray.h"
 #include "core/Help_Stuff.h"
-#include "core/IdentifierLists.h"
+#include "core/logic/IdentifierLists.h"
 #include "core/logic/AlternateState.h"
 #include "core/logic/Dialogs.h"
 #include "core/logic/TextFile.h"

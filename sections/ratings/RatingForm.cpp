@@ -4,7 +4,7 @@
 #include "core/Colors.h"
 #include "core/FlexGrid.h"
 #include "core/GridStuff.h"
-#include "core/IdentifierLists.h"
+#include "core/logic/IdentifierLists.h"
 #include "core/logic/Dialogs.h"
 #include "core/logic/Editglob.h"
 #include "core/logic/LeadingNumber.h"

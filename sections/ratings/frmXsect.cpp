@@ -1,7 +1,7 @@
 #include "sections/ratings/frmXsect.h"
 
 #include "core/Colors.h"
-#include "core/IdentifierLists.h"
+#include "core/logic/IdentifierLists.h"
 #include "core/logic/Editglob.h"
 #include "core/logic/TextFile.h"
 #include "plots/logic/PlotModel.h"

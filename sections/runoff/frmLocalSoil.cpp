@@ -1,7 +1,7 @@
 #include "sections/runoff/frmLocalSoil.h"
 
 #include "core/Colors.h"
-#include "core/IdentifierLists.h"
+#include "core/logic/IdentifierLists.h"
 #include "core/logic/Dialogs.h"
 #include "core/logic/Editglob.h"
 #include "core/logic/TextFile.h"

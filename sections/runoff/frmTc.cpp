@@ -2,7 +2,7 @@
 
 #include "core/Colors.h"
 #include "core/Help_Stuff.h"
-#include "core/IdentifierLists.h"
+#include "core/logic/IdentifierLists.h"
 #include "core/logic/Dialogs.h"
 #include "core/logic/Editglob.h"
 #include "core/logic/Fields.h"

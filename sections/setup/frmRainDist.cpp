@@ -7,7 +7,7 @@
 #include "core/logic/Fields.h"
 #include "core/FlexGrid.h"
 #include "core/GridStuff.h"
-#include "core/IdentifierLists.h"
+#include "core/logic/IdentifierLists.h"
 #include "core/logic/TextFile.h"
 #include "plots/logic/PlotModel.h"
 #include "sections/common/logic/RecordList.h"

@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Records with the given identifiers (field 1), each with `points` values
@@ -64,7 +66,7 @@ void TestRecordList::find_data()
     QTest::addColumn<bool>("caseSensitive");
     QTest::addColumn<bool>("last");
     QTest::addColumn<int>("found");
-    const QStringList three{"R1", " Type-B ", "r2"};
+    const QStringList three{u"R1"_s, u" Type-B "_s, u"r2"_s};
     QTest::newRow("exact") << three << "R1" << false << false << 1;
     QTest::newRow("other case") << three << "type-b" << false << false << 2;
     QTest::newRow("blanks around") << three << "  R2  " << false << false << 3;
@@ -72,9 +74,9 @@ void TestRecordList::find_data()
     QTest::newRow("case counts, same case") << three << "r2" << true << false << 3;
     QTest::newRow("none") << three << "R3" << false << false << 0;
     QTest::newRow("prefix is not a match") << three << "R" << false << false << 0;
-    QTest::newRow("blank finds a blank record") << QStringList{"A", "  "} << "" << false << false << 2;
-    QTest::newRow("twice: first") << QStringList{"A", "B", "a"} << "A" << false << false << 1;
-    QTest::newRow("twice: last") << QStringList{"A", "B", "a"} << "A" << false << true << 3;
+    QTest::newRow("blank finds a blank record") << QStringList{u"A"_s, u"  "_s} << u""_s << false << false << 2;
+    QTest::newRow("twice: first") << QStringList{u"A"_s, u"B"_s, u"a"_s} << u"A"_s << false << false << 1;
+    QTest::newRow("twice: last") << QStringList{u"A"_s, u"B"_s, u"a"_s} << u"A"_s << false << true << 3;
     QTest::newRow("empty list") << QStringList{} << "A" << false << false << 0;
 }
 
@@ -95,29 +97,29 @@ void TestRecordList::findKey()
 {
     WorkTables w;
     w.Reset(3, 1);
-    RecordList::Add(w, {"S1", "G1", "x"});
-    RecordList::Add(w, {"S1", "", "y"});
-    RecordList::Add(w, {"s1", "G1", "z"});
-    QCOMPARE(RecordList::FindKey(w, {1, 2}, {"S1", "G1"}), 1);
-    QCOMPARE(RecordList::FindKey(w, {1, 2}, {"S1 ", ""}), 2);
-    QCOMPARE(RecordList::FindKey(w, {1, 2}, {"s1", "G1"}), 3);
-    QCOMPARE(RecordList::FindKey(w, {1, 2}, {"s1", ""}), 0);
-    QCOMPARE(RecordList::FindKey(w, {1, 2}, {"s1", ""}, Qt::CaseInsensitive), 2);
+    RecordList::Add(w, {u"S1"_s, u"G1"_s, u"x"_s});
+    RecordList::Add(w, {u"S1"_s, u""_s, u"y"_s});
+    RecordList::Add(w, {u"s1"_s, u"G1"_s, u"z"_s});
+    QCOMPARE(RecordList::FindKey(w, {1, 2}, {u"S1"_s, u"G1"_s}), 1);
+    QCOMPARE(RecordList::FindKey(w, {1, 2}, {u"S1 "_s, u""_s}), 2);
+    QCOMPARE(RecordList::FindKey(w, {1, 2}, {u"s1"_s, u"G1"_s}), 3);
+    QCOMPARE(RecordList::FindKey(w, {1, 2}, {u"s1"_s, u""_s}), 0);
+    QCOMPARE(RecordList::FindKey(w, {1, 2}, {u"s1"_s, u""_s}, Qt::CaseInsensitive), 2);
 }
 
 void TestRecordList::addAndFields()
 {
     WorkTables w;
     w.Reset(3, 1);
-    const int k = RecordList::Add(w, {"A", "1"});
+    const int k = RecordList::Add(w, {u"A"_s, u"1"_s});
     QCOMPARE(k, 1);
-    QCOMPARE(RecordList::Fields(w, k), (QStringList{"A", "1", ""}));
+    QCOMPARE(RecordList::Fields(w, k), (QStringList{u"A"_s, u"1"_s, u""_s}));
     QVERIFY(!w.HasPoints(k));
     // Fields beyond the record's are ignored; those not given keep their texts.
-    RecordList::SetFields(w, k, {"B", "2", "3", "4"});
-    RecordList::SetFields(w, k, {"C"});
-    QCOMPARE(RecordList::Fields(w, k), (QStringList{"C", "2", "3"}));
-    RecordList::SetFields(w, 5, {"D"});
+    RecordList::SetFields(w, k, {u"B"_s, u"2"_s, u"3"_s, u"4"_s});
+    RecordList::SetFields(w, k, {u"C"_s});
+    QCOMPARE(RecordList::Fields(w, k), (QStringList{u"C"_s, u"2"_s, u"3"_s}));
+    RecordList::SetFields(w, 5, {u"D"_s});
     QCOMPARE(w.ItemCount, 1);
 }
 
@@ -127,10 +129,10 @@ void TestRecordList::rename_data()
     QTest::addColumn<QString>("id");
     QTest::addColumn<bool>("done");
     QTest::addColumn<QStringList>("after");
-    QTest::newRow("new name") << 1 << "R9" << true << QStringList{"R9", "R2", "R3"};
-    QTest::newRow("own name in other case") << 2 << "r2" << true << QStringList{"R1", "r2", "R3"};
-    QTest::newRow("another's name") << 1 << " r3" << false << QStringList{"R1", "R2", "R3"};
-    QTest::newRow("no such record") << 4 << "R9" << false << QStringList{"R1", "R2", "R3"};
+    QTest::newRow("new name") << 1 << u"R9"_s << true << QStringList{u"R9"_s, u"R2"_s, u"R3"_s};
+    QTest::newRow("own name in other case") << 2 << u"r2"_s << true << QStringList{u"R1"_s, u"r2"_s, u"R3"_s};
+    QTest::newRow("another's name") << 1 << u" r3"_s << false << QStringList{u"R1"_s, u"R2"_s, u"R3"_s};
+    QTest::newRow("no such record") << 4 << u"R9"_s << false << QStringList{u"R1"_s, u"R2"_s, u"R3"_s};
 }
 
 void TestRecordList::rename()
@@ -139,7 +141,7 @@ void TestRecordList::rename()
     QFETCH(QString, id);
     QFETCH(bool, done);
     QFETCH(QStringList, after);
-    WorkTables w = make({"R1", "R2", "R3"});
+    WorkTables w = make({u"R1"_s, u"R2"_s, u"R3"_s});
     QCOMPARE(RecordList::Rename(w, record, id), done);
     QCOMPARE(ids(w), after);
 }
@@ -150,11 +152,11 @@ void TestRecordList::remove_data()
     QTest::addColumn<int>("current");
     QTest::addColumn<QStringList>("after");
     QTest::addColumn<int>("currentAfter");
-    QTest::newRow("first, current after it") << 1 << 3 << QStringList{"B", "C"} << 2;
-    QTest::newRow("middle, current before it") << 2 << 1 << QStringList{"A", "C"} << 1;
-    QTest::newRow("the current one") << 3 << 3 << QStringList{"A", "B"} << 0;
-    QTest::newRow("none current") << 2 << -999 << QStringList{"A", "C"} << -999;
-    QTest::newRow("no such record") << 4 << 2 << QStringList{"A", "B", "C"} << 2;
+    QTest::newRow("first, current after it") << 1 << 3 << QStringList{u"B"_s, u"C"_s} << 2;
+    QTest::newRow("middle, current before it") << 2 << 1 << QStringList{u"A"_s, u"C"_s} << 1;
+    QTest::newRow("the current one") << 3 << 3 << QStringList{u"A"_s, u"B"_s} << 0;
+    QTest::newRow("none current") << 2 << -999 << QStringList{u"A"_s, u"C"_s} << -999;
+    QTest::newRow("no such record") << 4 << 2 << QStringList{u"A"_s, u"B"_s, u"C"_s} << 2;
 }
 
 void TestRecordList::remove()
@@ -163,7 +165,7 @@ void TestRecordList::remove()
     QFETCH(int, current);
     QFETCH(QStringList, after);
     QFETCH(int, currentAfter);
-    WorkTables w = make({"A", "B", "C"}, 2);
+    WorkTables w = make({u"A"_s, u"B"_s, u"C"_s}, 2);
     w.CurrentItem = current;
     RecordList::Remove(w, record);
     QCOMPARE(ids(w), after);
@@ -171,24 +173,24 @@ void TestRecordList::remove()
     // Every record keeps its own fields and points, and no point is left dead.
     QCOMPARE(w.PointCount, 2 * int(after.size()));
     for (int k = 1; k <= w.ItemCount; ++k) {
-        QCOMPARE(w.ItemHeader.value(2, k), after[k - 1] + "-x");
-        QCOMPARE(points(w, k), (QStringList{after[k - 1] + ".1", after[k - 1] + ".2"}));
+        QCOMPARE(w.ItemHeader.value(2, k), after[k - 1] + u"-x"_s);
+        QCOMPARE(points(w, k), (QStringList{after[k - 1] + u".1"_s, after[k - 1] + u".2"_s}));
     }
 }
 
 void TestRecordList::clearPointsClosesUp()
 {
-    WorkTables w = make({"A", "B", "C"}, 2);
+    WorkTables w = make({u"A"_s, u"B"_s, u"C"_s}, 2);
     RecordList::ClearPoints(w, 2);
-    QCOMPARE(ids(w), (QStringList{"A", "B", "C"}));
+    QCOMPARE(ids(w), (QStringList{u"A"_s, u"B"_s, u"C"_s}));
     QVERIFY(!w.HasPoints(2));
     QCOMPARE(w.PointCount, 4);
-    QCOMPARE(points(w, 3), (QStringList{"C.1", "C.2"}));
+    QCOMPARE(points(w, 3), (QStringList{u"C.1"_s, u"C.2"_s}));
     // The emptied record gets new points after the others, as a new one does.
     const int first = w.MakeRoom(2, 1);
     QCOMPARE(first, 5);
-    QCOMPARE(points(w, 1), (QStringList{"A.1", "A.2"}));
-    QCOMPARE(points(w, 3), (QStringList{"C.1", "C.2"}));
+    QCOMPARE(points(w, 1), (QStringList{u"A.1"_s, u"A.2"_s}));
+    QCOMPARE(points(w, 3), (QStringList{u"C.1"_s, u"C.2"_s}));
 }
 
 QTEST_GUILESS_MAIN(TestRecordList)

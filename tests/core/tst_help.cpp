@@ -10,6 +10,8 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 QString composeText(const QByteArray &file, const QString &key, bool english)
 {
@@ -35,8 +37,8 @@ private slots:
 
 void TestHelp::entryKey()
 {
-    QCOMPARE(HelpList::EntryKey("QV", 0), QString("QV"));
-    QCOMPARE(HelpList::EntryKey("QV", 12), QString("QV 12"));
+    QCOMPARE(HelpList::EntryKey(u"QV"_s, 0), QString(u"QV"_s));
+    QCOMPARE(HelpList::EntryKey(u"QV"_s, 12), QString(u"QV 12"_s));
 }
 
 void TestHelp::compose_data()
@@ -47,40 +49,40 @@ void TestHelp::compose_data()
     QTest::addColumn<QString>("expected");
 
     const QByteArray emptyMetric = "QV 1|T - D|R||\r\n";
-    const QString shownR = Ten + "T \r\nD\r\n" + Ten + "Range - R\r\n\r\n";
+    const QString shownR = Ten + u"T \r\nD\r\n"_s + Ten + u"Range - R\r\n\r\n"_s;
     QTest::newRow("English range") << emptyMetric << "QV 1" << true << shownR;
     QTest::newRow("empty metric falls back") << emptyMetric << "QV 1" << false << shownR;
     QTest::newRow("metric range") << QByteArray("QV 1|T - D|R|M|\r\n") << "QV 1" << false
-                                  << Ten + "T \r\nD\r\n" + Ten + "Range - M\r\n\r\n";
+                                  << Ten + u"T \r\nD\r\n"_s + Ten + u"Range - M\r\n\r\n"_s;
     QTest::newRow("unclosed metric falls back") << QByteArray("QV 1|T - D|R|M\r\n") << "QV 1" << false
                                                 << shownR;
     QTest::newRow("unclosed metric on the next line")
-        << QByteArray("GO 3|T - D|\nR|M\n") << "GO 3" << false << Ten + "T \r\nD\r\n" + Ten + "Range - R\r\n\r\n";
+        << QByteArray("GO 3|T - D|\nR|M\n") << u"GO 3"_s << false << Ten + u"T \r\nD\r\n"_s + Ten + u"Range - R\r\n\r\n"_s;
     QTest::newRow("no range line") << QByteArray("QV|Head - About|||\n") << "QV" << true
-                                   << Ten + "Head \r\nAbout\r\n\r\n";
+                                   << Ten + u"Head \r\nAbout\r\n\r\n"_s;
     QTest::newRow("description on two lines")
         << QByteArray("DI 2|T - first \r\npart|R||\r\n") << "DI 2" << true
-        << Ten + "T \r\nfirst part\r\n" + Ten + "Range - R\r\n\r\n";
+        << Ten + u"T \r\nfirst part\r\n"_s + Ten + u"Range - R\r\n\r\n"_s;
     QTest::newRow("joined without a blank") << QByteArray("DI 2|T - ab\ncd|R||\n") << "DI 2" << true
-                                            << Ten + "T \r\nabcd\r\n" + Ten + "Range - R\r\n\r\n";
+                                            << Ten + u"T \r\nabcd\r\n"_s + Ten + u"Range - R\r\n\r\n"_s;
     QTest::newRow("range on the next line")
         << QByteArray("GO 3|T - D|\nR|M|\nGO 3|U - E|S||\n") << "GO 3" << false
-        << Ten + "T \r\nD\r\n" + Ten + "Range - M\r\n\r\n" + Ten + "U \r\nE\r\n" + Ten + "Range - S\r\n\r\n";
+        << Ten + u"T \r\nD\r\n"_s + Ten + u"Range - M\r\n\r\n"_s + Ten + u"U \r\nE\r\n"_s + Ten + u"Range - S\r\n\r\n"_s;
     QTest::newRow("two lines, one key")
         << QByteArray("QV 2|A - one|||\nQV 3|X - other|||\nQV 2|B - two|||\n") << "QV 2" << true
-        << Ten + "A \r\none\r\n\r\n" + Ten + "B \r\ntwo\r\n\r\n";
+        << Ten + u"A \r\none\r\n\r\n"_s + Ten + u"B \r\ntwo\r\n\r\n"_s;
     QTest::newRow("heading is the key alone")
-        << QByteArray("QV 0|Zero - no|||\nQV|Head - yes|||\n") << "QV" << true << Ten + "Head \r\nyes\r\n\r\n";
+        << QByteArray("QV 0|Zero - no|||\nQV|Head - yes|||\n") << u"QV"_s << true << Ten + u"Head \r\nyes\r\n\r\n"_s;
     QTest::newRow("lower case does not match") << QByteArray("qv 1|T - D|R||\n") << "QV 1" << true << "";
     QTest::newRow("two blanks do not match") << QByteArray("QV  1|T - D|R||\n") << "QV 1" << true << "";
     QTest::newRow("bar in column 1 starts nothing") << QByteArray("|T - D|R||\n") << "" << true << "";
     QTest::newRow("title ends at the first separator")
         << QByteArray("TA 5|Depth - x - y|R||\n") << "TA 5" << true
-        << Ten + "Depth \r\nx - y\r\n" + Ten + "Range - R\r\n\r\n";
+        << Ten + u"Depth \r\nx - y\r\n"_s + Ten + u"Range - R\r\n\r\n"_s;
     QTest::newRow("Latin-1 text") << QByteArray("QV|Caf\xe9 - d\xe9j\xe0|||\n") << "QV" << true
                                   << Ten + QString::fromLatin1("Caf\xe9 \r\nd\xe9j\xe0\r\n\r\n");
     QTest::newRow("unclosed description ends at the end")
-        << QByteArray("QV|T - open\nstill open") << "QV" << true << Ten + "T \r\nopenstill open\r\n\r\n";
+        << QByteArray("QV|T - open\nstill open") << u"QV"_s << true << Ten + u"T \r\nopenstill open\r\n\r\n"_s;
 }
 
 void TestHelp::compose()
@@ -94,7 +96,7 @@ void TestHelp::compose()
 
 void TestHelp::missingFileGivesEmptyText()
 {
-    QCOMPARE(HelpList::ComposeFromFile("/nonexistent/QuorvaleHelp.lst", "QV", true), QString());
+    QCOMPARE(HelpList::ComposeFromFile(u"/nonexistent/QuorvaleHelp.lst"_s, u"QV"_s, true), QString());
 }
 
 void TestHelp::labelPresses()
@@ -106,24 +108,24 @@ void TestHelp::labelPresses()
     QPlainTextEdit box;
     box.setVisible(false);
 
-    Help_Stuff::ShowHelp(3, nullptr, &box, "QV");
+    Help_Stuff::ShowHelp(3, nullptr, &box, u"QV"_s);
     QCOMPARE(Help_Stuff::CurrentHelpId, 3);
     QVERIFY(!box.isHidden());
-    QCOMPARE(box.toPlainText(), Ten + "Three \nt\n\n");
+    QCOMPARE(box.toPlainText(), Ten + u"Three \nt\n\n"_s);
 
-    Help_Stuff::ShowHelp(4, nullptr, &box, "QV");
+    Help_Stuff::ShowHelp(4, nullptr, &box, u"QV"_s);
     QCOMPARE(Help_Stuff::CurrentHelpId, 4);
-    QCOMPARE(box.toPlainText(), Ten + "Four \nf\n\n");
+    QCOMPARE(box.toPlainText(), Ten + u"Four \nf\n\n"_s);
 
-    Help_Stuff::ShowHelp(4, nullptr, &box, "QV");
+    Help_Stuff::ShowHelp(4, nullptr, &box, u"QV"_s);
     QCOMPARE(Help_Stuff::CurrentHelpId, Help_Stuff::NoHelp);
     QVERIFY(box.isHidden());
     QCOMPARE(box.toPlainText(), QString());
 
     // The file is read again on every press.
     ProgramFolder::writeBytes(Editglob::HelpListFile, "QV 3|Changed - c|||\r\n");
-    Help_Stuff::ShowHelp(3, nullptr, &box, "QV");
-    QCOMPARE(box.toPlainText(), Ten + "Changed \nc\n\n");
+    Help_Stuff::ShowHelp(3, nullptr, &box, u"QV"_s);
+    QCOMPARE(box.toPlainText(), Ten + u"Changed \nc\n\n"_s);
 }
 
 void TestHelp::unknownKeyShowsEmptyBox()
@@ -133,10 +135,10 @@ void TestHelp::unknownKeyShowsEmptyBox()
     Help_Stuff::CurrentHelpId = Help_Stuff::NoHelp;
     QPlainTextEdit box;
     box.setVisible(false);
-    Help_Stuff::ShowHelp(7, nullptr, &box, "QV");
+    Help_Stuff::ShowHelp(7, nullptr, &box, u"QV"_s);
     QVERIFY(!box.isHidden());
     QCOMPARE(box.toPlainText(), QString());
-    Help_Stuff::ShowHelp(7, nullptr, &box, "QV");
+    Help_Stuff::ShowHelp(7, nullptr, &box, u"QV"_s);
     QVERIFY(box.isHidden());
     QCOMPARE(Help_Stuff::CurrentHelpId, Help_Stuff::NoHelp);
 }

@@ -3,7 +3,7 @@
 #include "core/Colors.h"
 #include "core/ControlArray.h"
 #include "core/logic/Editglob.h"
-#include "core/IdentifierLists.h"
+#include "core/logic/IdentifierLists.h"
 #include "core/logic/Table3D.h"
 
 #include <QComboBox>

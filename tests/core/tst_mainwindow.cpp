@@ -20,6 +20,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 using namespace Editglob;
 using Dialogs::Answer;
 
@@ -123,8 +125,8 @@ void TestMainWindow::startState()
     QStringList bar;
     for (QAction *a : mainWindow()->menuBar()->actions())
         bar << (a->menu() ? a->menu()->objectName() : a->objectName());
-    QCOMPARE(bar, (QStringList{"mnuFile", "mnuView", "mnuSpace1", "mnuRun", "mnuspace4", "mnuPlots", "mnuspace5",
-                               "mnuHelp"}));
+    QCOMPARE(bar, (QStringList{u"mnuFile"_s, u"mnuView"_s, u"mnuSpace1"_s, u"mnuRun"_s, u"mnuspace4"_s, u"mnuPlots"_s, u"mnuspace5"_s,
+                               u"mnuHelp"_s}));
     QCOMPARE(action(QStringLiteral("mnuRun"))->text().remove(QLatin1Char('&')), QStringLiteral("Run"));
     QCOMPARE(action(QStringLiteral("mnuPlots"))->text().remove(QLatin1Char('&')), QStringLiteral("Plots"));
     QVERIFY(action(QStringLiteral("mnuSpace1"))->text().isEmpty());
@@ -135,17 +137,17 @@ void TestMainWindow::menuItems_data()
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QString>("array");
     QTest::addColumn<QStringList>("items"); // "index caption"
-    QTest::newRow("File") << "mnuFile" << "mnuFileItem"
-                          << QStringList{"1 New Quorvale File", "2 Open Existing Quorvale File",
-                                         "3 ReOpen Last Session", "5 -", "6 Convert old Data", "7 Import HEC-RAS",
-                                         "9 -", "10 Local Land Use", "11 Local Soil / HSG", "13 -", "14 Save",
-                                         "15 Save As", "17 -", "18 Exit"};
-    QTest::newRow("View") << "mnuView" << "mnuViewItem"
-                          << QStringList{"0 Schematic", "1 Input File", "3 -", "4 Printed Page File", "5 Error File",
-                                         "6 Debug File", "7 Hydrograph File", "8 FloodEcon File"};
-    QTest::newRow("Help") << "mnuHelp" << "mnuHelpItem"
-                          << QStringList{"1 Quorvale System Diagram", "2 -", "3 Overview", "4 Help Facilities",
-                                         "5 Getting Started", "6 -", "8 About Controller /  Editor"};
+    QTest::newRow("File") << u"mnuFile"_s << u"mnuFileItem"_s
+                          << QStringList{u"1 New Quorvale File"_s, u"2 Open Existing Quorvale File"_s,
+                                         u"3 ReOpen Last Session"_s, u"5 -"_s, u"6 Convert old Data"_s, u"7 Import HEC-RAS"_s,
+                                         u"9 -"_s, u"10 Local Land Use"_s, u"11 Local Soil / HSG"_s, u"13 -"_s, u"14 Save"_s,
+                                         u"15 Save As"_s, u"17 -"_s, u"18 Exit"_s};
+    QTest::newRow("View") << u"mnuView"_s << u"mnuViewItem"_s
+                          << QStringList{u"0 Schematic"_s, u"1 Input File"_s, u"3 -"_s, u"4 Printed Page File"_s, u"5 Error File"_s,
+                                         u"6 Debug File"_s, u"7 Hydrograph File"_s, u"8 FloodEcon File"_s};
+    QTest::newRow("Help") << u"mnuHelp"_s << u"mnuHelpItem"_s
+                          << QStringList{u"1 Quorvale System Diagram"_s, u"2 -"_s, u"3 Overview"_s, u"4 Help Facilities"_s,
+                                         u"5 Getting Started"_s, u"6 -"_s, u"8 About Controller /  Editor"_s};
 }
 
 void TestMainWindow::menuItems()

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace Editglob;
 using namespace Standard_Land_Use;
 
@@ -92,14 +94,14 @@ void TestStartup::standardLandUse_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("row");
     QTest::addColumn<QStringList>("numbers");
-    QTest::newRow("close seeded") << "Close Seeded (C - Good)" << 50 << QStringList{"55", "69", "78", "83"};
-    QTest::newRow("open space poor") << "Open Space (Poor)" << 1 << QStringList{"68", "79", "86", "89"};
-    QTest::newRow("pasture poor same numbers") << "Pasture (Poor)" << 53 << QStringList{"68", "79", "86", "89"};
-    QTest::newRow("impervious") << "Impervious" << 4 << QStringList{"98", "98", "98", "98"};
-    QTest::newRow("range herbaceous no A") << "Range (Herbaceous - Poor)" << 67 << QStringList{"", "80", "87", "93"};
-    QTest::newRow("sagebrush good no A") << "Range (Sagebrush - Good)" << 78 << QStringList{"", "35", "47", "55"};
-    QTest::newRow("desert shrub has A") << "Range (Desert Shrub - Poor)" << 79 << QStringList{"63", "77", "85", "88"};
-    QTest::newRow("capitals, blanks") << "  RANGE (DESERT SHRUB - GOOD) " << 81 << QStringList{"49", "68", "79", "84"};
+    QTest::newRow("close seeded") << u"Close Seeded (C - Good)"_s << 50 << QStringList{u"55"_s, u"69"_s, u"78"_s, u"83"_s};
+    QTest::newRow("open space poor") << u"Open Space (Poor)"_s << 1 << QStringList{u"68"_s, u"79"_s, u"86"_s, u"89"_s};
+    QTest::newRow("pasture poor same numbers") << u"Pasture (Poor)"_s << 53 << QStringList{u"68"_s, u"79"_s, u"86"_s, u"89"_s};
+    QTest::newRow("impervious") << u"Impervious"_s << 4 << QStringList{u"98"_s, u"98"_s, u"98"_s, u"98"_s};
+    QTest::newRow("range herbaceous no A") << u"Range (Herbaceous - Poor)"_s << 67 << QStringList{u""_s, u"80"_s, u"87"_s, u"93"_s};
+    QTest::newRow("sagebrush good no A") << u"Range (Sagebrush - Good)"_s << 78 << QStringList{u""_s, u"35"_s, u"47"_s, u"55"_s};
+    QTest::newRow("desert shrub has A") << u"Range (Desert Shrub - Poor)"_s << 79 << QStringList{u"63"_s, u"77"_s, u"85"_s, u"88"_s};
+    QTest::newRow("capitals, blanks") << u"  RANGE (DESERT SHRUB - GOOD) "_s << 81 << QStringList{u"49"_s, u"68"_s, u"79"_s, u"84"_s};
 }
 
 void TestStartup::standardLandUse()

@@ -112,7 +112,7 @@ void TestTextView::lineIndex()
     QByteArray lf = bytes;
     lf.replace("\r\n", "\n");
     QCOMPARE(index.plainText(), QString::fromLatin1(lf));
-    QCOMPARE(index.end(), Position(index.lineCount() - 1, lines.last().size()));
+    QCOMPARE(index.end(), (Position{index.lineCount() - 1, lines.last().size()}));
 }
 
 void TestTextView::selectionText_data()
@@ -228,7 +228,7 @@ void TestTextView::keysAndWheelScroll()
     QTest::keyClick(&v, Qt::Key_End, Qt::ControlModifier);
     // The last line (empty, after the final line end) is the bottom one in sight.
     QCOMPARE(v.firstVisibleLine(), 202 - page);
-    QCOMPARE(v.positionAt(f.at(page - 1, 0)), Position(201, 0));
+    QCOMPARE(v.positionAt(f.at(page - 1, 0)), (Position{201, 0}));
     QTest::keyClick(&v, Qt::Key_Home, Qt::ControlModifier);
     QCOMPARE(v.firstVisibleLine(), 0);
 
@@ -237,7 +237,7 @@ void TestTextView::keysAndWheelScroll()
     QVERIFY(h->maximum() > 290 * f.charWidth() - f.viewport()->width());
     QTest::keyClick(&v, Qt::Key_Right);
     QCOMPARE(h->value(), f.charWidth());
-    QCOMPARE(v.positionAt(f.at(0, 0)), Position(0, 1));
+    QCOMPARE(v.positionAt(f.at(0, 0)), (Position{0, 1}));
     QTest::keyClick(&v, Qt::Key_Left);
     QCOMPARE(h->value(), 0);
     // A larger font widens the text.

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <limits>
 
+using namespace Qt::StringLiterals;
+
 using namespace Plots;
 
 namespace {
@@ -286,31 +288,31 @@ void TestPlotModel::setupTitlesAndLabels_data()
     const QString cr(QLatin1Char('\r'));
     QTest::newRow("kind 1") << 1 << "Dimensionless Unit Hydrograph" << "D I M E N S I O N L E S S   T I M E"
                             << "DISCHARGE" << QStringList() << "run.inp";
-    QTest::newRow("kind 2") << 2 << "Input Hydrograph - HYD1" << "T I M E (hr)" << "DISCHARGE" + cr + "cfs"
+    QTest::newRow("kind 2") << 2 << u"Input Hydrograph - HYD1"_s << u"T I M E (hr)"_s << u"DISCHARGE"_s + cr + u"cfs"_s
                             << QStringList() << "run.inp";
     QTest::newRow("kind 3") << 3 << "Rainfall Distribution - TYPE2" << "T I M E (hr)" << "ACCUMULATED RAINFALL"
                             << QStringList() << "run.inp";
     QTest::newRow("kind 4") << 4 << "Structure - DAM" << "E L E V A T I O N (ft)" << "FLOW - STORAGE"
-                            << QStringList{"F L O W (cfs)", "S T O R A G E (ac ft)"} << "run.inp";
+                            << QStringList{u"F L O W (cfs)"_s, u"S T O R A G E (ac ft)"_s} << u"run.inp"_s;
     QTest::newRow("kind 5") << 5 << "Cross Section - XS1" << "E L E V A T I O N (ft)" << "FLOW - END AREA - TOP WIDTH"
-                            << QStringList{"F L O W (cfs)", "E N D   A R E A (sq ft)", "T O P   W I D T H (ft)"}
+                            << QStringList{u"F L O W (cfs)"_s, u"E N D   A R E A (sq ft)"_s, u"T O P   W I D T H (ft)"_s}
                             << "run.inp";
     QTest::newRow("kind 6 two storms at the outlet") << 61 << "Hydrograph (@ Outlet)" << "T I M E (hr)"
-                                                     << "DISCHARGE" + cr + "cms" << QStringList{"100YR", "10YR"}
+                                                     << u"DISCHARGE"_s + cr + u"cms"_s << QStringList{u"100YR"_s, u"10YR"_s}
                                                      << "run.out";
     QTest::newRow("kind 6 two storms, named alternate") << 62 << "Hydrograph (Alternate - ALT1 @ Outlet)"
-                                                        << "T I M E (hr)" << "DISCHARGE" + cr + "cms"
-                                                        << QStringList{"100YR", "10YR"} << "run.out";
+                                                        << u"T I M E (hr)"_s << u"DISCHARGE"_s + cr + u"cms"_s
+                                                        << QStringList{u"100YR"_s, u"10YR"_s} << u"run.out"_s;
     QTest::newRow("kind 6 three locations") << 63 << "Hydrograph (Storm - 100YR)" << "T I M E (hr)"
-                                            << "DISCHARGE" + cr + "cms"
-                                            << QStringList{"Outlet", "R1 - Upstream", "SA2"} << "run.out";
+                                            << u"DISCHARGE"_s + cr + u"cms"_s
+                                            << QStringList{u"Outlet"_s, u"R1 - Upstream"_s, u"SA2"_s} << u"run.out"_s;
     QTest::newRow("kind 6 two alternates at a reach end") << 64 << "Hydrograph (Storm - 100YR @ Reach - R1 - Downstream)"
-                                                          << "T I M E (hr)" << "DISCHARGE" + cr + "cms"
-                                                          << QStringList{"A", "B"} << "run.out";
-    QTest::newRow("kind 7") << 7 << "Peak Flow" << "DRAINAGE AREA (sq km)" << "DISCHARGE" + cr + "csm"
-                            << QStringList{" Subarea ", "Reach"} << "run.out";
+                                                          << u"T I M E (hr)"_s << u"DISCHARGE"_s + cr + u"cms"_s
+                                                          << QStringList{u"A"_s, u"B"_s} << u"run.out"_s;
+    QTest::newRow("kind 7") << 7 << u"Peak Flow"_s << u"DRAINAGE AREA (sq km)"_s << u"DISCHARGE"_s + cr + u"csm"_s
+                            << QStringList{u" Subarea "_s, u"Reach"_s} << u"run.out"_s;
     QTest::newRow("kind 8 sub-area") << 81 << "Time Analysis (Storm - S1 @ Sub-Area - SA1)" << "T I M E (hr)"
-                                     << "DISCHARGE" + cr + "cms" << QStringList{"", ""} << "run.out";
+                                     << u"DISCHARGE"_s + cr + u"cms"_s << QStringList{u""_s, u""_s} << u"run.out"_s;
 }
 
 void TestPlotModel::setupTitlesAndLabels()
@@ -324,49 +326,49 @@ void TestPlotModel::setupTitlesAndLabels()
 
     PlotRequest r;
     switch (which) {
-    case 1: r = DimensionlessRequest({"0", "0.5", "1", "0.5", "0"}); break;
-    case 2: r = InputHydrographRequest(3, "  HYD1 ", "0", "1", {"1", "2"}); break;
-    case 3: r = RainfallRequest(2, "TYPE2", "0.5", {"0", "1"}); break;
-    case 4: r = StructureRequest(1, "DAM", {{"100", "0", "0"}, {"101", "5", "2"}}); break;
-    case 5: r = CrossSectionRequest(1, "XS1", {{"100", "0", "0", "0"}, {"101", "5", "2", "3"}}); break;
+    case 1: r = DimensionlessRequest({u"0"_s, u"0.5"_s, u"1"_s, u"0.5"_s, u"0"_s}); break;
+    case 2: r = InputHydrographRequest(3, u"  HYD1 "_s, u"0"_s, u"1"_s, {u"1"_s, u"2"_s}); break;
+    case 3: r = RainfallRequest(2, u"TYPE2"_s, u"0.5"_s, {u"0"_s, u"1"_s}); break;
+    case 4: r = StructureRequest(1, u"DAM"_s, {{u"100"_s, u"0"_s, u"0"_s}, {u"101"_s, u"5"_s, u"2"_s}}); break;
+    case 5: r = CrossSectionRequest(1, u"XS1"_s, {{u"100"_s, u"0"_s, u"0"_s, u"0"_s}, {u"101"_s, u"5"_s, u"2"_s, u"3"_s}}); break;
     default: {
         const int kind = which < 10 ? which : which / 10;
-        r = hydrographRequest(kind, {{1, 2}, {3, 4}}, {"0", "0"}, {"1", "1"});
+        r = hydrographRequest(kind, {{1, 2}, {3, 4}}, {u"0"_s, u"0"_s}, {u"1"_s, u"1"_s});
         r.OutFlowUnit = QStringLiteral("cms");
         r.PlotStormCount = 1;
         r.PlotAltCount = 1;
         if (which == 61 || which == 62) {
             r.PlotStormCount = 2;
             for (int s : {1, 2}) {
-                r.setHeader(s, 1, which == 62 ? " ALT1 " : "");
-                r.setHeader(s, 3, " Outlet ");
+                r.setHeader(s, 1, which == 62 ? u" ALT1 "_s : u""_s);
+                r.setHeader(s, 3, u" Outlet "_s);
             }
-            r.setHeader(1, 2, "100YR");
-            r.setHeader(2, 2, " 10YR");
+            r.setHeader(1, 2, u"100YR"_s);
+            r.setHeader(2, 2, u" 10YR"_s);
         } else if (which == 63) {
-            r = hydrographRequest(6, {{1}, {2}, {3}}, {"0", "0", "0"}, {"1", "1", "1"});
+            r = hydrographRequest(6, {{1}, {2}, {3}}, {u"0"_s, u"0"_s, u"0"_s}, {u"1"_s, u"1"_s, u"1"_s});
             r.OutFlowUnit = QStringLiteral("cms");
-            r.setHeader(1, 2, "100YR");
-            r.setHeader(1, 3, "Outlet");
-            r.setHeader(2, 3, "R1");
-            r.setHeader(2, 4, "Upstream");
-            r.setHeader(3, 3, "SA2");
+            r.setHeader(1, 2, u"100YR"_s);
+            r.setHeader(1, 3, u"Outlet"_s);
+            r.setHeader(2, 3, u"R1"_s);
+            r.setHeader(2, 4, u"Upstream"_s);
+            r.setHeader(3, 3, u"SA2"_s);
         } else if (which == 64) {
             r.PlotAltCount = 2;
-            r.setHeader(1, 1, "A");
-            r.setHeader(2, 1, "B");
-            r.setHeader(1, 2, "100YR");
-            r.setHeader(1, 3, "R1");
-            r.setHeader(1, 4, "Downstream");
+            r.setHeader(1, 1, u"A"_s);
+            r.setHeader(2, 1, u"B"_s);
+            r.setHeader(1, 2, u"100YR"_s);
+            r.setHeader(1, 3, u"R1"_s);
+            r.setHeader(1, 4, u"Downstream"_s);
         } else if (which == 7) {
             r = xyRequest({{1, 2}, {3}}, {{10, 20}, {30}});
             r.PeakFlowUnit = QStringLiteral("csm");
             r.OutAreaUnit = QStringLiteral("sq km");
-            r.setHeader(1, 3, " Subarea ");
-            r.setHeader(2, 3, "Reach");
+            r.setHeader(1, 3, u" Subarea "_s);
+            r.setHeader(2, 3, u"Reach"_s);
         } else if (which == 81) {
-            r.setHeader(1, 2, "S1");
-            r.setHeader(1, 3, "SA1");
+            r.setHeader(1, 2, u"S1"_s);
+            r.setHeader(1, 3, u"SA1"_s);
             r.PlotAltCount = 2;
         }
     }
@@ -394,14 +396,14 @@ void TestPlotModel::setupTitlesAndLabels()
 void TestPlotModel::setupValuesByKind()
 {
     // Kind 1: five ordinates span dimensionless time 0..1.
-    PlotSetup s = SetupPlot(DimensionlessRequest({"0", "0.4", "1", "0.4", "0"}));
+    PlotSetup s = SetupPlot(DimensionlessRequest({u"0"_s, u"0.4"_s, u"1"_s, u"0.4"_s, u"0"_s}));
     QCOMPARE(s.count[1], 5);
     const std::vector<double> expectX{0, 0, 0.25, 0.5, 0.75, 1};
     for (int j = 1; j <= 5; ++j)
         QCOMPARE(s.X[1][std::size_t(j)], expectX[std::size_t(j)]);
 
     // Kind 2: starting time 2, increment 0.5.
-    s = SetupPlot(InputHydrographRequest(1, "H", "2", "0.5", {"10", "20", "15"}));
+    s = SetupPlot(InputHydrographRequest(1, u"H"_s, u"2"_s, u"0.5"_s, {u"10"_s, u"20"_s, u"15"_s}));
     QCOMPARE(s.X[1][1], 2.0);
     QCOMPARE(s.X[1][2], 2.5);
     QCOMPARE(s.dataXMax, 3.0);
@@ -409,14 +411,14 @@ void TestPlotModel::setupValuesByKind()
     QCOMPARE(s.dataYMax, 20.0);
 
     // Kind 3: a value list whose third text is empty ends after two values.
-    s = SetupPlot(RainfallRequest(1, "R", "1", {"0.5", "1.5", "", "3"}));
+    s = SetupPlot(RainfallRequest(1, u"R"_s, u"1"_s, {u"0.5"_s, u"1.5"_s, u""_s, u"3"_s}));
     QCOMPARE(s.count[1], 2);
 
     // Kind 4: six rating points, two series over the same elevations.
     QList<QStringList> rows;
     for (int i = 0; i < 6; ++i)
         rows << QStringList{QString::number(100 + i), QString::number(i * 10), QString::number(i * 2)};
-    s = SetupPlot(StructureRequest(1, "S", rows));
+    s = SetupPlot(StructureRequest(1, u"S"_s, rows));
     QCOMPARE(s.seriesCount, 2);
     QCOMPARE(s.count[1], 6);
     QCOMPARE(s.count[2], 6);
@@ -426,20 +428,20 @@ void TestPlotModel::setupValuesByKind()
     QCOMPARE(s.dataYMax, 50.0);
 
     // Kind 8: flows are sorted into a duration curve at unchanged times.
-    s = SetupPlot(hydrographRequest(8, {{3, 9, 5}}, {"1"}, {"2"}));
+    s = SetupPlot(hydrographRequest(8, {{3, 9, 5}}, {u"1"_s}, {u"2"_s}));
     QCOMPARE(s.Y[1], (std::vector<double>{0, 9, 5, 3}));
     QCOMPARE(s.X[1], (std::vector<double>{0, 1, 3, 5}));
 
     // Kinds 6-8 never take more points than the request holds.
-    PlotRequest r = hydrographRequest(6, {{1, 2}}, {"0"}, {"1"});
-    r.setHeader(1, 7, "500");
+    PlotRequest r = hydrographRequest(6, {{1, 2}}, {u"0"_s}, {u"1"_s});
+    r.setHeader(1, 7, u"500"_s);
     s = SetupPlot(r);
     QCOMPARE(s.count[1], 2);
 }
 
 void TestPlotModel::verticalLabel()
 {
-    PlotRequest r = InputHydrographRequest(1, "H", "0", "1", {"1"});
+    PlotRequest r = InputHydrographRequest(1, u"H"_s, u"0"_s, u"1"_s, {u"1"_s});
     r.FlowUnit = QStringLiteral("cfs");
     const PlotSetup s = SetupPlot(r);
     // "DISCHARGE", CR and "cfs": nine letters, two empty lines, three letters.
@@ -480,12 +482,12 @@ void TestPlotModel::degenerateRequestsShowAxesOnly_data()
     QTest::addColumn<QStringList>("values");
     QTest::addColumn<QString>("step");
     QTest::newRow("no points") << 2 << QStringList() << "1";
-    QTest::newRow("kind 1 one point") << 1 << QStringList{"1"} << "";
+    QTest::newRow("kind 1 one point") << 1 << QStringList{u"1"_s} << u""_s;
     QTest::newRow("kind 1 no points") << 1 << QStringList() << "";
-    QTest::newRow("empty step") << 2 << QStringList{"1", "2"} << "";
-    QTest::newRow("zero step") << 2 << QStringList{"1", "2"} << "0";
-    QTest::newRow("text step") << 3 << QStringList{"1", "2"} << "abc";
-    QTest::newRow("infinite step") << 6 << QStringList{"1", "2"} << "1e999";
+    QTest::newRow("empty step") << 2 << QStringList{u"1"_s, u"2"_s} << u""_s;
+    QTest::newRow("zero step") << 2 << QStringList{u"1"_s, u"2"_s} << u"0"_s;
+    QTest::newRow("text step") << 3 << QStringList{u"1"_s, u"2"_s} << u"abc"_s;
+    QTest::newRow("infinite step") << 6 << QStringList{u"1"_s, u"2"_s} << u"1e999"_s;
     QTest::newRow("no points, output") << 8 << QStringList() << "1";
 }
 
@@ -498,14 +500,14 @@ void TestPlotModel::degenerateRequestsShowAxesOnly()
     if (kind == 1)
         r = DimensionlessRequest(values);
     else if (kind == 2)
-        r = InputHydrographRequest(1, "H", "0", step, values);
+        r = InputHydrographRequest(1, u"H"_s, u"0"_s, step, values);
     else if (kind == 3)
-        r = RainfallRequest(1, "R", step, values);
+        r = RainfallRequest(1, u"R"_s, step, values);
     else {
         std::vector<double> flows;
         for (const QString &v : values)
             flows.push_back(v.toDouble());
-        r = hydrographRequest(kind, {flows}, {"0"}, {step});
+        r = hydrographRequest(kind, {flows}, {u"0"_s}, {step});
     }
     const PlotSetup s = SetupPlot(r);
     QCOMPARE(s.count[1], 0);
@@ -523,11 +525,11 @@ void TestPlotModel::degenerateRequestsShowAxesOnly()
 void TestPlotModel::blankValueEndsItsOwnSeries()
 {
     // Discharge blank from the third row on; end area and top width go on.
-    const QList<QStringList> rows{{"100", "0", "0", "10"},
-                                  {"101", "50", "20", "12"},
-                                  {"102", "", "40", "14"},
-                                  {"103", "", "60", "16"}};
-    const PlotSetup s = SetupPlot(CrossSectionRequest(1, "XS", rows));
+    const QList<QStringList> rows{{u"100"_s, u"0"_s, u"0"_s, u"10"_s},
+                                  {u"101"_s, u"50"_s, u"20"_s, u"12"_s},
+                                  {u"102"_s, u""_s, u"40"_s, u"14"_s},
+                                  {u"103"_s, u""_s, u"60"_s, u"16"_s}};
+    const PlotSetup s = SetupPlot(CrossSectionRequest(1, u"XS"_s, rows));
     QCOMPARE(s.count[1], 2);
     QCOMPARE(s.count[2], 4);
     QCOMPARE(s.count[3], 4);
@@ -549,13 +551,13 @@ void TestPlotModel::blankValueEndsItsOwnSeries()
 void TestPlotModel::emptySeriesDoesNotWidenAxes()
 {
     // Storage all blank: the Y axis is not pulled down to 0.
-    const PlotSetup s = SetupPlot(StructureRequest(1, "S", {{"100", "10", ""}, {"101", "50", ""}}));
+    const PlotSetup s = SetupPlot(StructureRequest(1, u"S"_s, {{u"100"_s, u"10"_s, u""_s}, {u"101"_s, u"50"_s, u""_s}}));
     QCOMPARE(s.count[2], 0);
     QCOMPARE(s.dataYMin, 10.0);
     QCOMPARE(s.dataYMax, 50.0);
 
     // An output series without points (and an empty first series) adds neither its start nor a value.
-    PlotRequest r = hydrographRequest(6, {{}, {5, 7}}, {"100", "2"}, {"1", "1"});
+    PlotRequest r = hydrographRequest(6, {{}, {5, 7}}, {u"100"_s, u"2"_s}, {u"1"_s, u"1"_s});
     r.PlotStormCount = 2;
     const PlotSetup o = SetupPlot(r);
     QCOMPARE(o.dataXMin, 2.0);
@@ -741,16 +743,16 @@ void TestPlotModel::durationLines()
     std::vector<double> flows;
     for (int j = 1; j <= 100; ++j)
         flows.push_back(1000 - 10 * (j - 1));
-    PlotRequest r = hydrographRequest(8, {flows}, {"0"}, {"1"});
-    r.setHeader(1, 2, "S1");
-    r.setHeader(1, 3, "Outlet");
-    r.setHeader(1, 8, " Day ");
-    r.setHeader(1, 9, "Two days");
-    r.setHeader(1, 10, "zero");
-    r.setHeader(1, 16, "24");
-    r.setHeader(1, 17, "48");
-    r.setHeader(1, 18, "0");
-    r.setHeader(1, 19, "  ");
+    PlotRequest r = hydrographRequest(8, {flows}, {u"0"_s}, {u"1"_s});
+    r.setHeader(1, 2, u"S1"_s);
+    r.setHeader(1, 3, u"Outlet"_s);
+    r.setHeader(1, 8, u" Day "_s);
+    r.setHeader(1, 9, u"Two days"_s);
+    r.setHeader(1, 10, u"zero"_s);
+    r.setHeader(1, 16, u"24"_s);
+    r.setHeader(1, 17, u"48"_s);
+    r.setHeader(1, 18, u"0"_s);
+    r.setHeader(1, 19, u"  "_s);
     const PlotSetup s = SetupPlot(r);
     View v{s.dataXMin, s.dataXMax, s.dataYMin, s.dataYMax};
     LegendState legend;
@@ -854,7 +856,7 @@ void TestPlotModel::thinnedSeriesLooksTheSame()
         q = std::max(0.0, q + (double(seed >> 8) / double(1 << 24) - 0.5) * 20);
         flows.push_back(q);
     }
-    const PlotSetup s = SetupPlot(hydrographRequest(6, {flows}, {"0"}, {"0.01"}));
+    const PlotSetup s = SetupPlot(hydrographRequest(6, {flows}, {u"0"_s}, {u"0.01"_s}));
     DrawOptions thin, full;
     thin.points = full.points = false;
     full.thin = false;

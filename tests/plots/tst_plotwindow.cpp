@@ -15,6 +15,8 @@
 #include <QTest>
 #include <QToolBar>
 
+using namespace Qt::StringLiterals;
+
 using namespace Plots;
 
 namespace {
@@ -64,15 +66,15 @@ PlotRequest requestForKind(int kind)
 {
     PlotRequest r;
     switch (kind) {
-    case 1: r = DimensionlessRequest({"0", "0.6", "1", "0.3", "0"}); break;
-    case 2: r = InputHydrographRequest(1, "HYD1", "2", "0.5", {"10", "40", "30", "20"}); break;
-    case 3: r = RainfallRequest(2, "TYPE2", "1", {"0", "1", "2.5", "3"}); break;
+    case 1: r = DimensionlessRequest({u"0"_s, u"0.6"_s, u"1"_s, u"0.3"_s, u"0"_s}); break;
+    case 2: r = InputHydrographRequest(1, u"HYD1"_s, u"2"_s, u"0.5"_s, {u"10"_s, u"40"_s, u"30"_s, u"20"_s}); break;
+    case 3: r = RainfallRequest(2, u"TYPE2"_s, u"1"_s, {u"0"_s, u"1"_s, u"2.5"_s, u"3"_s}); break;
     case 4:
-        r = StructureRequest(1, "DAM", {{"100", "0", "30"}, {"102", "50", "60"}, {"104", "90", "100"}});
+        r = StructureRequest(1, u"DAM"_s, {{u"100"_s, u"0"_s, u"30"_s}, {u"102"_s, u"50"_s, u"60"_s}, {u"104"_s, u"90"_s, u"100"_s}});
         break;
     case 5:
-        r = CrossSectionRequest(1, "XS1", {{"100", "0", "30", "10"}, {"102", "50", "60", "20"},
-                                           {"104", "90", "100", "40"}});
+        r = CrossSectionRequest(1, u"XS1"_s, {{u"100"_s, u"0"_s, u"30"_s, u"10"_s}, {u"102"_s, u"50"_s, u"60"_s, u"20"_s},
+                                           {u"104"_s, u"90"_s, u"100"_s, u"40"_s}});
         break;
     case 6: r = outputRequest(6, {{10, 50, 20}, {5, 30, 60}}); break;
     case 7: r = outputRequest(7, {{10, 50, 20}, {5, 30}}); break;
@@ -154,16 +156,16 @@ void TestPlotWindow::eachKindRenders_data()
                        << QList<double>{2, 3.6, 10, 40};
     QTest::newRow("3") << 3 << "Rainfall Distribution - TYPE2" << QStringList() << "run.inp"
                        << QList<double>{0, 3, 0, 3};
-    QTest::newRow("4") << 4 << "Structure - DAM" << QStringList{"F L O W (cfs)", "S T O R A G E (ac ft)"} << "run.inp"
+    QTest::newRow("4") << 4 << u"Structure - DAM"_s << QStringList{u"F L O W (cfs)"_s, u"S T O R A G E (ac ft)"_s} << u"run.inp"_s
                        << QList<double>{100, 104, 0, 100};
     QTest::newRow("5") << 5 << "Cross Section - XS1"
-                       << QStringList{"F L O W (cfs)", "E N D   A R E A (sq ft)", "T O P   W I D T H (ft)"}
+                       << QStringList{u"F L O W (cfs)"_s, u"E N D   A R E A (sq ft)"_s, u"T O P   W I D T H (ft)"_s}
                        << "run.inp" << QList<double>{100, 104, 0, 100};
-    QTest::newRow("6") << 6 << "Hydrograph (Storm - 100YR)" << QStringList{"LOC1", "LOC2"} << "run.out"
+    QTest::newRow("6") << 6 << u"Hydrograph (Storm - 100YR)"_s << QStringList{u"LOC1"_s, u"LOC2"_s} << u"run.out"_s
                        << QList<double>{0, 2, 5, 60};
-    QTest::newRow("7") << 7 << "Peak Flow" << QStringList{"LOC1", "LOC2"} << "run.out"
+    QTest::newRow("7") << 7 << u"Peak Flow"_s << QStringList{u"LOC1"_s, u"LOC2"_s} << u"run.out"_s
                        << QList<double>{0, 22, 5, 50};
-    QTest::newRow("8") << 8 << "Time Analysis (Storm - 100YR)" << QStringList{"LOC1", "D1 (15 cfs)"} << "run.out"
+    QTest::newRow("8") << 8 << u"Time Analysis (Storm - 100YR)"_s << QStringList{u"LOC1"_s, u"D1 (15 cfs)"_s} << u"run.out"_s
                        << QList<double>{0, 4, 0, 50};
 }
 
@@ -177,10 +179,10 @@ void TestPlotWindow::eachKindRenders()
     show(requestForKind(kind));
     QVERIFY(window()->isVisible());
     QCOMPARE(window()->windowTitle(), QStringLiteral("Input / Output Plots"));
-    QCOMPARE(control<QLabel>("Label1")->text(), title);
-    QCOMPARE(control<QLabel>("Label2")->text(), fileLabel);
-    QCOMPARE(control<QLabel>("Label4")->text(), window()->setup().xLabel);
-    QVERIFY(control<QLabel>("Label3")->text().startsWith(QStringLiteral("D\n")) || kind >= 3);
+    QCOMPARE(control<QLabel>(u"Label1"_s)->text(), title);
+    QCOMPARE(control<QLabel>(u"Label2"_s)->text(), fileLabel);
+    QCOMPARE(control<QLabel>(u"Label4"_s)->text(), window()->setup().xLabel);
+    QVERIFY(control<QLabel>(u"Label3"_s)->text().startsWith(QStringLiteral("D\n")) || kind >= 3);
     for (int i = 1; i <= MaxSeries; ++i) {
         QLabel *legend = control<QLabel>(QStringLiteral("Legend_%1").arg(i));
         QCOMPARE(legend->isVisibleTo(window()), i <= legends.size());
@@ -218,8 +220,8 @@ void TestPlotWindow::eachKindRenders()
 
 void TestPlotWindow::degenerateRequestShowsAxesOnly()
 {
-    for (const PlotRequest &r : {InputHydrographRequest(1, "H", "0", "", {"1", "2"}), DimensionlessRequest({"5"}),
-                                 InputHydrographRequest(1, "H", "0", "1", {}), outputRequest(6, {{}})}) {
+    for (const PlotRequest &r : {InputHydrographRequest(1, u"H"_s, u"0"_s, u""_s, {u"1"_s, u"2"_s}), DimensionlessRequest({u"5"_s}),
+                                 InputHydrographRequest(1, u"H"_s, u"0"_s, u"1"_s, {}), outputRequest(6, {{}})}) {
         show(r);
         QVERIFY(window()->drawing().ok);
         const QImage img = picture()->grab().toImage();
@@ -239,19 +241,19 @@ void TestPlotWindow::newRequestReplacesPlot()
     QVERIFY(window()->zoomMode());
     PlotRequest three = outputRequest(6, {{1, 2}, {3, 4}, {5, 6}});
     show(three);
-    QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("Hydrograph (Storm - 100YR)"));
-    QVERIFY(control("Legend_3")->isVisibleTo(window()));
+    QCOMPARE(control<QLabel>(u"Label1"_s)->text(), QStringLiteral("Hydrograph (Storm - 100YR)"));
+    QVERIFY(control(u"Legend_3"_s)->isVisibleTo(window()));
     QVERIFY(action(QStringLiteral("plotlines"))->isChecked());
     QVERIFY(!action(QStringLiteral("plotgrid"))->isChecked());
     QVERIFY(!window()->zoomMode());
 
     show(requestForKind(2));
-    QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("Input Hydrograph - HYD1"));
+    QCOMPARE(control<QLabel>(u"Label1"_s)->text(), QStringLiteral("Input Hydrograph - HYD1"));
     for (int i = 1; i <= 3; ++i) {
         QVERIFY(!control(QStringLiteral("Legend_%1").arg(i))->isVisibleTo(window()));
         QVERIFY(!control(QStringLiteral("legline_%1").arg(i))->isVisibleTo(window()));
     }
-    QVERIFY(control<PlotPicture>("Picture2")->commands().empty());
+    QVERIFY(control<PlotPicture>(u"Picture2"_s)->commands().empty());
 }
 
 void TestPlotWindow::modalShowing()
@@ -261,7 +263,7 @@ void TestPlotWindow::modalShowing()
     // A request while it is shown keeps its modality and shows the new plot.
     show(requestForKind(3), false);
     QCOMPARE(window()->windowModality(), Qt::ApplicationModal);
-    QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("Rainfall Distribution - TYPE2"));
+    QCOMPARE(control<QLabel>(u"Label1"_s)->text(), QStringLiteral("Rainfall Distribution - TYPE2"));
     action(QStringLiteral("menuexit"))->trigger();
     QVERIFY(!window()->isVisible());
     QVERIFY(!window()->isLoaded());
@@ -271,7 +273,7 @@ void TestPlotWindow::modalShowing()
 
 void TestPlotWindow::menuTogglesRedrawWithoutMovingAxes()
 {
-    PlotRequest r = InputHydrographRequest(1, "H", "0", "1", {"-250", "-10", "-100"});
+    PlotRequest r = InputHydrographRequest(1, u"H"_s, u"0"_s, u"1"_s, {u"-250"_s, u"-10"_s, u"-100"_s});
     show(r);
     const View first = window()->view();
     QCOMPARE(first.yMin, -280.0);
@@ -290,7 +292,7 @@ void TestPlotWindow::menuTogglesRedrawWithoutMovingAxes()
 
 void TestPlotWindow::zoomBoxByMouse()
 {
-    show(InputHydrographRequest(1, "H", "0", "1", {"0", "100", "50", "20", "80", "10", "0", "0", "0", "0", "0"}));
+    show(InputHydrographRequest(1, u"H"_s, u"0"_s, u"1"_s, {u"0"_s, u"100"_s, u"50"_s, u"20"_s, u"80"_s, u"10"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s}));
     const View data = window()->view();
     action(QStringLiteral("zoomin"))->trigger();
     QVERIFY(window()->zoomMode());
@@ -327,7 +329,7 @@ void TestPlotWindow::zoomBoxByMouse()
 void TestPlotWindow::zoomBoxReachesTopBand()
 {
     // Data 0..100: the value 100 lies 232 twips below the top of the picture.
-    show(InputHydrographRequest(1, "H", "0", "1", {"0", "100", "50", "0"}));
+    show(InputHydrographRequest(1, u"H"_s, u"0"_s, u"1"_s, {u"0"_s, u"100"_s, u"50"_s, u"0"_s}));
     QCOMPARE(window()->view().yMax, 100.0);
     zoomBox(1500, 600, 3000, 240);
     QCOMPARE(window()->view().yMax, 100.0); // not 94: the release was not held 500 twips down
@@ -350,7 +352,7 @@ void TestPlotWindow::clickWithoutMoveKeepsView()
 
 void TestPlotWindow::pointerReadout()
 {
-    show(InputHydrographRequest(1, "H", "0", "1", {"10", "40", "25"}));
+    show(InputHydrographRequest(1, u"H"_s, u"0"_s, u"1"_s, {u"10"_s, u"40"_s, u"25"_s}));
     const Transform &t = window()->drawing().transform;
     // The highest point lies in the top band (232 twips down); it still reads out.
     release(t.xToScreen(1), t.yToScreen(40));

@@ -1,6 +1,6 @@
 #include "ProgramFolder.h"
 
-#include "core/IdentifierLists.h"
+#include "core/logic/IdentifierLists.h"
 #include "core/logic/Editglob.h"
 #include "core/logic/TextFile.h"
 #include "sections/ratings/logic/RatingChecks.h"

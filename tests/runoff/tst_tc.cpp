@@ -5,7 +5,7 @@
 
 #include "core/Colors.h"
 #include "core/Help_Stuff.h"
-#include "core/IdentifierLists.h"
+#include "core/logic/IdentifierLists.h"
 #include "core/logic/Editglob.h"
 #include "sections/common/EntryForm.h"
 #include "sections/runoff/frmTc.h"

@@ -12,6 +12,8 @@
 #include <QPlainTextEdit>
 #include <QTableWidget>
 
+using namespace Qt::StringLiterals;
+
 using namespace EntryDriver;
 using namespace Editglob;
 
@@ -67,19 +69,19 @@ private slots:
 void TestDimHyd::emptyStart()
 {
     ProgramFolder folder;
-    SetFileName(folder.file("basin.inp"));
+    SetFileName(folder.file(u"basin.inp"_s));
     QWidget *form = open(Name);
     QVERIFY(qobject_cast<frmDimHyd *>(form)); // no longer the placeholder
     QCOMPARE(form->objectName(), Name);
-    QCOMPARE(form->windowTitle(), "Unit Hydrograph   Current File - " + folder.file("basin.inp"));
-    QCOMPARE(cells(form, 2), (QStringList{"0", ""}));
+    QCOMPARE(form->windowTitle(), u"Unit Hydrograph   Current File - "_s + folder.file(u"basin.inp"_s));
+    QCOMPARE(cells(form, 2), (QStringList{u"0"_s, u""_s}));
     QCOMPARE(current(form), 1);
     QCOMPARE(cellColor(form, 1), Colors::Green);
     QVERIFY(!button(form, "CmdPlot")->isEnabled());
     QVERIFY(!button(form, "cmdDelAll")->isEnabled());
     QCOMPARE(focused(), grid(form));
-    QCOMPARE(button(form, "cmdFinished")->text(), QString("Accept Changes  (Close)"));
-    QCOMPARE(button(form, "cmdCancel")->text(), QString("    No Changes      (Close)"));
+    QCOMPARE(button(form, "cmdFinished")->text(), QString(u"Accept Changes  (Close)"_s));
+    QCOMPARE(button(form, "cmdCancel")->text(), QString(u"    No Changes      (Close)"_s));
 }
 
 void TestDimHyd::typedSeriesIsWritten()
@@ -87,19 +89,19 @@ void TestDimHyd::typedSeriesIsWritten()
     ProgramFolder folder;
     DataChanged = false;
     QWidget *form = open(Name);
-    enterValues(form, {"0.4", "1", "0.3"});
+    enterValues(form, {u"0.4"_s, u"1"_s, u"0.3"_s});
     QCOMPARE(current(form), 4);
     QVERIFY(button(form, "CmdPlot")->isEnabled());
     accept(form);
     QVERIFY(!form->isVisible());
     QVERIFY(DataChanged);
-    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecUnitHyd)), golden("dimhyd_typed.tmp"));
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecUnitHyd)), golden(u"dimhyd_typed.tmp"_s));
 
     // Read back and accepted again, the file stays as it is.
     form = open(Name);
-    QCOMPARE(cells(form, 6), (QStringList{"0.", "0.4", "1.", "0.3", "0.", ""}));
+    QCOMPARE(cells(form, 6), (QStringList{u"0."_s, u"0.4"_s, u"1."_s, u"0.3"_s, u"0."_s, u""_s}));
     accept(form);
-    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecUnitHyd)), golden("dimhyd_typed.tmp"));
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecUnitHyd)), golden(u"dimhyd_typed.tmp"_s));
 }
 
 void TestDimHyd::acceptAfterLoading_data()
@@ -132,7 +134,7 @@ void TestDimHyd::valueTypedWithoutEnterCounts()
 {
     ProgramFolder folder;
     QWidget *form = open(Name);
-    QTest::keyClicks(grid(form), "0.5");
+    QTest::keyClicks(grid(form), u"0.5"_s);
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecUnitHyd)), file({{"0.", "0.5", "0."}}));
 
@@ -142,9 +144,9 @@ void TestDimHyd::valueTypedWithoutEnterCounts()
     clickCell(form, 1, Qt::RightButton);
     QTRY_VERIFY(popup(form)->isVisible());
     menuItem(form, 2)->trigger();
-    QCOMPARE(cells(form, 2), (QStringList{"0.", ""}));
+    QCOMPARE(cells(form, 2), (QStringList{u"0."_s, u""_s}));
     QCOMPARE(current(form), 1);
-    QTest::keyClicks(grid(form), "0.7");
+    QTest::keyClicks(grid(form), u"0.7"_s);
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecUnitHyd)), file({{"0.", "0.7", "0."}}));
 }
@@ -153,12 +155,12 @@ void TestDimHyd::outOfRangeIsMarkedAndRefused()
 {
     ProgramFolder folder;
     QWidget *form = open(Name);
-    enterValues(form, {"1.5", "1"});
+    enterValues(form, {u"1.5"_s, u"1"_s});
     QCOMPARE(cellColor(form, 1), Colors::Red);
     QCOMPARE(cellColor(form, 2), Colors::White);
     QCOMPARE(cellColor(form, 3), Colors::Green);
     // Letters and signs never reach a cell.
-    QTest::keyClicks(grid(form), "-a");
+    QTest::keyClicks(grid(form), u"-a"_s);
     QCOMPARE(cell(form, 3), QString());
     // A red cell is never written: Accept names it and goes there.
     DialogScript script;
@@ -185,18 +187,18 @@ void TestDimHyd::deleteAll()
         click(button(form, "cmdDelAll"));
         QCOMPARE(dialogs.asked().size(), 1);
         const Dialogs::Request &r = dialogs.asked().first();
-        QCOMPARE(r.text, QString("Delete dimensionless unit hydrograph data ?"));
-        QCOMPARE(r.title, QString("Dimensionless Unit Hydrograph"));
+        QCOMPARE(r.text, QString(u"Delete dimensionless unit hydrograph data ?"_s));
+        QCOMPARE(r.title, QString(u"Dimensionless Unit Hydrograph"_s));
         QCOMPARE(r.buttons, Dialogs::Buttons::YesNo);
         QCOMPARE(r.icon, Dialogs::Icon::Question);
     }
-    QCOMPARE(cells(form, 4), (QStringList{"0.", "0.5", "1.", "0."}));
+    QCOMPARE(cells(form, 4), (QStringList{u"0."_s, u"0.5"_s, u"1."_s, u"0."_s}));
     {
         DialogScript dialogs;
         dialogs.answer(Dialogs::Answer::Yes);
         click(button(form, "cmdDelAll"));
     }
-    QCOMPARE(cells(form, 4), (QStringList{"0", "", "", ""}));
+    QCOMPARE(cells(form, 4), (QStringList{u"0"_s, u""_s, u""_s, u""_s}));
     QCOMPARE(current(form), 1);
     QVERIFY(!button(form, "CmdPlot")->isEnabled());
     QVERIFY(!button(form, "cmdDelAll")->isEnabled());
@@ -209,9 +211,9 @@ void TestDimHyd::contextMenu()
     ProgramFolder folder;
     ProgramFolder::writeBytes(folder.tmp(SecUnitHyd), file({{"0.", "0.5"}}));
     QWidget *form = open(Name);
-    QCOMPARE(popup(form)->title(), QString("Insert/Delete"));
-    QCOMPARE(menuItem(form, 1)->text(), QString("Insert Point"));
-    QCOMPARE(menuItem(form, 2)->text(), QString("Delete Point"));
+    QCOMPARE(popup(form)->title(), QString(u"Insert/Delete"_s));
+    QCOMPARE(menuItem(form, 1)->text(), QString(u"Insert Point"_s));
+    QCOMPARE(menuItem(form, 2)->text(), QString(u"Delete Point"_s));
     // A right click on the first cell offers the menu for the second.
     clickCell(form, 0, Qt::RightButton);
     QCOMPARE(current(form), 1);
@@ -231,9 +233,9 @@ void TestDimHyd::contextMenuEdits_data()
     QTest::addColumn<int>("item");
     QTest::addColumn<QStringList>("after");
     QTest::addColumn<QByteArray>("written");
-    QTest::newRow("delete") << 2 << QStringList{"0.", "0.2", "0.6", "", ""}
+    QTest::newRow("delete") << 2 << QStringList{u"0."_s, u"0.2"_s, u"0.6"_s, u""_s, u""_s}
                             << file({{"0.", "0.2", "0.6", "0."}});
-    QTest::newRow("insert") << 1 << QStringList{"0.", "0.2", "0.4", "0.4", "0.6"}
+    QTest::newRow("insert") << 1 << QStringList{u"0."_s, u"0.2"_s, u"0.4"_s, u"0.4"_s, u"0.6"_s}
                             << file({{"0.", "0.2", "0.4", "0.4", "0.6"}, {"0."}});
 }
 
@@ -260,26 +262,26 @@ void TestDimHyd::displayData()
     ProgramFolder folder;
     SetUnitSystem(false, false);
     QWidget *form = open(Name);
-    enterValues(form, {"0.5", "1", "0.25", "0"});
+    enterValues(form, {u"0.5"_s, u"1"_s, u"0.25"_s, u"0"_s});
     QVERIFY(button(form, "CmdPlot")->isEnabled());
     click(button(form, "CmdPlot"));
     QVERIFY(plot()->isVisible());
     QCOMPARE(plot()->windowModality(), Qt::ApplicationModal);
     const Plots::PlotSetup &setup = plot()->setup();
     QCOMPARE(setup.kind, int(Plots::KindDimensionless));
-    QCOMPARE(setup.title, QString("Dimensionless Unit Hydrograph"));
+    QCOMPARE(setup.title, QString(u"Dimensionless Unit Hydrograph"_s));
     QCOMPARE(setup.count.at(1), 5);
     QCOMPARE(setup.X.at(1), (std::vector<double>{0, 0, 0.25, 0.5, 0.75, 1}));
     QCOMPARE(setup.Y.at(1), (std::vector<double>{0, 0, 0.5, 1, 0.25, 0}));
-    QCOMPARE(plot()->request().FlowUnit, QString("cu m/sec"));
+    QCOMPARE(plot()->request().FlowUnit, QString(u"cu m/sec"_s));
     plot()->unload();
     SetUnitSystem(true, true);
 
     // The plot keeps its own copy: later edits of the window leave it alone.
     clickCell(form, 2);
-    QTest::keyClicks(grid(form), "0.9");
+    QTest::keyClicks(grid(form), u"0.9"_s);
     QTest::keyClick(grid(form), Qt::Key_Return);
-    QCOMPARE(cell(form, 2), QString("0.9"));
+    QCOMPARE(cell(form, 2), QString(u"0.9"_s));
     QCOMPARE(plot()->request().PlotY.at(1), (std::vector<double>{0, 0, 0.5, 1, 0.25, 0}));
 }
 
@@ -303,7 +305,7 @@ void TestDimHyd::displayDataNeedsTwoOrdinates()
     form->CmdPlot_Click();
     QCOMPARE(dialogs.asked().size(), 1);
     const Dialogs::Request &r = dialogs.asked().first();
-    QCOMPARE(r.text, QString(" No Data Entered"));
+    QCOMPARE(r.text, QString(u" No Data Entered"_s));
     QCOMPARE(r.buttons, Dialogs::Buttons::OK);
     QCOMPARE(r.icon, Dialogs::Icon::None);
     QCOMPARE(r.title, QString());
@@ -315,13 +317,13 @@ void TestDimHyd::help()
     ProgramFolder folder;
     QFile::copy(QStringLiteral(QV_RESOURCES_DIR "/QuorvaleHelp.lst"), HelpListFile);
     QWidget *form = open(Name);
-    auto *help = control<QPlainTextEdit>(form, "txtHelp");
-    click(label(form, "lblHeader"));
-    QVERIFY(help->toPlainText().contains("Dimensionless Unit Hydrograph"));
-    click(label(form, "lblInput_1"));
+    auto *help = control<QPlainTextEdit>(form, u"txtHelp"_s);
+    click(label(form, u"lblHeader"_s));
+    QVERIFY(help->toPlainText().contains(u"Dimensionless Unit Hydrograph"_s));
+    click(label(form, u"lblInput_1"_s));
     QVERIFY(help->isVisible());
-    QVERIFY(help->toPlainText().contains("Dimensionless Hydrograph Points"));
-    QVERIFY(help->toPlainText().contains("Range - 0 to 1"));
+    QVERIFY(help->toPlainText().contains(u"Dimensionless Hydrograph Points"_s));
+    QVERIFY(help->toPlainText().contains(u"Range - 0 to 1"_s));
 }
 
 QTEST_MAIN(TestDimHyd)

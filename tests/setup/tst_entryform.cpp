@@ -24,6 +24,7 @@ private slots:
     void helpKeepsLayout();
     void labelHelpKeys_data();
     void labelHelpKeys();
+    void eachWindowKeepsItsHelp();
     void cancelWritesNothing_data() { windows_data(); }
     void cancelWritesNothing();
     void acceptSetsDataChanged_data() { windows_data(); }
@@ -174,6 +175,36 @@ void TestEntryForm::labelHelpKeys()
         QCOMPARE(help->toPlainText(), QString("          <" + key + "> \nd\n\n"));
     }
 }
+
+void TestEntryForm::eachWindowKeepsItsHelp()
+{
+    ProgramFolder folder;
+    ProgramFolder::writeBytes(Editglob::HelpListFile,
+                              crlf("DI|Duration - section|||\nDI 1|DI one - d|||\n"
+                                   "DH|Unit - section|||\nDH 1|DH one - d|||\n"));
+    EntryForm *duration = open(QStringLiteral("frmDurInc"));
+    EntryForm *unitHyd = open(QStringLiteral("frmDimHyd"));
+    auto *durationHelp = control<QPlainTextEdit>(duration, "txtHelp");
+    auto *unitHelp = control<QPlainTextEdit>(unitHyd, "txtHelp");
+    // The window opened first shows its own help, not that of the last one.
+    click(label(duration, "lblInput_1"));
+    QVERIFY(durationHelp->toPlainText().startsWith(QStringLiteral("          DI one ")));
+    click(label(duration, "lblHeader"));
+    QVERIFY(durationHelp->toPlainText().startsWith(QStringLiteral("          Duration ")));
+    // The same field in the other window shows its help rather than hiding.
+    click(label(unitHyd, "lblHeader"));
+    QVERIFY(unitHelp->isVisible());
+    QVERIFY(unitHelp->toPlainText().startsWith(QStringLiteral("          Unit ")));
+    QCOMPARE(Help_Stuff::FormHelpKey, QStringLiteral("DH"));
+    QVERIFY(durationHelp->isVisible());
+    // A second press in the first window still hides its box.
+    click(label(duration, "lblHeader"));
+    QVERIFY(!durationHelp->isVisible());
+    QVERIFY(unitHelp->isVisible());
+    cancel(duration);
+    cancel(unitHyd);
+}
+
 
 void TestEntryForm::cancelWritesNothing()
 {

@@ -12,6 +12,8 @@
 #include <QTest>
 #include <utility>
 
+using namespace Qt::StringLiterals;
+
 using namespace Editglob;
 using SetupFormat::FormatItem;
 
@@ -150,100 +152,100 @@ void TestFormats::rewrite_data()
     }
 
     QTest::newRow("uh five ordinates, closing zero on its own line")
-        << uh << QStringList{UhHeader, values({"0", ".5", "1", ".6", ".2"})}
-        << QStringList{UhHeader, values({"0.", ".5", "1.", ".6", ".2"}), values({"0."})};
+        << uh << QStringList{UhHeader, values({u"0"_s, u".5"_s, u"1"_s, u".6"_s, u".2"_s})}
+        << QStringList{UhHeader, values({u"0."_s, u".5"_s, u"1."_s, u".6"_s, u".2"_s}), values({u"0."_s})};
     QTest::newRow("uh last ordinate 0 gets no closing zero")
-        << uh << QStringList{UhHeader, values({"0.", ".5", "0."})}
-        << QStringList{UhHeader, values({"0.", ".5", "0."})};
+        << uh << QStringList{UhHeader, values({u"0."_s, u".5"_s, u"0."_s})}
+        << QStringList{UhHeader, values({u"0."_s, u".5"_s, u"0."_s})};
     QTest::newRow("uh negative last ordinate gets no closing zero")
-        << uh << QStringList{UhHeader, values({"0", "-.5"})}
-        << QStringList{UhHeader, values({"0.", "-.5"})};
+        << uh << QStringList{UhHeader, values({u"0"_s, u"-.5"_s})}
+        << QStringList{UhHeader, values({u"0."_s, u"-.5"_s})};
     QTest::newRow("uh text last ordinate counts as 0")
-        << uh << QStringList{UhHeader, values({"0", "abc"})}
-        << QStringList{UhHeader, values({"0.", "abc."})};
+        << uh << QStringList{UhHeader, values({u"0"_s, u"abc"_s})}
+        << QStringList{UhHeader, values({u"0."_s, u"abc."_s})};
     // Two loaded ordinates are kept, as two typed ones are.
     QTest::newRow("uh two loaded ordinates are written")
-        << uh << QStringList{UhHeader, values({"0", ".5"})}
-        << QStringList{UhHeader, values({"0.", ".5", "0."})};
+        << uh << QStringList{UhHeader, values({u"0"_s, u".5"_s})}
+        << QStringList{UhHeader, values({u"0."_s, u".5"_s, u"0."_s})};
     QTest::newRow("uh one ordinate is no hydrograph")
-        << uh << QStringList{UhHeader, values({".5"})} << QStringList{};
+        << uh << QStringList{UhHeader, values({u".5"_s})} << QStringList{};
     QTest::newRow("uh columns 1-20 and past 70 ignored")
-        << uh << QStringList{UhHeader, at({{1, "NOTE"}, {21, "0"}, {31, ".4"}, {71, "99"}})}
-        << QStringList{UhHeader, values({"0.", ".4", "0."})};
+        << uh << QStringList{UhHeader, at({{1, u"NOTE"_s}, {21, u"0"_s}, {31, u".4"_s}, {71, u"99"_s}})}
+        << QStringList{UhHeader, values({u"0."_s, u".4"_s, u"0."_s})};
     QTest::newRow("uh gaps between fields close up")
-        << uh << QStringList{UhHeader, at({{31, "0"}, {61, ".3"}}), at({{41, ".1"}})}
-        << QStringList{UhHeader, values({"0.", ".3", ".1", "0."})};
+        << uh << QStringList{UhHeader, at({{31, u"0"_s}, {61, u".3"_s}}), at({{41, u".1"_s}})}
+        << QStringList{UhHeader, values({u"0."_s, u".3"_s, u".1"_s, u"0."_s})};
     QTest::newRow("uh reading stops at a blank line")
-        << uh << QStringList{UhHeader, values({"0", ".5"}), blanks(5), values({".7", "0"})}
-        << QStringList{UhHeader, values({"0.", ".5", "0."})};
+        << uh << QStringList{UhHeader, values({u"0"_s, u".5"_s}), blanks(5), values({u".7"_s, u"0"_s})}
+        << QStringList{UhHeader, values({u"0."_s, u".5"_s, u"0."_s})};
     QTest::newRow("uh line without values skipped")
-        << uh << QStringList{UhHeader, at({{1, "COMMENT"}}), values({"0", ".5", "0"})}
-        << QStringList{UhHeader, values({"0.", ".5", "0."})};
+        << uh << QStringList{UhHeader, at({{1, u"COMMENT"_s}}), values({u"0"_s, u".5"_s, u"0"_s})}
+        << QStringList{UhHeader, values({u"0."_s, u".5"_s, u"0."_s})};
 
     QTest::newRow("rd two tables in order, one empty line")
         << rd
-        << QStringList{RdHeader, at({{11, "R2"}, {31, ".5"}}), values({"0", "1"}),
-                       at({{11, "R1"}, {31, "1"}}), values({"0", ".1", ".3", ".6", ".8"}), values({"1"})}
-        << QStringList{RdHeader, blanks(10) + pad("R2") + blanks(10) + pad(".5"), values({"0.", "1."}),
-                       blanks(10) + pad("R1") + blanks(10) + pad("1."),
-                       values({"0.", ".1", ".3", ".6", ".8"}), values({"1."}), QString()};
+        << QStringList{RdHeader, at({{11, u"R2"_s}, {31, u".5"_s}}), values({u"0"_s, u"1"_s}),
+                       at({{11, u"R1"_s}, {31, u"1"_s}}), values({u"0"_s, u".1"_s, u".3"_s, u".6"_s, u".8"_s}), values({u"1"_s})}
+        << QStringList{RdHeader, blanks(10) + pad(u"R2"_s) + blanks(10) + pad(u".5"_s), values({u"0."_s, u"1."_s}),
+                       blanks(10) + pad(u"R1"_s) + blanks(10) + pad(u"1."_s),
+                       values({u"0."_s, u".1"_s, u".3"_s, u".6"_s, u".8"_s}), values({u"1."_s}), QString()};
     QTest::newRow("rd values before the first table are dropped")
-        << rd << QStringList{RdHeader, values({".9", ".9"}), at({{11, "R1"}, {31, ".5"}}), values({"0", "1"})}
-        << QStringList{RdHeader, blanks(10) + pad("R1") + blanks(10) + pad(".5"), values({"0.", "1."}), QString()};
+        << rd << QStringList{RdHeader, values({u".9"_s, u".9"_s}), at({{11, u"R1"_s}, {31, u".5"_s}}), values({u"0"_s, u"1"_s})}
+        << QStringList{RdHeader, blanks(10) + pad(u"R1"_s) + blanks(10) + pad(u".5"_s), values({u"0."_s, u"1."_s}), QString()};
     QTest::newRow("rd table of one value is not written")
         << rd
-        << QStringList{RdHeader, at({{11, "R1"}, {31, ".5"}}), values({"0"}), at({{11, "R2"}, {31, ".5"}}),
-                       values({"0", "1"})}
-        << QStringList{RdHeader, blanks(10) + pad("R2") + blanks(10) + pad(".5"), values({"0.", "1."}), QString()};
+        << QStringList{RdHeader, at({{11, u"R1"_s}, {31, u".5"_s}}), values({u"0"_s}), at({{11, u"R2"_s}, {31, u".5"_s}}),
+                       values({u"0"_s, u"1"_s})}
+        << QStringList{RdHeader, blanks(10) + pad(u"R2"_s) + blanks(10) + pad(u".5"_s), values({u"0."_s, u"1."_s}), QString()};
     QTest::newRow("rd only short tables: section absent")
-        << rd << QStringList{RdHeader, at({{11, "R1"}, {31, ".5"}}), values({"0"}), at({{11, "R2"}})}
+        << rd << QStringList{RdHeader, at({{11, u"R1"_s}, {31, u".5"_s}}), values({u"0"_s}), at({{11, u"R2"_s}})}
         << QStringList{};
     QTest::newRow("rd reading stops at a blank line")
         << rd
-        << QStringList{RdHeader, at({{11, "R1"}, {31, ".5"}}), values({"0", "1"}), QString(),
-                       at({{11, "R2"}, {31, ".5"}}), values({"0", "1"})}
-        << QStringList{RdHeader, blanks(10) + pad("R1") + blanks(10) + pad(".5"), values({"0.", "1."}), QString()};
+        << QStringList{RdHeader, at({{11, u"R1"_s}, {31, u".5"_s}}), values({u"0"_s, u"1"_s}), QString(),
+                       at({{11, u"R2"_s}, {31, u".5"_s}}), values({u"0"_s, u"1"_s})}
+        << QStringList{RdHeader, blanks(10) + pad(u"R1"_s) + blanks(10) + pad(u".5"_s), values({u"0."_s, u"1."_s}), QString()};
 
     QTest::newRow("st full record")
         << st
-        << QStringList{StHeader, at({{11, "S1"}, {21, "G1"}, {31, "2"}, {41, "3.5"}, {51, "Type II"}, {61, "2"}, {71, "1.2"}})}
-        << QStringList{StHeader, blanks(10) + pad("S1") + pad("G1") + pad("2.") + pad("3.5") + pad("Type II")
-                                     + pad("2") + pad("1.2")};
+        << QStringList{StHeader, at({{11, u"S1"_s}, {21, u"G1"_s}, {31, u"2"_s}, {41, u"3.5"_s}, {51, u"Type II"_s}, {61, u"2"_s}, {71, u"1.2"_s}})}
+        << QStringList{StHeader, blanks(10) + pad(u"S1"_s) + pad(u"G1"_s) + pad(u"2."_s) + pad(u"3.5"_s) + pad(u"Type II"_s)
+                                     + pad(u"2"_s) + pad(u"1.2"_s)};
     QTest::newRow("st short line gives blank fields, past 80 dropped")
-        << st << QStringList{StHeader, at({{11, "S1"}, {21, "G1"}}), at({{11, "S2"}, {71, "1.25"}, {81, "X"}})}
-        << QStringList{StHeader, blanks(10) + pad("S1") + pad("G1") + blanks(50),
-                       blanks(10) + pad("S2") + blanks(50) + pad("1.25")};
+        << st << QStringList{StHeader, at({{11, u"S1"_s}, {21, u"G1"_s}}), at({{11, u"S2"_s}, {71, u"1.25"_s}, {81, u"X"_s}})}
+        << QStringList{StHeader, blanks(10) + pad(u"S1"_s) + pad(u"G1"_s) + blanks(50),
+                       blanks(10) + pad(u"S2"_s) + blanks(50) + pad(u"1.25"_s)};
     // A blank line inside the file holds no record; the records after it stay.
     QTest::newRow("st blank line holds no record")
-        << st << QStringList{StHeader, at({{11, "S1"}, {51, "T"}}), blanks(30), at({{11, "S2"}, {51, "T"}})}
-        << QStringList{StHeader, blanks(10) + pad("S1") + blanks(30) + pad("T") + blanks(20),
-                       blanks(10) + pad("S2") + blanks(30) + pad("T") + blanks(20)};
+        << st << QStringList{StHeader, at({{11, u"S1"_s}, {51, u"T"_s}}), blanks(30), at({{11, u"S2"_s}, {51, u"T"_s}})}
+        << QStringList{StHeader, blanks(10) + pad(u"S1"_s) + blanks(30) + pad(u"T"_s) + blanks(20),
+                       blanks(10) + pad(u"S2"_s) + blanks(30) + pad(u"T"_s) + blanks(20)};
     QTest::newRow("st condition out of range kept")
-        << st << QStringList{StHeader, at({{11, "S1"}, {51, "T"}, {61, "0.3"}}), at({{11, "S2"}, {51, "T"}, {61, "9"}})}
-        << QStringList{StHeader, blanks(10) + pad("S1") + blanks(30) + pad("T") + pad("0.3") + blanks(10),
-                       blanks(10) + pad("S2") + blanks(30) + pad("T") + pad("9") + blanks(10)};
+        << st << QStringList{StHeader, at({{11, u"S1"_s}, {51, u"T"_s}, {61, u"0.3"_s}}), at({{11, u"S2"_s}, {51, u"T"_s}, {61, u"9"_s}})}
+        << QStringList{StHeader, blanks(10) + pad(u"S1"_s) + blanks(30) + pad(u"T"_s) + pad(u"0.3"_s) + blanks(10),
+                       blanks(10) + pad(u"S2"_s) + blanks(30) + pad(u"T"_s) + pad(u"9"_s) + blanks(10)};
 
-    const QString dataPrepOnly21 = blanks(10) + "DATA PREP " + "Y " + blanks(58);
-    const QString processingOnly41 = blanks(10) + "PROCESSING" + blanks(20) + "Y ";
+    const QString dataPrepOnly21 = blanks(10) + u"DATA PREP "_s + u"Y "_s + blanks(58);
+    const QString processingOnly41 = blanks(10) + u"PROCESSING"_s + blanks(20) + u"Y "_s;
     QTest::newRow("ve lower-case y ticks, N and YX do not")
-        << ve << QStringList{VeHeader, at({{11, "DATA PREP"}, {21, "y"}, {23, "N"}, {25, "YX"}})}
+        << ve << QStringList{VeHeader, at({{11, u"DATA PREP"_s}, {21, u"y"_s}, {23, u"N"_s}, {25, u"YX"_s}})}
         << QStringList{VeHeader, dataPrepOnly21, QString()};
     QTest::newRow("ve hidden box written back")
-        << ve << QStringList{VeHeader, at({{11, "DATA PREP"}, {51, "Y"}})}
-        << QStringList{VeHeader, blanks(10) + "DATA PREP " + blanks(30) + "Y " + blanks(28), QString()};
+        << ve << QStringList{VeHeader, at({{11, u"DATA PREP"_s}, {51, u"Y"_s}})}
+        << QStringList{VeHeader, blanks(10) + u"DATA PREP "_s + blanks(30) + u"Y "_s + blanks(28), QString()};
     QTest::newRow("ve processing flags past the eleventh ignored")
-        << ve << QStringList{VeHeader, at({{11, "PROCESSING"}, {41, "Y"}, {43, "Y"}, {79, "Y"}})}
+        << ve << QStringList{VeHeader, at({{11, u"PROCESSING"_s}, {41, u"Y"_s}, {43, u"Y"_s}, {79, u"Y"_s}})}
         << QStringList{VeHeader, processingOnly41, QString()};
     QTest::newRow("ve later key wins, reading goes past empty lines")
         << ve
-        << QStringList{VeHeader, at({{11, "DATA PREP"}, {23, "Y"}}), QString(), at({{11, "OTHER"}, {21, "Y"}}),
-                       at({{11, "data prep"}, {21, "Y"}}), at({{11, "PROCESSING"}, {41, "Y"}})}
+        << QStringList{VeHeader, at({{11, u"DATA PREP"_s}, {23, u"Y"_s}}), QString(), at({{11, u"OTHER"_s}, {21, u"Y"_s}}),
+                       at({{11, u"data prep"_s}, {21, u"Y"_s}}), at({{11, u"PROCESSING"_s}, {41, u"Y"_s}})}
         << QStringList{VeHeader, dataPrepOnly21, processingOnly41, QString()};
     QTest::newRow("ve key in columns 11-20 only")
-        << ve << QStringList{VeHeader, at({{1, "DATA PREP"}, {21, "Y"}}), at({{11, "PROCESS"}, {21, "Y"}})}
+        << ve << QStringList{VeHeader, at({{1, u"DATA PREP"_s}, {21, u"Y"_s}}), at({{11, u"PROCESS"_s}, {21, u"Y"_s}})}
         << QStringList{};
     QTest::newRow("ve flags all clear: section absent")
-        << ve << QStringList{VeHeader, at({{11, "DATA PREP"}, {21, "n"}}), at({{11, "PROCESSING"}})}
+        << ve << QStringList{VeHeader, at({{11, u"DATA PREP"_s}, {21, u"n"_s}}), at({{11, u"PROCESSING"_s}})}
         << QStringList{};
 }
 
@@ -263,21 +265,21 @@ void TestFormats::unitHydWriter_data()
     QTest::addColumn<QStringList>("ordinates");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("typed after the pre-entered 0")
-        << QStringList{"0", "0.4", "1", "0.3"} << QStringList{UhHeader, values({"0.", "0.4", "1.", "0.3", "0."})};
-    QTest::newRow("the 0 and one value") << QStringList{"0", "0.5"} << QStringList{UhHeader, values({"0.", "0.5", "0."})};
-    QTest::newRow("only the 0") << QStringList{"0"} << QStringList{};
+        << QStringList{u"0"_s, u"0.4"_s, u"1"_s, u"0.3"_s} << QStringList{UhHeader, values({u"0."_s, u"0.4"_s, u"1."_s, u"0.3"_s, u"0."_s})};
+    QTest::newRow("the 0 and one value") << QStringList{u"0"_s, u"0.5"_s} << QStringList{UhHeader, values({u"0."_s, u"0.5"_s, u"0."_s})};
+    QTest::newRow("only the 0") << QStringList{u"0"_s} << QStringList{};
     QTest::newRow("no ordinates") << QStringList{} << QStringList{};
     // A blank ordinate is no ordinate: it neither counts nor leaves a gap, and
     // five of them never make a blank line that would end the section.
     QTest::newRow("blank ordinates left out")
-        << QStringList{"0", "", " ", "  ", "", "", ".5", " "} << QStringList{UhHeader, values({"0.", ".5", "0."})};
-    QTest::newRow("blank ordinates do not reach the threshold") << QStringList{"0", "", " "} << QStringList{};
+        << QStringList{u"0"_s, u""_s, u" "_s, u"  "_s, u""_s, u""_s, u".5"_s, u" "_s} << QStringList{UhHeader, values({u"0."_s, u".5"_s, u"0."_s})};
+    QTest::newRow("blank ordinates do not reach the threshold") << QStringList{u"0"_s, u""_s, u" "_s} << QStringList{};
     // A long typed ordinate is rounded to its 10 columns: the later ones stay in theirs.
     QTest::newRow("long ordinate rounded")
-        << QStringList{"0", "0.123456789012", ".5", "0"} << QStringList{UhHeader, values({"0.", "0.12345679", ".5", "0."})};
+        << QStringList{u"0"_s, u"0.123456789012"_s, u".5"_s, u"0"_s} << QStringList{UhHeader, values({u"0."_s, u"0.12345679"_s, u".5"_s, u"0."_s})};
     QTest::newRow("ten-digit ordinate written whole")
-        << QStringList{"0", "0.12345678", "0"} << QStringList{UhHeader, values({"0.", "0.12345678", "0."})};
-    QTest::newRow("blank-led ordinate trimmed") << QStringList{"  0", " .5 "} << QStringList{UhHeader, values({"0.", ".5", "0."})};
+        << QStringList{u"0"_s, u"0.12345678"_s, u"0"_s} << QStringList{UhHeader, values({u"0."_s, u"0.12345678"_s, u"0."_s})};
+    QTest::newRow("blank-led ordinate trimmed") << QStringList{u"  0"_s, u" .5 "_s} << QStringList{UhHeader, values({u"0."_s, u".5"_s, u"0."_s})};
 }
 
 void TestFormats::unitHydWriter()
@@ -297,39 +299,39 @@ void TestFormats::rainDistWriter_data()
     using RainDistFormat::MakeTable;
     QTest::addColumn<RainDistFormat::RainDistData>("data");
     QTest::addColumn<QStringList>("expected");
-    const QString r1 = blanks(10) + pad("R1") + blanks(10) + pad("0.25");
+    const QString r1 = blanks(10) + pad(u"R1"_s) + blanks(10) + pad(u"0.25"_s);
 
     QTest::newRow("new table typed after the pre-entered 0")
-        << RainDistFormat::RainDistData{{MakeTable("R1", "0.25", {"0", "0.1", "0.3", "0.6", "1.0"})}}
-        << QStringList{RdHeader, r1, values({"0.", "0.1", "0.3", "0.6", "1.0"}), QString()};
+        << RainDistFormat::RainDistData{{MakeTable(u"R1"_s, u"0.25"_s, {u"0"_s, u"0.1"_s, u"0.3"_s, u"0.6"_s, u"1.0"_s})}}
+        << QStringList{RdHeader, r1, values({u"0."_s, u"0.1"_s, u"0.3"_s, u"0.6"_s, u"1.0"_s}), QString()};
     QTest::newRow("six values")
-        << RainDistFormat::RainDistData{{MakeTable("R1", "0.25", {"0", ".1", ".2", ".3", ".4", ".5"})}}
-        << QStringList{RdHeader, r1, values({"0.", ".1", ".2", ".3", ".4"}), values({".5"}), QString()};
+        << RainDistFormat::RainDistData{{MakeTable(u"R1"_s, u"0.25"_s, {u"0"_s, u".1"_s, u".2"_s, u".3"_s, u".4"_s, u".5"_s})}}
+        << QStringList{RdHeader, r1, values({u"0."_s, u".1"_s, u".2"_s, u".3"_s, u".4"_s}), values({u".5"_s}), QString()};
     QTest::newRow("only the pre-entered 0: absent")
-        << RainDistFormat::RainDistData{{MakeTable("R1", "0.25", {"0"})}} << QStringList{};
+        << RainDistFormat::RainDistData{{MakeTable(u"R1"_s, u"0.25"_s, {u"0"_s})}} << QStringList{};
     QTest::newRow("deleted table keeps its slot, not written")
-        << RainDistFormat::RainDistData{{MakeTable("R1", ""), MakeTable("R2", "1", {"0", "1"})}}
-        << QStringList{RdHeader, blanks(10) + pad("R2") + blanks(10) + pad("1."), values({"0.", "1."}), QString()};
+        << RainDistFormat::RainDistData{{MakeTable(u"R1"_s, u""_s), MakeTable(u"R2"_s, u"1"_s, {u"0"_s, u"1"_s})}}
+        << QStringList{RdHeader, blanks(10) + pad(u"R2"_s) + blanks(10) + pad(u"1."_s), values({u"0."_s, u"1."_s}), QString()};
     QTest::newRow("no tables") << RainDistFormat::RainDistData{} << QStringList{};
     // A long identifier is cut to its 10 columns instead of shifting the increment.
     QTest::newRow("long identifier cut")
-        << RainDistFormat::RainDistData{{MakeTable("LONGTABLE-12", "0.25", {"0", "1"})}}
-        << QStringList{RdHeader, blanks(10) + "LONGTABLE-" + blanks(10) + pad("0.25"), values({"0.", "1."}), QString()};
+        << RainDistFormat::RainDistData{{MakeTable(u"LONGTABLE-12"_s, u"0.25"_s, {u"0"_s, u"1"_s})}}
+        << QStringList{RdHeader, blanks(10) + u"LONGTABLE-"_s + blanks(10) + pad(u"0.25"_s), values({u"0."_s, u"1."_s}), QString()};
     // A table of blanks has no identifier: writing it would turn its header
     // into a value line of the table before.
     QTest::newRow("blank identifier is no table")
-        << RainDistFormat::RainDistData{{MakeTable("R1", "0.25", {"0", "1"}), MakeTable("   ", "2", {"0", "5"})}}
-        << QStringList{RdHeader, r1, values({"0.", "1."}), QString()};
+        << RainDistFormat::RainDistData{{MakeTable(u"R1"_s, u"0.25"_s, {u"0"_s, u"1"_s}), MakeTable(u"   "_s, u"2"_s, {u"0"_s, u"5"_s})}}
+        << QStringList{RdHeader, r1, values({u"0."_s, u"1."_s}), QString()};
     QTest::newRow("blank values left out")
-        << RainDistFormat::RainDistData{{MakeTable("R1", "0.25", {"0", "", "", "", "", "", "1", ""})}}
-        << QStringList{RdHeader, r1, values({"0.", "1."}), QString()};
+        << RainDistFormat::RainDistData{{MakeTable(u"R1"_s, u"0.25"_s, {u"0"_s, u""_s, u""_s, u""_s, u""_s, u""_s, u"1"_s, u""_s})}}
+        << QStringList{RdHeader, r1, values({u"0."_s, u"1."_s}), QString()};
     QTest::newRow("long value and increment rounded")
-        << RainDistFormat::RainDistData{{MakeTable("R1", "0.0833333333", {"0", "0.33333333333", "1"})}}
-        << QStringList{RdHeader, blanks(10) + pad("R1") + blanks(10) + "0.08333333", values({"0.", "0.33333333", "1."}),
+        << RainDistFormat::RainDistData{{MakeTable(u"R1"_s, u"0.0833333333"_s, {u"0"_s, u"0.33333333333"_s, u"1"_s})}}
+        << QStringList{RdHeader, blanks(10) + pad(u"R1"_s) + blanks(10) + u"0.08333333"_s, values({u"0."_s, u"0.33333333"_s, u"1."_s}),
                        QString()};
     QTest::newRow("missing header fields")
-        << RainDistFormat::RainDistData{{FormatItem{{"R1"}, {"0", "1"}}}}
-        << QStringList{RdHeader, blanks(10) + pad("R1") + blanks(20), values({"0.", "1."}), QString()};
+        << RainDistFormat::RainDistData{{FormatItem{{u"R1"_s}, {u"0"_s, u"1"_s}}}}
+        << QStringList{RdHeader, blanks(10) + pad(u"R1"_s) + blanks(20), values({u"0."_s, u"1."_s}), QString()};
 }
 
 void TestFormats::rainDistWriter()
@@ -343,24 +345,24 @@ void TestFormats::rainDistReader()
 {
     using RainDistFormat::MakeTable;
     const QStringList lines{RdHeader,
-                            values({".9"}),
-                            at({{11, "  R1"}, {21, "X"}, {31, " .25"}, {41, "7"}}),
-                            values({"0", ".5"}),
-                            at({{1, "NOTE"}, {21, "1"}, {71, "8"}}),
-                            at({{11, "R2"}}),
-                            at({{11, "R3"}, {31, "1"}}),
-                            values({"0", "1"})};
+                            values({u".9"_s}),
+                            at({{11, u"  R1"_s}, {21, u"X"_s}, {31, u" .25"_s}, {41, u"7"_s}}),
+                            values({u"0"_s, u".5"_s}),
+                            at({{1, u"NOTE"_s}, {21, u"1"_s}, {71, u"8"_s}}),
+                            at({{11, u"R2"_s}}),
+                            at({{11, u"R3"_s}, {31, u"1"_s}}),
+                            values({u"0"_s, u"1"_s})};
     const RainDistFormat::RainDistData data = RainDistFormat::ParseRainDist(lines);
     const RainDistFormat::RainDistData expected{
-        {MakeTable("R1", ".25", {"0", ".5", "1"}), MakeTable("R2", ""), MakeTable("R3", "1", {"0", "1"})}};
+        {MakeTable(u"R1"_s, u".25"_s, {u"0"_s, u".5"_s, u"1"_s}), MakeTable(u"R2"_s, u""_s), MakeTable(u"R3"_s, u"1"_s, {u"0"_s, u"1"_s})}};
     QCOMPARE(data, expected);
 
     // An empty table starts like a new one.
-    QCOMPARE(RainDistFormat::GridStartValues(data.tables[1]), QStringList{"0"});
-    QCOMPARE(RainDistFormat::GridStartValues(data.tables[2]), (QStringList{"0", "1"}));
-    QCOMPARE(RainDistFormat::TableId("ABCDEFGHIJK"), QStringLiteral("ABCDEFGHIJ"));
-    QCOMPARE(RainDistFormat::TableId("    "), QString());
-    QVERIFY(!RainDistFormat::IsIdentifier("   "));
+    QCOMPARE(RainDistFormat::GridStartValues(data.tables[1]), QStringList{u"0"_s});
+    QCOMPARE(RainDistFormat::GridStartValues(data.tables[2]), (QStringList{u"0"_s, u"1"_s}));
+    QCOMPARE(RainDistFormat::TableId(u"ABCDEFGHIJK"_s), QStringLiteral("ABCDEFGHIJ"));
+    QCOMPARE(RainDistFormat::TableId(u"    "_s), QString());
+    QVERIFY(!RainDistFormat::IsIdentifier(u"   "_s));
 }
 
 void TestFormats::stormWriter_data()
@@ -369,20 +371,20 @@ void TestFormats::stormWriter_data()
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("no records") << StormFormat::StormData{} << QStringList{};
     QTest::newRow("cells as held, untrimmed text")
-        << StormFormat::StormData{{{"S1", " G1", " 2 ", "3.5", "Type II", "2", "1.2"}}}
-        << QStringList{StHeader, blanks(10) + pad("S1") + pad(" G1") + pad("2.") + pad("3.5") + pad("Type II")
-                                     + pad("2") + pad("1.2")};
+        << StormFormat::StormData{{{u"S1"_s, u" G1"_s, u" 2 "_s, u"3.5"_s, u"Type II"_s, u"2"_s, u"1.2"_s}}}
+        << QStringList{StHeader, blanks(10) + pad(u"S1"_s) + pad(u" G1"_s) + pad(u"2."_s) + pad(u"3.5"_s) + pad(u"Type II"_s)
+                                     + pad(u"2"_s) + pad(u"1.2"_s)};
     QTest::newRow("record of blanks left out")
-        << StormFormat::StormData{{{"", "", "", "", "", "", ""}, {"S1", "", "", "", "T", "2", ""}}}
-        << QStringList{StHeader, blanks(10) + pad("S1") + blanks(30) + pad("T") + pad("2") + blanks(10)};
-    QTest::newRow("only blank records: absent") << StormFormat::StormData{{{" ", "", "", "", "", "", ""}}}
+        << StormFormat::StormData{{{u""_s, u""_s, u""_s, u""_s, u""_s, u""_s, u""_s}, {u"S1"_s, u""_s, u""_s, u""_s, u"T"_s, u"2"_s, u""_s}}}
+        << QStringList{StHeader, blanks(10) + pad(u"S1"_s) + blanks(30) + pad(u"T"_s) + pad(u"2"_s) + blanks(10)};
+    QTest::newRow("only blank records: absent") << StormFormat::StormData{{{u" "_s, u""_s, u""_s, u""_s, u""_s, u""_s, u""_s}}}
                                                 << QStringList{};
     QTest::newRow("short record padded")
-        << StormFormat::StormData{{{"S1", "G1"}}} << QStringList{StHeader, blanks(10) + pad("S1") + pad("G1") + blanks(50)};
+        << StormFormat::StormData{{{u"S1"_s, u"G1"_s}}} << QStringList{StHeader, blanks(10) + pad(u"S1"_s) + pad(u"G1"_s) + blanks(50)};
     QTest::newRow("long fields kept in their columns")
-        << StormFormat::StormData{{{"STORM-NUMBER-1", "G1", "12.3456789012", "3", "TABLE-LONG-ID", "2", "1"}}}
-        << QStringList{StHeader, blanks(10) + "STORM-NUMB" + pad("G1") + "12.3456789" + pad("3.") + "TABLE-LONG"
-                                     + pad("2") + pad("1.")};
+        << StormFormat::StormData{{{u"STORM-NUMBER-1"_s, u"G1"_s, u"12.3456789012"_s, u"3"_s, u"TABLE-LONG-ID"_s, u"2"_s, u"1"_s}}}
+        << QStringList{StHeader, blanks(10) + u"STORM-NUMB"_s + pad(u"G1"_s) + u"12.3456789"_s + pad(u"3."_s) + u"TABLE-LONG"_s
+                                     + pad(u"2"_s) + pad(u"1."_s)};
 }
 
 void TestFormats::stormWriter()
@@ -398,11 +400,11 @@ void TestFormats::stormWriter()
 void TestFormats::stormReader()
 {
     const StormFormat::StormData data = StormFormat::ParseStorm(
-        {StHeader, at({{1, "IGNORED"}, {11, " S1"}, {21, "G1  "}, {31, "2"}, {41, "3.5"}, {51, "Type II"}, {61, "2"}, {71, "1.2"}}),
-         at({{11, "S2"}})});
+        {StHeader, at({{1, u"IGNORED"_s}, {11, u" S1"_s}, {21, u"G1  "_s}, {31, u"2"_s}, {41, u"3.5"_s}, {51, u"Type II"_s}, {61, u"2"_s}, {71, u"1.2"_s}}),
+         at({{11, u"S2"_s}})});
     QCOMPARE(data.records.size(), 2);
-    QCOMPARE(data.records[0], (QStringList{"S1", "G1", "2", "3.5", "Type II", "2", "1.2"}));
-    QCOMPARE(data.records[1], (QStringList{"S2", "", "", "", "", "", ""}));
+    QCOMPARE(data.records[0], (QStringList{u"S1"_s, u"G1"_s, u"2"_s, u"3.5"_s, u"Type II"_s, u"2"_s, u"1.2"_s}));
+    QCOMPARE(data.records[1], (QStringList{u"S2"_s, u""_s, u""_s, u""_s, u""_s, u""_s, u""_s}));
 }
 
 void TestFormats::stormCondition_data()
@@ -439,7 +441,7 @@ void TestFormats::stormCondition()
     QCOMPARE(choice.inRange, inRange);
     QCOMPARE(choice.useDefault, useDefault);
     // The text of an out-of-range condition survives a write.
-    const QStringList lines = StormFormat::StormLines({{{"S1", "", "", "", "T", stored, ""}}});
+    const QStringList lines = StormFormat::StormLines({{{u"S1"_s, u""_s, u""_s, u""_s, u"T"_s, stored, u""_s}}});
     QCOMPARE(TextFile::colsRaw(lines.value(1), 61, 70), pad(stored));
 }
 
@@ -449,13 +451,13 @@ void TestFormats::verificationWriter_data()
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("none: absent") << QList<int>{} << QStringList{};
     QTest::newRow("Hydrograph Generation only")
-        << QList<int>{36} << QStringList{VeHeader, blanks(10) + "PROCESSING" + blanks(10) + "Y " + blanks(10), QString()};
+        << QList<int>{36} << QStringList{VeHeader, blanks(10) + u"PROCESSING"_s + blanks(10) + u"Y "_s + blanks(10), QString()};
     QTest::newRow("Alternates Read and Flow Duration Computations")
         << QList<int>{1, 41}
-        << QStringList{VeHeader, blanks(10) + "DATA PREP " + "Y " + blanks(58),
-                       blanks(10) + "PROCESSING" + blanks(20) + "Y ", QString()};
+        << QStringList{VeHeader, blanks(10) + u"DATA PREP "_s + u"Y "_s + blanks(58),
+                       blanks(10) + u"PROCESSING"_s + blanks(20) + u"Y "_s, QString()};
     QTest::newRow("hidden boxes 16 and 30")
-        << QList<int>{16, 30} << QStringList{VeHeader, blanks(10) + "DATA PREP " + blanks(30) + "Y " + blanks(26) + "Y ", QString()};
+        << QList<int>{16, 30} << QStringList{VeHeader, blanks(10) + u"DATA PREP "_s + blanks(30) + u"Y "_s + blanks(26) + u"Y "_s, QString()};
 }
 
 void TestFormats::verificationWriter()
@@ -505,11 +507,11 @@ void TestFormats::missingFilesAndLineEnds()
     ProgramFolder::writeBytes(path, "RAINFALL DISTRIBUTION:\n          R\xc9                  .5\n                    0         1");
     const auto data = RainDistFormat::ReadRainDist(path);
     QCOMPARE(data.tables.size(), 1);
-    QCOMPARE(data.tables[0].header, (QStringList{QString::fromLatin1("R\xc9"), ".5"}));
-    QCOMPARE(data.tables[0].values, (QStringList{"0", "1"}));
+    QCOMPARE(data.tables[0].header, (QStringList{QString::fromLatin1("R\xc9"), u".5"_s}));
+    QCOMPARE(data.tables[0].values, (QStringList{u"0"_s, u"1"_s}));
     QVERIFY(TextFile::writeLines(path, RainDistFormat::RainDistLines(data)));
     QCOMPARE(ProgramFolder::readBytes(path),
-             QByteArray(pad("RAINFALL DISTRIBUTION:", 50).toLatin1() + "\r\n          R\xc9        "
+             QByteArray(pad(u"RAINFALL DISTRIBUTION:"_s, 50).toLatin1() + "\r\n          R\xc9        "
                         "          .5        \r\n                    0.        1.        \r\n\r\n"));
 }
 

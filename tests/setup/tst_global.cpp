@@ -3,6 +3,8 @@
 
 #include "sections/setup/logic/UnitSystem.h"
 
+using namespace Qt::StringLiterals;
+
 using namespace EntryDriver;
 using namespace Editglob;
 
@@ -38,7 +40,7 @@ void TestGlobal::emptyWindowLeavesFileEmpty()
     ProgramFolder folder;
     ProgramFolder::writeBytes(folder.tmp(SecGlobal), Header + line2("1", "", "", "NNNNN", "NNNNNN") + "\r\n");
     EntryForm *form = open(Name);
-    retype(form, 1, "");
+    retype(form, 1, u""_s);
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecGlobal)), QByteArray());
 }
@@ -47,9 +49,9 @@ void TestGlobal::onlyFloodEconomicsYes()
 {
     ProgramFolder folder;
     EntryForm *form = open(Name);
-    click(opt(form, "Opt2", 10));
-    QVERIFY(opt(form, "Opt2", 10)->isChecked());
-    QVERIFY(!opt(form, "Opt2", 11)->isChecked());
+    click(opt(form, u"Opt2"_s, 10));
+    QVERIFY(opt(form, u"Opt2"_s, 10)->isChecked());
+    QVERIFY(!opt(form, u"Opt2"_s, 11)->isChecked());
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecGlobal)),
              Header + line2("", "", "", "NNNNN", "NNNNNY") + "\r\n");
@@ -59,28 +61,28 @@ void TestGlobal::enteredValuesAndCodes()
 {
     ProgramFolder folder;
     EntryForm *form = open(Name);
-    type(form, 1, "2");
+    type(form, 1, u"2"_s);
     tab(form, 1);
-    QTest::keyClicks(box(form, 2), "10");
+    QTest::keyClicks(box(form, 2), u"10"_s);
     tab(form, 2);
-    QTest::keyClicks(box(form, 3), ".25");
+    QTest::keyClicks(box(form, 3), u".25"_s);
     tab(form, 3);
     QCOMPARE(focused(), box(form, 1));
-    click(opt(form, "opt1", 0));
+    click(opt(form, u"opt1"_s, 0));
     QCOMPARE(focused(), box(form, 1));
-    click(opt(form, "opt1", 6));
-    click(opt(form, "Opt2", 2));
+    click(opt(form, u"opt1"_s, 6));
+    click(opt(form, u"Opt2"_s, 2));
     accept(form);
-    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecGlobal)), golden("global_entered.tmp"));
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecGlobal)), golden(u"global_entered.tmp"_s));
     // and back again
     form = open(Name);
     for (int k = 0; k < 5; ++k)
-        QCOMPARE(opt(form, "opt1", 2 * k)->isChecked(), k == 0 || k == 3);
+        QCOMPARE(opt(form, u"opt1"_s, 2 * k)->isChecked(), k == 0 || k == 3);
     for (int k = 0; k < 6; ++k)
-        QCOMPARE(opt(form, "Opt2", 2 * k)->isChecked(), k == 1);
-    QCOMPARE(box(form, 3)->text(), QString(".25"));
+        QCOMPARE(opt(form, u"Opt2"_s, 2 * k)->isChecked(), k == 1);
+    QCOMPARE(box(form, 3)->text(), QString(u".25"_s));
     accept(form);
-    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecGlobal)), golden("global_entered.tmp"));
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecGlobal)), golden(u"global_entered.tmp"_s));
 }
 
 void TestGlobal::checks_data()
@@ -121,7 +123,7 @@ void TestGlobal::focusOrder()
         QCOMPARE(focused(), box(form, n % 3 + 1));
     }
     // Leaving with the mouse checks nothing.
-    retype(form, 2, "-5");
+    retype(form, 2, u"-5"_s);
     box(form, 3)->setFocus(Qt::MouseFocusReason);
     QCOMPARE(color(form, 2), Colors::Cyan);
 }
@@ -145,7 +147,7 @@ void TestGlobal::readsCodes()
                               Header + line2("", "", "1", sub.constData(), reach.constData()) + "\r\n");
     EntryForm *form = open(Name);
     for (int k = 0; k < 5; ++k)
-        QCOMPARE(opt(form, "opt1", 2 * k)->isChecked(), written[k] == 'Y');
+        QCOMPARE(opt(form, u"opt1"_s, 2 * k)->isChecked(), written[k] == 'Y');
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecGlobal)),
              Header
@@ -161,9 +163,9 @@ void TestGlobal::missingSecondLine()
     for (int n = 1; n <= 3; ++n)
         QCOMPARE(box(form, n)->text(), QString());
     for (int k = 0; k < 5; ++k)
-        QVERIFY(opt(form, "opt1", 2 * k + 1)->isChecked());
+        QVERIFY(opt(form, u"opt1"_s, 2 * k + 1)->isChecked());
     for (int k = 0; k < 6; ++k)
-        QVERIFY(opt(form, "Opt2", 2 * k + 1)->isChecked());
+        QVERIFY(opt(form, u"Opt2"_s, 2 * k + 1)->isChecked());
 }
 
 void TestGlobal::flowUnitLabel()
@@ -171,8 +173,8 @@ void TestGlobal::flowUnitLabel()
     ProgramFolder folder;
     SetUnitSystem(false, true);
     EntryForm *form = open(Name);
-    QCOMPARE(label(form, "lblInUnit_2")->text(), QString("cu m/sec"));
-    QCOMPARE(label(form, "lblInUnit_3")->text(), QString("hr"));
+    QCOMPARE(label(form, u"lblInUnit_2"_s)->text(), QString(u"cu m/sec"_s));
+    QCOMPARE(label(form, u"lblInUnit_3"_s)->text(), QString(u"hr"_s));
     SetUnitSystem(true, true);
 }
 

@@ -3,6 +3,8 @@
 
 #include "sections/setup/logic/UnitSystem.h"
 
+using namespace Qt::StringLiterals;
+
 using namespace EntryDriver;
 using namespace Editglob;
 
@@ -43,15 +45,15 @@ void TestQV31::missingFileGivesEnglishDefaults()
     ProgramFolder folder;
     SetUnitSystem(false, false);
     EntryForm *form = open(Name);
-    QVERIFY(opt(form, "opt1", 0)->isChecked());
-    QVERIFY(opt(form, "Opt2", 0)->isChecked());
-    QVERIFY(opt(form, "opt4", 0)->isChecked());
+    QVERIFY(opt(form, u"opt1"_s, 0)->isChecked());
+    QVERIFY(opt(form, u"Opt2"_s, 0)->isChecked());
+    QVERIFY(opt(form, u"opt4"_s, 0)->isChecked());
     for (int n : {3, 5, 6})
         QCOMPARE(box(form, n)->text(), QString());
     QVERIFY(EnglishUnits);
-    QCOMPARE(FlowUnit, QString("cfs"));
-    QCOMPARE(OutFlowUnit, QString("cfs"));
-    QCOMPARE(label(form, "lblInUnit_3")->text(), QString("cfs"));
+    QCOMPARE(FlowUnit, QString(u"cfs"_s));
+    QCOMPARE(OutFlowUnit, QString(u"cfs"_s));
+    QCOMPARE(label(form, u"lblInUnit_3"_s)->text(), QString(u"cfs"_s));
 }
 
 void TestQV31::unitCaptions_data()
@@ -61,12 +63,12 @@ void TestQV31::unitCaptions_data()
     QTest::addColumn<QStringList>("input");  // Area, DischargePerArea, SmallArea, Flow, Length, Depth,
                                              // Conductivity, Volume, Velocity, AlluviumStorage
     QTest::addColumn<QStringList>("output"); // OutFlow, OutDischargePerArea, OutArea
-    const QStringList englishIn{"sq mi", "csm", "sq ft", "cfs", "ft", "in", "in/sec", "ac ft", "ft/sec",
-                                "cu ft/ft len"};
-    const QStringList metricIn{"sq km", "cu m/sec/sq km", "sq m", "cu m/sec", "m", "mm", "mm/sec", "ha m",
-                               "m/sec", "cu m/m len"};
-    const QStringList englishOut{"cfs", "csm", "sq mi"};
-    const QStringList metricOut{"cms", "m^3/sec/sq km", "sq km"};
+    const QStringList englishIn{u"sq mi"_s, u"csm"_s, u"sq ft"_s, u"cfs"_s, u"ft"_s, u"in"_s, u"in/sec"_s, u"ac ft"_s, u"ft/sec"_s,
+                                u"cu ft/ft len"_s};
+    const QStringList metricIn{u"sq km"_s, u"cu m/sec/sq km"_s, u"sq m"_s, u"cu m/sec"_s, u"m"_s, u"mm"_s, u"mm/sec"_s, u"ha m"_s,
+                               u"m/sec"_s, u"cu m/m len"_s};
+    const QStringList englishOut{u"cfs"_s, u"csm"_s, u"sq mi"_s};
+    const QStringList metricOut{u"cms"_s, u"m^3/sec/sq km"_s, u"sq km"_s};
     QTest::newRow("English") << header("0", "0", "", "0") << true << englishIn << englishOut;
     QTest::newRow("metric input") << header("1", "0", "", "0") << false << metricIn << englishOut;
     QTest::newRow("metric output") << header("0", "1", "", "0") << true << englishIn << metricOut;
@@ -85,62 +87,62 @@ void TestQV31::unitCaptions()
     ProgramFolder::writeBytes(folder.tmp(SecIdentifier), file + "\r\n");
     EntryForm *form = open(Name);
     QCOMPARE(EnglishUnits, english);
-    QCOMPARE(opt(form, "opt1", 1)->isChecked(), !english);
+    QCOMPARE(opt(form, u"opt1"_s, 1)->isChecked(), !english);
     const QStringList gotIn{AreaUnit,  DischargePerAreaUnit, SmallAreaUnit, FlowUnit,
                             LengthUnit, DepthUnit,           ConductivityUnit, VolumeUnit,
                             VelocityUnit, AlluviumStorageUnit};
     QCOMPARE(gotIn, input);
     QCOMPARE((QStringList{OutFlowUnit, OutDischargePerAreaUnit, OutAreaUnit}), output);
-    QCOMPARE(label(form, "lblInUnit_3")->text(), input[3]);
-    QVERIFY(opt(form, "opt4", 0)->isChecked());
+    QCOMPARE(label(form, u"lblInUnit_3"_s)->text(), input[3]);
+    QVERIFY(opt(form, u"opt4"_s, 0)->isChecked());
 }
 
 void TestQV31::metricPressChangesOnlyItsLabel()
 {
     ProgramFolder folder;
     EntryForm *form = open(Name);
-    click(opt(form, "opt1", 1));
-    QVERIFY(opt(form, "opt1", 1)->isChecked());
-    QCOMPARE(label(form, "lblInUnit_3")->text(), QString("cu m/sec"));
+    click(opt(form, u"opt1"_s, 1));
+    QVERIFY(opt(form, u"opt1"_s, 1)->isChecked());
+    QCOMPARE(label(form, u"lblInUnit_3"_s)->text(), QString(u"cu m/sec"_s));
     QCOMPARE(focused(), box(form, 3)); // the keyboard never rests on the option
     QVERIFY(EnglishUnits);
-    QCOMPARE(FlowUnit, QString("cfs"));
+    QCOMPARE(FlowUnit, QString(u"cfs"_s));
 
     // A window opened before the accept keeps the English captions.
-    EntryForm *timeA = open("frmTimeA");
-    QCOMPARE(label(timeA, "lblInUnit_5")->text(), QString("ft"));
+    EntryForm *timeA = open(u"frmTimeA"_s);
+    QCOMPARE(label(timeA, u"lblInUnit_5"_s)->text(), QString(u"ft"_s));
     timeA->unload();
 
     cancel(form);
     QVERIFY(EnglishUnits);
-    QCOMPARE(FlowUnit, QString("cfs"));
+    QCOMPARE(FlowUnit, QString(u"cfs"_s));
 
     form = open(Name);
-    click(opt(form, "opt1", 1));
+    click(opt(form, u"opt1"_s, 1));
     accept(form);
     QVERIFY(!EnglishUnits);
-    QCOMPARE(FlowUnit, QString("cu m/sec"));
-    timeA = open("frmTimeA");
-    QCOMPARE(label(timeA, "lblInUnit_5")->text(), QString("m"));
+    QCOMPARE(FlowUnit, QString(u"cu m/sec"_s));
+    timeA = open(u"frmTimeA"_s);
+    QCOMPARE(label(timeA, u"lblInUnit_5"_s)->text(), QString(u"m"_s));
 }
 
 void TestQV31::acceptWritesTheSection()
 {
     ProgramFolder folder;
     EntryForm *form = open(Name);
-    click(opt(form, "opt1", 1));
-    click(opt(form, "Opt2", 1));
-    QVERIFY(opt(form, "Opt2", 1)->isChecked());
-    type(form, 3, "5");
+    click(opt(form, u"opt1"_s, 1));
+    click(opt(form, u"Opt2"_s, 1));
+    QVERIFY(opt(form, u"Opt2"_s, 1)->isChecked());
+    type(form, 3, u"5"_s);
     tab(form, 3);
     QCOMPARE(focused(), box(form, 5));
-    QTest::keyClicks(box(form, 5), "Big Basin Creek");
+    QTest::keyClicks(box(form, 5), u"Big Basin Creek"_s);
     enter(form, 5);
-    QTest::keyClicks(box(form, 6), "  Run 2");
+    QTest::keyClicks(box(form, 6), u"  Run 2"_s);
     accept(form);
-    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecIdentifier)), golden("qv31_metric.tmp"));
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecIdentifier)), golden(u"qv31_metric.tmp"_s));
     QVERIFY(!EnglishUnits);
-    QCOMPARE(OutFlowUnit, QString("cms"));
+    QCOMPARE(OutFlowUnit, QString(u"cms"_s));
 }
 
 void TestQV31::emptyWindowWritesHeaderLine()
@@ -182,7 +184,7 @@ void TestQV31::focusOrder()
 {
     ProgramFolder folder;
     EntryForm *form = open(Name);
-    type(form, 5, "Basin");
+    type(form, 5, u"Basin"_s);
     box(form, 3)->setFocus();
     tab(form, 3);
     QCOMPARE(focused(), box(form, 5));
@@ -191,7 +193,7 @@ void TestQV31::focusOrder()
     tab(form, 6);
     QCOMPARE(focused(), box(form, 3));
     // Leaving a box with the mouse checks nothing.
-    retype(form, 3, "-1");
+    retype(form, 3, u"-1"_s);
     box(form, 5)->setFocus(Qt::MouseFocusReason);
     QCOMPARE(color(form, 3), Colors::White);
 }
@@ -200,8 +202,8 @@ void TestQV31::descriptionTrimmedOnlyByKey()
 {
     ProgramFolder folder;
     EntryForm *form = open(Name);
-    type(form, 5, "  first");
-    type(form, 6, "  second");
+    type(form, 5, u"  first"_s);
+    type(form, 6, u"  second"_s);
     tab(form, 6);
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecIdentifier)),
@@ -237,10 +239,10 @@ void TestQV31::screenOutputCannotBeChanged()
     ProgramFolder::writeBytes(folder.tmp(SecIdentifier), file);
     EntryForm *form = open(Name);
     const int read = code == "1" ? 1 : 0;
-    QVERIFY(opt(form, "opt4", read)->isChecked());
-    click(opt(form, "opt4", 0));
-    click(opt(form, "opt4", 1));
-    QVERIFY(opt(form, "opt4", read)->isChecked());
+    QVERIFY(opt(form, u"opt4"_s, read)->isChecked());
+    click(opt(form, u"opt4"_s, 0));
+    click(opt(form, u"opt4"_s, 1));
+    QVERIFY(opt(form, u"opt4"_s, read)->isChecked());
     QCOMPARE(focused(), box(form, 5));
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecIdentifier)), file);
@@ -250,12 +252,12 @@ void TestQV31::secondDescriptionAlone()
 {
     ProgramFolder folder;
     EntryForm *form = open(Name);
-    type(form, 6, "Only the second");
+    type(form, 6, u"Only the second"_s);
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecIdentifier)),
              header("0", "0", "", "0") + "\r\nOnly the second\r\n");
     form = open(Name);
-    QCOMPARE(box(form, 5)->text(), QString("Only the second"));
+    QCOMPARE(box(form, 5)->text(), QString(u"Only the second"_s));
     QCOMPARE(box(form, 6)->text(), QString());
 }
 

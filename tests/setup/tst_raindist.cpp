@@ -12,6 +12,8 @@
 #include <QPlainTextEdit>
 #include <QTableWidget>
 
+using namespace Qt::StringLiterals;
+
 using namespace EntryDriver;
 using namespace Editglob;
 
@@ -134,23 +136,23 @@ void TestRainDist::opensWithoutTable()
     ProgramFolder::writeBytes(folder.tmp(SecStorm),
                               QByteArray("STORM ANALYSIS:").leftJustified(40) + "\r\n"
                                   + QByteArray(50, ' ') + "GAGE-T    \r\n" + QByteArray(50, ' ') + "TYPE II   \r\n");
-    SetFileName(folder.file("basin.inp"));
+    SetFileName(folder.file(u"basin.inp"_s));
     QWidget *form = open(Name);
     QVERIFY(rain(form)); // no longer the placeholder
     QCOMPARE(form->objectName(), Name);
-    QCOMPARE(form->windowTitle(), "Rainfall Distribution   Current File - " + folder.file("basin.inp"));
+    QCOMPARE(form->windowTitle(), u"Rainfall Distribution   Current File - "_s + folder.file(u"basin.inp"_s));
     // The section's tables and the other tables storms name; no standard names.
-    QCOMPARE(listed(form), (QStringList{"R1", "TYPE-B", "GAGE-T"}));
+    QCOMPARE(listed(form), (QStringList{u"R1"_s, u"TYPE-B"_s, u"GAGE-T"_s}));
     QCOMPARE(combo(form)->currentText(), QString());
-    QCOMPARE(cells(form, 2), (QStringList{"", ""}));
+    QCOMPARE(cells(form, 2), (QStringList{u""_s, u""_s}));
     QCOMPARE(box(form, 2)->text(), QString());
-    QCOMPARE(label(form, "lblInUnit_2")->text(), QString("hr"));
+    QCOMPARE(label(form, u"lblInUnit_2"_s)->text(), QString(u"hr"_s));
     QVERIFY(!button(form, "CmdPlot")->isEnabled());
-    QCOMPARE(button(form, "cmdDelCur")->text(), QString("Delete Distribution"));
+    QCOMPARE(button(form, "cmdDelCur")->text(), QString(u"Delete Distribution"_s));
     // Nothing can be typed into the grid before a table is chosen.
     grid(form)->setFocus(Qt::MouseFocusReason);
-    QTest::keyClicks(grid(form), "5");
-    QCOMPARE(cells(form, 2), (QStringList{"", ""}));
+    QTest::keyClicks(grid(form), u"5"_s);
+    QCOMPARE(cells(form, 2), (QStringList{u""_s, u""_s}));
     QCOMPARE(focused(), combo(form));
 }
 
@@ -159,20 +161,20 @@ void TestRainDist::newTableIsWritten()
     ProgramFolder folder;
     DataChanged = false;
     QWidget *form = open(Name);
-    typeId(form, "R1");
+    typeId(form, u"R1"_s);
     QTest::keyClick(combo(form), Qt::Key_Return);
     QCOMPARE(focused(), box(form, 2));
-    QCOMPARE(cells(form, 2), (QStringList{"0", ""}));
-    QCOMPARE(listed(form), QStringList{"R1"});
-    QTest::keyClicks(box(form, 2), "0.25");
+    QCOMPARE(cells(form, 2), (QStringList{u"0"_s, u""_s}));
+    QCOMPARE(listed(form), QStringList{u"R1"_s});
+    QTest::keyClicks(box(form, 2), u"0.25"_s);
     QTest::keyClick(box(form, 2), Qt::Key_Return);
     QCOMPARE(focused(), grid(form));
     QCOMPARE(grid(form)->currentColumn(), 1);
-    enterValues(form, {"0.1", "0.3", "0.6", "1.0"});
+    enterValues(form, {u"0.1"_s, u"0.3"_s, u"0.6"_s, u"1.0"_s});
     QVERIFY(button(form, "CmdPlot")->isEnabled());
     accept(form);
     QVERIFY(DataChanged);
-    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecRainDist)), golden("raindist_r1.tmp"));
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecRainDist)), golden(u"raindist_r1.tmp"_s));
 }
 
 void TestRainDist::acceptAfterLoading_data()
@@ -200,10 +202,10 @@ void TestRainDist::acceptAfterLoading()
 void TestRainDist::choosesTableIgnoringCase()
 {
     ProgramFolder folder;
-    QWidget *form = openOnTable(folder, "type-b");
+    QWidget *form = openOnTable(folder, u"type-b"_s);
     QCOMPARE(rain(form)->selectedTable(), 2);
-    QCOMPARE(box(form, 2)->text(), QString("1."));
-    QCOMPARE(cells(form, 7), (QStringList{"0.", "0.4", "0.7", "0.9", "0.95", "1.", ""}));
+    QCOMPARE(box(form, 2)->text(), QString(u"1."_s));
+    QCOMPARE(cells(form, 7), (QStringList{u"0."_s, u"0.4"_s, u"0.7"_s, u"0.9"_s, u"0.95"_s, u"1."_s, u""_s}));
     QVERIFY(button(form, "CmdPlot")->isEnabled());
     QCOMPARE(listed(form).size(), 2);
     accept(form);
@@ -216,16 +218,16 @@ void TestRainDist::switchingTablesKeepsBoth()
 {
     ProgramFolder folder;
     QWidget *form = open(Name);
-    chooseTable(form, "R1", "0.5");
-    enterValues(form, {"0.4", "1"});
-    chooseTable(form, "R2", "2");
-    QCOMPARE(cells(form, 2), (QStringList{"0", ""}));
-    enterValues(form, {"1"});
+    chooseTable(form, u"R1"_s, u"0.5"_s);
+    enterValues(form, {u"0.4"_s, u"1"_s});
+    chooseTable(form, u"R2"_s, u"2"_s);
+    QCOMPARE(cells(form, 2), (QStringList{u"0"_s, u""_s}));
+    enterValues(form, {u"1"_s});
     // Back to R1 with the mouse: it shows what was typed into it.
-    typeId(form, "R1");
+    typeId(form, u"R1"_s);
     click(box(form, 2));
-    QCOMPARE(box(form, 2)->text(), QString("0.5"));
-    QCOMPARE(cells(form, 4), (QStringList{"0", "0.4", "1", ""}));
+    QCOMPARE(box(form, 2)->text(), QString(u"0.5"_s));
+    QCOMPARE(cells(form, 4), (QStringList{u"0"_s, u"0.4"_s, u"1"_s, u""_s}));
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecRainDist)),
              section(table("R1", "0.5", {"0.", "0.4", "1."}) + table("R2", "2.", {"0.", "1."})));
@@ -235,15 +237,15 @@ void TestRainDist::gridReachedByTabChain()
 {
     ProgramFolder folder;
     QWidget *form = open(Name);
-    chooseTable(form, "R1", "1");
-    enterValues(form, {"0.5", "0.6", "0.7", "0.8"});
+    chooseTable(form, u"R1"_s, u"1"_s);
+    enterValues(form, {u"0.5"_s, u"0.6"_s, u"0.7"_s, u"0.8"_s});
     // A table made with the mouse, its grid then reached through the focus
     // chain rather than Enter or a click: keys go to its second cell.
-    typeId(form, "R2");
+    typeId(form, u"R2"_s);
     click(box(form, 2));
     grid(form)->setFocus(Qt::BacktabFocusReason);
-    enterValues(form, {"1"});
-    QCOMPARE(cells(form, 6), (QStringList{"0", "1", "", "", "", ""}));
+    enterValues(form, {u"1"_s});
+    QCOMPARE(cells(form, 6), (QStringList{u"0"_s, u"1"_s, u""_s, u""_s, u""_s, u""_s}));
 }
 
 void TestRainDist::identifierIsCut_data()
@@ -259,7 +261,7 @@ void TestRainDist::identifierIsCut()
     QFETCH(int, how);
     ProgramFolder folder;
     QWidget *form = open(Name);
-    typeId(form, "ABCDEFGHIJKLM");
+    typeId(form, u"ABCDEFGHIJKLM"_s);
     if (how == 0)
         QTest::keyClick(combo(form), Qt::Key_Return);
     else if (how == 1)
@@ -267,11 +269,11 @@ void TestRainDist::identifierIsCut()
     else
         click(box(form, 2));
     QCOMPARE(focused(), box(form, 2));
-    QCOMPARE(combo(form)->currentText(), QString("ABCDEFGHIJ"));
-    QCOMPARE(listed(form), QStringList{"ABCDEFGHIJ"});
-    QTest::keyClicks(box(form, 2), "1");
+    QCOMPARE(combo(form)->currentText(), QString(u"ABCDEFGHIJ"_s));
+    QCOMPARE(listed(form), QStringList{u"ABCDEFGHIJ"_s});
+    QTest::keyClicks(box(form, 2), u"1"_s);
     QTest::keyClick(box(form, 2), Qt::Key_Return);
-    enterValues(form, {"1"});
+    enterValues(form, {u"1"_s});
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecRainDist)), section(table("ABCDEFGHIJ", "1.", {"0.", "1."})));
 }
@@ -280,18 +282,18 @@ void TestRainDist::blankIdentifierIsNone()
 {
     ProgramFolder folder;
     QWidget *form = open(Name);
-    chooseTable(form, "R1", "1");
-    enterValues(form, {"0.5"});
-    QTest::keyClicks(grid(form), "0.8");
+    chooseTable(form, u"R1"_s, u"1"_s);
+    enterValues(form, {u"0.5"_s});
+    QTest::keyClicks(grid(form), u"0.8"_s);
     // Blanks confirmed with Enter: red, the focus stays, no table is made, and
     // what was typed into R1 stays with it.
-    typeId(form, "   ");
+    typeId(form, u"   "_s);
     QTest::keyClick(combo(form), Qt::Key_Return);
     QCOMPARE(EntryForm::BackColor(combo(form)), Colors::Red);
     QCOMPARE(focused(), combo(form));
-    QCOMPARE(cells(form, 3), (QStringList{"", "", ""}));
+    QCOMPARE(cells(form, 3), (QStringList{u""_s, u""_s, u""_s}));
     QCOMPARE(box(form, 2)->text(), QString());
-    QCOMPARE(listed(form), QStringList{"R1"});
+    QCOMPARE(listed(form), QStringList{u"R1"_s});
     // Blanks left with the mouse make no table either.
     click(box(form, 2));
     QCOMPARE(rain(form)->tables().Work.ItemCount, 1);
@@ -304,16 +306,16 @@ void TestRainDist::incrementCheck()
 {
     ProgramFolder folder;
     QWidget *form = open(Name);
-    chooseTable(form, "R1");
+    chooseTable(form, u"R1"_s);
     QCOMPARE(focused(), box(form, 2));
     QTest::keyClick(box(form, 2), Qt::Key_Return);
     QCOMPARE(color(form, 2), Colors::Red);
     QCOMPARE(focused(), box(form, 2));
-    QTest::keyClicks(box(form, 2), "0");
+    QTest::keyClicks(box(form, 2), u"0"_s);
     QTest::keyClick(box(form, 2), Qt::Key_Tab);
     QCOMPARE(color(form, 2), Colors::Red);
     QCOMPARE(focused(), box(form, 2));
-    QTest::keyClicks(box(form, 2), ".5");
+    QTest::keyClicks(box(form, 2), u".5"_s);
     QTest::keyClick(box(form, 2), Qt::Key_Tab);
     QCOMPARE(color(form, 2), Colors::White);
     QCOMPARE(focused(), grid(form));
@@ -323,8 +325,8 @@ void TestRainDist::valuesOutOfOrderAreMarkedAndRefused()
 {
     ProgramFolder folder;
     QWidget *form = open(Name);
-    chooseTable(form, "R1", "1");
-    enterValues(form, {"0.5", "0.3", "0.6"});
+    chooseTable(form, u"R1"_s, u"1"_s);
+    enterValues(form, {u"0.5"_s, u"0.3"_s, u"0.6"_s});
     QCOMPARE(cellColor(form, 1), Colors::White);
     QCOMPARE(cellColor(form, 2), Colors::Red);
     QCOMPARE(cellColor(form, 3), Colors::White);
@@ -347,11 +349,11 @@ void TestRainDist::leavingGridConfirmsValue()
 {
     ProgramFolder folder;
     QWidget *form = open(Name);
-    chooseTable(form, "R1", "1");
-    enterValues(form, {"0.5"});
-    QTest::keyClicks(grid(form), "0.7");
+    chooseTable(form, u"R1"_s, u"1"_s);
+    enterValues(form, {u"0.5"_s});
+    QTest::keyClicks(grid(form), u"0.7"_s);
     click(box(form, 2));
-    QCOMPARE(cells(form, 4), (QStringList{"0", "0.5", "0.7", ""}));
+    QCOMPARE(cells(form, 4), (QStringList{u"0"_s, u"0.5"_s, u"0.7"_s, u""_s}));
     QCOMPARE(cellColor(form, 3), Colors::White); // no highlight left behind
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecRainDist)), section(table("R1", "1.", {"0.", "0.5", "0.7"})));
@@ -363,12 +365,12 @@ void TestRainDist::deletedValuesStayDeleted()
     ProgramFolder::writeBytes(folder.tmp(SecRainDist),
                               section(table("R1", "1.", {"0.", "1."}) + table("R2", "1.", {"0.", "0.3", "1."})));
     QWidget *form = open(Name);
-    chooseTable(form, "R1");
+    chooseTable(form, u"R1"_s);
     deleteValue(form, 1);
-    QCOMPARE(cells(form, 2), (QStringList{"0.", ""}));
-    chooseTable(form, "R2");
+    QCOMPARE(cells(form, 2), (QStringList{u"0."_s, u""_s}));
+    chooseTable(form, u"R2"_s);
     deleteValue(form, 1);
-    QCOMPARE(cells(form, 3), (QStringList{"0.", "1.", ""}));
+    QCOMPARE(cells(form, 3), (QStringList{u"0."_s, u"1."_s, u""_s}));
     // R1 now holds one value: it is no longer written.
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecRainDist)), section(table("R2", "1.", {"0.", "1."})));
@@ -377,23 +379,23 @@ void TestRainDist::deletedValuesStayDeleted()
 void TestRainDist::deleteTable()
 {
     ProgramFolder folder;
-    QWidget *form = openOnTable(folder, "R1");
+    QWidget *form = openOnTable(folder, u"R1"_s);
     {
         DialogScript dialogs;
         dialogs.answer(Dialogs::Answer::Yes);
         click(button(form, "cmdDelCur"));
         QCOMPARE(dialogs.asked().size(), 1);
         const Dialogs::Request &r = dialogs.asked().first();
-        QCOMPARE(r.text, QString("Delete Current rainfall distribution ?"));
-        QCOMPARE(r.title, QString("Rainfall Distribution"));
+        QCOMPARE(r.text, QString(u"Delete Current rainfall distribution ?"_s));
+        QCOMPARE(r.title, QString(u"Rainfall Distribution"_s));
         QCOMPARE(r.buttons, Dialogs::Buttons::YesNo);
         QCOMPARE(r.icon, Dialogs::Icon::Question);
     }
-    QCOMPARE(listed(form), QStringList{"TYPE-B"});
+    QCOMPARE(listed(form), QStringList{u"TYPE-B"_s});
     QCOMPARE(combo(form)->currentText(), QString());
     QCOMPARE(focused(), combo(form));
     QCOMPARE(box(form, 2)->text(), QString());
-    QCOMPARE(cells(form, 3), (QStringList{"", "", ""}));
+    QCOMPARE(cells(form, 3), (QStringList{u""_s, u""_s, u""_s}));
     QVERIFY(!button(form, "CmdPlot")->isEnabled());
     QCOMPARE(rain(form)->selectedTable(), 0);
 
@@ -402,17 +404,17 @@ void TestRainDist::deleteTable()
     // table to plot.
     clickCell(form, 1);
     QCOMPARE(focused(), combo(form));
-    QTest::keyClicks(grid(form), "7");
-    QCOMPARE(cells(form, 3), (QStringList{"", "", ""}));
+    QTest::keyClicks(grid(form), u"7"_s);
+    QCOMPARE(cells(form, 3), (QStringList{u""_s, u""_s, u""_s}));
     box(form, 2)->setFocus(Qt::MouseFocusReason);
-    QTest::keyClicks(box(form, 2), "2");
+    QTest::keyClicks(box(form, 2), u"2"_s);
     QTest::keyClick(box(form, 2), Qt::Key_Return);
     QCOMPARE(color(form, 2), Colors::Red);
     {
         DialogScript dialogs;
         dialogs.answer(Dialogs::Answer::OK);
         rain(form)->CmdPlot_Click();
-        QCOMPARE(dialogs.messages(), QStringList{"None Selected"});
+        QCOMPARE(dialogs.messages(), QStringList{u"None Selected"_s});
         QCOMPARE(dialogs.asked().first().buttons, Dialogs::Buttons::OK);
         QCOMPARE(dialogs.asked().first().icon, Dialogs::Icon::None);
         QCOMPARE(dialogs.asked().first().title, QString());
@@ -435,7 +437,7 @@ void TestRainDist::deleteTable()
 
     // Deleting the only table leaves the section absent.
     form = open(Name);
-    chooseTable(form, "TYPE-B");
+    chooseTable(form, u"TYPE-B"_s);
     DialogScript dialogs;
     dialogs.answer(Dialogs::Answer::Yes);
     click(button(form, "cmdDelCur"));
@@ -446,15 +448,15 @@ void TestRainDist::deleteTable()
 void TestRainDist::deleteTableAnsweredNo()
 {
     ProgramFolder folder;
-    QWidget *form = openOnTable(folder, "R1");
+    QWidget *form = openOnTable(folder, u"R1"_s);
     clickCell(form, 7);
-    QTest::keyClicks(grid(form), "1.5");
+    QTest::keyClicks(grid(form), u"1.5"_s);
     DialogScript dialogs;
     dialogs.answer(Dialogs::Answer::No);
     click(button(form, "cmdDelCur"));
     QCOMPARE(dialogs.asked().size(), 1);
     // The identifier comes back into the box; the table is chosen again when it is left.
-    QCOMPARE(combo(form)->currentText(), QString("R1"));
+    QCOMPARE(combo(form)->currentText(), QString(u"R1"_s));
     QTest::keyClick(combo(form), Qt::Key_Return);
     QCOMPARE(rain(form)->selectedTable(), 1);
     accept(form);
@@ -466,23 +468,23 @@ void TestRainDist::deleteTableAnsweredNo()
 void TestRainDist::deleteAnsweredNoChangesNothing()
 {
     ProgramFolder folder;
-    QWidget *form = openOnTable(folder, "R1");
+    QWidget *form = openOnTable(folder, u"R1"_s);
     DialogScript dialogs;
     dialogs.answer(Dialogs::Answer::No);
     click(button(form, "cmdDelCur"));
     QCOMPARE(dialogs.asked().size(), 1);
     // Still table R1, shown and chosen, without leaving the identifier box.
-    QCOMPARE(combo(form)->currentText(), QString("R1"));
-    QCOMPARE(box(form, 1)->text(), QString("R1"));
+    QCOMPARE(combo(form)->currentText(), QString(u"R1"_s));
+    QCOMPARE(box(form, 1)->text(), QString(u"R1"_s));
     QCOMPARE(rain(form)->selectedTable(), 1);
     QCOMPARE(rain(form)->tables().Work.CurrentItem, 1);
-    QCOMPARE(box(form, 2)->text(), QString("0.25"));
-    QCOMPARE(cells(form, 6), (QStringList{"0.", "0.2", "0.5", "0.8", "1.", ""}));
+    QCOMPARE(box(form, 2)->text(), QString(u"0.25"_s));
+    QCOMPARE(cells(form, 6), (QStringList{u"0."_s, u"0.2"_s, u"0.5"_s, u"0.8"_s, u"1."_s, u""_s}));
     QVERIFY(button(form, "CmdPlot")->isEnabled());
-    QCOMPARE(listed(form), (QStringList{"R1", "TYPE-B"}));
+    QCOMPARE(listed(form), (QStringList{u"R1"_s, u"TYPE-B"_s}));
     // What is typed next goes into R1; no table is made.
     clickCell(form, 5);
-    QTest::keyClicks(grid(form), "1.5");
+    QTest::keyClicks(grid(form), u"1.5"_s);
     click(box(form, 2));
     QCOMPARE(rain(form)->tables().Work.ItemCount, 2);
     accept(form);
@@ -494,15 +496,15 @@ void TestRainDist::deleteAnsweredNoChangesNothing()
 void TestRainDist::deletedTableStartsAsNew()
 {
     ProgramFolder folder;
-    QWidget *form = openOnTable(folder, "R1");
+    QWidget *form = openOnTable(folder, u"R1"_s);
     DialogScript dialogs;
     dialogs.answer(Dialogs::Answer::Yes);
     click(button(form, "cmdDelCur"));
     // Its identifier chooses the emptied slot, which starts from "0" as a new table does.
-    chooseTable(form, "R1", "0.5");
+    chooseTable(form, u"R1"_s, u"0.5"_s);
     QCOMPARE(rain(form)->selectedTable(), 1);
-    QCOMPARE(cells(form, 2), (QStringList{"0", ""}));
-    enterValues(form, {"1"});
+    QCOMPARE(cells(form, 2), (QStringList{u"0"_s, u""_s}));
+    enterValues(form, {u"1"_s});
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecRainDist)),
              section(table("R1", "0.5", {"0.", "1."}) + table("TYPE-B", "1.", {"0.", "0.4", "0.7", "0.9", "0.95", "1."})));
@@ -511,17 +513,17 @@ void TestRainDist::deletedTableStartsAsNew()
 void TestRainDist::displayData()
 {
     ProgramFolder folder;
-    QWidget *form = openOnTable(folder, "TYPE-B");
+    QWidget *form = openOnTable(folder, u"TYPE-B"_s);
     clickCell(form, 4);
-    QTest::keyClicks(grid(form), "0.93");
+    QTest::keyClicks(grid(form), u"0.93"_s);
     click(button(form, "CmdPlot"));
     QVERIFY(plot()->isVisible());
     QCOMPARE(plot()->windowModality(), Qt::ApplicationModal);
-    QCOMPARE(rain(form)->Tag, QString("2"));
+    QCOMPARE(rain(form)->Tag, QString(u"2"_s));
     const Plots::PlotSetup &setup = plot()->setup();
     QCOMPARE(setup.kind, int(Plots::KindRainfall));
-    QCOMPARE(setup.title, QString("Rainfall Distribution - TYPE-B"));
-    QCOMPARE(setup.xLabel, QString("T I M E (hr)"));
+    QCOMPARE(setup.title, QString(u"Rainfall Distribution - TYPE-B"_s));
+    QCOMPARE(setup.xLabel, QString(u"T I M E (hr)"_s));
     QCOMPARE(setup.count.at(1), 6);
     QCOMPARE(setup.X.at(1), (std::vector<double>{0, 0, 1, 2, 3, 4, 5}));
     QCOMPARE(setup.Y.at(1), (std::vector<double>{0, 0, 0.4, 0.7, 0.9, 0.93, 1}));
@@ -529,23 +531,23 @@ void TestRainDist::displayData()
 
     // The plot keeps its own copy of the series.
     clickCell(form, 5);
-    QTest::keyClicks(grid(form), "2");
-    chooseTable(form, "R1");
+    QTest::keyClicks(grid(form), u"2"_s);
+    chooseTable(form, u"R1"_s);
     QCOMPARE(plot()->request().PlotY.at(1), (std::vector<double>{0, 0, 0.4, 0.7, 0.9, 0.93, 1}));
-    QCOMPARE(plot()->request().header(1, 1), QString("TYPE-B"));
+    QCOMPARE(plot()->request().header(1, 1), QString(u"TYPE-B"_s));
 }
 
 void TestRainDist::displayDataRefusals()
 {
     ProgramFolder folder;
     QWidget *form = open(Name);
-    chooseTable(form, "R1", "1");
-    enterValues(form, {"0.5", "1"});
+    chooseTable(form, u"R1"_s, u"1"_s);
+    enterValues(form, {u"0.5"_s, u"1"_s});
     QVERIFY(button(form, "CmdPlot")->isEnabled());
     // An increment changed without Enter is not checked until the plot needs it.
     for (const char *increment : {"", "0", "-1", "abc"}) {
         box(form, 2)->setFocus(Qt::MouseFocusReason);
-        box(form, 2)->setText("1");
+        box(form, 2)->setText(u"1"_s);
         QTest::keyClick(box(form, 2), Qt::Key_Return);
         QVERIFY(button(form, "CmdPlot")->isEnabled());
         box(form, 2)->setFocus(Qt::MouseFocusReason);
@@ -563,11 +565,11 @@ void TestRainDist::help()
     ProgramFolder folder;
     QFile::copy(QStringLiteral(QV_RESOURCES_DIR "/QuorvaleHelp.lst"), HelpListFile);
     QWidget *form = open(Name);
-    auto *help = control<QPlainTextEdit>(form, "txtHelp");
-    const QList<QPair<QString, QString>> expected{{"lblHeader", "Rainfall Distribution"},
-                                                  {"lblInput_1", "Rain Table Identifier"},
-                                                  {"lblInput_2", "Range - greater than 0 hr"},
-                                                  {"lblInput_3", "Mass Rainfall Points"}};
+    auto *help = control<QPlainTextEdit>(form, u"txtHelp"_s);
+    const QList<QPair<QString, QString>> expected{{u"lblHeader"_s, u"Rainfall Distribution"_s},
+                                                  {u"lblInput_1"_s, u"Rain Table Identifier"_s},
+                                                  {u"lblInput_2"_s, u"Range - greater than 0 hr"_s},
+                                                  {u"lblInput_3"_s, u"Mass Rainfall Points"_s}};
     for (const auto &[name, text] : expected) {
         click(label(form, name));
         QVERIFY2(help->isVisible(), qPrintable(name));

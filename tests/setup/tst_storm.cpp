@@ -5,7 +5,7 @@
 
 #include "core/FlexGrid.h"
 #include "core/Help_Stuff.h"
-#include "core/IdentifierLists.h"
+#include "core/logic/IdentifierLists.h"
 #include "sections/setup/logic/UnitSystem.h"
 #include "sections/setup/frmStorm.h"
 
@@ -13,6 +13,8 @@
 #include <QComboBox>
 #include <QMenu>
 #include <QTableWidget>
+
+using namespace Qt::StringLiterals;
 
 using namespace EntryDriver;
 using namespace Editglob;
@@ -141,9 +143,9 @@ void TestStorm::entersOneRecord()
     frmStorm *form = openStorm();
     QVERIFY(form);
     QCOMPARE(form->windowTitle(), QStringLiteral("Storm Anaylsis   Current File - ") + FileName);
-    QCOMPARE(label(form, "lblHeader")->text(), QStringLiteral("Storm Analysis:"));
-    QCOMPARE(control<QPushButton>(form, "cmdFinished")->text(), QStringLiteral("Accept Changes  (Close)"));
-    QCOMPARE(control<QPushButton>(form, "cmdCancel")->text(), QStringLiteral("      No Changes    (Close)"));
+    QCOMPARE(label(form, u"lblHeader"_s)->text(), QStringLiteral("Storm Analysis:"));
+    QCOMPARE(control<QPushButton>(form, u"cmdFinished"_s)->text(), QStringLiteral("Accept Changes  (Close)"));
+    QCOMPARE(control<QPushButton>(form, u"cmdCancel"_s)->text(), QStringLiteral("      No Changes    (Close)"));
     QCOMPARE(grid(form)->rowCount(), 11);
     QCOMPARE(cell(form, 0, 4), QStringLiteral("Rain Table Id"));
     // The titles are readable on their grey row.
@@ -152,25 +154,25 @@ void TestStorm::entersOneRecord()
     QVERIFY(!box(form, 1)->isVisible());
 
     // Enter moves storm, rain gage, start, rain, rain table, 2-year, storm.
-    enterId(form, 1, "S1");
+    enterId(form, 1, u"S1"_s);
     QCOMPARE(focused(), combo(form, 2));
-    enterId(form, 2, "G1");
+    enterId(form, 2, u"G1"_s);
     QCOMPARE(focused(), box(form, 3));
-    enterNumber(form, 3, "2");
+    enterNumber(form, 3, u"2"_s);
     QCOMPARE(focused(), box(form, 4));
-    enterNumber(form, 4, "3.5");
+    enterNumber(form, 4, u"3.5"_s);
     QCOMPARE(focused(), combo(form, 5));
     QCOMPARE(grid(form)->item(1, 0), nullptr); // no rain table yet: not stored
-    enterId(form, 5, "Type II");
+    enterId(form, 5, u"Type II"_s);
     QCOMPARE(focused(), box(form, 7));
-    QCOMPARE(rowTexts(form, 1), (QStringList{"S1", "G1", "2", "3.5", "Type II", "2", ""}));
-    enterNumber(form, 7, "1.2");
+    QCOMPARE(rowTexts(form, 1), (QStringList{u"S1"_s, u"G1"_s, u"2"_s, u"3.5"_s, u"Type II"_s, u"2"_s, u""_s}));
+    enterNumber(form, 7, u"1.2"_s);
     QCOMPARE(focused(), combo(form, 1));
     QCOMPARE(color(form, 7), Colors::Cyan);
     accept(form);
     QVERIFY(!form->isLoaded());
     QVERIFY(DataChanged);
-    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecStorm)), golden("storm_one.tmp"));
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecStorm)), golden(u"storm_one.tmp"_s));
 }
 
 void TestStorm::loadsGridListsAndGageTable()
@@ -186,16 +188,16 @@ void TestStorm::loadsGridListsAndGageTable()
                                   + QByteArray("A1").leftJustified(10) + QByteArray("OUTLET").leftJustified(10)
                                   + "G9\r\n");
     frmStorm *form = openStorm();
-    QCOMPARE(rowTexts(form, 3), (QStringList{"S2", "G2", "", "4.", "mytable", "1", ""}));
+    QCOMPARE(rowTexts(form, 3), (QStringList{u"S2"_s, u"G2"_s, u""_s, u"4."_s, u"mytable"_s, u"1"_s, u""_s}));
     QCOMPARE(grid(form)->rowCount(), 11);
     QCOMPARE(form->gridState().GridRowCount, 3);
     QCOMPARE(RainGageCount, 2);
-    QCOMPARE(RainGageIds.mid(1, 2), (QList<QString>{"G1", "G2"}));
+    QCOMPARE(RainGageIds.mid(1, 2), (QList<QString>{u"G1"_s, u"G2"_s}));
     QCOMPARE(RainGageTwoYear.mid(1, 2), (QList<float>{3.8f, 0.0f}));
     QStringList gages;
     for (int i = 0; i < combo(form, 2)->count(); ++i)
         gages << combo(form, 2)->itemText(i);
-    QCOMPARE(gages, (QStringList{"G1", "G2", "G9"}));
+    QCOMPARE(gages, (QStringList{u"G1"_s, u"G2"_s, u"G9"_s}));
     QCOMPARE(combo(form, 5)->count(), 11); // ten standard names and MyTable once
     QCOMPARE(combo(form, 5)->itemText(10), QStringLiteral("MyTable"));
     QCOMPARE(combo(form, 1)->count(), 2);
@@ -210,7 +212,7 @@ void TestStorm::shortAndLongLines()
                               Header + "\r\n" + QByteArray(10, ' ') + "S1        G1        1.\r\n"
                                   + record({"S2", "", "", "4.", "Type I", "2", "2.1"}) + "EXTRA\r\n");
     frmStorm *form = openStorm();
-    QCOMPARE(rowTexts(form, 1), (QStringList{"S1", "G1", "1.", "", "", "", ""}));
+    QCOMPARE(rowTexts(form, 1), (QStringList{u"S1"_s, u"G1"_s, u"1."_s, u""_s, u""_s, u""_s, u""_s}));
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecStorm)),
              file({record({"S1", "G1", "1.", "", "", "", ""}), record({"S2", "", "", "4.", "Type I", "2", "2.1"})}));
@@ -244,7 +246,7 @@ void TestStorm::cancelWritesNothing()
     DataChanged = false;
     frmStorm *form = openStorm();
     clickRow(form, 1);
-    enterNumber(form, 4, "9");
+    enterNumber(form, 4, u"9"_s);
     QCOMPARE(cell(form, 1, 3), QStringLiteral("9"));
     cancel(form);
     QVERIFY(!DataChanged);
@@ -276,7 +278,7 @@ void TestStorm::checks()
     ProgramFolder::writeBytes(folder.tmp(SecStorm), TwoRecords);
     frmStorm *form = openStorm();
     clickRow(form, 1);
-    QCOMPARE(boxTexts(form), (QStringList{"S1", "G1", "2.", "3.5", "Type II", "2", "1.2"}));
+    QCOMPARE(boxTexts(form), (QStringList{u"S1"_s, u"G1"_s, u"2."_s, u"3.5"_s, u"Type II"_s, u"2"_s, u"1.2"_s}));
     const QString before = cell(form, 1, field - 1);
     enterNumber(form, field, text);
     QCOMPARE(color(form, field), ok ? (text.isEmpty() ? Colors::White : Colors::Cyan) : Colors::Red);
@@ -294,32 +296,32 @@ void TestStorm::keyLookup()
     frmStorm *form = openStorm();
 
     // A number before any storm identifier fails.
-    enterNumber(form, 4, "5");
+    enterNumber(form, 4, u"5"_s);
     QCOMPARE(color(form, 4), Colors::Red);
     QCOMPARE(focused(), box(form, 4));
 
     // A typed prefix of a listed storm stays as typed.
-    enterId(form, 1, "S");
+    enterId(form, 1, u"S"_s);
     QCOMPARE(box(form, 1)->text(), QStringLiteral("S"));
 
     // The pair of an existing row shows that row.
-    enterId(form, 1, "S1");
-    enterId(form, 2, "G1");
+    enterId(form, 1, u"S1"_s);
+    enterId(form, 2, u"G1"_s);
     QCOMPARE(form->gridState().GridRow, 1);
-    QCOMPARE(boxTexts(form), (QStringList{"S1", "G1", "2.", "3.5", "Type II", "2", "1.2"}));
+    QCOMPARE(boxTexts(form), (QStringList{u"S1"_s, u"G1"_s, u"2."_s, u"3.5"_s, u"Type II"_s, u"2"_s, u"1.2"_s}));
 
     // Letter case counts: s1 is another storm, a new record of the fields.
-    enterId(form, 1, "s1");
+    enterId(form, 1, u"s1"_s);
     QCOMPARE(form->gridState().GridRowCount, 3);
-    QCOMPARE(rowTexts(form, 3), (QStringList{"s1", "G1", "2.", "3.5", "Type II", "2", "1.2"}));
-    QCOMPARE(rowTexts(form, 1), (QStringList{"S1", "G1", "2.", "3.5", "Type II", "2", "1.2"}));
+    QCOMPARE(rowTexts(form, 3), (QStringList{u"s1"_s, u"G1"_s, u"2."_s, u"3.5"_s, u"Type II"_s, u"2"_s, u"1.2"_s}));
+    QCOMPARE(rowTexts(form, 1), (QStringList{u"S1"_s, u"G1"_s, u"2."_s, u"3.5"_s, u"Type II"_s, u"2"_s, u"1.2"_s}));
     QCOMPARE(grid(form)->rowCount(), 11);
 
     // A blank rain table keeps a new record out and marks the field.
     clickRow(form, 4);
-    QCOMPARE(boxTexts(form), (QStringList{"", "", "", "", "", "2", ""}));
-    enterId(form, 1, "S7");
-    enterId(form, 5, "");
+    QCOMPARE(boxTexts(form), (QStringList{u""_s, u""_s, u""_s, u""_s, u""_s, u"2"_s, u""_s}));
+    enterId(form, 1, u"S7"_s);
+    enterId(form, 5, u""_s);
     QCOMPARE(color(form, 5), Colors::Red);
     QCOMPARE(focused(), combo(form, 5));
     QCOMPARE(form->gridState().GridRowCount, 3);
@@ -343,7 +345,7 @@ void TestStorm::firstIdentifierTakenWhenLeft()
     frmStorm *form = openStorm();
     // The storm identifier has the focus as the window opens: typing goes there.
     QCOMPARE(focused(), combo(form, 1));
-    QTest::keyClicks(combo(form, 1)->lineEdit(), "S1");
+    QTest::keyClicks(combo(form, 1)->lineEdit(), u"S1"_s);
     if (byTab) {
         QTest::keyClick(combo(form, 1)->lineEdit(), Qt::Key_Tab);
         QCOMPARE(focused(), combo(form, 2));
@@ -351,10 +353,10 @@ void TestStorm::firstIdentifierTakenWhenLeft()
         click(box(form, 3));
     }
     QCOMPARE(box(form, 1)->text(), QStringLiteral("S1"));
-    enterNumber(form, 3, "2");
+    enterNumber(form, 3, u"2"_s);
     QCOMPARE(color(form, 3), Colors::Cyan);
-    enterId(form, 5, "Type II");
-    QCOMPARE(rowTexts(form, 1), (QStringList{"S1", "", "2", "", "Type II", "2", ""}));
+    enterId(form, 5, u"Type II"_s);
+    QCOMPARE(rowTexts(form, 1), (QStringList{u"S1"_s, u""_s, u"2"_s, u""_s, u"Type II"_s, u"2"_s, u""_s}));
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecStorm)),
              file({record({"S1", "", "2.", "", "Type II", "2", ""})}));
@@ -367,7 +369,7 @@ void TestStorm::popupsAndOtherWindowsDoNotLeave()
     frmStorm *form = openStorm();
     QComboBox *storm = combo(form, 1);
     storm->setFocus(Qt::MouseFocusReason);
-    QTest::keyClicks(storm->lineEdit(), "S");
+    QTest::keyClicks(storm->lineEdit(), u"S"_s);
     // Its own list, a context menu and another window take nothing: a
     // prefix would otherwise become a record's key.
     storm->showPopup();
@@ -385,15 +387,15 @@ void TestStorm::popupsAndOtherWindowsDoNotLeave()
     QApplication::setActiveWindow(form);
     QVERIFY(QTest::qWaitForWindowActive(form));
     QCOMPARE(box(form, 1)->text(), QString());
-    QTest::keyClicks(storm->lineEdit(), "1");
+    QTest::keyClicks(storm->lineEdit(), u"1"_s);
     storm->setFocus(Qt::OtherFocusReason);
     QCOMPARE(storm->currentText(), QStringLiteral("S1"));
     // Leaving it for a field of the window takes it once.
     QTest::keyClick(storm->lineEdit(), Qt::Key_Tab);
     QCOMPARE(box(form, 1)->text(), QStringLiteral("S1"));
-    enterId(form, 2, "G1");
+    enterId(form, 2, u"G1"_s);
     QCOMPARE(form->gridState().GridRow, 1);
-    QCOMPARE(boxTexts(form), (QStringList{"S1", "G1", "2.", "3.5", "Type II", "2", "1.2"}));
+    QCOMPARE(boxTexts(form), (QStringList{u"S1"_s, u"G1"_s, u"2."_s, u"3.5"_s, u"Type II"_s, u"2"_s, u"1.2"_s}));
     cancel(form);
 }
 
@@ -405,20 +407,20 @@ void TestStorm::clearedGageNeverDuplicatesKey()
     // S2 has a blank rain gage; giving it G1 and clearing it again must find
     // the S2 row, not turn the shown row into a second (S2, blank) record.
     clickRow(form, 2);
-    enterId(form, 2, "G1");
+    enterId(form, 2, u"G1"_s);
     QCOMPARE(form->gridState().GridRowCount, 3);
     QCOMPARE(form->gridState().GridRow, 3);
-    enterId(form, 2, "");
+    enterId(form, 2, u""_s);
     QCOMPARE(form->gridState().GridRow, 2);
-    QCOMPARE(boxTexts(form), (QStringList{"S2", "", "", "4.", "Type IA", "3", ""}));
-    QCOMPARE(rowTexts(form, 3), (QStringList{"S2", "G1", "", "4.", "Type IA", "3", ""}));
+    QCOMPARE(boxTexts(form), (QStringList{u"S2"_s, u""_s, u""_s, u"4."_s, u"Type IA"_s, u"3"_s, u""_s}));
+    QCOMPARE(rowTexts(form, 3), (QStringList{u"S2"_s, u"G1"_s, u""_s, u"4."_s, u"Type IA"_s, u"3"_s, u""_s}));
 
     // Clearing the gage of S1's record makes a record of its own and keeps S1/G1.
     clickRow(form, 1);
-    enterId(form, 2, "");
+    enterId(form, 2, u""_s);
     QCOMPARE(form->gridState().GridRowCount, 4);
-    QCOMPARE(rowTexts(form, 1), (QStringList{"S1", "G1", "2.", "3.5", "Type II", "2", "1.2"}));
-    QCOMPARE(rowTexts(form, 4), (QStringList{"S1", "", "2.", "3.5", "Type II", "2", "1.2"}));
+    QCOMPARE(rowTexts(form, 1), (QStringList{u"S1"_s, u"G1"_s, u"2."_s, u"3.5"_s, u"Type II"_s, u"2"_s, u"1.2"_s}));
+    QCOMPARE(rowTexts(form, 4), (QStringList{u"S1"_s, u""_s, u"2."_s, u"3.5"_s, u"Type II"_s, u"2"_s, u"1.2"_s}));
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecStorm)),
              file({record({"S1", "G1", "2.", "3.5", "Type II", "2", "1.2"}),
@@ -453,9 +455,9 @@ void TestStorm::unstoredRecordIsNotDroppedSilently()
     ProgramFolder folder;
     ProgramFolder::writeBytes(folder.tmp(SecStorm), TwoRecords);
     frmStorm *form = openStorm();
-    enterId(form, 1, "S9");
-    enterId(form, 2, "G9");
-    enterNumber(form, 4, "2.5");
+    enterId(form, 1, u"S9"_s);
+    enterId(form, 2, u"G9"_s);
+    enterNumber(form, 4, u"2.5"_s);
     QCOMPARE(form->gridState().GridRowCount, 2);
 
     DialogScript dialogs;
@@ -474,7 +476,7 @@ void TestStorm::unstoredRecordIsNotDroppedSilently()
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecStorm)), TwoRecords);
 
     // Completing it stores it, and Accept asks nothing more.
-    enterId(form, 5, "Type III");
+    enterId(form, 5, u"Type III"_s);
     accept(form);
     QCOMPARE(dialogs.asked().size(), 1);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecStorm)),
@@ -482,7 +484,7 @@ void TestStorm::unstoredRecordIsNotDroppedSilently()
 
     // Yes drops the entries and writes the grid.
     form = openStorm();
-    enterNumber(form, 3, "1");
+    enterNumber(form, 3, u"1"_s);
     dialogs.answer(Dialogs::Answer::Yes);
     accept(form);
     QCOMPARE(dialogs.asked().size(), 2);
@@ -494,7 +496,7 @@ void TestStorm::unstoredRecordIsNotDroppedSilently()
     form = openStorm();
     clickRow(form, 2);
     clickRow(form, 5);
-    QCOMPARE(boxTexts(form), (QStringList{"", "", "", "", "", "2", ""}));
+    QCOMPARE(boxTexts(form), (QStringList{u""_s, u""_s, u""_s, u""_s, u""_s, u"2"_s, u""_s}));
     accept(form);
     QCOMPARE(dialogs.asked().size(), 2);
     QVERIFY(!dialogs.unexpected());
@@ -529,7 +531,7 @@ void TestStorm::condition()
     QCOMPARE(checkedOption(form), option);
     QCOMPARE(box(form, 6)->text(), QString::fromLatin1(written));
     // Storing another field keeps the condition as shown.
-    enterNumber(form, 4, "3.6");
+    enterNumber(form, 4, u"3.6"_s);
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecStorm)),
              file({record({"S1", "G1", "2.", "3.6", "Type II", written, "1.2"})}));
@@ -554,7 +556,7 @@ void TestStorm::conditionOptionStores()
         QTest::keyClick(focused(), Qt::Key_Tab);
         QCOMPARE(focused(), next);
     }
-    QCOMPARE(rowTexts(form, 1), (QStringList{"S1", "G1", "2.", "3.5", "Type II", "3", "1.2"}));
+    QCOMPARE(rowTexts(form, 1), (QStringList{u"S1"_s, u"G1"_s, u"2."_s, u"3.5"_s, u"Type II"_s, u"3"_s, u"1.2"_s}));
     cancel(form);
 }
 
@@ -562,15 +564,15 @@ void TestStorm::identifiersCutToTen()
 {
     ProgramFolder folder;
     frmStorm *form = openStorm();
-    enterId(form, 1, "ABCDEFGHIJKLM");
+    enterId(form, 1, u"ABCDEFGHIJKLM"_s);
     QCOMPARE(combo(form, 1)->currentText(), QStringLiteral("ABCDEFGHIJ"));
     QCOMPARE(box(form, 1)->text(), QStringLiteral("ABCDEFGHIJ"));
-    QVERIFY(combo(form, 1)->findText("ABCDEFGHIJ") >= 0);
+    QVERIFY(combo(form, 1)->findText(u"ABCDEFGHIJ"_s) >= 0);
     // Picking from the list works like typing.
     combo(form, 5)->setFocus(Qt::MouseFocusReason);
-    combo(form, 5)->setCurrentIndex(combo(form, 5)->findText("Type NM65"));
+    combo(form, 5)->setCurrentIndex(combo(form, 5)->findText(u"Type NM65"_s));
     QTest::keyClick(combo(form, 5)->lineEdit(), Qt::Key_Return);
-    QCOMPARE(rowTexts(form, 1), (QStringList{"ABCDEFGHIJ", "", "", "", "Type NM65", "2", ""}));
+    QCOMPARE(rowTexts(form, 1), (QStringList{u"ABCDEFGHIJ"_s, u""_s, u""_s, u""_s, u"Type NM65"_s, u"2"_s, u""_s}));
     cancel(form);
 }
 
@@ -585,7 +587,7 @@ void TestStorm::deleteQuestion()
     clickRow(form, 0, Qt::RightButton);
     clickRow(form, 3, Qt::RightButton);
     QCOMPARE(dialogs.asked().size(), 0);
-    QCOMPARE(boxTexts(form), (QStringList{"", "", "", "", "", "2", ""}));
+    QCOMPARE(boxTexts(form), (QStringList{u""_s, u""_s, u""_s, u""_s, u""_s, u"2"_s, u""_s}));
 
     dialogs.answer(Dialogs::Answer::No);
     clickRow(form, 1, Qt::RightButton);
@@ -602,15 +604,15 @@ void TestStorm::deleteQuestion()
     clickRow(form, 0, Qt::RightButton);
     QCOMPARE(dialogs.asked().size(), 2);
     QCOMPARE(form->gridState().GridRowCount, 1);
-    QCOMPARE(rowTexts(form, 1), (QStringList{"S2", "", "", "4.", "Type IA", "3", ""}));
-    QCOMPARE(boxTexts(form), (QStringList{"S2", "", "", "4.", "Type IA", "3", ""}));
+    QCOMPARE(rowTexts(form, 1), (QStringList{u"S2"_s, u""_s, u""_s, u"4."_s, u"Type IA"_s, u"3"_s, u""_s}));
+    QCOMPARE(boxTexts(form), (QStringList{u"S2"_s, u""_s, u""_s, u"4."_s, u"Type IA"_s, u"3"_s, u""_s}));
     QCOMPARE(checkedOption(form), 3);
 
     // Deleting the last record leaves blank fields with condition 2.
     dialogs.answer(Dialogs::Answer::Yes);
     clickRow(form, 1, Qt::RightButton);
     QCOMPARE(form->gridState().GridRowCount, 0);
-    QCOMPARE(boxTexts(form), (QStringList{"", "", "", "", "", "2", ""}));
+    QCOMPARE(boxTexts(form), (QStringList{u""_s, u""_s, u""_s, u""_s, u""_s, u"2"_s, u""_s}));
     QCOMPARE(checkedOption(form), 2);
     QCOMPARE(grid(form)->rowCount(), 11);
     accept(form);
@@ -628,8 +630,8 @@ void TestStorm::deleteKeepsOneBlankRow()
     frmStorm *form = openStorm();
     QCOMPARE(grid(form)->rowCount(), 12);
     // A key found below the ninth row scrolls the grid to it.
-    enterId(form, 1, "S10");
-    enterId(form, 2, "G");
+    enterId(form, 1, u"S10"_s);
+    enterId(form, 2, u"G"_s);
     QCOMPARE(form->gridState().GridRow, 10);
     QCOMPARE(form->grid()->TopRow(), 2);
 
@@ -640,12 +642,12 @@ void TestStorm::deleteKeepsOneBlankRow()
     QCOMPARE(form->gridState().GridRowCount, 9);
     QCOMPARE(rowTexts(form, 3).first(), QStringLiteral("S4"));
     QCOMPARE(box(form, 1)->text(), QStringLiteral("S4"));
-    QCOMPARE(rowTexts(form, 10), (QStringList{"", "", "", "", "", "", ""}));
+    QCOMPARE(rowTexts(form, 10), (QStringList{u""_s, u""_s, u""_s, u""_s, u""_s, u""_s, u""_s}));
 
     // A new record after the last one adds the blank row back.
     clickRow(form, 10);
-    enterId(form, 1, "S11");
-    enterId(form, 5, "Type II");
+    enterId(form, 1, u"S11"_s);
+    enterId(form, 5, u"Type II"_s);
     QCOMPARE(form->gridState().GridRowCount, 10);
     QCOMPARE(grid(form)->rowCount(), 12);
     accept(form);
@@ -660,17 +662,17 @@ void TestStorm::help()
     QFile::copy(QStringLiteral(QV_RESOURCES_DIR "/QuorvaleHelp.lst"), HelpListFile);
     frmStorm *form = openStorm();
     QCOMPARE(Help_Stuff::FormHelpKey, QStringLiteral("SA"));
-    auto *help = control<QPlainTextEdit>(form, "txtHelp");
+    auto *help = control<QPlainTextEdit>(form, u"txtHelp"_s);
     QVERIFY(!help->isVisible());
-    QTest::mouseClick(label(form, "lblInput_4"), Qt::LeftButton);
+    QTest::mouseClick(label(form, u"lblInput_4"_s), Qt::LeftButton);
     QVERIFY(help->isVisible());
     QVERIFY(help->toPlainText().contains(QStringLiteral("Gage Rainfall")));
-    QTest::mouseClick(label(form, "lblHeader"), Qt::LeftButton);
+    QTest::mouseClick(label(form, u"lblHeader"_s), Qt::LeftButton);
     QVERIFY(help->toPlainText().startsWith(QStringLiteral("          Storm Analysis ")));
-    QTest::mouseClick(label(form, "lblHeader"), Qt::LeftButton);
+    QTest::mouseClick(label(form, u"lblHeader"_s), Qt::LeftButton);
     QVERIFY(!help->isVisible());
-    QCOMPARE(label(form, "lblInUnit_3")->text(), QStringLiteral("hr"));
-    QCOMPARE(label(form, "lblInUnit_7")->text(), DepthUnit);
+    QCOMPARE(label(form, u"lblInUnit_3"_s)->text(), QStringLiteral("hr"));
+    QCOMPARE(label(form, u"lblInUnit_7"_s)->text(), DepthUnit);
     cancel(form);
 }
 

@@ -6,6 +6,8 @@
 
 #include <QCheckBox>
 
+using namespace Qt::StringLiterals;
+
 using namespace EntryDriver;
 using namespace Editglob;
 
@@ -60,10 +62,10 @@ void TestVerification::controls()
     EntryForm *form = open(Name);
     QVERIFY(form);
     QCOMPARE(form->windowTitle(), QStringLiteral("Verification   Current File - ") + FileName);
-    QCOMPARE(label(form, "lblHeader")->text(), QStringLiteral("Verification:"));
-    QCOMPARE(control<QPushButton>(form, "cmdCancel")->text(), QStringLiteral("     No Changes   (Close)"));
-    QCOMPARE(label(form, "lblInput_2")->text(), QStringLiteral("Dimensionless Unit  Hydrograph Read"));
-    QCOMPARE(label(form, "lblInput_41")->text(), QStringLiteral("Flow Duration Computations"));
+    QCOMPARE(label(form, u"lblHeader"_s)->text(), QStringLiteral("Verification:"));
+    QCOMPARE(control<QPushButton>(form, u"cmdCancel"_s)->text(), QStringLiteral("     No Changes   (Close)"));
+    QCOMPARE(label(form, u"lblInput_2"_s)->text(), QStringLiteral("Dimensionless Unit  Hydrograph Read"));
+    QCOMPARE(label(form, u"lblInput_41"_s)->text(), QStringLiteral("Flow Duration Computations"));
     for (int n = 1; n <= 41; ++n) {
         const bool hidden = (n >= 16 && n <= 20) || n == 30;
         QVERIFY2(check(form, n), qPrintable(QString::number(n)));
@@ -71,7 +73,7 @@ void TestVerification::controls()
         QCOMPARE(label(form, QStringLiteral("lblInput_") + QString::number(n)) != nullptr, !hidden);
         QVERIFY(!check(form, n)->isChecked());
     }
-    QCOMPARE(form->findChildren<QLabel *>(QRegularExpression("^lblYes_")).size(), 3);
+    QCOMPARE(form->findChildren<QLabel *>(QRegularExpression(u"^lblYes_"_s)).size(), 3);
     cancel(form);
 }
 
@@ -79,7 +81,7 @@ void TestVerification::tickAndAccept_data()
 {
     QTest::addColumn<QList<int>>("boxes");
     QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("hydrograph generation") << QList<int>{36} << EntryDriver::golden("verif_generation.tmp");
+    QTest::newRow("hydrograph generation") << QList<int>{36} << EntryDriver::golden(u"verif_generation.tmp"_s);
     QTest::newRow("first and last")
         << QList<int>{1, 41}
         << QByteArray(Header + "\r\n" + flags("DATA PREP", {1}, 30) + "\r\n" + flags("PROCESSING", {11}, 11)
@@ -167,11 +169,11 @@ void TestVerification::help()
     QFile::copy(QStringLiteral(QV_RESOURCES_DIR "/QuorvaleHelp.lst"), HelpListFile);
     EntryForm *form = open(Name);
     QCOMPARE(Help_Stuff::FormHelpKey, QStringLiteral("VE"));
-    auto *help = control<QPlainTextEdit>(form, "txtHelp");
-    QTest::mouseClick(label(form, "lblInput_36"), Qt::LeftButton);
+    auto *help = control<QPlainTextEdit>(form, u"txtHelp"_s);
+    QTest::mouseClick(label(form, u"lblInput_36"_s), Qt::LeftButton);
     QVERIFY(help->isVisible());
     QVERIFY(help->toPlainText().startsWith(QStringLiteral("          Hydrograph Generation ")));
-    QTest::mouseClick(label(form, "lblInput_36"), Qt::LeftButton);
+    QTest::mouseClick(label(form, u"lblInput_36"_s), Qt::LeftButton);
     QVERIFY(!help->isVisible());
     cancel(form);
 }

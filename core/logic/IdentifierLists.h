@@ -6,7 +6,7 @@
 // Every filler appends to the list it is given and never empties it; missing,
 // empty or unreadable working files add nothing. Identifiers are added with
 // AddUniqueItem: trimmed, once, compared without regard to case. QtCore only.
-#include "core/ListRef.h"
+#include "core/logic/ListRef.h"
 
 #include <QByteArray>
 #include <QList>

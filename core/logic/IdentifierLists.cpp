@@ -1,4 +1,4 @@
-#include "core/IdentifierLists.h"
+#include "core/logic/IdentifierLists.h"
 
 #include "core/logic/Editglob.h"
 #include "core/logic/Fields.h"

@@ -6,8 +6,9 @@
 // QListWidget* or a TextList (a plain list used where no widget exists, such
 // as tests and the fuzz target), so callers write
 //     Globsubs::FillLocationList(Cmbinp_2, true);
-// The widget classes are only declared here: code that fills lists needs
-// QtCore alone.
+// The widget classes are only declared here, and their two constructors are
+// built with the windows (core/ListRef.cpp): code that fills lists needs
+// QtCore alone. A null widget is an empty list that takes nothing.
 #include <QString>
 #include <QStringList>
 
@@ -24,9 +25,20 @@ struct TextList
 class ListRef
 {
 public:
-    ListRef(QComboBox *combo) : combo_(combo) {}
-    ListRef(QListWidget *list) : widget_(list) {}
-    ListRef(TextList &plain) : plain_(&plain) {}
+    // What one kind of list does with the list it is handed.
+    struct Ops
+    {
+        int (*count)(const void *list);
+        QString (*item)(const void *list, int index);
+        QString (*text)(const void *list);
+        void (*add)(void *list, const QString &item);
+        void (*remove)(void *list, int index);
+    };
+
+    ListRef(QComboBox *combo);
+    ListRef(QListWidget *list);
+    ListRef(TextList &plain);
+    ListRef(void *list, const Ops &ops) : list_(list), ops_(list ? &ops : nullptr) {}
 
     int ListCount() const;
     // Entry `index` (0 to ListCount() - 1); empty outside.
@@ -37,7 +49,6 @@ public:
     void RemoveItem(int index) const;
 
 private:
-    QComboBox *combo_ = nullptr;
-    QListWidget *widget_ = nullptr;
-    TextList *plain_ = nullptr;
+    void *list_ = nullptr;
+    const Ops *ops_ = nullptr;
 };
