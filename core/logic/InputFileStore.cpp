@@ -65,7 +65,21 @@ template <class OpenSection> SplitResult SplitFrom(TextFile::LineReader &reader,
     QString line;
     QByteArrayView bytes;
     bool writeOk = true;
-    while (reader.readLineBytes(bytes)) {
+    for (;;) {
+        // A line that is no header is known by its first 40 columns: a foreign
+        // file's long first line is turned away before it is read whole. The
+        // 41st byte shows that no line end cuts those columns short.
+        const QByteArrayView ahead = reader.peek(41);
+        if (ahead.size() == 41 && !ahead.contains('\n') && !TextFile::isBlank(ahead.first(40))) {
+            const QString key = HeaderKey(QString::fromLatin1(ahead.first(40)));
+            QString probe;
+            if (SectionOfHeader(key, probe) == 0) {
+                result.unknownKey = key;
+                break;
+            }
+        }
+        if (!reader.readLineBytes(bytes))
+            break;
         if (TextFile::isBlank(bytes))
             continue;
         // The key lies in the first 40 columns: a foreign file's long first

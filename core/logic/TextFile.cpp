@@ -126,6 +126,13 @@ bool LineReader::readLineBytes(QByteArrayView &line)
     }
 }
 
+QByteArrayView LineReader::peek(qsizetype n)
+{
+    while (buffer_.size() - pos_ < n && fill()) {
+    }
+    return QByteArrayView(buffer_.constData() + pos_, std::min(n, buffer_.size() - pos_));
+}
+
 bool LineReader::readLine(QString &line)
 {
     QByteArrayView bytes;

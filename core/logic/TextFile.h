@@ -41,6 +41,9 @@ public:
     bool readLine(QString &line);
     // The same as raw bytes, valid until the next read (the fast path of the store).
     bool readLineBytes(QByteArrayView &line);
+    // Up to `n` bytes ahead, raw (line ends included), without reading past
+    // them; fewer at the end of the input. Valid until the next read.
+    QByteArrayView peek(qsizetype n);
     bool atEnd();
     void close()
     {
