@@ -268,8 +268,10 @@ void frmMain::RefreshSectionList()
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    // Enter and Space open the chosen section, as a click does.
-    if (watched == currentLst_ && event->type() == QEvent::KeyPress) {
+    // Enter and Space open the chosen section, as a click does. The cast comes
+    // first: a list being destroyed is no longer a list, and comparing it with
+    // the typed pointer would treat it as one.
+    if (event->type() == QEvent::KeyPress && qobject_cast<QListWidget *>(watched) && watched == currentLst_) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
             CurrentLst_Click();

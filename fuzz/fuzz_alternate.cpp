@@ -6,48 +6,16 @@
 // again, and reach a fixed point: reading and writing the second result
 // changes nothing.
 #include "core/logic/TextFile.h"
+#include "fuzz/FuzzLines.h"
 #include "sections/network/logic/AlternateFormat.h"
 
 #include <QByteArray>
 #include <QStringList>
 #include <cstdint>
-#include <cstdlib>
 
 namespace {
 
-void require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-// Lines as the working-file reader splits them: at LF, a CR before it
-// belonging to the line end; a last line without an end is still a line.
-QStringList splitLines(const QByteArray &bytes)
-{
-    QStringList lines;
-    qsizetype start = 0;
-    while (start < bytes.size()) {
-        qsizetype end = bytes.indexOf('\n', start);
-        const qsizetype next = end < 0 ? bytes.size() : end + 1;
-        if (end < 0)
-            end = bytes.size();
-        qsizetype n = end - start;
-        if (end < bytes.size() && n > 0 && bytes[end - 1] == '\r')
-            --n;
-        lines.append(QString::fromLatin1(bytes.constData() + start, n));
-        start = next;
-    }
-    return lines;
-}
-
-QByteArray joinCrLf(const QStringList &lines)
-{
-    QByteArray bytes;
-    for (const QString &line : lines)
-        bytes += line.toLatin1() + "\r\n";
-    return bytes;
-}
+using FuzzLines::require;
 
 void checkShape(const QStringList &lines)
 {
@@ -103,12 +71,7 @@ QStringList writeRead(const QStringList &lines)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QStringList input = splitLines(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
-    const QStringList first = writeRead(input);
-    checkShape(first);
-    require(splitLines(joinCrLf(first)) == first);
-    const QStringList second = writeRead(first);
-    checkShape(second);
-    require(writeRead(second) == second);
+    const QStringList input = FuzzLines::splitLines(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
+    FuzzLines::requireFixedPoint(input, writeRead, [](const QStringList &lines) { checkShape(lines); });
     return 0;
 }

@@ -43,6 +43,19 @@ void NetworkForm::showAlternateLabels()
     id->setVisible(isAlternate());
 }
 
+void NetworkForm::showHandedOverRecord(int current)
+{
+    const int k = current + 1;
+    if (!data_.Work.HasItem(k))
+        return;
+    const QString id = data_.Work.ItemHeader(1, k);
+    setBoxText(1, id);
+    Cmbinp(1)->setEditText(id);
+    setSelectedRecord(k);
+    data_.Work.CurrentItem = k;
+    showRecord(k);
+}
+
 QWidget *NetworkForm::addLine(int index)
 {
     auto *line = new QFrame(centralWidget());

@@ -61,6 +61,9 @@ protected:
     // Fills the combos with what `filler` lists, in one step each: a long
     // list added entry by entry would make the window slow to open.
     void fillCombos(std::initializer_list<int> indexes, const std::function<void(const ListRef &)> &filler);
+    // Shows the record the alternate window had chosen (`current` counts from
+    // 0) as the one chosen here, once its records are in the work tables.
+    void showHandedOverRecord(int current);
 
 private:
     int alternate_ = 0;

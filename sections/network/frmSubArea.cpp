@@ -124,15 +124,7 @@ void frmSubArea::finishLoad()
     showAlternateLabels();
     if (isAlternate()) {
         NetworkTables::AppendSubAreas(data_.Work, request_.Records);
-        const int k = request_.Current + 1;
-        if (data_.Work.HasItem(k)) {
-            const QString id = data_.Work.ItemHeader(1, k);
-            setBoxText(1, id);
-            Cmbinp(1)->setEditText(id);
-            setSelectedRecord(k);
-            data_.Work.CurrentItem = k;
-            showRecord(k);
-        }
+        showHandedOverRecord(request_.Current);
     }
 }
 

@@ -521,13 +521,16 @@ bool frmLandUse::eventFilter(QObject *watched, QEvent *event)
 {
     // A sub-area set in the list without being picked is taken when the list
     // is left. A handed-over sub-area that the list does not offer stays shown.
-    if (watched == combo_ && event->type() == QEvent::FocusOut && isLoaded()) {
+    // The cast comes first: a combo being destroyed is no longer a combo, and
+    // comparing it with the typed pointer would treat it as one.
+    const bool isCombo = qobject_cast<QComboBox *>(watched) && watched == combo_;
+    if (isCombo && event->type() == QEvent::FocusOut && isLoaded()) {
         const QString listed = TextFile::trimBlanks(combo_->currentText());
         const QString taken = TextFile::trimBlanks(twin_->text());
         if (listed != taken && (!listed.isEmpty() || combo_->findText(taken) > 0))
             Cmbinp_Click();
     }
-    if (watched == combo_ && event->type() == QEvent::KeyPress) {
+    if (isCombo && event->type() == QEvent::KeyPress) {
         // Tab and Enter go on to the first area cell.
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Tab || key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -52,6 +52,24 @@ Items readFile(const QString &path, Items (*parse)(const QStringList &))
     return parse(TextFile::readLines(path));
 }
 
+// A section's lines: its header before the first item written, each written
+// item's own lines, one closing empty line; nothing when no item is written.
+template <class Written, class AppendItem>
+QStringList sectionLines(const Items &items, const QString &header, Written written, AppendItem appendItem)
+{
+    QStringList lines;
+    for (const Item &item : items) {
+        if (!written(item))
+            continue;
+        if (lines.isEmpty())
+            lines << SetupFormat::HeaderLine(header, HeaderWidth);
+        appendItem(lines, item);
+    }
+    if (!lines.isEmpty())
+        lines << QString();
+    return lines;
+}
+
 } // namespace
 
 QStringList SplitLines(QByteArrayView bytes)
@@ -140,12 +158,7 @@ Items Read(const QString &path) { return readFile(path, Parse); }
 
 QStringList Lines(const Items &items)
 {
-    QStringList lines;
-    for (const Item &item : items) {
-        if (!hasId(item))
-            continue;
-        if (lines.isEmpty())
-            lines << SetupFormat::HeaderLine(Header, HeaderWidth);
+    return sectionLines(items, Header, hasId, [](QStringList &lines, const Item &item) {
         QString line = blanks(FieldWidth);
         appendText(line, field(item.header, 0));
         appendNumber(line, field(item.header, 1));
@@ -153,10 +166,7 @@ QStringList Lines(const Items &items)
         for (const QStringList &row : item.rows)
             if (!isBlank(field(row, 0)))
                 lines << rowLine(row, PointFields);
-    }
-    if (!lines.isEmpty())
-        lines << QString();
-    return lines;
+    });
 }
 
 } // namespace Struct
@@ -189,12 +199,7 @@ Items Read(const QString &path) { return readFile(path, Parse); }
 
 QStringList Lines(const Items &items)
 {
-    QStringList lines;
-    for (const Item &item : items) {
-        if (!hasId(item))
-            continue;
-        if (lines.isEmpty())
-            lines << SetupFormat::HeaderLine(Header, HeaderWidth);
+    return sectionLines(items, Header, hasId, [](QStringList &lines, const Item &item) {
         QString line = blanks(FieldWidth);
         appendText(line, field(item.header, 0));
         appendNumber(line, field(item.header, 1));
@@ -210,10 +215,7 @@ QStringList Lines(const Items &items)
             if (any)
                 lines << rowLine(row, PointFields);
         }
-    }
-    if (!lines.isEmpty())
-        lines << QString();
-    return lines;
+    });
 }
 
 } // namespace Xsect
@@ -265,12 +267,7 @@ bool IsWritten(const Item &item)
 
 QStringList Lines(const Items &items)
 {
-    QStringList lines;
-    for (const Item &item : items) {
-        if (!IsWritten(item))
-            continue;
-        if (lines.isEmpty())
-            lines << SetupFormat::HeaderLine(Header, HeaderWidth);
+    return sectionLines(items, Header, IsWritten, [](QStringList &lines, const Item &item) {
         QString line = blanks(FieldWidth);
         for (int j = 0; j < HeaderFields; ++j) {
             if (j < TextFields)
@@ -284,10 +281,7 @@ QStringList Lines(const Items &items)
         if (Globsubs::LeadingNumber(flows.last()) > 0)
             flows << QStringLiteral("0.");
         SetupFormat::AppendValueLines(lines, flows);
-    }
-    if (!lines.isEmpty())
-        lines << QString();
-    return lines;
+    });
 }
 
 } // namespace InpHyd
