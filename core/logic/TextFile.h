@@ -41,9 +41,12 @@ public:
     bool readLine(QString &line);
     // The same as raw bytes, valid until the next read (the fast path of the store).
     bool readLineBytes(QByteArrayView &line);
-    // Up to `n` bytes ahead, raw (line ends included), without reading past
-    // them; fewer at the end of the input. Valid until the next read.
-    QByteArrayView peek(qsizetype n);
+    // The next piece of a line: the rest of the line when it ends within
+    // `MaxPiece` bytes (`ended` true, line end removed), otherwise its next
+    // `MaxPiece` bytes or so (`ended` false). A line of any length so passes
+    // through a bounded buffer. Valid until the next read.
+    static constexpr qsizetype MaxPiece = qsizetype(1) << 20;
+    bool readLinePiece(QByteArrayView &piece, bool &ended);
     bool atEnd();
     void close()
     {
@@ -53,6 +56,7 @@ public:
 
 private:
     bool fill();
+    bool next(QByteArrayView &line, qsizetype limit, bool &ended);
     QFile file_;
     QByteArray buffer_;
     qsizetype pos_ = 0;
@@ -83,6 +87,10 @@ public:
     bool isOpen() const;
     void writeLine(const QString &line);
     void writeLine(QByteArrayView line);
+    // A line written in pieces: its bytes, then its end.
+    void write(QByteArrayView bytes);
+    void writeSpaces(qsizetype count);
+    void endLine();
     // Flushes and closes; false when any write failed. The reason is in errorString().
     bool commit();
     QString errorString() const { return error_; }
