@@ -42,6 +42,16 @@ QString colsRaw(const QString &line, int first, int last)
     return line.mid(first - 1, last - first + 1);
 }
 
+bool colsBlank(const QString &line, int first, int last)
+{
+    if (first < 1 || last < first || first > line.size())
+        return true;
+    for (QChar c : QStringView(line).mid(first - 1, last - first + 1))
+        if (c != QLatin1Char(' '))
+            return false;
+    return true;
+}
+
 QString cols(const QString &line, int first, int last)
 {
     if (first < 1 || last < first || first > line.size())

@@ -27,6 +27,10 @@ QString cols(const QString &line, int first, int last);
 // The same columns untrimmed (shorter or empty past the end of the line).
 QString colsRaw(const QString &line, int first, int last);
 
+// Whether those columns hold nothing but spaces (cols() would be empty), without
+// copying them.
+bool colsBlank(const QString &line, int first, int last);
+
 // Reads a text file line by line without holding it whole, or the lines of
 // bytes already in memory by the same rules.
 class LineReader
