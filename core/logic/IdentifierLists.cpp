@@ -51,30 +51,61 @@ SectionBytesSource &sectionSource()
     return source;
 }
 
-// Opens the section of `slot` for reading.
-void openSection(TextFile::LineReader &reader, int slot)
+// The lines of the last section handed over by the source. The fillers read
+// the same sections over and over; the bytes are split once while they stay
+// the same. Holding the array keeps its data alive, so an unchanged pointer
+// means unchanged bytes.
+struct SplitCache
 {
-    if (!sectionSource()) {
-        reader.open(Editglob::TmpFile[slot]);
+    QByteArray bytes;
+    QStringList lines;
+};
+
+const QStringList &splitLines(const QByteArray &bytes)
+{
+    static SplitCache cache;
+    const bool same = (bytes.constData() == cache.bytes.constData() && bytes.size() == cache.bytes.size())
+        || bytes == cache.bytes;
+    if (!same || cache.bytes.isNull()) {
+        cache.lines = TextFile::linesOf(bytes);
+        cache.bytes = bytes;
+    }
+    return cache.lines;
+}
+
+// Calls `fn` for every line of working file `slot` (header included) until it
+// returns false.
+template <class Fn> void forEachLine(int slot, Fn fn)
+{
+    if (sectionSource()) {
+        const QByteArray bytes = sectionSource()(slot);
+        if (bytes.isNull())
+            return;
+        const QStringList lines = splitLines(bytes);
+        for (const QString &line : lines)
+            if (!fn(line))
+                return;
         return;
     }
-    const QByteArray bytes = sectionSource()(slot);
-    if (!bytes.isNull())
-        reader.openBytes(bytes);
+    TextFile::LineReader reader(Editglob::TmpFile[slot]);
+    if (!reader.isOpen())
+        return;
+    QString line;
+    while (reader.readLine(line))
+        if (!fn(line))
+            return;
 }
 
 // Calls `fn` for every line after the header of working file `slot`.
 template <class Fn> void forEachRecord(int slot, Fn fn)
 {
-    TextFile::LineReader reader;
-    openSection(reader, slot);
-    if (!reader.isOpen())
-        return;
-    QString line;
-    if (!reader.readLine(line))
-        return;
-    while (reader.readLine(line))
-        fn(line);
+    bool header = true;
+    forEachLine(slot, [&](const QString &line) {
+        if (!header)
+            fn(line);
+        header = false;
+        return true;
+    });
 }
 
 bool isMainLine(const QString &line) { return !cols(line, 11, 20).isEmpty(); }
@@ -90,29 +121,28 @@ bool isSplitFlowLine(const QString &line)
 // the writer emits it switches blocks (a record named AREAS is a record).
 void scanAlterBlocks(AlternateFormat::Block wanted, UniqueAdder &adder)
 {
-    TextFile::LineReader reader;
-    openSection(reader, Editglob::SecAlternate);
-    if (!reader.isOpen())
-        return;
-    QString line;
-    if (!reader.readLine(line))
-        return;
     AlternateFormat::Block block = AlternateFormat::Block::None;
-    while (reader.readLine(line)) {
+    bool header = true;
+    forEachLine(Editglob::SecAlternate, [&](const QString &line) {
+        if (header) {
+            header = false;
+            return true;
+        }
         if (TextFile::isBlank(line))
-            return;
+            return false;
         if (!cols(line, 1, 10).isEmpty()) {
             block = AlternateFormat::Block::None;
-            continue;
+            return true;
         }
         if (const auto opened = AlternateFormat::BlockOf(line, block); opened != AlternateFormat::Block::None) {
             block = opened;
-            continue;
+            return true;
         }
         const QString id = cols(line, 11, 20);
         if (block == wanted && !id.isEmpty())
             adder.add(id);
-    }
+        return true;
+    });
 }
 
 bool singleValue(const QString &text, float &result)
@@ -162,17 +192,18 @@ void RemoveCurrentItem(const ListRef &list)
 
 void LookupSubAreaField(const QString &name, QString &result)
 {
-    TextFile::LineReader reader;
-    openSection(reader, Editglob::SecSubArea);
-    QString line;
-    if (!reader.isOpen() || !reader.readLine(line))
-        return;
-    while (reader.readLine(line)) {
+    bool header = true;
+    forEachLine(Editglob::SecSubArea, [&](const QString &line) {
+        if (header) {
+            header = false;
+            return true;
+        }
         if (cols(line, 11, 20) == name) {
             result = cols(line, 31, 40);
-            return;
+            return false;
         }
-    }
+        return true;
+    });
 }
 
 void FillAlternateList(const ListRef &list, bool addBlank)

@@ -32,25 +32,67 @@ bool CopySectionLines(TextFile::LineReader &reader, QString &line, const QString
     return CopySectionLines(reader, line, writer, writeOk);
 }
 
-bool CopySectionLines(TextFile::LineReader &reader, QString &line, TextFile::LineWriter &writer, bool *writeOk)
+namespace {
+
+// Passes on a line from its first piece, reading the rest of it piece by piece;
+// spaces are only counted until something else comes, so a line of any length
+// costs a bounded buffer. False for a line of nothing but spaces, which is not
+// written. A null `writer` only reads past the line.
+bool PassLine(TextFile::LineReader &reader, QByteArrayView piece, bool ended, TextFile::LineWriter *writer)
 {
-    writer.writeLine(line);
-    // The records are copied as bytes: they pass through unchanged.
+    qsizetype spaces = 0;
+    bool blank = true;
+    for (;;) {
+        if (blank && TextFile::isBlank(piece)) {
+            spaces += piece.size();
+        } else {
+            if (writer) {
+                if (blank)
+                    writer->writeSpaces(spaces);
+                writer->write(piece);
+            }
+            blank = false;
+        }
+        if (ended || !reader.readLinePiece(piece, ended))
+            break; // a read error ends the line like its end
+    }
+    if (!blank && writer)
+        writer->endLine();
+    return !blank;
+}
+
+// The header (with the rest of its line when it did not end within the piece
+// it came in), then the records as bytes up to the first blank line. True when
+// the input ended inside the section.
+bool CopySection(TextFile::LineReader &reader, const QString &header, bool headerEnded,
+                 TextFile::LineWriter &writer, bool *writeOk)
+{
+    writer.write(QByteArrayView(header.toLatin1()));
+    QByteArrayView piece;
+    while (!headerEnded && reader.readLinePiece(piece, headerEnded))
+        writer.write(piece);
+    writer.endLine();
     bool endOfInput = true;
-    QByteArrayView bytes;
-    while (!reader.atEnd()) {
-        if (!reader.readLineBytes(bytes))
-            break; // a read error ends the input like its end
-        if (TextFile::isBlank(bytes)) {
+    bool ended = true;
+    while (reader.readLinePiece(piece, ended)) {
+        if (!PassLine(reader, piece, ended, &writer)) {
             endOfInput = false;
-            line = QString();
             break;
         }
-        writer.writeLine(bytes);
     }
     const bool ok = writer.commit();
     if (writeOk && !ok)
         *writeOk = false;
+    return endOfInput;
+}
+
+} // namespace
+
+bool CopySectionLines(TextFile::LineReader &reader, QString &line, TextFile::LineWriter &writer, bool *writeOk)
+{
+    const bool endOfInput = CopySection(reader, line, true, writer, writeOk);
+    if (!endOfInput)
+        line = QString();
     return endOfInput;
 }
 
@@ -62,25 +104,27 @@ template <class OpenSection> SplitResult SplitFrom(TextFile::LineReader &reader,
 {
     SplitResult result;
     result.opened = true;
-    QString line;
-    QByteArrayView bytes;
+    QByteArrayView piece;
+    bool ended = true;
     bool writeOk = true;
-    while (reader.readLineBytes(bytes)) {
-        if (TextFile::isBlank(bytes))
-            continue;
+    while (reader.readLinePiece(piece, ended)) {
         // The key lies in the first 40 columns: a foreign file's long first
-        // line is never turned into text whole.
-        const QString key = HeaderKey(QString::fromLatin1(bytes.first(std::min<qsizetype>(bytes.size(), 40))));
+        // line is never read whole.
+        const QString key = HeaderKey(QString::fromLatin1(piece.first(std::min<qsizetype>(piece.size(), 40))));
+        // A blank line is passed over; one with something after a long run of
+        // spaces has an empty key and stops the reading below.
+        if (TextFile::isBlank(piece) && (ended || !PassLine(reader, piece, ended, nullptr)))
+            continue;
         QString probe;
         if (SectionOfHeader(key, probe) == 0) {
             result.unknownKey = key;
             break;
         }
-        line = QString::fromLatin1(bytes);
+        QString line = QString::fromLatin1(piece);
         const int section = SectionOfHeader(key, line);
         TextFile::LineWriter writer;
         open(section, writer);
-        if (CopySectionLines(reader, line, writer, &writeOk))
+        if (CopySection(reader, line, ended, writer, &writeOk))
             break;
     }
     result.writeFailed = !writeOk;
@@ -95,10 +139,10 @@ template <class OpenSection> void JoinInto(TextFile::LineWriter &writer, OpenSec
         TextFile::LineReader reader;
         if (!open(section, reader))
             continue;
-        QByteArrayView line;
-        while (reader.readLineBytes(line))
-            if (!TextFile::isBlank(line))
-                writer.writeLine(line);
+        QByteArrayView piece;
+        bool ended = true;
+        while (reader.readLinePiece(piece, ended))
+            PassLine(reader, piece, ended, &writer);
         writer.writeLine(QString());
     }
 }

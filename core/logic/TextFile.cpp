@@ -3,6 +3,8 @@
 #include <QFileInfo>
 
 #include <cstring>
+#include <algorithm>
+#include <limits>
 
 namespace TextFile {
 
@@ -38,6 +40,16 @@ QString colsRaw(const QString &line, int first, int last)
     if (first < 1 || last < first || first > line.size())
         return QString();
     return line.mid(first - 1, last - first + 1);
+}
+
+bool colsBlank(const QString &line, int first, int last)
+{
+    if (first < 1 || last < first || first > line.size())
+        return true;
+    for (QChar c : QStringView(line).mid(first - 1, last - first + 1))
+        if (c != QLatin1Char(' '))
+            return false;
+    return true;
 }
 
 QString cols(const QString &line, int first, int last)
@@ -107,6 +119,17 @@ bool LineReader::fill()
 
 bool LineReader::readLineBytes(QByteArrayView &line)
 {
+    bool ended = true;
+    return next(line, std::numeric_limits<qsizetype>::max(), ended);
+}
+
+bool LineReader::readLinePiece(QByteArrayView &piece, bool &ended)
+{
+    return next(piece, MaxPiece, ended);
+}
+
+bool LineReader::next(QByteArrayView &line, qsizetype limit, bool &ended)
+{
     for (;;) {
         const char *begin = buffer_.constData() + pos_;
         const qsizetype left = buffer_.size() - pos_;
@@ -118,9 +141,19 @@ bool LineReader::readLineBytes(QByteArrayView &line)
             if (n > 0 && begin[n - 1] == '\r')
                 --n;
             line = QByteArrayView(begin, n);
+            ended = true;
             return true;
         }
         scanned_ = left;
+        if (left >= limit) {
+            // A CR at the cut may begin the line end: it waits for the next piece.
+            const qsizetype n = begin[left - 1] == '\r' ? left - 1 : left;
+            pos_ += n;
+            scanned_ = left - n;
+            line = QByteArrayView(begin, n);
+            ended = false;
+            return true;
+        }
         if (!fill() && left == 0)
             return false;
     }
@@ -237,12 +270,29 @@ void LineWriter::writeLine(const QString &line)
 
 void LineWriter::writeLine(QByteArrayView line)
 {
+    write(line);
+    endLine();
+}
+
+void LineWriter::write(QByteArrayView bytes)
+{
     if (!device_)
         return;
-    buffer_.append(line.data(), line.size());
-    buffer_.append("\r\n", 2);
+    buffer_.append(bytes.data(), bytes.size());
     if (buffer_.size() >= (1 << 18))
         flushBuffer();
+}
+
+void LineWriter::writeSpaces(qsizetype count)
+{
+    static const QByteArray spaces(4096, ' ');
+    for (; count > 0; count -= spaces.size())
+        write(QByteArrayView(spaces).first(std::min(count, spaces.size())));
+}
+
+void LineWriter::endLine()
+{
+    write(QByteArrayView("\r\n", 2));
 }
 
 bool LineWriter::commit()

@@ -27,6 +27,10 @@ QString cols(const QString &line, int first, int last);
 // The same columns untrimmed (shorter or empty past the end of the line).
 QString colsRaw(const QString &line, int first, int last);
 
+// Whether those columns hold nothing but spaces (cols() would be empty), without
+// copying them.
+bool colsBlank(const QString &line, int first, int last);
+
 // Reads a text file line by line without holding it whole, or the lines of
 // bytes already in memory by the same rules.
 class LineReader
@@ -41,6 +45,12 @@ public:
     bool readLine(QString &line);
     // The same as raw bytes, valid until the next read (the fast path of the store).
     bool readLineBytes(QByteArrayView &line);
+    // The next piece of a line: the rest of the line when it ends within
+    // `MaxPiece` bytes (`ended` true, line end removed), otherwise its next
+    // `MaxPiece` bytes or so (`ended` false). A line of any length so passes
+    // through a bounded buffer. Valid until the next read.
+    static constexpr qsizetype MaxPiece = qsizetype(1) << 20;
+    bool readLinePiece(QByteArrayView &piece, bool &ended);
     bool atEnd();
     void close()
     {
@@ -50,6 +60,7 @@ public:
 
 private:
     bool fill();
+    bool next(QByteArrayView &line, qsizetype limit, bool &ended);
     QFile file_;
     QByteArray buffer_;
     qsizetype pos_ = 0;
@@ -80,6 +91,10 @@ public:
     bool isOpen() const;
     void writeLine(const QString &line);
     void writeLine(QByteArrayView line);
+    // A line written in pieces: its bytes, then its end.
+    void write(QByteArrayView bytes);
+    void writeSpaces(qsizetype count);
+    void endLine();
     // Flushes and closes; false when any write failed. The reason is in errorString().
     bool commit();
     QString errorString() const { return error_; }

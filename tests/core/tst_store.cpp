@@ -133,6 +133,33 @@ void TestStore::split_data()
         << "SUB-AREA:\r\n" + longLine + "\r\n\r\nSTREAM REACH:\r\nR1"
         << QMap<int, QByteArray>{{11, "SUB-AREA:\r\n" + longLine + "\r\n"}, {8, crlf("STREAM REACH:\nR1\n")}}
         << QString();
+    // Lines longer than the reader's bound pass through in pieces.
+    const qsizetype piece = TextFile::LineReader::MaxPiece;
+    const QByteArray huge(2 * piece + 77, 'y');
+    QTest::newRow("record of several pieces")
+        << "SUB-AREA:\r\n" + huge + "\r\nS2\r\n\r\nSTREAM REACH:\r\nR1"
+        << QMap<int, QByteArray>{{11, "SUB-AREA:\r\n" + huge + "\r\nS2\r\n"}, {8, crlf("STREAM REACH:\nR1\n")}}
+        << QString();
+    const QByteArray spaces(2 * piece + 5, ' ');
+    QTest::newRow("blank line of several pieces ends a section")
+        << "SUB-AREA:\r\nS1\r\n" + spaces + "\r\n" + spaces + "\r\nSTREAM REACH:\r\nR1\r\n"
+        << QMap<int, QByteArray>{{11, crlf("SUB-AREA:\nS1\n")}, {8, crlf("STREAM REACH:\nR1\n")}} << QString();
+    QTest::newRow("spaces then text in a long record")
+        << "SUB-AREA:\r\n" + spaces + "S1"
+        << QMap<int, QByteArray>{{11, "SUB-AREA:\r\n" + spaces + "S1\r\n"}} << QString();
+    QTest::newRow("text after a long run of spaces is no header")
+        << spaces + "SUB-AREA:\r\nS1\r\n" << QMap<int, QByteArray>{{11, "-"}} << QString();
+    const QByteArray longHeader = "STREAM REACH:" + QByteArray(27, ' ') + huge;
+    QTest::newRow("header line of several pieces")
+        << longHeader + "\r\nR1\r\n" << QMap<int, QByteArray>{{8, longHeader + "\r\nR1\r\n"}} << QString();
+    // Reads come in 256 KB chunks, so a piece of a file ends at such a bound:
+    // a CR just before it still joins its LF.
+    for (int d = -2; d <= 2; ++d) {
+        const QByteArray record(5 * (1 << 18) - 12 + d, 'c');
+        QTest::addRow("CR LF across a piece cut %d", d)
+            << "SUB-AREA:\r\n" + record + "\r\nS2\r\n"
+            << QMap<int, QByteArray>{{11, "SUB-AREA:\r\n" + record + "\r\nS2\r\n"}} << QString();
+    }
 }
 
 void TestStore::split()

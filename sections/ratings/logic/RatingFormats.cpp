@@ -8,6 +8,7 @@
 #include <cstring>
 
 using TextFile::cols;
+using TextFile::colsBlank;
 using TextFile::isBlank;
 
 namespace RatingFormats {
@@ -148,7 +149,7 @@ Items Parse(const QStringList &lines)
         const QString id = cols(line, 11, 20);
         if (!id.isEmpty())
             items.append(Item{{id, cols(line, 21, 30)}, {}});
-        else if (!cols(line, 21, 30).isEmpty() && !items.isEmpty())
+        else if (!colsBlank(line, 21, 30) && !items.isEmpty())
             items.last().rows.append(rowFields(line, PointFields));
     }
     return items;
@@ -175,7 +176,7 @@ QStringList Lines(const Items &items)
 
 namespace Xsect {
 
-bool IsHeaderLine(const QString &line) { return !cols(line, 1, 10).isEmpty(); }
+bool IsHeaderLine(const QString &line) { return !colsBlank(line, 1, 10); }
 
 Items Parse(const QStringList &lines)
 {
@@ -188,7 +189,7 @@ Items Parse(const QStringList &lines)
         if (!id.isEmpty()) {
             items.append(Item{{id, cols(line, 21, 30), cols(line, 41, 50), cols(line, 51, 60), cols(line, 61, 70)},
                               {}});
-        } else if (!cols(line, 21, 70).isEmpty() && !items.isEmpty()) {
+        } else if (!colsBlank(line, 21, 70) && !items.isEmpty()) {
             items.last().rows.append(rowFields(line, PointFields));
         }
     }
@@ -229,12 +230,12 @@ Items Parse(const QStringList &lines)
     Items items;
     for (qsizetype i = 1; i < lines.size() && !isBlank(lines[i]); ++i) {
         const QString &line = lines[i];
-        if (!cols(line, 11, 20).isEmpty()) {
+        if (!colsBlank(line, 11, 20)) {
             Item item;
             for (int j = 1; j <= HeaderFields; ++j)
                 item.header << cols(line, 10 * j + 1, 10 * j + 10);
             items.append(item);
-        } else if (!cols(line, 21, 70).isEmpty() && !items.isEmpty()) {
+        } else if (!colsBlank(line, 21, 70) && !items.isEmpty()) {
             for (const QString &flow : SetupFormat::ValueLineFields(line))
                 items.last().rows.append(QStringList{flow});
         }
