@@ -1,5 +1,4 @@
 #include "core/frmMain.h"
-#include "core/logic/AlternateState.h"
 #include "core/logic/CallShell.h"
 #include "core/logic/Dialogs.h"
 #include "core/logic/Editglob.h"

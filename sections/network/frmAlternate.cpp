@@ -4,7 +4,7 @@
 #include "core/ControlArray.h"
 #include "core/Help_Stuff.h"
 #include "core/logic/IdentifierLists.h"
-#include "core/logic/AlternateState.h"
+#include "core/logic/Editglob.h"
 #include "core/logic/Dialogs.h"
 #include "core/logic/TextFile.h"
 #include "sections/network/AlternateRecords.h"

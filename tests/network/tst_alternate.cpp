@@ -5,7 +5,7 @@
 #include "NetworkDriver.h"
 
 #include "core/Help_Stuff.h"
-#include "core/logic/AlternateState.h"
+#include "core/logic/Editglob.h"
 #include "sections/network/frmAlternate.h"
 #include "sections/network/frmReaches.h"
 #include "sections/network/frmSubArea.h"
