@@ -2,11 +2,11 @@
 #include "core/logic/Dialogs.h"
 #include "core/logic/Editglob.h"
 #include "core/logic/InputFileStore.h"
+#include "core/ProjectEvents.h"
 #include "core/QvForm.h"
 #include "core/RunSaveOpen.h"
 #include "core/Runner.h"
 #include "core/logic/TextFile.h"
-#include "core/frmMain.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -40,26 +40,14 @@ QString OpenDialog(const QString &title, const QString &filter, int filterIndex,
 
 void EnableSave(bool save, bool saveAs)
 {
-    if (frmMain *main = frmMain::instance()) {
-        main->SetSaveEnabled(save);
-        main->SetSaveAsEnabled(saveAs);
-    }
+    emit ProjectEvents::instance().saveEnabledChanged(save);
+    emit ProjectEvents::instance().saveAsEnabledChanged(saveAs);
 }
 
-void EnableSaveAs()
-{
-    if (frmMain *main = frmMain::instance())
-        main->SetSaveAsEnabled(true);
-}
+void EnableSaveAs() { emit ProjectEvents::instance().saveAsEnabledChanged(true); }
 
 // After a save: the Run menu is offered and the View menu follows the files.
-void OfferRun()
-{
-    if (frmMain *main = frmMain::instance()) {
-        main->ShowRunMenu(true);
-        Run_Save_Open::UpdateViewMenu(main);
-    }
-}
+void OfferRun() { emit ProjectEvents::instance().runOffered(); }
 
 bool SameBytes(const QString &a, const QString &b)
 {
@@ -91,8 +79,7 @@ void CheckCurrentFile(QString &previousName, const QString &lastLine, bool &canc
         const Dialogs::Answer answer =
             Dialogs::message(QStringLiteral("Save and Close current file before loading") + QChar(13) + lastLine,
                              Dialogs::Buttons::YesNoCancel, Dialogs::Icon::None);
-        if (frmMain *main = frmMain::instance())
-            main->LastAnswer = answer;
+        emit ProjectEvents::instance().mainAnswer(answer);
         if (answer == Dialogs::Answer::Cancel) {
             cancelled = true;
             return;
@@ -169,27 +156,18 @@ void CloseEntryWindows()
 bool RunExternalProgram(const QString &title, const QString &controlFile, const QString &programFile)
 {
     RunProgramTitle = title;
-    frmMain *main = frmMain::instance();
+    ProjectEvents &events = ProjectEvents::instance();
     // Commands chosen during the wait run inside it, so runs may nest.
     static int running = 0;
-    if (main) {
-        main->setCursor(Qt::WaitCursor);
-        main->SetRunEnabled(false);
-    }
+    emit events.externalProgramStarted();
     ++running;
     const bool ran = RunProgram(controlFile, programFile);
     --running;
-    if (main) {
-        main->setCursor(main->SavedPointer);
-        main->SetRunEnabled(running == 0);
-    }
+    emit events.externalProgramEnded(running > 0);
     if (!ran) {
         const Dialogs::Answer answer = Dialogs::message(RunProgramTitle + QStringLiteral(" - NOT FOUND"));
         QDir::setCurrent(AppDir);
-        if (main) {
-            main->LastAnswer = answer;
-            main->setCursor(main->SavedPointer);
-        }
+        emit events.mainAnswer(answer);
     }
     return ran;
 }
@@ -212,8 +190,6 @@ bool OpenExisting()
     QString previous;
     bool cancelled = false;
     CheckCurrentFile(previous, QStringLiteral("another Quorvale input data file ?"), cancelled);
-    if (frmMain *main = frmMain::instance())
-        main->LoadCancelled = cancelled;
     if (cancelled)
         return true;
     const QString chosen = OpenDialog(QStringLiteral("Open Quorvale file"),
@@ -267,8 +243,7 @@ bool ConvertOldData()
         return true;
     CloseEntryWindows();
     NewFile();
-    if (frmMain *main = frmMain::instance())
-        main->RefreshSectionList();
+    emit ProjectEvents::instance().sectionsChanged();
     SetFileName(chosen);
     if (!RunExternalProgram(QStringLiteral("QV-31 Input Converter (QV31_Converter.exe)"),
                             QStringLiteral("qv31Conv.fil"), QStringLiteral("QV31_Converter.exe"))) {
@@ -290,8 +265,6 @@ bool ImportHecRas()
     QString previous;
     bool cancelled = false;
     CheckCurrentFile(previous, QStringLiteral("reformatted HEC-RAS cross section data ?"), cancelled);
-    if (frmMain *main = frmMain::instance())
-        main->LoadCancelled = cancelled;
     if (cancelled)
         return true;
     const QString chosen = OpenDialog(QStringLiteral("Open HEC-RAS file"),
@@ -352,8 +325,7 @@ bool ConfirmEnd()
     const Dialogs::Answer answer =
         Dialogs::message(QStringLiteral("Changes have been made to the Quorvale input file - Do you want to save it?"),
                          Dialogs::Buttons::YesNo, Dialogs::Icon::Question, QvSystemTitle);
-    if (frmMain *main = frmMain::instance())
-        main->LastAnswer = answer;
+    emit ProjectEvents::instance().mainAnswer(answer);
     if (answer == Dialogs::Answer::No) {
         // Emptied first, so that a file that cannot be deleted names nothing.
         QFile remembered(TmpFile[FileNameSlot]);

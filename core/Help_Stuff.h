@@ -2,18 +2,14 @@
 // Context help of the entry windows: the help box of a window shows the
 // entries of the help list file (Editglob::HelpListFile) for the window's
 // heading or one of its fields. The file is read afresh on every request.
+#include "core/logic/Editglob.h"
+
 #include <QString>
 
 class QPlainTextEdit;
 class QWidget;
 
 namespace Help_Stuff {
-
-// Help key of the entry window loaded last, and the help number shown
-// (NoHelp when none). Shared by every window.
-constexpr int NoHelp = -999;
-inline QString FormHelpKey;
-inline int CurrentHelpId = NoHelp;
 
 // A press on a label with help number `HelpId` (0 = the window's heading):
 // shows that help, or hides the box when it is the help already shown.

@@ -4,9 +4,9 @@
 #include "core/logic/Editglob.h"
 #include "core/logic/InputFileStore.h"
 #include "core/logic/LocalLandUseSection.h"
+#include "core/ProjectEvents.h"
 #include "core/QvForm.h"
 #include "core/logic/TextFile.h"
-#include "core/frmMain.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,10 +33,8 @@ void NewFile()
 {
     SetFileName(UntitledName);
     ProposedSaveName.clear();
-    if (frmMain *main = frmMain::instance()) {
-        main->SetSaveEnabled(false);
-        main->SetSaveAsEnabled(true);
-    }
+    emit ProjectEvents::instance().saveEnabledChanged(false);
+    emit ProjectEvents::instance().saveAsEnabledChanged(true);
     DeleteWorkingFiles();
 }
 
@@ -82,8 +80,8 @@ void OpenInputFile()
             RememberFileName(FileName);
         LocalLandUseSection::MergeLocalLandUse();
         Globsubs::ShowForm(QStringLiteral("frmQV31"));
-    } else if (frmMain *main = frmMain::instance()) {
-        Globsubs::ShowForm(main);
+    } else {
+        Globsubs::ShowForm(QStringLiteral("frmMain"));
     }
 }
 
@@ -137,21 +135,18 @@ bool SaveAsInputFile(const QString &dialogTitle)
     bool saved = false;
     const Dialogs::Answer answer = Dialogs::message(QStringLiteral("Save: ") + chosen, Dialogs::Buttons::YesNo,
                                                     Dialogs::Icon::Question, QStringLiteral("Quorvale System"));
-    frmMain *main = frmMain::instance();
     if (answer == Dialogs::Answer::Yes) {
         const QString previous = FileName;
         SetFileName(chosen);
         saved = SaveInputFile();
         if (saved) {
-            if (main)
-                main->setWindowTitle(EditorTitle + QStringLiteral("   Current File - ") + FileName);
+            emit ProjectEvents::instance().titleChanged(EditorTitle + QStringLiteral("   Current File - ") + FileName);
             DataChanged = false;
         } else {
             SetFileName(previous); // the project keeps the name it had
         }
     }
-    if (main)
-        main->SetSaveEnabled(true);
+    emit ProjectEvents::instance().saveEnabledChanged(true);
     if (!IsUntitled())
         RememberFileName(FileName);
     return saved;

@@ -1,5 +1,6 @@
 #pragma once
 // Creating, opening, saving and save-as of the project.
+#include "core/logic/Editglob.h"
 #include "core/logic/FileNames.h"
 #include <QString>
 
@@ -11,10 +12,6 @@ void OpenInputFile();
 bool SaveInputFile();
 // Returns false when cancelled or when the save failed.
 bool SaveAsInputFile(const QString &dialogTitle = QString());
-
-// The file proposed by the Save As dialog when the project is untitled: the
-// file whose reading stopped at an unknown header.
-inline QString ProposedSaveName;
 
 // Deletes every "*.tmp" file of the temp folder.
 void DeleteWorkingFiles();

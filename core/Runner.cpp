@@ -4,10 +4,10 @@
 #include "core/logic/Dialogs.h"
 #include "core/logic/Editglob.h"
 #include "core/logic/InputFileStore.h"
+#include "core/ProjectEvents.h"
 #include "core/QvForm.h"
 #include "core/RunSaveOpen.h"
 #include "core/logic/TextFile.h"
-#include "core/frmFileDisp.h"
 
 #include <QAction>
 #include <QMenu>
@@ -43,12 +43,8 @@ bool RunProgram(const QString &controlFileName, const QString &programFileName)
     DisplayFile = base;
     const bool viewerWanted = !TextFile::isBlank(DisplayTitle);
     ViewFileIndex = ChooseViewFileIndex(base + QStringLiteral("err"), ViewFileIndex, viewerWanted);
-    if (viewerWanted) {
-        frmFileDisp *viewer = Forms::instance<frmFileDisp>();
-        if (viewer && !viewer->isLoaded())
-            viewer->SetSourceFile(runFile);
-        Globsubs::ShowForm(viewer);
-    }
+    if (viewerWanted)
+        emit ProjectEvents::instance().runOutputReady(runFile);
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "core/logic/Dialogs.h"
 #include "core/logic/Editglob.h"
 #include "core/logic/Pagination.h"
+#include "core/ProjectEvents.h"
 #include "core/RunSaveOpen.h"
 #include "core/Runner.h"
 #include "core/logic/TextFile.h"
@@ -24,6 +25,18 @@ using namespace Editglob;
 QV_REGISTER_FORM(frmFileDisp)
 
 namespace {
+
+// The viewer follows every run that asks for it, also before it first opened.
+[[maybe_unused]] const bool followsRuns = [] {
+    QObject::connect(&ProjectEvents::instance(), &ProjectEvents::runOutputReady, [](const QString &source) {
+        frmFileDisp *viewer = Forms::instance<frmFileDisp>();
+        if (viewer && !viewer->isLoaded())
+            viewer->SetSourceFile(source);
+        Globsubs::ShowForm(viewer);
+    });
+    return true;
+}();
+
 const QString WindowCaption = QStringLiteral("File Display");
 const QString CurrentFileCaption = QStringLiteral("   Current File - ");
 

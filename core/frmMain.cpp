@@ -1,10 +1,10 @@
 #include "core/frmMain.h"
-#include "core/logic/AlternateState.h"
 #include "core/logic/CallShell.h"
 #include "core/logic/Dialogs.h"
 #include "core/logic/Editglob.h"
 #include "core/FileMenu.h"
 #include "core/frmFileDisp.h"
+#include "core/ProjectEvents.h"
 #include "core/Runner.h"
 #include "sections/runoff/logic/StandardLandUse.h"
 
@@ -143,6 +143,25 @@ frmMain::frmMain()
     mnuRun_->setVisible(false);
     mnuPlots_->setVisible(false);
     resize(620, 520);
+
+    const ProjectEvents *events = &ProjectEvents::instance();
+    connect(events, &ProjectEvents::saveEnabledChanged, this, &frmMain::SetSaveEnabled);
+    connect(events, &ProjectEvents::saveAsEnabledChanged, this, &frmMain::SetSaveAsEnabled);
+    connect(events, &ProjectEvents::runOffered, this, [this] {
+        ShowRunMenu(true);
+        Run_Save_Open::UpdateViewMenu(this);
+    });
+    connect(events, &ProjectEvents::sectionsChanged, this, &frmMain::RefreshSectionList);
+    connect(events, &ProjectEvents::titleChanged, this, &QWidget::setWindowTitle);
+    connect(events, &ProjectEvents::externalProgramStarted, this, [this] {
+        setCursor(Qt::WaitCursor);
+        SetRunEnabled(false);
+    });
+    connect(events, &ProjectEvents::externalProgramEnded, this, [this](bool othersRunning) {
+        setCursor(SavedPointer);
+        SetRunEnabled(!othersRunning);
+    });
+    connect(events, &ProjectEvents::mainAnswer, this, [this](Dialogs::Answer answer) { LastAnswer = answer; });
 }
 
 frmMain *frmMain::instance()

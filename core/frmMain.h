@@ -35,8 +35,6 @@ public:
     int CurrentSection = 0;
     // The answer of the window's last message box.
     Dialogs::Answer LastAnswer = Dialogs::Answer::OK;
-    // Set when the user cancelled the current-file question.
-    bool LoadCancelled = false;
 
     void Form_Activate() override;
     // Lists sections 1 to 14, marking those whose working file holds a byte.

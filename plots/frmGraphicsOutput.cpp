@@ -28,6 +28,7 @@ using namespace Plots;
 namespace {
 
 const QString Title = QStringLiteral("Graphics Output");
+const QString HelpKey = QStringLiteral("GP");
 constexpr int MaxEntries = 10;
 enum Type { NoType = 0, Hydrograph = 1, PeakFlow = 2, TimeAnalysis = 3 };
 enum Mode { None = 1, Storms = 2, Alternates = 3, Locations = 4 };
@@ -211,7 +212,7 @@ void frmGraphicsOutput::buildControls(QWidget *central)
 void frmGraphicsOutput::Form_Load()
 {
     setWindowTitle(Title + QStringLiteral("   Current File - ") + Editglob::FileName);
-    Help_Stuff::FormHelpKey = QStringLiteral("GP");
+    Help_Stuff::FormHelpKey = HelpKey;
 
     Globsubs::FillStormList(Cmbinp(StormCombo));
     QComboBox *alternates = Cmbinp(AlternateCombo);
@@ -249,8 +250,10 @@ bool frmGraphicsOutput::eventFilter(QObject *watched, QEvent *event)
             id = 0;
         else if (l->objectName().startsWith(QLatin1String("lblInput_")))
             id = l->objectName().mid(9).toInt();
-        if (id >= 0)
-            Help_Stuff::ShowHelp(id, this, txtHelp_, Help_Stuff::FormHelpKey);
+        if (id >= 0) {
+            Help_Stuff::FormHelpKey = HelpKey;
+            Help_Stuff::ShowHelp(id, this, txtHelp_, HelpKey);
+        }
         return false;
     }
     if (auto *combo = qobject_cast<QComboBox *>(watched)) {

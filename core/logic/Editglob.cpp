@@ -5,13 +5,13 @@
 
 namespace Editglob {
 
+void ResetProgramState() { Program = ProgramState(); }
+
 bool InitProjectState(const QString &currentDir)
 {
-    RunProgramTitle.clear();
+    ResetProgramState();
     EditorTitle = QStringLiteral("Quorvale Editor 2001");
     SetFileName(UntitledName);
-    EnglishUnits = true;
-    DataChanged = false;
 
     TempDir = currentDir + DirSep + QStringLiteral("temp") + DirSep;
     AppDir = currentDir + DirSep;
@@ -21,9 +21,6 @@ bool InitProjectState(const QString &currentDir)
     LocalSoilFile = AppDir + QStringLiteral("Local_Soil_HSG.txt");
     HelpListFile = AppDir + QStringLiteral("QuorvaleHelp.lst");
 
-    QDir temp(TempDir);
-    TempDirReady = temp.exists() || QDir().mkdir(TempDir);
-
     static const char *const names[] = {
         "~Alter.tmp", "~Unit_Hyd.tmp", "~DurInc.tmp", "~Global.tmp", "~InpHyd.tmp", "~RainDist.tmp",
         "~Xsect.tmp", "~Reach.tmp", "~Storm.tmp", "~Struct.tmp", "~SubArea.tmp", "~TimeA.tmp",
@@ -31,22 +28,7 @@ bool InitProjectState(const QString &currentDir)
     for (int i = 1; i <= 16; ++i)
         TmpFile[i] = TempDir + QString::fromLatin1(names[i - 1]);
 
-    static const char *const headers[] = {
-        "Alternate Analysis:", "Dimensionless Unit Hydrograph:", "Duration Increment:", "Global Output:",
-        "Input Hydrograph:", "Rainfall Distribution:", "Stream Cross Section:", "Stream Reach:",
-        "Storm Analysis:", "Structure Rating:", "Sub-Area:", "Time Analysis:", "Quorvale: Version 1.0",
-        "Verification:", "Local Land Use:"};
-    for (int i = 1; i <= 15; ++i)
-        SectionNames[i] = QString::fromLatin1(headers[i - 1]);
-
-    static const char *const ext[] = {"inp", "", "", "out", "err", "dbg", "hyd", "ecn"};
-    for (int i = 1; i <= 8; ++i)
-        ViewExt[i] = QString::fromLatin1(ext[i - 1]);
-
-    DisplayTitle.clear();
-    DisplayFile.clear();
-    ViewFileIndex = 0;
-    return TempDirReady;
+    return QDir(TempDir).exists() || QDir().mkdir(TempDir);
 }
 
 void SetFileName(const QString &name)

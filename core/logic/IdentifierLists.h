@@ -6,6 +6,7 @@
 // Every filler appends to the list it is given and never empties it; missing,
 // empty or unreadable working files add nothing. Identifiers are added with
 // AddUniqueItem: trimmed, once, compared without regard to case. QtCore only.
+#include "core/logic/Editglob.h"
 #include "core/logic/ListRef.h"
 
 #include <QByteArray>
@@ -36,7 +37,8 @@ void FillInputHydList(const ListRef &list);
 // `removeOutlet` every "OUTLET" entry (any case) is removed afterwards.
 void FillLocationList(const ListRef &list, bool removeOutlet);
 void FillStormList(const ListRef &list);
-// Rain gages of ~Storm.tmp and ~SubArea.tmp; rebuilds the rain-gage table.
+// Rain gages of ~Storm.tmp and ~SubArea.tmp; rebuilds the rain-gage table
+// (Editglob::RainGageIds, RainGageTwoYear, RainGageCount).
 void FillRainGageList(const ListRef &list);
 // With `addStandard` the ten standard distributions first (always added).
 void FillRainDistList(bool addStandard, const ListRef &list);
@@ -54,15 +56,3 @@ using SectionBytesSource = std::function<QByteArray(int slot)>;
 void SetSectionBytesSource(SectionBytesSource source);
 
 } // namespace Globsubs
-
-namespace Editglob {
-
-// Rain gages of the Storm Analysis section as FillRainGageList last built them,
-// each once in the order first met, with its 2-year 24-hour rainfall (0 when no
-// line gives one). Entries 1 to RainGageCount; entry 0 is unused. The
-// time-of-concentration window reads them; a count below 1 means no rainfall.
-inline QList<QString> RainGageIds{QString()};
-inline QList<float> RainGageTwoYear{0.0f};
-inline int RainGageCount = 0;
-
-} // namespace Editglob

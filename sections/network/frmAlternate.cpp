@@ -2,9 +2,8 @@
 
 #include "core/Colors.h"
 #include "core/ControlArray.h"
-#include "core/Help_Stuff.h"
 #include "core/logic/IdentifierLists.h"
-#include "core/logic/AlternateState.h"
+#include "core/logic/Editglob.h"
 #include "core/logic/Dialogs.h"
 #include "core/logic/TextFile.h"
 #include "sections/network/AlternateRecords.h"
@@ -134,8 +133,6 @@ void frmAlternate::readRecords(const QStringList &lines)
     combo_->setCurrentIndex(-1);
     combo_->setEditText(QString());
 }
-
-void frmAlternate::Form_Activate() { Help_Stuff::FormHelpKey = QStringLiteral("AA"); }
 
 bool frmAlternate::Form_QueryUnload() { return !recordWindow_; }
 

@@ -58,7 +58,6 @@ protected:
     QStringList buildRecords() const override;
     void txtinp_KeyPress(int &Index, int &KeyAscii) override;
     void txtinp_LostFocus(int Index) override;
-    void Form_Activate() override;
     bool Form_QueryUnload() override;
     void Form_Unload() override;
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -36,6 +36,7 @@ namespace {
 constexpr int None = -999;
 constexpr int MaxAreaLength = 10;
 const QString Title = QStringLiteral("Sub-Area Land Use");
+const QString HelpKey = QStringLiteral("AR");
 
 Qt::Alignment ColumnAlignment(int c) { return Qt::AlignVCenter | (c == 0 ? Qt::AlignLeft : Qt::AlignHCenter); }
 
@@ -200,7 +201,7 @@ void frmLandUse::Form_Load()
     for (const char *unit : {"lblInUnit_26", "lblInUnit_27"})
         if (auto *label = findChild<QLabel *>(QLatin1String(unit)))
             label->setText(AreaUnit);
-    Help_Stuff::FormHelpKey = QStringLiteral("AR");
+    Help_Stuff::FormHelpKey = HelpKey;
     Help_Stuff::CurrentHelpId = Help_Stuff::NoHelp;
     shown_ = -1;
     selectedRow_ = selectedCol_ = None;
@@ -543,7 +544,8 @@ bool frmLandUse::eventFilter(QObject *watched, QEvent *event)
     }
     if (event->type() == QEvent::MouseButtonPress && labelHelp_.contains(watched)) {
         const int id = labelHelp_.value(watched);
-        Help_Stuff::ShowHelp(id, nullptr, help_, id == 0 ? QStringLiteral("ARL") : Help_Stuff::FormHelpKey);
+        Help_Stuff::FormHelpKey = HelpKey;
+        Help_Stuff::ShowHelp(id, nullptr, help_, id == 0 ? QStringLiteral("ARL") : HelpKey);
         return false;
     }
     return QvForm::eventFilter(watched, event);

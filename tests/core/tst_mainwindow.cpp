@@ -1,7 +1,6 @@
 #include "DialogScript.h"
 #include "ProgramFolder.h"
 
-#include "core/logic/AlternateState.h"
 #include "core/logic/Editglob.h"
 #include "core/FileMenu.h"
 #include "core/QvForm.h"

@@ -2,6 +2,7 @@
 #include "ProgramFolder.h"
 
 #include "core/logic/Editglob.h"
+#include "sections/setup/logic/UnitSystem.h"
 #include "core/frmMain.h"
 #include "sections/runoff/logic/StandardLandUse.h"
 
@@ -22,6 +23,7 @@ private slots:
     void stateAfterStartup();
     void keepsPreviousWorkingFiles();
     void tempFolderCannotBeCreated();
+    void startupForgetsThePreviousProject();
     void standardLandUse_data();
     void standardLandUse();
 };
@@ -34,7 +36,6 @@ void TestStartup::stateAfterStartup()
     QCOMPARE(TempDir, app + QStringLiteral("temp/"));
     QCOMPARE(LastDir, AppDir);
     QVERIFY(QDir(TempDir).exists());
-    QVERIFY(TempDirReady);
     QCOMPARE(FileName, QStringLiteral("> Untitled <"));
     QCOMPARE(EditorTitle, QStringLiteral("Quorvale Editor 2001"));
     QVERIFY(RunProgramTitle.isEmpty());
@@ -82,11 +83,47 @@ void TestStartup::tempFolderCannotBeCreated()
     frmMain *main = frmMain::instance();
     main->unload();
     main->load();
-    QVERIFY(!TempDirReady);
+    QVERIFY(!InitProjectState(QDir::currentPath()));
     QCOMPARE(script.messages().size(), 1);
     QVERIFY(script.messages().first().contains(TempDir));
     main->unload();
     QDir::setCurrent(previous);
+}
+
+// What one project (or one test) leaves behind must not reach the next start.
+void TestStartup::startupForgetsThePreviousProject()
+{
+    ProgramFolder folder;
+    SetFileName(folder.file(QStringLiteral("old.inp")));
+    DataChanged = true;
+    SetUnitSystem(false, false);
+    Help_Stuff::FormHelpKey = QStringLiteral("SA");
+    Help_Stuff::CurrentHelpId = 4;
+    CurrentAlternate = 2;
+    RainGageIds << QStringLiteral("G1");
+    RainGageTwoYear << 2.5f;
+    RainGageCount = 1;
+    Run_Save_Open::ProposedSaveName = folder.file(QStringLiteral("foreign.inp"));
+    DisplayTitle = QStringLiteral("Quorvale Printed Page File");
+    ViewFileIndex = 5;
+
+    QVERIFY(InitProjectState(folder.path()));
+    QCOMPARE(FileName, UntitledName);
+    QVERIFY(OutFileName.isEmpty());
+    QVERIFY(!DataChanged);
+    QVERIFY(EnglishUnits);
+    QVERIFY(FlowUnit.isEmpty());
+    QVERIFY(OutAreaUnit.isEmpty());
+    QVERIFY(Help_Stuff::FormHelpKey.isEmpty());
+    QCOMPARE(Help_Stuff::CurrentHelpId, Help_Stuff::NoHelp);
+    QCOMPARE(CurrentAlternate, 0);
+    QCOMPARE(RainGageIds, QList<QString>{QString()});
+    QCOMPARE(RainGageTwoYear, QList<float>{0.0f});
+    QCOMPARE(RainGageCount, 0);
+    QVERIFY(Run_Save_Open::ProposedSaveName.isEmpty());
+    QVERIFY(DisplayTitle.isEmpty());
+    QCOMPARE(ViewFileIndex, 0);
+    QCOMPARE(TmpFile[16], folder.path() + QStringLiteral("/temp/~filename.tmp"));
 }
 
 void TestStartup::standardLandUse_data()

@@ -5,12 +5,13 @@
 #include "NetworkDriver.h"
 
 #include "core/Help_Stuff.h"
-#include "core/logic/AlternateState.h"
+#include "core/logic/Editglob.h"
 #include "sections/network/frmAlternate.h"
 #include "sections/network/frmReaches.h"
 #include "sections/network/frmSubArea.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QListWidget>
 
@@ -426,6 +427,12 @@ void TestAlternate::help()
     folder.installTools();
     InitProjectState(folder.path());
     frmAlternate *form = openOn(folder, ThreeAlternates);
+    QCOMPARE(Help_Stuff::FormHelpKey, QString("AA"));
+    // Coming back to the window leaves the key of the window loaded since.
+    Help_Stuff::FormHelpKey = QStringLiteral("SA");
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(form, &activate);
+    QCOMPARE(Help_Stuff::FormHelpKey, QString("SA"));
     click(label(form, QStringLiteral("lblInput_2")));
     QVERIFY(form->txtHelp()->isVisible());
     QVERIFY(form->txtHelp()->toPlainText().contains(QStringLiteral("Alternate Description")));

@@ -5,7 +5,7 @@
 #include "NetworkDriver.h"
 
 #include "core/frmMain.h"
-#include "core/logic/AlternateState.h"
+#include "core/logic/Editglob.h"
 #include "sections/network/frmReaches.h"
 
 #include <QDir>

@@ -5,7 +5,7 @@
 #include "DialogScript.h"
 #include "NetworkDriver.h"
 
-#include "core/logic/AlternateState.h"
+#include "core/logic/Editglob.h"
 #include "sections/common/SubAreaDetail.h"
 #include "sections/network/frmSubArea.h"
 

@@ -3,6 +3,7 @@
 
 #include "core/Runner.h"
 #include "core/frmMain.h"
+#include "core/Help_Stuff.h"
 #include "core/logic/Editglob.h"
 #include "core/logic/InputFileStore.h"
 #include "plots/frmGraphicsOutput.h"
@@ -182,8 +183,11 @@ void TestGraphicsOutput::opening()
     for (int i = 3; i <= 6; ++i)
         QCOMPARE(chooser()->Cmbinp(i)->currentIndex(), -1);
 
-    // The heading and the field labels show their help.
+    // The heading and the field labels show their help, also after another
+    // window has loaded since.
+    Help_Stuff::FormHelpKey = QStringLiteral("SA");
     QTest::mouseClick(control(QStringLiteral("lblHeader")), Qt::LeftButton);
+    QCOMPARE(Help_Stuff::FormHelpKey, QStringLiteral("GP"));
     QVERIFY(shown(QStringLiteral("txtHelp")));
     QVERIFY(control<QPlainTextEdit>(QStringLiteral("txtHelp"))->toPlainText().contains(QLatin1String("Plots from the printed-page output")));
     QTest::mouseClick(control(QStringLiteral("lblInput_1")), Qt::LeftButton);

@@ -1,0 +1,7 @@
+#include "core/ProjectEvents.h"
+
+ProjectEvents &ProjectEvents::instance()
+{
+    static ProjectEvents events;
+    return events;
+}
