@@ -160,6 +160,17 @@ void ValueGridPanel::moveTo(GridState &s, int row, int col)
     Grid_Stuff::MoveToGridCell(*grid, s, s.GridRow, s.GridCol, s.CellCount, s.FieldOK, s.Typing);
 }
 
+void ValueGridPanel::dropHighlight(GridState &s)
+{
+    s.GridBusy = true;
+    if (s.SelectedRow != GridState::None && s.SelectedCol != GridState::None
+        && grid->CellColor(s.SelectedRow, s.SelectedCol) == Colors::Green)
+        grid->setCellColor(s.SelectedRow, s.SelectedCol, Colors::White);
+    s.SelectedRow = GridState::None;
+    s.SelectedCol = GridState::None;
+    s.GridBusy = false;
+}
+
 void ValueGridPanel::enterCurrentCell(GridState &s) { moveTo(s, grid->Row(), grid->Col()); }
 
 void ValueGridPanel::insertOrDelete(GridState &s, int Index)

@@ -69,6 +69,9 @@ public:
     // A key typed into the grid; the grid grows a row when the last cell is reached.
     void keyEdit(GridState &s, int &KeyAscii);
     void moveTo(GridState &s, int row, int col);
+    // The grid was left: the current cell loses its highlight, but a cell
+    // marked red keeps its mark.
+    void dropHighlight(GridState &s);
     // Moves to the grid's own current cell.
     void enterCurrentCell(GridState &s);
     // Popup item 1 inserts a value at the current cell, item 2 deletes it.

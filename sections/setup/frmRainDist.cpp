@@ -312,14 +312,7 @@ void frmRainDist::MSFlexGrid1_LostFocus()
         int keyAscii = 13;
         MSFlexGrid1_KeyPress(keyAscii);
     }
-    // Only the highlight goes: a cell marked red keeps its mark.
-    GridState &s = data_.Grid;
-    s.GridBusy = true;
-    if (s.SelectedRow != GridState::None && s.SelectedCol != GridState::None)
-        panel_.grid->setCellColor(s.SelectedRow, s.SelectedCol, Colors::White);
-    s.SelectedRow = GridState::None;
-    s.SelectedCol = GridState::None;
-    s.GridBusy = false;
+    panel_.dropHighlight(data_.Grid);
 }
 
 void frmRainDist::mnuDelInsItem_Click(int Index)

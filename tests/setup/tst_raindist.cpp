@@ -334,6 +334,12 @@ void TestRainDist::valuesOutOfOrderAreMarkedAndRefused()
     click(box(form, 2));
     QCOMPARE(cellColor(form, 2), Colors::Red);
     QCOMPARE(cellColor(form, 4), Colors::White);
+    // A value typed and left unconfirmed is checked as the grid is left, and
+    // its mark stays too.
+    clickCell(form, 4);
+    QTest::keyClicks(grid(form), u"0.1"_s);
+    click(box(form, 2));
+    QCOMPARE(cellColor(form, 4), Colors::Red);
     // A value out of order is never written: Accept names its cell.
     DialogScript dialogs;
     dialogs.answer(Dialogs::Answer::OK);
