@@ -5,37 +5,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QHash>
-#include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
 #include <QWidget>
-
-namespace {
-// Stands in for a window whose editing is not built yet: its title, a note and
-// a close button; it reads and writes nothing.
-class PlaceholderForm : public QvForm
-{
-public:
-    explicit PlaceholderForm(const QString &title) : title_(title) {}
-
-protected:
-    void buildControls(QWidget *central) override
-    {
-        setWindowTitle(title_);
-        auto *layout = new QVBoxLayout(central);
-        auto *note = new QLabel(QStringLiteral("This window is not available in this version."), central);
-        note->setObjectName(QStringLiteral("lblPlaceholder"));
-        auto *close = new QPushButton(QStringLiteral("Close"), central);
-        close->setObjectName(QStringLiteral("cmdCancel"));
-        layout->addWidget(note);
-        layout->addWidget(close);
-        connect(close, &QPushButton::clicked, this, &QvForm::unload);
-    }
-
-private:
-    QString title_;
-};
-} // namespace
 
 QvForm::QvForm(QWidget *parent) : QMainWindow(parent)
 {
@@ -161,11 +131,6 @@ QHash<QString, Factory> &factories()
     static auto *f = new QHash<QString, Factory>;
     return *f;
 }
-QHash<QString, QString> &placeholderTitles()
-{
-    static auto *t = new QHash<QString, QString>;
-    return *t;
-}
 QHash<QString, QPointer<QvForm>> &instances()
 {
     static auto *i = new QHash<QString, QPointer<QvForm>>;
@@ -181,22 +146,14 @@ bool registerForm(const QString &name, Factory factory)
 
 bool isRegistered(const QString &name) { return factories().contains(name); }
 
-void setPlaceholderTitle(const QString &name, const QString &title)
-{
-    placeholderTitles().insert(name, title);
-}
-
 QvForm *get(const QString &name)
 {
     QPointer<QvForm> &slot = instances()[name];
     if (!slot) {
         const auto it = factories().constFind(name);
-        if (it != factories().constEnd())
-            slot = (*it)();
-        else if (placeholderTitles().contains(name))
-            slot = new PlaceholderForm(placeholderTitles().value(name));
-        else
+        if (it == factories().constEnd())
             return nullptr;
+        slot = (*it)();
         slot->setObjectName(name);
     }
     return slot;

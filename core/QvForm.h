@@ -67,12 +67,8 @@ using Factory = std::function<QvForm *()>;
 bool registerForm(const QString &name, Factory factory);
 bool isRegistered(const QString &name);
 
-// The documented title of a window. A window whose editing is not built yet
-// opens as an empty window with this title and a close button.
-void setPlaceholderTitle(const QString &name, const QString &title);
-
 // The one instance of the window `name`, created on first use: the registered
-// window, else a placeholder when a title is known, else nullptr.
+// window, or nullptr when no window of that name is registered.
 QvForm *get(const QString &name);
 
 // The window as its class.

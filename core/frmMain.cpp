@@ -26,35 +26,6 @@ QV_REGISTER_FORM(frmMain)
 
 namespace {
 
-// Windows that the section list and the menus open by name; those not built
-// yet open as placeholders under these titles.
-const bool placeholderTitlesSet = [] {
-    const QList<QPair<const char *, const char *>> titles = {
-        {"frmAlternate", "Alternate Anaylsis"},
-        {"frmDimHyd", "Unit Hydrograph"},
-        {"frmDurInc", "Duration Increment"},
-        {"frmGlobal", "Global Output"},
-        {"frmInpHyd", "Input Hydrograph"},
-        {"frmRainDist", "Rainfall Distribution"},
-        {"frmXsect", "Stream Cross Section"},
-        {"frmReaches", "Stream Reach"},
-        {"frmStorm", "Storm Anaylsis"},
-        {"frmStruct", "Structure Rating"},
-        {"frmSubArea", "Sub-Area"},
-        {"frmTimeA", "Time Analysis"},
-        {"frmQV31", "Quorvale Identifier"},
-        {"frmVerification", "Verification"},
-        {"frmLocalLanduse", "Local Land Use"},
-        {"frmLocalSoil", "Local Soil / HSG"},
-        {"frmGraphicsOutput", "Graphics Output"},
-        {"frmTopoModel", "Quorvale Watershed Schematic"},
-        {"frmFileDisp", "File Display"},
-    };
-    for (const auto &[name, title] : titles)
-        Forms::setPlaceholderTitle(QString::fromLatin1(name), QString::fromLatin1(title));
-    return true;
-}();
-
 // The entry window of each list position (section numbers 1 to 14).
 const char *const SectionWindows[] = {"frmAlternate", "frmDimHyd", "frmDurInc",  "frmGlobal",      "frmInpHyd",
                                       "frmRainDist",  "frmXsect",  "frmReaches", "frmStorm",       "frmStruct",
@@ -81,7 +52,6 @@ QString disclaimerText()
 
 frmMain::frmMain()
 {
-    Q_UNUSED(placeholderTitlesSet);
     QMenuBar *bar = menuBar();
 
     mnuFile_ = bar->addMenu(QStringLiteral("&File"));

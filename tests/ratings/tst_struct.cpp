@@ -78,7 +78,7 @@ void TestStruct::opensEmpty()
                                   + "R1        OUTLET    X1        DAM       \r\n");
     SetFileName(folder.file("basin.inp"));
     QWidget *form = openOn(folder, Three);
-    QVERIFY(window(form)); // not the placeholder
+    QVERIFY(window(form));
     QCOMPARE(form->windowTitle(), "Structure Rating   Current File - " + folder.file("basin.inp"));
     QCOMPARE(listed(combo(form)), (QStringList{"S1", "S2", "S3", "DAM"}));
     QCOMPARE(combo(form)->currentText(), QString());

@@ -71,7 +71,7 @@ void TestDimHyd::emptyStart()
     ProgramFolder folder;
     SetFileName(folder.file(u"basin.inp"_s));
     QWidget *form = open(Name);
-    QVERIFY(qobject_cast<frmDimHyd *>(form)); // no longer the placeholder
+    QVERIFY(qobject_cast<frmDimHyd *>(form));
     QCOMPARE(form->objectName(), Name);
     QCOMPARE(form->windowTitle(), u"Unit Hydrograph   Current File - "_s + folder.file(u"basin.inp"_s));
     QCOMPARE(cells(form, 2), (QStringList{u"0"_s, u""_s}));

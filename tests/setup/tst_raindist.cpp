@@ -138,7 +138,7 @@ void TestRainDist::opensWithoutTable()
                                   + QByteArray(50, ' ') + "GAGE-T    \r\n" + QByteArray(50, ' ') + "TYPE II   \r\n");
     SetFileName(folder.file(u"basin.inp"_s));
     QWidget *form = open(Name);
-    QVERIFY(rain(form)); // no longer the placeholder
+    QVERIFY(rain(form));
     QCOMPARE(form->objectName(), Name);
     QCOMPARE(form->windowTitle(), u"Rainfall Distribution   Current File - "_s + folder.file(u"basin.inp"_s));
     // The section's tables and the other tables storms name; no standard names.
