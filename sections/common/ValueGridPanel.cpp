@@ -173,12 +173,22 @@ void ValueGridPanel::dropHighlight(GridState &s)
 
 void ValueGridPanel::enterCurrentCell(GridState &s) { moveTo(s, grid->Row(), grid->Col()); }
 
-void ValueGridPanel::insertOrDelete(GridState &s, int Index)
+void ValueGridPanel::insertOrDelete(GridState &s, int Index, bool recordShown)
 {
-    if (Index == 1)
+    if (recordShown && Index == 1)
         Grid_Stuff::InsertGridValue(*grid, s, s.GridRow, s.GridCol, s.CellCount, s.FieldOK, s.Typing);
-    else if (Index == 2)
+    else if (recordShown && Index == 2)
         Grid_Stuff::DeleteGridValue(*grid, s, s.GridRow, s.GridCol, s.CellCount, s.FieldOK, s.Typing);
+    popup->hide();
+}
+
+bool ValueGridPanel::pressCell(GridState &s, int row, int col, bool recordShown)
+{
+    moveTo(s, row, col);
+    if (s.CellCount <= 0 || !recordShown)
+        return false;
+    popupOnRightClick();
+    return true;
 }
 
 void SeriesPlot::Show(Plots::PlotRequest request)

@@ -74,8 +74,12 @@ public:
     void dropHighlight(GridState &s);
     // Moves to the grid's own current cell.
     void enterCurrentCell(GridState &s);
-    // Popup item 1 inserts a value at the current cell, item 2 deletes it.
-    void insertOrDelete(GridState &s, int Index);
+    // Popup item 1 inserts a value at the current cell, item 2 deletes it;
+    // only while values of a shown record are in the grid. The popup closes.
+    void insertOrDelete(GridState &s, int Index, bool recordShown = true);
+    // A press on a cell moves there; true when the grid holds values of a
+    // shown record, and then a right press opens the popup.
+    bool pressCell(GridState &s, int row, int col, bool recordShown = true);
 
     QPointer<QTableWidget> table;
     QPointer<FlexGrid> grid;

@@ -383,14 +383,10 @@ void frmInpHyd::MSFlexGrid1_EnterCell()
 
 void frmInpHyd::MSFlexGrid1_MouseDown(int row, int col)
 {
-    GridState &s = data_.Grid;
-    panel_.moveTo(s, row, col);
-    if (s.CellCount > 0 && hydrographShown()) {
-        panel_.popupOnRightClick();
+    if (panel_.pressCell(data_.Grid, row, col, hydrographShown()))
         setPlotVisibleByRule();
-    } else {
+    else
         Cmbinp(1)->setFocus(Qt::OtherFocusReason);
-    }
 }
 
 void frmInpHyd::MSFlexGrid1_LostFocus()
@@ -406,10 +402,7 @@ void frmInpHyd::mnuDelInsItem_Click(int Index)
 {
     if (!isLoaded())
         return;
-    GridState &s = data_.Grid;
-    if (s.CellCount > 0 && hydrographShown())
-        panel_.insertOrDelete(s, Index);
-    panel_.popup->hide();
+    panel_.insertOrDelete(data_.Grid, Index, data_.Grid.CellCount > 0 && hydrographShown());
     setPlotVisibleByRule();
 }
 

@@ -166,10 +166,7 @@ void frmDimHyd::MSFlexGrid1_EnterCell()
 
 void frmDimHyd::MSFlexGrid1_MouseDown(int row, int col)
 {
-    GridState &s = data_.Grid;
-    panel_.moveTo(s, row, col);
-    if (s.CellCount > 0)
-        panel_.popupOnRightClick();
+    panel_.pressCell(data_.Grid, row, col);
     setPlotEnabledByCount();
 }
 
@@ -178,7 +175,6 @@ void frmDimHyd::mnuDelInsItem_Click(int Index)
     if (!isLoaded())
         return;
     panel_.insertOrDelete(data_.Grid, Index);
-    panel_.popup->hide();
 }
 
 void frmDimHyd::cmdDelAll_Click()

@@ -296,14 +296,10 @@ void frmRainDist::MSFlexGrid1_EnterCell()
 
 void frmRainDist::MSFlexGrid1_MouseDown(int row, int col)
 {
-    GridState &s = data_.Grid;
-    panel_.moveTo(s, row, col);
-    if (s.CellCount > 0 && tableShown()) {
-        panel_.popupOnRightClick();
+    if (panel_.pressCell(data_.Grid, row, col, tableShown()))
         setPlotEnabledByRule();
-    } else {
+    else
         Cmbinp(1)->setFocus(Qt::OtherFocusReason);
-    }
 }
 
 void frmRainDist::MSFlexGrid1_LostFocus()
@@ -319,10 +315,7 @@ void frmRainDist::mnuDelInsItem_Click(int Index)
 {
     if (!isLoaded())
         return;
-    GridState &s = data_.Grid;
-    if (s.CellCount > 0 && tableShown())
-        panel_.insertOrDelete(s, Index);
-    panel_.popup->hide();
+    panel_.insertOrDelete(data_.Grid, Index, data_.Grid.CellCount > 0 && tableShown());
 }
 
 // ---- Commands ----
