@@ -106,6 +106,8 @@ private slots:
     void openExisting_data();
     void openExisting();
     void openCancelled();
+    void dialogCancelledOnSavedProject_data();
+    void dialogCancelledOnSavedProject();
     void commandsCloseEntryWindows_data();
     void commandsCloseEntryWindows();
     void reOpenLastSession_data();
@@ -205,7 +207,8 @@ void TestFileMenu::currentFileCheck()
     QCOMPARE(ProgramFolder::readBytes(path), answer == Answer::Yes ? joined : before);
     if (answer == Answer::Yes)
         QCOMPARE(script.messages().at(1), QStringLiteral("Data Saved in file: ") + path);
-    const bool cleared = answer == Answer::Yes || (answer == Answer::No && item == 1);
+    // Convert clears the project only once an old data file was chosen.
+    const bool cleared = item != 6 && (answer == Answer::Yes || (answer == Answer::No && item == 1));
     QCOMPARE(QFile::exists(TmpFile[8]), !cleared);
     QCOMPARE(FileName, cleared ? UntitledName : path);
     QCOMPARE(OutFileName, cleared ? QString() : folder.file(QStringLiteral("old.out")));
@@ -299,6 +302,38 @@ void TestFileMenu::openCancelled()
     QVERIFY(!shown("Frame1"));
     QCOMPARE(FileName, UntitledName);
     QVERIFY(!mainWindow()->mnuFileItem(14)->isEnabled());
+}
+
+void TestFileMenu::dialogCancelledOnSavedProject_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<bool>("captionUpdated");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("open") << 2 << false << false;
+    QTest::newRow("convert") << 6 << true << true;
+    QTest::newRow("import") << 7 << true << false;
+}
+
+// A saved project and a cancelled file dialog: Open and Import have cleared
+// the project before their dialog, Convert clears it only for a chosen file.
+void TestFileMenu::dialogCancelledOnSavedProject()
+{
+    QFETCH(int, item);
+    QFETCH(bool, captionUpdated);
+    QFETCH(bool, kept);
+    ProgramFolder folder(true);
+    DialogScript script;
+    const QString path = changedProject(folder);
+    DataChanged = false;
+    script.cancelFile();
+    trigger(item);
+    QCOMPARE(script.pending(), 0);
+    QCOMPARE(script.asked().size(), 1);
+    QCOMPARE(FileName, kept ? path : UntitledName);
+    QCOMPARE(QFile::exists(TmpFile[8]), kept);
+    QCOMPARE(mainWindow()->mnuFileItem(14)->isEnabled(), kept);
+    QCOMPARE(mainWindow()->windowTitle(), captionUpdated ? caption(FileName) : StartCaption);
+    QCOMPARE(shown("Frame2"), captionUpdated);
 }
 
 void TestFileMenu::commandsCloseEntryWindows_data()
