@@ -59,6 +59,18 @@ QByteArray joinedNow()
     return ProgramFolder::readBytes(path);
 }
 
+// Writes `bytes` as the input file `name` below the program folder, its
+// folder made if need be, and opens it through File Open.
+QString openInput(const ProgramFolder &folder, DialogScript &script, const QString &name, const QByteArray &bytes)
+{
+    const QString path = folder.file(name);
+    QDir().mkpath(QFileInfo(path).path());
+    ProgramFolder::writeBytes(path, bytes);
+    script.chooseFile(path);
+    trigger(2);
+    return path;
+}
+
 // A named project with unsaved changes in its working files.
 QString changedProject(const ProgramFolder &folder)
 {
@@ -389,10 +401,8 @@ void TestFileMenu::reOpenLastSession()
     QFETCH(bool, changed);
     ProgramFolder folder(true);
     DialogScript script;
-    const QString path = folder.file(QStringLiteral("run.inp"));
-    ProgramFolder::writeBytes(path, crlf("Quorvale: Version 1.0\n\nSTREAM REACH:\nR1\n\n"));
-    script.chooseFile(path);
-    trigger(2);
+    const QString path = openInput(folder, script, QStringLiteral("run.inp"),
+                                   crlf("Quorvale: Version 1.0\n\nSTREAM REACH:\nR1\n\n"));
     mainWindow()->Form_Activate(); // creates the missing working files
     script.answer(Answer::OK);
     trigger(14);
@@ -456,11 +466,8 @@ void TestFileMenu::reOpenNameBeyondLatin1()
 {
     ProgramFolder folder(true);
     DialogScript script;
-    QDir(folder.path()).mkdir(QStringLiteral("\u0432\u043e\u0434\u0430"));
-    const QString path = folder.file(QStringLiteral("\u0432\u043e\u0434\u0430/run.inp"));
-    ProgramFolder::writeBytes(path, crlf("Quorvale: Version 1.0\n\n"));
-    script.chooseFile(path);
-    trigger(2);
+    const QString path =
+        openInput(folder, script, QStringLiteral("\u0432\u043e\u0434\u0430/run.inp"), crlf("Quorvale: Version 1.0\n\n"));
     mainWindow()->unload();
     mainWindow()->load();
     trigger(3);
@@ -721,11 +728,7 @@ void TestFileMenu::exitSaveDialog()
 {
     ProgramFolder folder(true);
     DialogScript script;
-    QDir(folder.path()).mkdir(QStringLiteral("data"));
-    const QString path = folder.file(QStringLiteral("data/run.inp"));
-    ProgramFolder::writeBytes(path, crlf("Quorvale: Version 1.0\n\n"));
-    script.chooseFile(path);
-    trigger(2);
+    const QString path = openInput(folder, script, QStringLiteral("data/run.inp"), crlf("Quorvale: Version 1.0\n\n"));
     DataChanged = true;
     script.clear();
     script.answer(Answer::Yes).cancelFile();
