@@ -88,8 +88,10 @@ void RecordForm::takeCombo(int &Index, bool check)
     const QString text = takenText(Index, combo->currentText());
     if (combo->currentText() != text)
         combo->setEditText(text);
-    if (Index == records_.idIndex)
+    if (Index == records_.idIndex) {
+        identifierTaken(text);
         chooseRecord(text);
+    }
     else
         comboTaken(Index, text);
     twin->setText(text);

@@ -103,6 +103,9 @@ protected:
     // A combo other than the identifier was left with `text`; by default a
     // text not blank is added to its list.
     virtual void comboTaken(int index, const QString &text);
+    // The identifier combo was left with `text`, before the record is chosen;
+    // by default nothing happens here.
+    virtual void identifierTaken(const QString &) {}
     // Keys that leave a field (box or combo) and move on: 9 (Tab) and 13
     // (Enter) by default.
     virtual bool movesOn(int keyAscii) const { return keyAscii == 9 || keyAscii == 13; }

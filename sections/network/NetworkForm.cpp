@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -65,16 +66,35 @@ QWidget *NetworkForm::addLine(int index)
     return line;
 }
 
-QGroupBox *NetworkForm::addCodeGroup(int g)
+QGroupBox *NetworkForm::addCodeGroup(int g, int focusField)
 {
     QGroupBox *frame = addOptions(QStringLiteral("Frame1_") + QString::number(g), QStringLiteral("opt1"), 3 * g + 1,
                                   {QStringLiteral("Yes"), QStringLiteral("No"), QStringLiteral("Blank")},
-                                  OptionMode::Handled, 1);
+                                  OptionMode::Handled, focusField);
     // The keyboard never rests on an option: a click chooses one and the
     // focus stays where it was.
-    for (int i = 1; i <= 3; ++i)
-        option(QStringLiteral("opt1"), 3 * g + i)->setFocusPolicy(Qt::NoFocus);
+    for (int i = 1; i <= 3; ++i) {
+        QRadioButton *button = option(QStringLiteral("opt1"), 3 * g + i);
+        button->setFocusPolicy(Qt::NoFocus);
+        optionFocusField_.insert(button, focusField);
+    }
     return frame;
+}
+
+void NetworkForm::buildControls(QWidget *central)
+{
+    optionFocusField_.clear();
+    RecordForm::buildControls(central);
+}
+
+bool NetworkForm::eventFilter(QObject *watched, QEvent *event)
+{
+    // The field may be a combo, whose hidden twin cannot hold the focus.
+    if (isLoaded() && event->type() == QEvent::FocusIn && optionFocusField_.contains(watched)) {
+        focusField(optionFocusField_.value(watched));
+        return false;
+    }
+    return RecordForm::eventFilter(watched, event);
 }
 
 void NetworkForm::showCode(int g, const QString &code)

@@ -50,8 +50,9 @@ protected:
     void showAlternateLabels();
     // A separator line `Line1_<index>`.
     QWidget *addLine(int index);
-    // Frame `Frame1_<g>` with `opt1` 3g+1 "Yes", 3g+2 "No", 3g+3 "Blank".
-    QGroupBox *addCodeGroup(int g);
+    // Frame `Frame1_<g>` with `opt1` 3g+1 "Yes", 3g+2 "No", 3g+3 "Blank";
+    // an option that gets the focus hands it on to field `focusField`.
+    QGroupBox *addCodeGroup(int g, int focusField);
     // The group shows `code`: Yes, No, Blank; no option for a letter the
     // window does not know, so that storing keeps the code read.
     void showCode(int g, const QString &code);
@@ -65,7 +66,11 @@ protected:
     // 0) as the one chosen here, once its records are in the work tables.
     void showHandedOverRecord(int current);
 
+    void buildControls(QWidget *central) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    QHash<QObject *, int> optionFocusField_; // identity only: never dereferenced
     int alternate_ = 0;
     QString alternateId_;
     int pendingAlternate_ = 0;

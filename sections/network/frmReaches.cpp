@@ -84,7 +84,7 @@ void frmReaches::buildFields(QGridLayout *layout)
         "Reach Time Analysis Code",    "Reach Hydrograph File Code",   "Reach Flood Economics File Code"};
     for (int g = 0; g < CodeGroups; ++g) {
         QLabel *label = addFieldLabel(8 + g, QString::fromLatin1(codes[g]));
-        QGroupBox *frame = addCodeGroup(g);
+        QGroupBox *frame = addCodeGroup(g, 14);
         layout->addWidget(label, row, 0);
         layout->addWidget(frame, row, 1, 1, 2);
         addHiddenBox(8 + g);

@@ -64,7 +64,7 @@ void frmSubArea::buildFields(QGridLayout *layout)
                                                   "Sub-Area Hydrograph File Code"};
     for (int g = 0; g < CodeGroups; ++g, ++row) {
         layout->addWidget(addFieldLabel(7 + g, QString::fromLatin1(codes[g])), row, 0);
-        layout->addWidget(addCodeGroup(g), row, 1, 1, 2);
+        layout->addWidget(addCodeGroup(g, 1), row, 1, 1, 2);
         addHiddenBox(7 + g);
     }
     static const char *const details[2] = {"Land Use Details", "Tc Details"};
@@ -187,6 +187,16 @@ int frmSubArea::createRecord(const QString &id)
     SetDetailState();
     return k;
 }
+
+void frmSubArea::identifierTaken(const QString &text)
+{
+    // Also an identifier that is chosen, not created: an alternate's record
+    // need not be named in any working file yet. A blank one names nothing.
+    if (!TextFile::isBlank(text))
+        Globsubs::AddUniqueItem(Cmbinp(1), text);
+}
+
+void frmSubArea::comboTaken(int index, const QString &text) { Globsubs::AddUniqueItem(Cmbinp(index), text); }
 
 // ---- Detail state and windows ----
 

@@ -38,6 +38,10 @@ protected:
     void storeRecord(int k) override;
     void clearFields() override;
     int createRecord(const QString &id) override;
+    // Each combo's list offers what the combo was left with: any identifier,
+    // and for the reach and rain gage also a blank text, as an empty entry.
+    void identifierTaken(const QString &text) override;
+    void comboTaken(int index, const QString &text) override;
     // Enter checks a field and moves on; Tab goes its own way, and the field
     // is checked as it is left.
     bool movesOn(int keyAscii) const override { return keyAscii == 13; }

@@ -139,6 +139,8 @@ void TestReaches::editSeveralReaches()
     choose(form, 2, QStringLiteral("OUTLET"));
     enterBox(form, 7, QStringLiteral("4"), box(form, 6));
     clickOption(form, 16); // flood economics Yes
+    opt(form, QStringLiteral("opt1"), 4)->setFocus(); // an option hands the focus on
+    QCOMPARE(focused(), combo(form, 14));
     QCOMPARE(listed(form, 1), (QStringList{"R1", "R2", "R3"}));
     accept(form);
     QVERIFY(!form->isVisible());

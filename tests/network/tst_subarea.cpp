@@ -152,12 +152,16 @@ void TestSubArea::chooseAndCreate()
     chooseAndClick(form, 3, QStringLiteral("G2"), 4);
     QCOMPARE(color(form, 3), Colors::Cyan);
     clickOption(form, 7); // peak summary Yes
+    opt(form, QStringLiteral("opt1"), 4)->setFocus(); // an option hands the focus on
+    QCOMPARE(focused(), combo(form, 1));
     choose(form, 1, QStringLiteral("SA4"));
     QCOMPARE(combo(form, 2)->currentText(), QString());
     QCOMPARE(box(form, 4)->text(), QString());
     for (int g = 0; g < 5; ++g)
         QVERIFY(opt(form, QStringLiteral("opt1"), 3 * g + 3)->isChecked());
     QVERIFY(shown(form, QStringLiteral("txtinp_4")) && shown(form, QStringLiteral("cmdSub_0")));
+    QTest::keyClick(combo(form, 2), Qt::Key_Return);
+    QCOMPARE(listed(form, 2).count(QString()), 1); // a combo left blank offers an empty entry, once
     QTest::keyClicks(combo(form, 2), QStringLiteral("R9"));
     QTest::keyClick(combo(form, 2), Qt::Key_Return);
     QCOMPARE(focused(), combo(form, 3));
@@ -398,6 +402,8 @@ void TestSubArea::alternateMode()
     QVERIFY(shown(form, QStringLiteral("cmdSub_0")) && !shown(form, QStringLiteral("txtinp_4")));
     choose(form, 1, QStringLiteral("SA7"));
     QVERIFY(opt(form, QStringLiteral("opt1"), 7)->isChecked());
+    // A record no working file names yet enters the list once chosen.
+    QCOMPARE(listed(form, 1), (QStringList{"SA1", "SA2", "SA3", "SA7"}));
     CurrentAlternate = 0;
     retype(form, 6, QStringLiteral("1.5"));
     accept(form);
