@@ -428,7 +428,18 @@ void TestSubArea::alternateMode()
     choose(form, 1, QStringLiteral("SA7"));
     QVERIFY(opt(form, QStringLiteral("opt1"), 7)->isChecked());
     CurrentAlternate = 0;
+    // A value shown red is not handed back to be written with the alternate.
+    retype(form, 5, QStringLiteral("20"));
     retype(form, 6, QStringLiteral("1.5"));
+    QCOMPARE(color(form, 5), Colors::Red);
+    {
+        DialogScript script;
+        script.answer(Dialogs::Answer::OK);
+        accept(form);
+        QCOMPARE(script.asked().value(0).title, QString("Sub-Area"));
+    }
+    QVERIFY(form->isVisible() && handedBack.isEmpty());
+    retype(form, 5, QString());
     accept(form);
     QCOMPARE(ids(handedBack), (QStringList{"SA1", "SA7"}));
     QCOMPARE(handedBack[0].Land.size(), 1);
