@@ -176,7 +176,7 @@ bool EntryForm::refuseRedField()
         Dialogs::message(QStringLiteral("\"") + field
                              + QStringLiteral("\" holds a value that failed its check (shown red).\n"
                                               "Correct it, or clear it, and press Tab or Enter before accepting."),
-                         Dialogs::Buttons::OK, Dialogs::Icon::Exclamation, setup_.title);
+                         Dialogs::Buttons::OK, Dialogs::Icon::Exclamation, messageTitle());
     };
 
     // The boxes hold every field's state, also of a field entered through a
@@ -226,7 +226,7 @@ void EntryForm::writeAndClose()
         // Closing now would look like a save: keep the entries on screen.
         Dialogs::message(QStringLiteral("The working file ") + path
                              + QStringLiteral(" could not be written: ") + reason,
-                         Dialogs::Buttons::OK, Dialogs::Icon::Critical, setup_.title);
+                         Dialogs::Buttons::OK, Dialogs::Icon::Critical, messageTitle());
         return;
     }
     acceptDone();

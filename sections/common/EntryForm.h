@@ -129,6 +129,8 @@ protected:
     virtual void txtinp_GotFocus(int &Index);
     // Help key passed by the heading label; by default the window's key.
     virtual QString headerHelpKey() const;
+    // Title of the window's messages; by default the window's title.
+    virtual QString messageTitle() const { return setup_.title; }
 
     // Building blocks for buildFields.
     QLineEdit *addBox(int index, int maxLength);

@@ -492,6 +492,8 @@ void frmAlternate::cmdFinished_Click()
 
 QStringList frmAlternate::buildRecords() const { return AlternateFormat::AlternateSectionLines(alternates_); }
 
+QString frmAlternate::messageTitle() const { return Title; }
+
 // ---- Events ----
 
 bool frmAlternate::eventFilter(QObject *watched, QEvent *event)

@@ -56,6 +56,8 @@ protected:
     int passColor(int index) const override;
     int nextBox(int n) const override { return n; }
     QStringList buildRecords() const override;
+    // The caption keeps its old spelling; the messages spell the section's name.
+    QString messageTitle() const override;
     void txtinp_KeyPress(int &Index, int &KeyAscii) override;
     void txtinp_LostFocus(int Index) override;
     bool Form_QueryUnload() override;

@@ -330,6 +330,10 @@ void frmReaches::cmdFinished_Click()
         RecordForm::cmdFinished_Click();
         return;
     }
+    // Handed back, the records reach ~Alter.tmp with the alternate window's
+    // Accept: a value shown red must not travel with them.
+    if (refuseRedField())
+        return;
     const ReachAlternateRequest request = request_;
     const QList<ReachRecord> records = NetworkTables::Reaches(data_.Work);
     Editglob::DataChanged = true;

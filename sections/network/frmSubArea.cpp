@@ -351,6 +351,10 @@ void frmSubArea::cmdFinished_Click()
         NetworkForm::cmdFinished_Click();
         return;
     }
+    // Handed back, the records reach ~Alter.tmp with the alternate window's
+    // Accept: a value shown red must not travel with them.
+    if (refuseRedField())
+        return;
     const SubAreaAlternateRequest request = request_;
     const QList<SubAreaRecord> records = NetworkTables::SubAreas(data_.Work);
     unload();

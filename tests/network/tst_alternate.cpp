@@ -399,6 +399,7 @@ void TestAlternate::failedWriteKeepsWindow()
     script.answer(Dialogs::Answer::OK);
     accept(form);
     QVERIFY(script.asked().value(0).text.contains(folder.tmp(SecAlternate)));
+    QCOMPARE(script.asked().value(0).title, QString("Alternate Analysis"));
     QVERIFY(form->isVisible());
     QCOMPARE(form->AltCount(), 3);
     QCOMPARE(box(form, 2)->text(), QString("Widened channel"));

@@ -393,6 +393,19 @@ void TestReaches::alternateModeNewRecord()
     activate(window);
     enterBox(window, 5, QStringLiteral("100"), combo(window, 1));
     QCOMPARE(color(window, 5), Colors::Red);
+
+    // A value shown red is not handed back to be written with the alternate.
+    choose(window, 1, QStringLiteral("R1"));
+    enterBox(window, 5, QStringLiteral("-1"), box(window, 6));
+    QCOMPARE(color(window, 5), Colors::Red);
+    {
+        DialogScript script;
+        script.answer(Dialogs::Answer::OK);
+        accept(window);
+        QCOMPARE(script.asked().value(0).title, QString("Stream Reach"));
+    }
+    QVERIFY(window->isVisible());
+    QCOMPARE(handedBack.value(0).ReachId(), QString("untouched"));
     cancel(window);
     QCOMPARE(handedBack.value(0).ReachId(), QString("untouched"));
 }

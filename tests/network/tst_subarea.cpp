@@ -405,7 +405,18 @@ void TestSubArea::alternateMode()
     // A record no working file names yet enters the list once chosen.
     QCOMPARE(listed(form, 1), (QStringList{"SA1", "SA2", "SA3", "SA7"}));
     CurrentAlternate = 0;
+    // A value shown red is not handed back to be written with the alternate.
+    retype(form, 5, QStringLiteral("20"));
     retype(form, 6, QStringLiteral("1.5"));
+    QCOMPARE(color(form, 5), Colors::Red);
+    {
+        DialogScript script;
+        script.answer(Dialogs::Answer::OK);
+        accept(form);
+        QCOMPARE(script.asked().value(0).title, QString("Sub-Area"));
+    }
+    QVERIFY(form->isVisible() && handedBack.isEmpty());
+    retype(form, 5, QString());
     accept(form);
     QCOMPARE(ids(handedBack), (QStringList{"SA1", "SA7"}));
     QCOMPARE(handedBack[0].Land.size(), 1);
