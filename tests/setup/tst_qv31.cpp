@@ -37,6 +37,7 @@ private slots:
     void longDescriptionKeptUnlessTabbed();
     void screenOutputCannotBeChanged_data();
     void screenOutputCannotBeChanged();
+    void screenCodeDrawnGrey();
     void secondDescriptionAlone();
 };
 
@@ -246,6 +247,19 @@ void TestQV31::screenOutputCannotBeChanged()
     QCOMPARE(focused(), box(form, 5));
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecIdentifier)), file);
+}
+
+void TestQV31::screenCodeDrawnGrey()
+{
+    ProgramFolder folder;
+    EntryForm *form = open(Name);
+    const auto fill = [](const QWidget *w) {
+        return w->autoFillBackground() ? Colors::ToBgr(w->palette().color(QPalette::Window)) : -1;
+    };
+    QCOMPARE(fill(label(form, u"lblInput_4"_s)), 0xC0C0C0);
+    QCOMPARE(fill(opt(form, u"opt4"_s, 0)), 0xC0C0C0);
+    QCOMPARE(fill(opt(form, u"opt4"_s, 1)), 0xC0C0C0);
+    QCOMPARE(fill(label(form, u"lblInput_3"_s)), Colors::Yellow);
 }
 
 void TestQV31::secondDescriptionAlone()
