@@ -79,21 +79,6 @@ qint64 WritePrintedPage(const QString &path, qint64 bytes)
     return f.size();
 }
 
-long PeakKilobytes()
-{
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    while (status >> key) {
-        if (key == "VmHWM:") {
-            long kb = 0;
-            status >> kb;
-            return kb;
-        }
-        std::getline(status, key);
-    }
-    return 0;
-}
-
 OutputRequest TenStorms()
 {
     OutputRequest rq;
@@ -121,13 +106,13 @@ int main(int argc, char **argv)
     const double bigSize = double(WritePrintedPage(big, qint64(mb) << 20)) / (1 << 20);
 
     // Memory: the high-water mark before and after reading each file.
-    const long before = PeakKilobytes();
+    const long before = Bench::PeakRssKb();
     OutputRequest smallRequest = TenStorms();
     ReadOutputPlotFile(small, smallRequest);
-    const long afterSmall = PeakKilobytes();
+    const long afterSmall = Bench::PeakRssKb();
     OutputRequest bigRequest = TenStorms();
     ReadOutputPlotFile(big, bigRequest);
-    const long afterBig = PeakKilobytes();
+    const long afterBig = Bench::PeakRssKb();
 
     int points = 0;
     const double reader = Bench::BestSeconds(3, [&] {

@@ -11,23 +11,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
-
-static long PeakRssKb()
-{
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    while (status >> key) {
-        if (key == "VmHWM:") {
-            long kb = 0;
-            status >> kb;
-            return kb;
-        }
-        std::getline(status, key);
-    }
-    return 0;
-}
 
 int main(int argc, char **argv)
 {
@@ -36,13 +20,13 @@ int main(int argc, char **argv)
     Editglob::InitProjectState(dir.path());
     const QString input = dir.filePath(QStringLiteral("big.inp"));
     const double size = double(Bench::GenerateInputFile(input, std::int64_t(mb) << 20)) / (1 << 20);
-    const long rssBefore = PeakRssKb();
+    const long rssBefore = Bench::PeakRssKb();
 
     const double store = Bench::BestSeconds(3, [&] {
         InputFileStore::Split(input, Editglob::TmpFile);
         InputFileStore::Join(Editglob::TmpFile, dir.filePath(QStringLiteral("saved.inp")), nullptr);
     });
-    const long rssAfter = PeakRssKb();
+    const long rssAfter = Bench::PeakRssKb();
     const double baseline = Bench::BestSeconds(3, [&] {
         Bench::StdCopyLines(input, dir.filePath(QStringLiteral("copy1.inp")));
         Bench::StdCopyLines(dir.filePath(QStringLiteral("copy1.inp")), dir.filePath(QStringLiteral("copy2.inp")));
@@ -75,10 +59,10 @@ int main(int argc, char **argv)
             if (f)
                 std::fclose(f);
         }
-        const long rssBeforeLine = PeakRssKb();
+        const long rssBeforeLine = Bench::PeakRssKb();
         const double lineOpen =
             Bench::BestSeconds(3, [&] { InputFileStore::Split(oneLine, Editglob::TmpFile); });
-        const long rssAfterLine = PeakRssKb();
+        const long rssAfterLine = Bench::PeakRssKb();
         std::printf("open of a file with %s: %.3f s, %.2fx the normal open (target: within 3x); "
                     "peak memory grew by %ld kB\n",
                     c.what, lineOpen, lineOpen / normalOpen, rssAfterLine - rssBeforeLine);

@@ -68,31 +68,37 @@ bool SameBytes(const QString &a, const QString &b)
 
 namespace Run_Save_Open {
 
+// The question of the current-file check alone. Yes saves; the answer comes
+// back, Cancel also when the save the user asked for did not happen.
+Dialogs::Answer AskToSaveChanges(const QString &lastLine)
+{
+    // An untitled project with changes is asked about too: its work would
+    // otherwise vanish with the working files.
+    if (!DataChanged)
+        return Dialogs::Answer::Yes;
+    const Dialogs::Answer answer =
+        Dialogs::message(QStringLiteral("Save and Close current file before loading") + QChar(13) + lastLine,
+                         Dialogs::Buttons::YesNoCancel, Dialogs::Icon::None);
+    emit ProjectEvents::instance().mainAnswer(answer);
+    if (answer != Dialogs::Answer::Yes)
+        return answer;
+    // Nothing saved: going on would lose the work.
+    const bool saved = IsUntitled() ? SaveAsInputFile(SaveAsTitle) : SaveInputFile();
+    return saved ? Dialogs::Answer::Yes : Dialogs::Answer::Cancel;
+}
+
 void CheckCurrentFile(QString &previousName, const QString &lastLine, bool &cancelled)
 {
     previousName = FileName;
     cancelled = false;
     DisplayTitle = QStringLiteral(" ");
-    // An untitled project with changes is asked about too: its work would
-    // otherwise vanish with the working files.
-    if (DataChanged) {
-        const Dialogs::Answer answer =
-            Dialogs::message(QStringLiteral("Save and Close current file before loading") + QChar(13) + lastLine,
-                             Dialogs::Buttons::YesNoCancel, Dialogs::Icon::None);
-        emit ProjectEvents::instance().mainAnswer(answer);
-        if (answer == Dialogs::Answer::Cancel) {
-            cancelled = true;
-            return;
-        }
-        if (answer == Dialogs::Answer::No)
-            return;
-        const bool saved = IsUntitled() ? SaveAsInputFile(SaveAsTitle) : SaveInputFile();
-        if (!saved) {
-            // Nothing was saved: clearing now would lose the work.
-            cancelled = true;
-            return;
-        }
+    const Dialogs::Answer answer = AskToSaveChanges(lastLine);
+    if (answer == Dialogs::Answer::Cancel) {
+        cancelled = true;
+        return;
     }
+    if (answer == Dialogs::Answer::No)
+        return;
     FileMenu::CloseEntryWindows();
     NewFile();
     previousName = QStringLiteral(" ");
@@ -231,10 +237,10 @@ bool ReOpenLastSession()
 
 bool ConvertOldData()
 {
-    QString previous;
-    bool cancelled = false;
-    CheckCurrentFile(previous, QStringLiteral("converted old QV-31 input data ?"), cancelled);
-    if (cancelled)
+    // The project is cleared only once an old data file was chosen: a
+    // cancelled dialog leaves it as it was.
+    DisplayTitle = QStringLiteral(" ");
+    if (AskToSaveChanges(QStringLiteral("converted old QV-31 input data ?")) == Dialogs::Answer::Cancel)
         return true;
     const QString chosen = OpenDialog(QStringLiteral("Open old QV-31 file"),
                                       QStringLiteral("Data Files (*.dat)|*.dat|All files (*.*)|*.*"), 1,

@@ -1,5 +1,7 @@
 #pragma once
 // The File-menu commands of the main window and the routines around them.
+#include "core/logic/Dialogs.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -13,6 +15,11 @@ namespace Run_Save_Open {
 // cleared; `cancelled` is set when the user stopped the command (also when a
 // save the user asked for did not happen).
 void CheckCurrentFile(QString &previousName, const QString &lastLine, bool &cancelled);
+
+// The question of CheckCurrentFile without the clearing: Yes when there was
+// nothing to ask or the changes were saved, No when the user lets them go,
+// Cancel when the command must stop (also when the save asked for failed).
+Dialogs::Answer AskToSaveChanges(const QString &lastLine);
 
 // The section list entries 1 to 14: "X   " or five blanks, then the header.
 // Opening each working file for appending creates the missing ones empty.

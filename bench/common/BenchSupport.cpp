@@ -79,4 +79,19 @@ void StdCopyLines(const QString &path, const QString &copyPath)
     }
 }
 
+long PeakRssKb()
+{
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    while (status >> key) {
+        if (key == "VmHWM:") {
+            long kb = 0;
+            status >> kb;
+            return kb;
+        }
+        std::getline(status, key);
+    }
+    return 0;
+}
+
 } // namespace Bench

@@ -18,6 +18,10 @@ template <class Fn> double BestSeconds(int repeats, Fn fn);
 // standard-library streams: the baseline for file throughput.
 void StdCopyLines(const QString &path, const QString &copyPath);
 
+// The process's peak resident set so far, in kilobytes (0 where the system
+// does not tell).
+long PeakRssKb();
+
 } // namespace Bench
 
 #include <chrono>

@@ -102,6 +102,20 @@ void ValueGridPanel::blank()
         }
 }
 
+void ValueGridPanel::clear(GridState &s)
+{
+    s.GridBusy = true;
+    blank();
+    s.SelectedRow = GridState::None;
+    s.SelectedCol = GridState::None;
+    s.CellCount = 0;
+    s.GridRow = 0;
+    s.GridCol = 1;
+    grid->setCurrentCell(s.GridRow, s.GridCol);
+    s.Typing = false;
+    s.GridBusy = false;
+}
+
 void ValueGridPanel::fill(GridState &s, const QStringList &values)
 {
     s.GridBusy = true;

@@ -59,6 +59,9 @@ public:
 
     // Empties every cell and takes its colour back to white.
     void blank();
+    // Blanks the grid and forgets its series; whichever way the focus comes
+    // back, keys go to the cell after the first.
+    void clear(GridState &s);
     // Puts `values` into the grid from cell 0; an empty row always follows them.
     void fill(GridState &s, const QStringList &values);
     // Cells in use from cell 0, the current cell included when it holds text.

@@ -137,21 +137,6 @@ void frmInpHyd::finishLoad()
 
 bool frmInpHyd::hydrographShown() const { return data_.Work.HasItem(data_.Work.CurrentItem); }
 
-void frmInpHyd::clearGrid()
-{
-    GridState &s = data_.Grid;
-    s.GridBusy = true;
-    panel_.blank();
-    s.SelectedRow = GridState::None;
-    s.SelectedCol = GridState::None;
-    s.CellCount = 0;
-    s.GridRow = 0;
-    s.GridCol = 1;
-    panel_.grid->setCurrentCell(s.GridRow, s.GridCol);
-    s.Typing = false;
-    s.GridBusy = false;
-}
-
 void frmInpHyd::fillGrid(const QStringList &flows)
 {
     GridState &s = data_.Grid;
@@ -182,7 +167,7 @@ void frmInpHyd::showRecord(int k)
         Cmbinp(i)->setEditText(txtinp(i)->text());
         Globsubs::SetBackColor(Cmbinp(i), Colors::White);
     }
-    clearGrid();
+    panel_.clear(data_.Grid);
     if (w.HasPoints(k)) {
         QStringList flows;
         flows.reserve(w.ItemLastPoint[k] - w.ItemFirstPoint[k] + 1);
@@ -197,16 +182,7 @@ void frmInpHyd::showRecord(int k)
 
 void frmInpHyd::NewHydrograph()
 {
-    for (int i = 2; i <= 7; ++i) {
-        setBoxText(i, QString());
-        SetBackColor(txtinp(i), Colors::White);
-    }
-    for (int i = 2; i <= 3; ++i) {
-        Cmbinp(i)->setEditText(QString());
-        Globsubs::SetBackColor(Cmbinp(i), Colors::White);
-    }
-    clearGrid();
-    panel_.cmdPlot->setVisible(false);
+    clearFields();
     GridState &s = data_.Grid;
     s.GridBusy = true;
     // Every hydrograph starts from its first flow, fixed in the first cell.
@@ -243,7 +219,7 @@ void frmInpHyd::clearFields()
         Cmbinp(i)->setEditText(QString());
         Globsubs::SetBackColor(Cmbinp(i), Colors::White);
     }
-    clearGrid();
+    panel_.clear(data_.Grid);
     panel_.cmdPlot->setVisible(false);
 }
 
@@ -279,7 +255,7 @@ EntryForm::ColorRule frmInpHyd::checkField(int index)
             // An empty identifier shows no hydrograph: the one shown keeps
             // what it holds, and the window is cleared.
             storeShownRecord();
-            clearGrid();
+            panel_.clear(data_.Grid);
             for (int i = 1; i <= 7; ++i) {
                 setBoxText(i, QStringLiteral(" "));
                 SetBackColor(txtinp(i), Colors::White);

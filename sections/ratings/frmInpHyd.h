@@ -51,7 +51,6 @@ private:
     void MSFlexGrid1_MouseDown(int row, int col);
     void MSFlexGrid1_LostFocus();
     void NewHydrograph();
-    void clearGrid();
     void fillGrid(const QStringList &flows);
     void enterGrid();
     bool hydrographShown() const;

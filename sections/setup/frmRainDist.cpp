@@ -159,33 +159,17 @@ void frmRainDist::removeRecord(int k)
 void frmRainDist::clearFields()
 {
     setBoxText(2, QString());
-    clearGrid();
+    panel_.clear(data_.Grid);
     SetBackColor(txtinp(2), Colors::White);
     // With no table chosen there is nothing to plot.
     panel_.cmdPlot->setEnabled(false);
-}
-
-void frmRainDist::clearGrid()
-{
-    GridState &s = data_.Grid;
-    s.GridBusy = true;
-    panel_.blank();
-    s.SelectedRow = GridState::None;
-    s.SelectedCol = GridState::None;
-    s.CellCount = 0;
-    s.GridRow = 0;
-    s.GridCol = 1;
-    // Whichever way the focus comes back, keys go to the cell after the first.
-    panel_.grid->setCurrentCell(s.GridRow, s.GridCol);
-    s.Typing = false;
-    s.GridBusy = false;
 }
 
 void frmRainDist::showRecord(int k)
 {
     setBoxText(2, data_.Work.ItemHeader.value(IncrementHeader, k));
     SetBackColor(txtinp(2), Colors::White);
-    clearGrid();
+    panel_.clear(data_.Grid);
     // A table without values starts as a new one does, from the first value "0".
     panel_.fill(data_.Grid, RainDistFormat::GridStartValues(ItemOf(data_.Work, k)));
     setPlotEnabledByRule();
@@ -213,7 +197,7 @@ EntryForm::ColorRule frmRainDist::checkField(int index)
             FieldOK = false;
             // What was typed into the table shown so far stays with it.
             storeShownRecord();
-            clearGrid();
+            panel_.clear(data_.Grid);
             setBoxText(2, QString());
             SetBackColor(txtinp(2), Colors::White);
             Globsubs::SetBackColor(combo, Colors::Red);

@@ -49,7 +49,6 @@ private:
     void MSFlexGrid1_EnterCell();
     void MSFlexGrid1_MouseDown(int row, int col);
     void MSFlexGrid1_LostFocus();
-    void clearGrid();
     bool tableShown() const;
     bool incrementIsPositive() const;
     void setPlotEnabledByRule();

@@ -59,6 +59,18 @@ QByteArray joinedNow()
     return ProgramFolder::readBytes(path);
 }
 
+// Writes `bytes` as the input file `name` below the program folder, its
+// folder made if need be, and opens it through File Open.
+QString openInput(const ProgramFolder &folder, DialogScript &script, const QString &name, const QByteArray &bytes)
+{
+    const QString path = folder.file(name);
+    QDir().mkpath(QFileInfo(path).path());
+    ProgramFolder::writeBytes(path, bytes);
+    script.chooseFile(path);
+    trigger(2);
+    return path;
+}
+
 // A named project with unsaved changes in its working files.
 QString changedProject(const ProgramFolder &folder)
 {
@@ -106,6 +118,8 @@ private slots:
     void openExisting_data();
     void openExisting();
     void openCancelled();
+    void dialogCancelledOnSavedProject_data();
+    void dialogCancelledOnSavedProject();
     void commandsCloseEntryWindows_data();
     void commandsCloseEntryWindows();
     void reOpenLastSession_data();
@@ -205,7 +219,8 @@ void TestFileMenu::currentFileCheck()
     QCOMPARE(ProgramFolder::readBytes(path), answer == Answer::Yes ? joined : before);
     if (answer == Answer::Yes)
         QCOMPARE(script.messages().at(1), QStringLiteral("Data Saved in file: ") + path);
-    const bool cleared = answer == Answer::Yes || (answer == Answer::No && item == 1);
+    // Convert clears the project only once an old data file was chosen.
+    const bool cleared = item != 6 && (answer == Answer::Yes || (answer == Answer::No && item == 1));
     QCOMPARE(QFile::exists(TmpFile[8]), !cleared);
     QCOMPARE(FileName, cleared ? UntitledName : path);
     QCOMPARE(OutFileName, cleared ? QString() : folder.file(QStringLiteral("old.out")));
@@ -301,6 +316,38 @@ void TestFileMenu::openCancelled()
     QVERIFY(!mainWindow()->mnuFileItem(14)->isEnabled());
 }
 
+void TestFileMenu::dialogCancelledOnSavedProject_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<bool>("captionUpdated");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("open") << 2 << false << false;
+    QTest::newRow("convert") << 6 << true << true;
+    QTest::newRow("import") << 7 << true << false;
+}
+
+// A saved project and a cancelled file dialog: Open and Import have cleared
+// the project before their dialog, Convert clears it only for a chosen file.
+void TestFileMenu::dialogCancelledOnSavedProject()
+{
+    QFETCH(int, item);
+    QFETCH(bool, captionUpdated);
+    QFETCH(bool, kept);
+    ProgramFolder folder(true);
+    DialogScript script;
+    const QString path = changedProject(folder);
+    DataChanged = false;
+    script.cancelFile();
+    trigger(item);
+    QCOMPARE(script.pending(), 0);
+    QCOMPARE(script.asked().size(), 1);
+    QCOMPARE(FileName, kept ? path : UntitledName);
+    QCOMPARE(QFile::exists(TmpFile[8]), kept);
+    QCOMPARE(mainWindow()->mnuFileItem(14)->isEnabled(), kept);
+    QCOMPARE(mainWindow()->windowTitle(), captionUpdated ? caption(FileName) : StartCaption);
+    QCOMPARE(shown("Frame2"), captionUpdated);
+}
+
 void TestFileMenu::commandsCloseEntryWindows_data()
 {
     QTest::addColumn<int>("item");
@@ -354,10 +401,8 @@ void TestFileMenu::reOpenLastSession()
     QFETCH(bool, changed);
     ProgramFolder folder(true);
     DialogScript script;
-    const QString path = folder.file(QStringLiteral("run.inp"));
-    ProgramFolder::writeBytes(path, crlf("Quorvale: Version 1.0\n\nSTREAM REACH:\nR1\n\n"));
-    script.chooseFile(path);
-    trigger(2);
+    const QString path = openInput(folder, script, QStringLiteral("run.inp"),
+                                   crlf("Quorvale: Version 1.0\n\nSTREAM REACH:\nR1\n\n"));
     mainWindow()->Form_Activate(); // creates the missing working files
     script.answer(Answer::OK);
     trigger(14);
@@ -421,11 +466,8 @@ void TestFileMenu::reOpenNameBeyondLatin1()
 {
     ProgramFolder folder(true);
     DialogScript script;
-    QDir(folder.path()).mkdir(QStringLiteral("\u0432\u043e\u0434\u0430"));
-    const QString path = folder.file(QStringLiteral("\u0432\u043e\u0434\u0430/run.inp"));
-    ProgramFolder::writeBytes(path, crlf("Quorvale: Version 1.0\n\n"));
-    script.chooseFile(path);
-    trigger(2);
+    const QString path =
+        openInput(folder, script, QStringLiteral("\u0432\u043e\u0434\u0430/run.inp"), crlf("Quorvale: Version 1.0\n\n"));
     mainWindow()->unload();
     mainWindow()->load();
     trigger(3);
@@ -686,11 +728,7 @@ void TestFileMenu::exitSaveDialog()
 {
     ProgramFolder folder(true);
     DialogScript script;
-    QDir(folder.path()).mkdir(QStringLiteral("data"));
-    const QString path = folder.file(QStringLiteral("data/run.inp"));
-    ProgramFolder::writeBytes(path, crlf("Quorvale: Version 1.0\n\n"));
-    script.chooseFile(path);
-    trigger(2);
+    const QString path = openInput(folder, script, QStringLiteral("data/run.inp"), crlf("Quorvale: Version 1.0\n\n"));
     DataChanged = true;
     script.clear();
     script.answer(Answer::Yes).cancelFile();

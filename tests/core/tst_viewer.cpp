@@ -339,10 +339,7 @@ void TestViewer::printFailureIsReported()
     Globsubs::ShowForm(viewer());
     const QString bad = folder_->file(QStringLiteral("missing/print.pdf"));
     DialogScript script;
-    script.print([bad](QPrinter *p) {
-        p->setOutputFormat(QPrinter::PdfFormat);
-        p->setOutputFileName(bad);
-    }).answer(Dialogs::Answer::OK);
+    script.printToPdf(bad).answer(Dialogs::Answer::OK);
     viewer()->findChild<QAction *>(QStringLiteral("mnuPrint"))->trigger();
     QCOMPARE(script.messages(), QStringList{QStringLiteral("Unable to print, check printer.")});
     QCOMPARE(script.pending(), 0);
@@ -356,10 +353,7 @@ void TestViewer::printCancelled()
     Globsubs::ShowForm(viewer());
     const QString pdf = folder_->file(QStringLiteral("print.pdf"));
     DialogScript script;
-    script.print([&](QPrinter *p) {
-        p->setOutputFormat(QPrinter::PdfFormat);
-        p->setOutputFileName(pdf);
-    }, false);
+    script.printToPdf(pdf, false);
     viewer()->findChild<QAction *>(QStringLiteral("mnuPrint"))->trigger();
     QVERIFY(!QFile::exists(pdf));
 }

@@ -33,6 +33,23 @@ inline QByteArray file(std::initializer_list<QByteArray> lines)
     return bytes;
 }
 
+// A sub-area's land row line.
+inline QByteArray landLine(const QByteArray &name, const QByteArray &soil, const QByteArray &area)
+{
+    return at({{21, "LAND AREA"}, {31, name}, {66, soil}, {71, area}}, 80);
+}
+
+// Unloads the windows a test left open and goes back to the base data of an
+// unchanged file.
+inline void closeWindows(std::initializer_list<const char *> names)
+{
+    for (const char *name : names)
+        if (QvForm *form = Forms::get(QString::fromLatin1(name)); form && form->isLoaded())
+            form->unload();
+    Editglob::Program.CurrentAlternate = 0;
+    Editglob::Program.DataChanged = false;
+}
+
 inline QComboBox *combo(QWidget *form, int n)
 {
     return control<QComboBox>(form, QStringLiteral("Cmbinp_") + QString::number(n));

@@ -33,10 +33,6 @@ QByteArray subAreaLine(const QByteArray &id, const QByteArray &area = {})
 {
     return at({{11, id}, {41, area}}, 75);
 }
-QByteArray landLine(const QByteArray &use, const QByteArray &soil, const QByteArray &area)
-{
-    return at({{21, "LAND AREA"}, {31, use}, {66, soil}, {71, area}}, 80);
-}
 const QByteArray Reaches = "          REACHES";
 const QByteArray Areas = "          AREAS";
 
@@ -60,14 +56,25 @@ QStringList entries(QListWidget *l)
 
 frmAlternate *openOn(const ProgramFolder &folder, const QByteArray &stored)
 {
-    ProgramFolder::writeBytes(folder.tmp(SecAlternate), stored);
-    return alternate(open(Name));
+    return alternate(openOnFile(folder, Name, SecAlternate, stored));
 }
 
 void clickEntry(QListWidget *l, int row, Qt::MouseButton button = Qt::LeftButton)
 {
     const QPoint where = row < l->count() ? l->visualItemRect(l->item(row)).center() : QPoint(4, l->viewport()->height() - 4);
     QTest::mouseClick(l->viewport(), button, {}, where);
+}
+
+// Shows alternate `alt` and adds record `id` to it through the record window
+// a click below the entries of list n opens (1 sub-areas, 2 reaches).
+void addRecord(frmAlternate *form, const QString &alt, int n, const QString &id)
+{
+    chooseAndClick(form, 1, alt, 2);
+    clickEntry(list(form, n), 99);
+    QvForm *recordWindow = Forms::get(QString::fromLatin1(n == 1 ? "frmSubArea" : "frmReaches"));
+    activate(recordWindow);
+    choose(recordWindow, 1, id);
+    accept(recordWindow);
 }
 } // namespace
 
@@ -76,14 +83,7 @@ class TestAlternate : public QObject
     Q_OBJECT
 private slots:
     void cleanupTestCase() { deleteWindows(); }
-    void cleanup()
-    {
-        for (const char *name : {"frmReaches", "frmSubArea", "frmAlternate"})
-            if (QvForm *form = Forms::get(QString::fromLatin1(name)); form && form->isLoaded())
-                form->unload();
-        CurrentAlternate = 0;
-        DataChanged = false;
-    }
+    void cleanup() { closeWindows({"frmReaches", "frmSubArea", "frmAlternate"}); }
     void acceptAsLoaded_data();
     void acceptAsLoaded();
     void choosingAndCreating();
@@ -344,12 +344,7 @@ void TestAlternate::subAreaRecordsKeepTheirLandRows()
 {
     ProgramFolder folder;
     frmAlternate *form = openOn(folder, ThreeAlternates);
-    chooseAndClick(form, 1, QStringLiteral("ALT2"), 2);
-    clickEntry(list(form, 1), 99); // a new sub-area record
-    QvForm *subAreaWindow = Forms::get(QStringLiteral("frmSubArea"));
-    activate(subAreaWindow);
-    choose(subAreaWindow, 1, QStringLiteral("S5"));
-    accept(subAreaWindow);
+    addRecord(form, QStringLiteral("ALT2"), 1, QStringLiteral("S5"));
     QCOMPARE(entries(list(form, 1)), (QStringList{"S1", "S5"}));
     QCOMPARE(form->Alternates()[1].SubAreas[0].Land.size(), 1);
     QCOMPARE(form->Alternates()[0].SubAreas[0].Land.size(), 2);
@@ -365,12 +360,7 @@ void TestAlternate::cancelDropsEverything()
 {
     ProgramFolder folder;
     frmAlternate *form = openOn(folder, ThreeAlternates);
-    chooseAndClick(form, 1, QStringLiteral("ALT3"), 2);
-    clickEntry(list(form, 2), 99);
-    QvForm *reachWindow = Forms::get(QStringLiteral("frmReaches"));
-    activate(reachWindow);
-    choose(reachWindow, 1, QStringLiteral("R10"));
-    accept(reachWindow);
+    addRecord(form, QStringLiteral("ALT3"), 2, QStringLiteral("R10"));
     QCOMPARE(entries(list(form, 2)), (QStringList{"R9", "R10"}));
     DataChanged = false;
     cancel(form);
@@ -387,12 +377,7 @@ void TestAlternate::recordOnlyNamedLikeABlockIsRefused()
 {
     ProgramFolder folder;
     frmAlternate *form = openOn(folder, ThreeAlternates);
-    chooseAndClick(form, 1, QStringLiteral("ALT3"), 2);
-    clickEntry(list(form, 2), 99);
-    QvForm *reachWindow = Forms::get(QStringLiteral("frmReaches"));
-    activate(reachWindow);
-    choose(reachWindow, 1, QStringLiteral("areas"));
-    accept(reachWindow);
+    addRecord(form, QStringLiteral("ALT3"), 2, QStringLiteral("areas"));
     DataChanged = false;
     DialogScript script;
     script.answer(Dialogs::Answer::OK);
@@ -406,8 +391,7 @@ void TestAlternate::recordOnlyNamedLikeABlockIsRefused()
 void TestAlternate::failedWriteKeepsWindow()
 {
     ProgramFolder folder;
-    ProgramFolder::writeBytes(folder.tmp(SecAlternate), ThreeAlternates);
-    frmAlternate *form = alternate(open(Name));
+    frmAlternate *form = openOn(folder, ThreeAlternates);
     chooseAndClick(form, 1, QStringLiteral("ALT1"), 2);
     QFile::remove(folder.tmp(SecAlternate));
     QDir().mkpath(folder.tmp(SecAlternate)); // a folder where the working file should be

@@ -1,5 +1,7 @@
 // The Alternate Analysis working file: the writer byte for byte, the reader's
 // block and record rules, and write-read-write on random alternates.
+#include "NetworkRecords.h"
+
 #include "core/logic/TextFile.h"
 #include "sections/network/logic/AlternateFormat.h"
 
@@ -12,42 +14,9 @@
 
 Q_DECLARE_METATYPE(QList<Alternate>)
 
+using namespace NetworkRecords;
+
 namespace {
-
-using Fields = std::initializer_list<std::pair<int, const char *>>;
-
-QString L1(const char *text) { return QString::fromLatin1(text); }
-
-// A line with texts placed at 1-based columns, blank-filled to `width`.
-QString at(std::initializer_list<std::pair<int, const char *>> fields, int width = 0)
-{
-    QString line;
-    for (const auto &[column, text] : fields) {
-        if (line.size() < column - 1)
-            line += QString(column - 1 - line.size(), QLatin1Char(' '));
-        line += L1(text);
-    }
-    return line.leftJustified(width, QLatin1Char(' '));
-}
-
-ReachRecord reach(Fields fields)
-{
-    ReachRecord r;
-    for (const auto &[n, text] : fields)
-        r.Field[size_t(n)] = L1(text);
-    return r;
-}
-
-SubAreaRecord subArea(Fields fields, std::initializer_list<LandRow> land = {})
-{
-    SubAreaRecord s;
-    for (const auto &[n, text] : fields)
-        s.Field[size_t(n)] = L1(text);
-    s.Land = land;
-    return s;
-}
-
-LandRow land(const char *name, const char *soil, const char *area) { return {L1(name), L1(soil), L1(area)}; }
 
 Alternate alt(const char *id, const char *description, QList<ReachRecord> reaches = {},
               QList<SubAreaRecord> subAreas = {})

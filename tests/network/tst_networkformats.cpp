@@ -1,5 +1,7 @@
 // The Stream Reach and Sub-Area working files: the writers byte for byte, the
 // readers' keyword and blank-line rules, and file round trips.
+#include "NetworkRecords.h"
+
 #include "core/logic/TextFile.h"
 #include "sections/network/logic/NetworkLines.h"
 #include "sections/network/logic/NetworkTables.h"
@@ -14,42 +16,9 @@
 Q_DECLARE_METATYPE(QList<ReachRecord>)
 Q_DECLARE_METATYPE(QList<SubAreaRecord>)
 
+using namespace NetworkRecords;
+
 namespace {
-
-using Fields = std::initializer_list<std::pair<int, const char *>>;
-
-// A record line with texts placed at 1-based columns, blank-filled to `width`.
-QString at(std::initializer_list<std::pair<int, QString>> fields, int width = 0)
-{
-    QString line;
-    for (const auto &[column, text] : fields) {
-        if (line.size() < column - 1)
-            line += QString(column - 1 - line.size(), QLatin1Char(' '));
-        line += text;
-    }
-    return line.leftJustified(width, QLatin1Char(' '));
-}
-
-QString L1(const char *text) { return QString::fromLatin1(text); }
-
-ReachRecord reach(Fields fields)
-{
-    ReachRecord r;
-    for (const auto &[n, text] : fields)
-        r.Field[size_t(n)] = L1(text);
-    return r;
-}
-
-SubAreaRecord subArea(Fields fields, std::initializer_list<LandRow> land = {})
-{
-    SubAreaRecord s;
-    for (const auto &[n, text] : fields)
-        s.Field[size_t(n)] = L1(text);
-    s.Land = land;
-    return s;
-}
-
-LandRow land(const char *name, const char *soil, const char *area) { return {L1(name), L1(soil), L1(area)}; }
 
 const QString ReachHeader = at({{1, QStringLiteral("STREAM REACH:")}}, 40);
 const QString SubAreaHeader = at({{1, QStringLiteral("SUB-AREA:")}}, 40);

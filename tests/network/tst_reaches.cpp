@@ -3,6 +3,7 @@
 // alternate mode.
 #include "DialogScript.h"
 #include "NetworkDriver.h"
+#include "NetworkRecords.h"
 
 #include "core/frmMain.h"
 #include "core/logic/Editglob.h"
@@ -13,6 +14,7 @@
 #include <QPlainTextEdit>
 
 using namespace NetworkDriver;
+using NetworkRecords::reach;
 using namespace Editglob;
 
 Q_DECLARE_METATYPE(QList<ReachRecord>)
@@ -21,13 +23,7 @@ namespace {
 const QString Name = QStringLiteral("frmReaches");
 const QByteArray Header = QByteArray("STREAM REACH:").leftJustified(40);
 
-QByteArray section(std::initializer_list<QByteArray> records)
-{
-    QByteArray bytes = Header + "\r\n";
-    for (const QByteArray &line : records)
-        bytes += line + "\r\n";
-    return bytes + "\r\n";
-}
+QByteArray section(std::initializer_list<QByteArray> records) { return Header + "\r\n" + file(records) + "\r\n"; }
 
 QByteArray mainLine(const QByteArray &id, const QByteArray &receiving = {}, const QByteArray &rest = {})
 {
@@ -44,16 +40,7 @@ frmReaches *reaches(QWidget *form) { return qobject_cast<frmReaches *>(form); }
 
 QWidget *openOn(const ProgramFolder &folder, const QByteArray &stored)
 {
-    ProgramFolder::writeBytes(folder.tmp(SecReach), stored);
-    return open(Name);
-}
-
-ReachRecord reach(std::initializer_list<std::pair<int, const char *>> fields)
-{
-    ReachRecord r;
-    for (const auto &[n, text] : fields)
-        r.Field[size_t(n)] = QString::fromLatin1(text);
-    return r;
+    return openOnFile(folder, Name, SecReach, stored);
 }
 } // namespace
 
@@ -62,13 +49,7 @@ class TestReaches : public QObject
     Q_OBJECT
 private slots:
     void cleanupTestCase() { deleteWindows(); }
-    void cleanup()
-    {
-        if (QvForm *form = Forms::get(Name); form && form->isLoaded())
-            form->unload();
-        CurrentAlternate = 0;
-        DataChanged = false;
-    }
+    void cleanup() { closeWindows({"frmReaches"}); }
     void sectionListOpensBaseData();
     void acceptAsLoaded_data();
     void acceptAsLoaded();

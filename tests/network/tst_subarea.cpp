@@ -4,6 +4,7 @@
 // its alternate mode.
 #include "DialogScript.h"
 #include "NetworkDriver.h"
+#include "NetworkRecords.h"
 
 #include "core/logic/Editglob.h"
 #include "sections/common/SubAreaDetail.h"
@@ -14,6 +15,8 @@
 #include <QPushButton>
 
 using namespace NetworkDriver;
+using NetworkRecords::land;
+using NetworkRecords::subArea;
 using namespace Editglob;
 
 namespace {
@@ -42,18 +45,7 @@ protected:
 FakeDetail *landUse() { return dynamic_cast<FakeDetail *>(Forms::get(QStringLiteral("frmLandUse"))); }
 FakeDetail *tc() { return dynamic_cast<FakeDetail *>(Forms::get(QStringLiteral("frmTc"))); }
 
-QByteArray section(std::initializer_list<QByteArray> records)
-{
-    QByteArray bytes = Header + "\r\n";
-    for (const QByteArray &line : records)
-        bytes += line + "\r\n";
-    return bytes + "\r\n";
-}
-
-QByteArray landLine(const QByteArray &name, const QByteArray &soil, const QByteArray &area)
-{
-    return at({{21, "LAND AREA"}, {31, name}, {66, soil}, {71, area}}, 80);
-}
+QByteArray section(std::initializer_list<QByteArray> records) { return Header + "\r\n" + file(records) + "\r\n"; }
 
 const QByteArray SA1 = at({{11, "SA1"}, {21, "R1"}, {31, "G1"}, {41, "640."}, {51, "75."}, {61, ".5"}, {71, "YN"}}, 75);
 const QByteArray SA2 = at({{11, "SA2"}, {21, "R1"}, {41, "12.5"}}, 75);
@@ -65,22 +57,7 @@ frmSubArea *subAreas(QWidget *form) { return qobject_cast<frmSubArea *>(form); }
 
 QWidget *openOn(const ProgramFolder &folder, const QByteArray &stored)
 {
-    ProgramFolder::writeBytes(folder.tmp(SecSubArea), stored);
-    return open(Name);
-}
-
-SubAreaRecord record(std::initializer_list<std::pair<int, const char *>> fields, QList<LandRow> land = {})
-{
-    SubAreaRecord s;
-    for (const auto &[n, text] : fields)
-        s.Field[size_t(n)] = QString::fromLatin1(text);
-    s.Land = land;
-    return s;
-}
-
-LandRow row(const char *name, const char *soil, const char *area)
-{
-    return {QString::fromLatin1(name), QString::fromLatin1(soil), QString::fromLatin1(area)};
+    return openOnFile(folder, Name, SecSubArea, stored);
 }
 
 QStringList ids(const QList<SubAreaRecord> &records)
@@ -102,13 +79,7 @@ private slots:
         Forms::registerForm(QStringLiteral("frmTc"), [] { return new FakeDetail; });
     }
     void cleanupTestCase() { deleteWindows(); }
-    void cleanup()
-    {
-        if (QvForm *form = Forms::get(Name); form && form->isLoaded())
-            form->unload();
-        CurrentAlternate = 0;
-        DataChanged = false;
-    }
+    void cleanup() { closeWindows({"frmSubArea"}); }
     void opensOnBaseData();
     void acceptAsLoaded_data();
     void acceptAsLoaded();
@@ -284,9 +255,9 @@ void TestSubArea::landUseDetails()
     QCOMPARE(request.SubAreas[0].Land.size(), 2);
 
     QList<SubAreaRecord> changed = request.SubAreas;
-    changed[2].Land = {row("Lawns", "A", "1.5"), row("Woods", "D", "0")};
+    changed[2].Land = {land("Lawns", "A", "1.5"), land("Woods", "D", "0")};
     changed[2].Field[4] = QStringLiteral("99"); // not the land-use window's to change
-    changed[0].Land = {row("Meadow", "B", "640")};
+    changed[0].Land = {land("Meadow", "B", "640")};
     std::swap(changed[0], changed[2]);
     request.OnReturn(changed);
     for (const char *name : {"txtinp_4", "txtinp_5"})
@@ -315,7 +286,7 @@ void TestSubArea::tcDetails()
     sa2.Field[19] = QStringLiteral("300");
     sa2.Field[24] = QStringLiteral("2.5");
     sa2.Field[6] = QStringLiteral("9");      // not the window's to change
-    sa2.Land = {row("Woods", "B", "1")};     // neither
+    sa2.Land = {land("Woods", "B", "1")};    // neither
     request.OnReturn({sa2});
     QVERIFY(shown(form, QStringLiteral("cmdSub_1")));
     accept(form);
@@ -339,7 +310,7 @@ void TestSubArea::detailWindowsTakeTheWindowsMode()
     SubAreaAlternateRequest request;
     request.Alternate = 3;
     request.AlternateId = QStringLiteral("WET");
-    request.Records = {record({{1, "SA9"}})};
+    request.Records = {subArea({{1, "SA9"}})};
     request.Current = 0;
     CurrentAlternate = 0;
     QVERIFY(subAreas(form)->OpenOnAlternate(request));
@@ -360,7 +331,7 @@ void TestSubArea::detailReturnAfterClose()
     cancel(form);
     form = openOn(folder, Three);
     QList<SubAreaRecord> changed = request.SubAreas;
-    changed[2].Land = {row("Lawns", "A", "1")};
+    changed[2].Land = {land("Lawns", "A", "1")};
     request.OnReturn(changed); // belongs to the closed opening
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecSubArea)), Three);
@@ -414,7 +385,7 @@ void TestSubArea::alternateMode()
     SubAreaAlternateRequest request;
     request.Alternate = 2;
     request.AlternateId = QStringLiteral("ALT2");
-    request.Records = {record({{1, "SA1"}, {4, "5"}}, {row("Woods", "B", "5")}), record({{1, "SA7"}, {9, "Y"}})};
+    request.Records = {subArea({{1, "SA1"}, {4, "5"}}, {land("Woods", "B", "5")}), subArea({{1, "SA7"}, {9, "Y"}})};
     request.Current = 0;
     request.OnAccept = [&](const QList<SubAreaRecord> &records) { handedBack = records; };
     CurrentAlternate = 2;

@@ -421,10 +421,7 @@ void TestPlotWindow::printToPdf()
     const QString pdf = dir.filePath(QStringLiteral("plot.pdf"));
     show(requestForKind(5));
     DialogScript script;
-    script.print([pdf](QPrinter *p) {
-        p->setOutputFormat(QPrinter::PdfFormat);
-        p->setOutputFileName(pdf);
-    });
+    script.printToPdf(pdf);
     action(QStringLiteral("print"))->trigger();
     QCOMPARE(script.asked().size(), 1);
     QCOMPARE(script.asked().first().kind, Dialogs::Kind::Print);
@@ -448,10 +445,7 @@ void TestPlotWindow::printFailureIsReported()
     show(requestForKind(2));
     DialogScript script;
     const QString bad = dir.filePath(QStringLiteral("missing/plot.pdf"));
-    script.print([bad](QPrinter *p) {
-        p->setOutputFormat(QPrinter::PdfFormat);
-        p->setOutputFileName(bad);
-    }).answer(Dialogs::Answer::OK);
+    script.printToPdf(bad).answer(Dialogs::Answer::OK);
     action(QStringLiteral("print"))->trigger();
     QCOMPARE(script.messages(), QStringList{QStringLiteral("Unable to print graph, check printer.")});
     QCOMPARE(script.asked().last().title, QStringLiteral("Printer Error"));
@@ -465,10 +459,7 @@ void TestPlotWindow::printPreview()
     const QString pdf = dir.filePath(QStringLiteral("preview.pdf"));
     show(requestForKind(8));
     DialogScript script;
-    script.print([pdf](QPrinter *p) {
-        p->setOutputFormat(QPrinter::PdfFormat);
-        p->setOutputFileName(pdf);
-    });
+    script.printToPdf(pdf);
     action(QStringLiteral("Graphtools_Preview"))->trigger();
     QCOMPARE(script.asked().size(), 1);
     QCOMPARE(script.asked().first().kind, Dialogs::Kind::PrintPreview);

@@ -33,6 +33,17 @@ inline void chooseId(QWidget *form, const QString &text, int n = 1)
     QTest::keyClick(combo(form, n), Qt::Key_Return);
 }
 
+// Opens window `name` on working file `slot` holding `stored` and, given an
+// identifier, chooses it.
+inline QWidget *openOnId(const ProgramFolder &folder, const QString &name, int slot, const QByteArray &stored,
+                         const QString &id)
+{
+    QWidget *form = openOnFile(folder, name, slot, stored);
+    if (!id.isEmpty())
+        chooseId(form, id);
+    return form;
+}
+
 // Types `text` in place of box n's text and presses Enter.
 inline void enterBox(QWidget *form, int n, const QString &text)
 {

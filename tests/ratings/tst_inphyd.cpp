@@ -19,11 +19,7 @@ frmInpHyd *window(QWidget *form) { return qobject_cast<frmInpHyd *>(form); }
 
 QWidget *openOn(const ProgramFolder &folder, const QByteArray &stored, const QString &id = QString())
 {
-    ProgramFolder::writeBytes(folder.tmp(SecInpHyd), stored);
-    QWidget *form = open(Name);
-    if (!id.isEmpty())
-        chooseId(form, id);
-    return form;
+    return openOnId(folder, Name, SecInpHyd, stored, id);
 }
 
 // Chooses hydrograph `id`, gives it a reach and the time increment, and enters its flows.
@@ -46,11 +42,7 @@ class TestInpHyd : public QObject
     Q_OBJECT
 private slots:
     void cleanupTestCase() { deleteWindows(); }
-    void cleanup()
-    {
-        if (plot()->isLoaded())
-            plot()->unload();
-    }
+    void cleanup() { closePlot(); }
     void writesNewHydrographs_data();
     void writesNewHydrographs();
     void goldenIsKept();

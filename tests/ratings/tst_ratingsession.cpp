@@ -17,10 +17,7 @@ const QByteArray B20(20, ' ');
 
 QByteArray line(const QByteArray &lead, const QList<QByteArray> &fields)
 {
-    QByteArray out = lead;
-    for (const QByteArray &f : fields)
-        out += f.leftJustified(10);
-    return out + "\r\n";
+    return lead + tenColumns(0, fields) + "\r\n";
 }
 
 const QByteArray Struct = QByteArray("STRUCTURE RATING:").leftJustified(40) + "\r\n" + line(B10, {"S1", "100."})

@@ -4,7 +4,6 @@
 #include "DialogScript.h"
 #include "RatingDriver.h"
 
-#include "plots/frmIO_Plots.h"
 #include "sections/ratings/frmStruct.h"
 
 #include <QDir>
@@ -18,11 +17,11 @@ const QByteArray Header = QByteArray("STRUCTURE RATING:").leftJustified(40) + "\
 
 QByteArray structure(const QByteArray &id, const QByteArray &start)
 {
-    return QByteArray(10, ' ') + id.leftJustified(10) + start.leftJustified(10) + "\r\n";
+    return tenColumns(10, {id, start}) + "\r\n";
 }
 QByteArray point(const QByteArray &e, const QByteArray &d, const QByteArray &s)
 {
-    return QByteArray(20, ' ') + e.leftJustified(10) + d.leftJustified(10) + s.leftJustified(10) + "\r\n";
+    return tenColumns(20, {e, d, s}) + "\r\n";
 }
 
 const QByteArray Three = Header + structure("S1", "100.") + point("100.", "0.", "0.") + point("101.", "5.", "1.")
@@ -30,15 +29,10 @@ const QByteArray Three = Header + structure("S1", "100.") + point("100.", "0.", 
                          + point("7.", "1.", "1.") + "\r\n";
 
 frmStruct *window(QWidget *form) { return qobject_cast<frmStruct *>(form); }
-frmIO_Plots *plotWindow() { return Forms::instance<frmIO_Plots>(); }
 
 QWidget *openOn(const ProgramFolder &folder, const QByteArray &stored, const QString &id = QString())
 {
-    ProgramFolder::writeBytes(folder.tmp(SecStruct), stored);
-    QWidget *form = open(Name);
-    if (!id.isEmpty())
-        chooseId(form, id);
-    return form;
+    return openOnId(folder, Name, SecStruct, stored, id);
 }
 } // namespace
 
@@ -47,11 +41,7 @@ class TestStruct : public QObject
     Q_OBJECT
 private slots:
     void cleanupTestCase() { deleteWindows(); }
-    void cleanup()
-    {
-        if (plotWindow()->isLoaded())
-            plotWindow()->unload();
-    }
+    void cleanup() { closePlot(); }
     void opensEmpty();
     void entersAndWritesStructure();
     void rowsStayInElevationOrder();
@@ -260,14 +250,14 @@ void TestStruct::displayData()
     QVERIFY(shown(form, "CmdPlot"));
     enterBox(form, 4, "3");
     click(button(form, "CmdPlot"));
-    QVERIFY(plotWindow()->isVisible());
+    QVERIFY(plot()->isVisible());
     QCOMPARE(window(form)->Tag, QString("2"));
-    const Plots::PlotRequest &request = plotWindow()->request();
+    const Plots::PlotRequest &request = plot()->request();
     QCOMPARE(request.PlotKind, int(Plots::KindStructure));
     QCOMPARE(request.header(1, 1), QString("S2"));
     QCOMPARE(request.PlotX.at(1), (std::vector<double>{0, 90, 95}));
     QCOMPARE(request.PlotY.at(1), (std::vector<double>{0, 0, 3}));
-    plotWindow()->unload();
+    plot()->unload();
 
     // A structure with fewer rows hides it again, whatever was shown before.
     chooseId(form, "S3");
@@ -279,7 +269,7 @@ void TestStruct::displayData()
     // Called with one row it asks for no plot.
     chooseId(form, "S3");
     window(form)->CmdPlot_Click();
-    QVERIFY(!plotWindow()->isVisible());
+    QVERIFY(!plot()->isVisible());
 }
 
 void TestStruct::acceptRefusesInvalidValues_data()

@@ -3,7 +3,6 @@
 #include "DialogScript.h"
 #include "RatingDriver.h"
 
-#include "plots/frmIO_Plots.h"
 #include "sections/ratings/frmXsect.h"
 
 #include <QDir>
@@ -15,24 +14,13 @@ namespace {
 const QString Name = QStringLiteral("frmXsect");
 const QByteArray Header = QByteArray("STREAM CROSS SECTION:").leftJustified(40) + "\r\n";
 
-QByteArray row(const QList<QByteArray> &values)
-{
-    QByteArray line(20, ' ');
-    for (const QByteArray &v : values)
-        line += v.leftJustified(10);
-    return line + "\r\n";
-}
+QByteArray row(const QList<QByteArray> &values) { return tenColumns(20, values) + "\r\n"; }
 
 frmXsect *window(QWidget *form) { return qobject_cast<frmXsect *>(form); }
-frmIO_Plots *plotWindow() { return Forms::instance<frmIO_Plots>(); }
 
 QWidget *openOn(const ProgramFolder &folder, const QByteArray &stored, const QString &id = QString())
 {
-    ProgramFolder::writeBytes(folder.tmp(SecXsect), stored);
-    QWidget *form = open(Name);
-    if (!id.isEmpty())
-        chooseId(form, id);
-    return form;
+    return openOnId(folder, Name, SecXsect, stored, id);
 }
 } // namespace
 
@@ -41,11 +29,7 @@ class TestXsect : public QObject
     Q_OBJECT
 private slots:
     void cleanupTestCase() { deleteWindows(); }
-    void cleanup()
-    {
-        if (plotWindow()->isLoaded())
-            plotWindow()->unload();
-    }
+    void cleanup() { closePlot(); }
     void importedRecordsAreShownAndKept();
     void entersAndWritesCrossSection();
     void rowChecks_data();
@@ -151,14 +135,14 @@ void TestXsect::displayData()
     ProgramFolder folder;
     QWidget *form = openOn(folder, ratingGolden("xsect_written.tmp"), "X1");
     click(button(form, "CmdPlot"));
-    QVERIFY(plotWindow()->isVisible());
+    QVERIFY(plot()->isVisible());
     QCOMPARE(window(form)->Tag, QString("1"));
-    const Plots::PlotRequest &request = plotWindow()->request();
+    const Plots::PlotRequest &request = plot()->request();
     QCOMPARE(request.PlotKind, int(Plots::KindCrossSection));
     QCOMPARE(request.PlotSeriesCount, 3);
     QCOMPARE(request.PlotX.at(1), (std::vector<double>{0, 100, 102}));
     QCOMPARE(request.PlotY.at(2), (std::vector<double>{0, 0, 40}));
-    plotWindow()->unload();
+    plot()->unload();
     // Deleting a row leaves one: nothing left to plot.
     DialogScript script;
     script.answer(Dialogs::Answer::Yes);

@@ -408,10 +408,7 @@ void TestSchematicWindow::print()
     QApplication::clipboard()->setText(QStringLiteral("the user's own"));
 
     const QString pdf = folder.file(QStringLiteral("page.pdf"));
-    script.print([pdf](QPrinter *p) {
-        p->setOutputFormat(QPrinter::PdfFormat);
-        p->setOutputFileName(pdf);
-    });
+    script.printToPdf(pdf);
     action(QStringLiteral("mnuPrint"))->trigger();
     QCOMPARE(script.asked().size(), 1);
     QCOMPARE(script.asked().first().kind, Dialogs::Kind::Print);
@@ -430,10 +427,7 @@ void TestSchematicWindow::print()
     // A printer that cannot start a page: the message, and the picture keeps
     // its own background.
     script.clear();
-    script.print([folder = folder.path()](QPrinter *p) {
-        p->setOutputFormat(QPrinter::PdfFormat);
-        p->setOutputFileName(folder + QStringLiteral("/no/such/folder/page.pdf"));
-    });
+    script.printToPdf(folder.path() + QStringLiteral("/no/such/folder/page.pdf"));
     script.answer(Answer::OK);
     action(QStringLiteral("mnuPrint"))->trigger();
     QCOMPARE(script.messages(), QStringList{QStringLiteral("Unable to print graph, check printer.")});

@@ -5,6 +5,7 @@
 #include "core/Colors.h"
 #include "core/logic/Editglob.h"
 #include "core/QvForm.h"
+#include "plots/frmIO_Plots.h"
 #include "sections/common/EntryForm.h"
 
 #include <QApplication>
@@ -23,6 +24,15 @@ inline QByteArray crlf(QByteArray text)
 {
     text.replace("\n", "\r\n");
     return text;
+}
+
+// A record line: `lead` blanks, then each field left-justified in ten columns.
+inline QByteArray tenColumns(int lead, const QList<QByteArray> &fields)
+{
+    QByteArray line(lead, ' ');
+    for (const QByteArray &f : fields)
+        line += f.leftJustified(10);
+    return line;
 }
 
 inline QByteArray golden(const QString &name)
@@ -97,12 +107,18 @@ inline void click(QWidget *w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(
 inline void accept(QWidget *form) { click(control<QPushButton>(form, QStringLiteral("cmdFinished"))); }
 inline void cancel(QWidget *form) { click(control<QPushButton>(form, QStringLiteral("cmdCancel"))); }
 
+// Opens window `name` on working file `slot` holding `stored`.
+inline EntryForm *openOnFile(const ProgramFolder &folder, const QString &name, int slot, const QByteArray &stored)
+{
+    ProgramFolder::writeBytes(folder.tmp(slot), stored);
+    return open(name);
+}
+
 // Opens window `name` on working file `slot` holding `stored`, accepts at once
 // and returns what the window wrote back.
 inline QByteArray acceptAsLoaded(const ProgramFolder &folder, const QString &name, int slot, const QByteArray &stored)
 {
-    ProgramFolder::writeBytes(folder.tmp(slot), stored);
-    accept(open(name));
+    accept(openOnFile(folder, name, slot, stored));
     return ProgramFolder::readBytes(folder.tmp(slot));
 }
 
@@ -122,5 +138,14 @@ inline void typeAndLeave(QWidget *form, int n, const QString &text, int expected
 
 // The windows live for the whole program; a test program frees them at its end.
 inline void deleteWindows() { qDeleteAll(Forms::created()); }
+
+inline frmIO_Plots *plot() { return Forms::instance<frmIO_Plots>(); }
+
+// A plot opened by one test must not carry over into the next.
+inline void closePlot()
+{
+    if (plot()->isLoaded())
+        plot()->unload();
+}
 
 } // namespace EntryDriver

@@ -3,8 +3,6 @@
 // Insert/Delete popup and the plot it opens.
 #include "EntryDriver.h"
 
-#include "plots/frmIO_Plots.h"
-
 #include <QAction>
 #include <QMenu>
 
@@ -55,7 +53,5 @@ inline QAction *menuItem(QWidget *form, int i)
 {
     return control<QAction>(form, QStringLiteral("mnuDelInsItem_%1").arg(i));
 }
-
-inline frmIO_Plots *plot() { return Forms::instance<frmIO_Plots>(); }
 
 } // namespace EntryDriver

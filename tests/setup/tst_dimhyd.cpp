@@ -21,13 +21,7 @@ namespace {
 const QString Name = QStringLiteral("frmDimHyd");
 const QByteArray Header = QByteArray("DIMENSIONLESS UNIT HYDROGRAPH:").leftJustified(40);
 
-QByteArray values(QList<QByteArray> fields)
-{
-    QByteArray line(20, ' ');
-    for (const QByteArray &f : fields)
-        line += f.leftJustified(10);
-    return line;
-}
+QByteArray values(QList<QByteArray> fields) { return tenColumns(20, fields); }
 
 QByteArray file(QList<QList<QByteArray>> lines)
 {
@@ -46,11 +40,7 @@ class TestDimHyd : public QObject
     Q_OBJECT
 private slots:
     void cleanupTestCase() { deleteWindows(); }
-    void cleanup()
-    {
-        if (plot()->isLoaded())
-            plot()->unload();
-    }
+    void cleanup() { closePlot(); }
     void emptyStart();
     void typedSeriesIsWritten();
     void acceptAfterLoading_data();

@@ -23,19 +23,15 @@ const QByteArray Header = QByteArray("RAINFALL DISTRIBUTION:").leftJustified(50)
 
 QByteArray tableLine(const QByteArray &id, const QByteArray &increment)
 {
-    return QByteArray(10, ' ') + id.leftJustified(10) + QByteArray(10, ' ') + increment.leftJustified(10) + "\r\n";
+    return tenColumns(10, {id, "", increment}) + "\r\n";
 }
 
 // Value lines of five.
 QByteArray valueLines(const QList<QByteArray> &values)
 {
     QByteArray out;
-    for (int i = 0; i < values.size(); i += 5) {
-        QByteArray line(20, ' ');
-        for (int j = i; j < std::min(i + 5, int(values.size())); ++j)
-            line += values[j].leftJustified(10);
-        out += line + "\r\n";
-    }
+    for (int i = 0; i < values.size(); i += 5)
+        out += tenColumns(20, values.mid(i, 5)) + "\r\n";
     return out;
 }
 
@@ -101,11 +97,7 @@ class TestRainDist : public QObject
     Q_OBJECT
 private slots:
     void cleanupTestCase() { deleteWindows(); }
-    void cleanup()
-    {
-        if (plot()->isLoaded())
-            plot()->unload();
-    }
+    void cleanup() { closePlot(); }
     void opensWithoutTable();
     void newTableIsWritten();
     void acceptAfterLoading_data();

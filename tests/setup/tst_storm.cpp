@@ -24,13 +24,7 @@ namespace {
 const QString Name = QStringLiteral("frmStorm");
 const QByteArray Header = QByteArray("STORM ANALYSIS:").leftJustified(40);
 
-QByteArray record(QList<QByteArray> fields)
-{
-    QByteArray line(10, ' ');
-    for (const QByteArray &f : fields)
-        line += f.leftJustified(10);
-    return line;
-}
+QByteArray record(QList<QByteArray> fields) { return tenColumns(10, fields); }
 
 QByteArray file(QList<QByteArray> lines)
 {

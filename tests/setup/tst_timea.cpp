@@ -13,13 +13,7 @@ using namespace Editglob;
 namespace {
 const QString Name = QStringLiteral("frmTimeA");
 const QByteArray Header = QByteArray("TIME ANALYSIS:").leftJustified(40);
-QByteArray row(const char *key, QList<QByteArray> values)
-{
-    QByteArray line = QByteArray(10, ' ') + QByteArray(key).leftJustified(10);
-    for (const QByteArray &v : values)
-        line += v.leftJustified(10);
-    return line;
-}
+QByteArray row(const char *key, QList<QByteArray> values) { return tenColumns(10, QList<QByteArray>{key} + values); }
 QStringList texts(QWidget *form, int first)
 {
     QStringList list;

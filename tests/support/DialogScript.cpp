@@ -54,6 +54,16 @@ DialogScript &DialogScript::print(std::function<void(QPrinter *)> setup, bool ac
     });
 }
 
+DialogScript &DialogScript::printToPdf(const QString &path, bool accept)
+{
+    return print(
+        [path](QPrinter *p) {
+            p->setOutputFormat(QPrinter::PdfFormat);
+            p->setOutputFileName(path);
+        },
+        accept);
+}
+
 DialogScript &DialogScript::respond(std::function<Dialogs::Response(const Dialogs::Request &)> responder)
 {
     queue_.append(std::move(responder));

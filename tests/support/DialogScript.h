@@ -18,6 +18,8 @@ public:
     DialogScript &cancelFile();
     // A print or preview dialog: `setup` may configure the printer (a PDF file).
     DialogScript &print(std::function<void(QPrinter *)> setup, bool accept = true);
+    // A print or preview dialog whose printer writes a PDF file to `path`.
+    DialogScript &printToPdf(const QString &path, bool accept = true);
     // Any custom answer.
     DialogScript &respond(std::function<Dialogs::Response(const Dialogs::Request &)> responder);
 
