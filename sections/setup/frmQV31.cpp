@@ -50,7 +50,8 @@ void frmQV31::buildFields(QGridLayout *grid)
     grid->addWidget(addBox(3, SetupRecords::FieldWidth), 2, 1);
     grid->addWidget(addUnitLabel(InUnit, 3, QString()), 2, 2);
 
-    // Shown but not offered for change: a click keeps the code that was read.
+    // Shown but not offered for change: a code read from the file is kept and
+    // written back, and a press on either option gives "Screen Output".
     QLabel *screenLabel = addFieldLabel(4, QStringLiteral("Screen Output Code:  "), -1);
     QGroupBox *screen = addOptions(QStringLiteral("fraScreen"), Opt4, 0,
                                    {QStringLiteral("Screen Output"), QStringLiteral("No Screen Output")},
