@@ -444,6 +444,10 @@ bool EntryForm::eventFilter(QObject *watched, QEvent *event)
                 button->setChecked(true);
                 if (const auto followUp = optionFollowUp_.value(watched))
                     followUp();
+            } else if (button && optionMode_.value(watched) == OptionMode::Locked) {
+                const QString first = button->objectName().section(QLatin1Char('_'), 0, 0) + QStringLiteral("_0");
+                if (auto *firstButton = button->parentWidget()->findChild<QRadioButton *>(first))
+                    firstButton->setChecked(true);
             }
             return true;
         } else if (type == QEvent::MouseButtonRelease || type == QEvent::KeyPress

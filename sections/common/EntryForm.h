@@ -22,7 +22,8 @@
 //  - Option buttons in frames (addOptions): named `<array>_<index>`, one
 //    exclusive group per frame. Handled groups send the focus to a fixed box
 //    and select the pressed option, then run a follow-up; Plain groups are
-//    ordinary option groups; Locked groups are shown but never change.
+//    ordinary option groups; Locked groups are shown but not offered for
+//    change: a press on any of their options selects the first.
 //  - Labels `lblHeader` and `lblInput_N`: a mouse press shows the help of the
 //    heading (id 0) or of field N through Help_Stuff::ShowHelp into the hidden
 //    help box `txtHelp`, under the window's own help key; a second press hides

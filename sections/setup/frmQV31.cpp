@@ -1,5 +1,6 @@
 #include "sections/setup/frmQV31.h"
 
+#include "core/Colors.h"
 #include "core/logic/Editglob.h"
 #include "core/logic/Fields.h"
 #include "core/logic/TextFile.h"
@@ -19,6 +20,7 @@ const QString Opt1 = QStringLiteral("opt1");
 const QString Opt2 = QStringLiteral("Opt2");
 const QString Opt4 = QStringLiteral("opt4");
 const QString InUnit = QStringLiteral("lblInUnit");
+constexpr int ScreenCodeGrey = 0xC0C0C0;
 } // namespace
 
 frmQV31::frmQV31()
@@ -48,13 +50,22 @@ void frmQV31::buildFields(QGridLayout *grid)
     grid->addWidget(addBox(3, SetupRecords::FieldWidth), 2, 1);
     grid->addWidget(addUnitLabel(InUnit, 3, QString()), 2, 2);
 
-    // Shown but not offered for change: a click keeps the code that was read.
+    // Shown but not offered for change: a code read from the file is kept and
+    // written back, and a press on either option gives "Screen Output".
     QLabel *screenLabel = addFieldLabel(4, QStringLiteral("Screen Output Code:  "), -1);
     QGroupBox *screen = addOptions(QStringLiteral("fraScreen"), Opt4, 0,
                                    {QStringLiteral("Screen Output"), QStringLiteral("No Screen Output")},
                                    OptionMode::Locked, 5);
-    screenLabel->setStyleSheet(QStringLiteral("color: #C0C0C0"));
-    screen->setStyleSheet(QStringLiteral("QRadioButton { color: #C0C0C0 }"));
+    // Grey where the field labels are yellow: nothing here answers a click.
+    const auto paintGrey = [](QWidget *w) {
+        QPalette palette = w->palette();
+        palette.setColor(QPalette::Window, Colors::FromBgr(ScreenCodeGrey));
+        w->setPalette(palette);
+        w->setAutoFillBackground(true);
+    };
+    paintGrey(screenLabel);
+    paintGrey(option(Opt4, 0));
+    paintGrey(option(Opt4, 1));
     grid->addWidget(screenLabel, 3, 0);
     grid->addWidget(screen, 3, 1);
 

@@ -35,8 +35,9 @@ private slots:
     void focusOrder();
     void descriptionTrimmedOnlyByKey();
     void longDescriptionKeptUnlessTabbed();
-    void screenOutputCannotBeChanged_data();
-    void screenOutputCannotBeChanged();
+    void screenOutputKeptUnlessPressed_data();
+    void screenOutputKeptUnlessPressed();
+    void screenCodeDrawnGrey();
     void secondDescriptionAlone();
 };
 
@@ -224,14 +225,14 @@ void TestQV31::longDescriptionKeptUnlessTabbed()
              header("0", "0", "", "0") + "\r\n" + longText + "\r\n" + longText.left(80) + "\r\n");
 }
 
-void TestQV31::screenOutputCannotBeChanged_data()
+void TestQV31::screenOutputKeptUnlessPressed_data()
 {
     QTest::addColumn<QByteArray>("code");
     QTest::newRow("No Screen Output read") << QByteArray("1");
     QTest::newRow("Screen Output read") << QByteArray("0");
 }
 
-void TestQV31::screenOutputCannotBeChanged()
+void TestQV31::screenOutputKeptUnlessPressed()
 {
     QFETCH(QByteArray, code);
     ProgramFolder folder;
@@ -240,12 +241,30 @@ void TestQV31::screenOutputCannotBeChanged()
     EntryForm *form = open(Name);
     const int read = code == "1" ? 1 : 0;
     QVERIFY(opt(form, u"opt4"_s, read)->isChecked());
-    click(opt(form, u"opt4"_s, 0));
-    click(opt(form, u"opt4"_s, 1));
-    QVERIFY(opt(form, u"opt4"_s, read)->isChecked());
-    QCOMPARE(focused(), box(form, 5));
+    // Not pressed, the code read is written back.
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecIdentifier)), file);
+    // A press on either option gives "Screen Output".
+    form = open(Name);
+    click(opt(form, u"opt4"_s, 1));
+    QVERIFY(opt(form, u"opt4"_s, 0)->isChecked());
+    QCOMPARE(focused(), box(form, 5));
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecIdentifier)),
+             header("0", "0", "", "0") + "\r\nBasin\r\n");
+}
+
+void TestQV31::screenCodeDrawnGrey()
+{
+    ProgramFolder folder;
+    EntryForm *form = open(Name);
+    const auto fill = [](const QWidget *w) {
+        return w->autoFillBackground() ? Colors::ToBgr(w->palette().color(QPalette::Window)) : -1;
+    };
+    QCOMPARE(fill(label(form, u"lblInput_4"_s)), 0xC0C0C0);
+    QCOMPARE(fill(opt(form, u"opt4"_s, 0)), 0xC0C0C0);
+    QCOMPARE(fill(opt(form, u"opt4"_s, 1)), 0xC0C0C0);
+    QCOMPARE(fill(label(form, u"lblInput_3"_s)), Colors::Yellow);
 }
 
 void TestQV31::secondDescriptionAlone()
