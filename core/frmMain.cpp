@@ -54,8 +54,9 @@ frmMain::frmMain()
 {
     QMenuBar *bar = menuBar();
 
-    mnuFile_ = bar->addMenu(QStringLiteral("&File"));
+    mnuFile_ = bar->addMenu(QStringLiteral("File"));
     mnuFile_->setObjectName(QStringLiteral("mnuFile"));
+    mnuFile_->menuAction()->setObjectName(QStringLiteral("mnuFile"));
     const QList<QPair<int, QString>> items = {
         {1, QStringLiteral("New Quorvale File")}, {2, QStringLiteral("Open Existing Quorvale File")},
         {3, QStringLiteral("ReOpen Last Session")}, {5, QStringLiteral("-")},
@@ -72,7 +73,7 @@ frmMain::frmMain()
             connect(action, &QAction::triggered, this, [this, i = index] { mnuFileItem_Click(i); });
     }
 
-    mnuView_ = bar->addMenu(QStringLiteral("&View"));
+    mnuView_ = bar->addMenu(QStringLiteral("View"));
     mnuView_->setObjectName(QStringLiteral("mnuView"));
     mnuView_->menuAction()->setObjectName(QStringLiteral("mnuView"));
     const QList<QPair<int, QString>> viewItems = {
@@ -88,15 +89,16 @@ frmMain::frmMain()
     }
 
     addCommand(bar, QStringLiteral("mnuSpace1"), QString());
-    mnuRun_ = addCommand(bar, QStringLiteral("mnuRun"), QStringLiteral("&Run"));
+    mnuRun_ = addCommand(bar, QStringLiteral("mnuRun"), QStringLiteral("Run"));
     connect(mnuRun_, &QAction::triggered, this, &frmMain::mnuRun_Click);
     addCommand(bar, QStringLiteral("mnuspace4"), QString());
-    mnuPlots_ = addCommand(bar, QStringLiteral("mnuPlots"), QStringLiteral("&Plots"));
+    mnuPlots_ = addCommand(bar, QStringLiteral("mnuPlots"), QStringLiteral("Plots"));
     connect(mnuPlots_, &QAction::triggered, this, &frmMain::mnuPlots_Click);
     addCommand(bar, QStringLiteral("mnuspace5"), QString());
 
-    mnuHelp_ = bar->addMenu(QStringLiteral("&Help"));
+    mnuHelp_ = bar->addMenu(QStringLiteral("Help"));
     mnuHelp_->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelp_->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
     const QList<QPair<int, QString>> helpItems = {
         {1, QStringLiteral("Quorvale System Diagram")}, {2, QStringLiteral("-")},
         {3, QStringLiteral("Overview")}, {4, QStringLiteral("Help Facilities")},
