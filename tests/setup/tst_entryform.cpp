@@ -1,6 +1,7 @@
 // What every entry window of the run set-up shares: caption, help state,
 // help labels, Cancel, Accept, a working file that cannot be written, the
 // width of the boxes and the keys a box keeps.
+#include "core/Colors.h"
 #include "DialogScript.h"
 #include "EntryDriver.h"
 
@@ -166,7 +167,9 @@ void TestEntryForm::labelHelpKeys()
     click(EntryDriver::label(form, label));
     auto *help = control<QPlainTextEdit>(form, "txtHelp");
     QLabel *pressed = EntryDriver::label(form, label);
-    QCOMPARE(pressed->autoFillBackground(), !key.isEmpty()); // only a label with help is yellow
+    // Only a label with help is yellow.
+    QCOMPARE(pressed->autoFillBackground() && Colors::ToBgr(pressed->palette().color(QPalette::Window)) == Colors::Yellow,
+             !key.isEmpty());
     if (key.isEmpty()) {
         QVERIFY(!help->isVisible());
         QCOMPARE(Help_Stuff::CurrentHelpId, Help_Stuff::NoHelp);
