@@ -54,15 +54,13 @@ QLabel *NamedLabel(const QString &name, const QString &text, QWidget *parent)
 
 frmLandUse::frmLandUse() { setWindowTitle(Title); }
 
-void frmLandUse::OpenOn(QWidget *owner, const SubAreaDetailRequest &request)
+void frmLandUse::OpenOn(QWidget * /*owner*/, const SubAreaDetailRequest &request)
 {
     unload();
     request_ = request;
     hide();
     setWindowModality(Qt::ApplicationModal);
     Globsubs::ShowForm(this);
-    if (owner && owner->isVisible())
-        move(owner->frameGeometry().topLeft());
 }
 
 void frmLandUse::buildControls(QWidget *central)
