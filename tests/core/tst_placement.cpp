@@ -169,7 +169,8 @@ void TestPlacement::detailWindowsOverTheSubArea_data()
     QTest::newRow("time of concentration") << u"cmdSub_1"_s << u"frmTc"_s;
 }
 
-// The modal detail windows open over the sub-area window, at the same corner.
+// The modal detail windows open over the sub-area window, at the same corner,
+// and release the other windows when they close.
 void TestPlacement::detailWindowsOverTheSubArea()
 {
     QFETCH(QString, button);
@@ -183,7 +184,10 @@ void TestPlacement::detailWindowsOverTheSubArea()
     QVERIFY(detail && detail->isVisible());
     QVERIFY(detail->isModal());
     EXPECT_AT_TOP_LEFT(detail);
-    detail->unload();
+    // Closed, it leaves no modal state behind that would block every window.
+    detail->close();
+    QVERIFY(!detail->isVisible());
+    QVERIFY(!QGuiApplication::modalWindow());
 }
 
 // The print preview of a plot opens at the corner too, over the plot window.
