@@ -1,5 +1,6 @@
 #include "core/WindowPlace.h"
 
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QGuiApplication>
@@ -56,7 +57,10 @@ public:
             start();
             return;
         }
-        if (!window_->testAttribute(Qt::WA_Resized)) {
+        // The size it will be shown at, as showing would set it; set later,
+        // it would make the place the inner corner's again. A dialog sizes
+        // itself as it is shown and is left to do so.
+        if (!window_->testAttribute(Qt::WA_Resized) && !qobject_cast<QDialog *>(window_)) {
             window_->adjustSize();
             window_->setAttribute(Qt::WA_Resized, false);
         }
