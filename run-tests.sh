@@ -20,7 +20,7 @@ qv_build build
 qv_ctest build
 # Offscreen there are no frames: here the window manager frames the windows
 # late and places them of its own accord.
-(cd "$QV_ROOT/build" && QT_QPA_PLATFORM=xcb qv_under_window_manager tests/tst_placement)
+(cd "$QV_ROOT/build" && qv_under_window_manager env QT_QPA_PLATFORM=xcb tests/tst_placement)
 
 # The sanitizer build is the clang one, so every test also builds with both compilers.
 CC=clang CXX=clang++ qv_build build-asan -DQV_SANITIZE=ON

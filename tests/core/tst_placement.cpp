@@ -37,12 +37,19 @@ QRect freeArea(const QWidget *w) { return w->screen()->availableGeometry(); }
 // and its place no longer kept by the program.
 bool waitUntilSettled(QWidget *w)
 {
-    if (!QTest::qWaitForWindowExposed(w, FrameTimeout))
+    auto report = [w](const char *what) {
+        qWarning() << what << w->objectName() << "visible" << w->isVisible() << "frame" << w->frameGeometry()
+                   << "inner" << w->geometry();
         return false;
+    };
+    if (!QTest::qWaitForWindowExposed(w, FrameTimeout))
+        return report("not exposed");
     if (framedByWindowManager()
         && !QTest::qWaitFor([w] { return w->frameGeometry() != w->geometry(); }, FrameTimeout))
-        return false;
-    return QTest::qWaitFor([w] { return !WindowPlace::IsSettling(w); }, FrameTimeout);
+        return report("not framed");
+    if (!QTest::qWaitFor([w] { return !WindowPlace::IsSettling(w); }, FrameTimeout))
+        return report("still being placed");
+    return true;
 }
 
 // Fails the calling test unless the frame of `w`, title bar included, stands
