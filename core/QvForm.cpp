@@ -1,9 +1,8 @@
 #include "core/QvForm.h"
 
+#include "core/WindowPlace.h"
+
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QScreen>
-#include <QTimer>
 #include <QHash>
 #include <QWidget>
 
@@ -65,60 +64,7 @@ bool QvForm::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate && loaded_)
         Form_Activate();
-    const bool handled = QMainWindow::event(event);
-    if (placing_) {
-        switch (event->type()) {
-        case QEvent::Move:
-        case QEvent::Resize:
-        case QEvent::Show:
-        case QEvent::WindowActivate:
-            keepPlace();
-            break;
-        default:
-            break;
-        }
-    }
-    return handled;
-}
-
-namespace {
-// The free area of the screen the window is on (the primary one before it
-// has a screen of its own).
-QRect freeArea(const QWidget *w)
-{
-    QScreen *screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry() : QRect();
-}
-} // namespace
-
-void QvForm::keepPlace()
-{
-    const QRect area = freeArea(this);
-    if (area.isEmpty())
-        return;
-    // move() places the frame; frameGeometry() follows once the window
-    // manager has told the frame's size.
-    // A window manager that insists on its own place is not fought for long.
-    if (frameGeometry().topLeft() != area.topLeft() && placeMoves_++ < 8)
-        move(area.topLeft());
-}
-
-void QvForm::placeAtTopLeft()
-{
-    placing_ = true;
-    placeMoves_ = 0;
-    keepPlace();
-    if (!isVisible())
-        return;
-    // The window manager answers within moments; after that the window is
-    // the user's to move.
-    const int round = ++placeRound_;
-    QTimer::singleShot(750, this, [this, round] {
-        if (round == placeRound_) {
-            keepPlace();
-            placing_ = false;
-        }
-    });
+    return QMainWindow::event(event);
 }
 
 namespace Forms {
@@ -178,11 +124,10 @@ void ShowForm(QvForm *frm)
         return;
     frm->load();
     frm->setWindowState(frm->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
-    frm->placeAtTopLeft();
+    WindowPlace::AtTopLeft(frm);
     frm->show();
     frm->raise();
     frm->activateWindow();
-    frm->placeAtTopLeft();
 }
 
 void ShowForm(const QString &name) { ShowForm(Forms::get(name)); }

@@ -27,12 +27,6 @@ public:
     // The window's `Tag` text, through which a few windows hand data over.
     QString Tag;
 
-    // Puts the window's frame, title bar included, at the top-left corner of
-    // its screen's free area; for a short while after it is shown the place
-    // is kept, because the window manager frames (and may move) a new window
-    // only after it appears.
-    void placeAtTopLeft();
-
 protected:
     // Builds the window's controls into `central` (its central widget); called
     // at every load. Menus and tool bars that never change may be built once
@@ -50,12 +44,8 @@ protected:
 
 private:
     void discardControls();
-    void keepPlace();
     bool loaded_ = false;
     bool unloading_ = false;
-    bool placing_ = false;
-    int placeRound_ = 0;
-    int placeMoves_ = 0;
 };
 
 namespace Forms {

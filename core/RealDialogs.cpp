@@ -1,5 +1,7 @@
 #include "core/logic/Dialogs.h"
 
+#include "core/WindowPlace.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -106,6 +108,8 @@ Response showReal(const Request &r)
         QPrintPreviewDialog dialog(r.printer, parent);
         if (!r.title.isEmpty())
             dialog.setWindowTitle(r.title);
+        // Like the program's windows, not centred over the plot.
+        WindowPlace::AtTopLeft(&dialog);
         const auto paint = r.paint;
         QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                          [paint](QPrinter *p) { if (paint) paint(p); });

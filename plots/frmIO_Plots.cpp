@@ -1,5 +1,7 @@
 #include "plots/frmIO_Plots.h"
 
+#include "core/WindowPlace.h"
+
 #include "core/logic/Dialogs.h"
 #include "plots/PlotPainter.h"
 
@@ -257,7 +259,7 @@ void frmIO_Plots::buildControls(QWidget *central)
 
 void frmIO_Plots::Form_Load()
 {
-    move(0, 0);
+    WindowPlace::AtTopLeft(this);
     resetDesignState();
     SetupPlot();
 }

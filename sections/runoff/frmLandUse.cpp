@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHideEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -55,15 +56,13 @@ QLabel *NamedLabel(const QString &name, const QString &text, QWidget *parent)
 
 frmLandUse::frmLandUse() { setWindowTitle(Title); }
 
-void frmLandUse::OpenOn(QWidget *owner, const SubAreaDetailRequest &request)
+void frmLandUse::OpenOn(QWidget * /*owner*/, const SubAreaDetailRequest &request)
 {
     unload();
     request_ = request;
     hide();
     setWindowModality(Qt::ApplicationModal);
     Globsubs::ShowForm(this);
-    if (owner && owner->isVisible())
-        move(owner->frameGeometry().topLeft());
 }
 
 void frmLandUse::buildControls(QWidget *central)
@@ -264,10 +263,19 @@ void frmLandUse::Form_Load()
     EnterCell();
 }
 
+void frmLandUse::hideEvent(QHideEvent *event)
+{
+    QvForm::hideEvent(event);
+    // A later opening through the menus is not modal unless asked again. The
+    // modality may change only once the window is hidden: changed while
+    // shown, the window would stay on the modal list and block every other
+    // window after it closed.
+    if (!event->spontaneous() && !isVisible())
+        setWindowModality(Qt::NonModal);
+}
+
 void frmLandUse::Form_Unload()
 {
-    // A later opening through the menus is not modal unless asked again.
-    setWindowModality(Qt::NonModal);
     request_ = SubAreaDetailRequest();
     records_.clear();
 }

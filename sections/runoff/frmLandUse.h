@@ -54,6 +54,7 @@ protected:
     void buildControls(QWidget *central) override;
     void Form_Load() override;
     void Form_Unload() override;
+    void hideEvent(QHideEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -66,12 +66,13 @@ void frmTc::OpenOn(QWidget *owner, const SubAreaDetailRequest &request)
     }
     request_ = request;
     setWindowModality(Qt::ApplicationModal);
+    Globsubs::ShowForm(this);
+    // Stands above the owner. Set once the window is shown: set before, the
+    // window manager at times maps it without telling its frame.
     if (owner) {
-        winId(); // the native window, to stand above the owner's
         if (QWindow *handle = windowHandle())
             handle->setTransientParent(owner->window()->windowHandle());
     }
-    Globsubs::ShowForm(this);
 }
 
 void frmTc::hideEvent(QHideEvent *event)
