@@ -9,7 +9,6 @@
 #include "sections/network/AlternateRecords.h"
 #include "sections/network/logic/NetworkFields.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -87,15 +86,6 @@ void frmAlternate::buildFields(QGridLayout *grid)
         list->setObjectName(ListName(i));
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->viewport()->installEventFilter(this);
-        // Deleting an entry: the middle button, the Delete key, or the
-        // context menu of the list.
-        auto *remove = new QAction(QStringLiteral("Delete"), list);
-        remove->setObjectName(QStringLiteral("mnuDeleteRecord_") + QString::number(i));
-        remove->setShortcut(QKeySequence::Delete);
-        remove->setShortcutContext(Qt::WidgetShortcut);
-        connect(remove, &QAction::triggered, this, [this, i] { DeleteSelectedRecord(i); });
-        list->addAction(remove);
-        list->setContextMenuPolicy(Qt::ActionsContextMenu);
         lists_[i] = list;
         grid->addWidget(list, 4, 2 * (i - 1), 1, 2);
     }
@@ -105,12 +95,6 @@ void frmAlternate::buildFields(QGridLayout *grid)
     hint->setObjectName(QStringLiteral("Label4"));
     hint->setWordWrap(true);
     grid->addWidget(hint, 5, 0, 1, 4);
-    auto *deleteHint = new QLabel(QStringLiteral("To delete an entry, click it with the middle button, or select it "
-                                                 "and press Delete, or right-click it and choose Delete."),
-                                  parent);
-    deleteHint->setObjectName(QStringLiteral("lblDeleteHint"));
-    deleteHint->setWordWrap(true);
-    grid->addWidget(deleteHint, 6, 0, 1, 4);
     setTabOrder(combo_, txtinp(2));
     setTabOrder(txtinp(2), lists_[1]);
     setTabOrder(lists_[1], lists_[2]);

@@ -89,7 +89,6 @@ private slots:
     void choosingAndCreating();
     void keysAndDescriptionCheck();
     void deletingAlternates();
-    void deletingRecords_data();
     void deletingRecords();
     void recordWindowOnShownAlternate();
     void recordWindowIsModal();
@@ -223,38 +222,15 @@ void TestAlternate::deletingAlternates()
                    alternateLine("ALT3", "third"), Reaches, reachLine("R9"), ""}));
 }
 
-// The middle button, the Delete key and the context menu delete the entry
-// after asking; the record at its place goes, the later ones move up.
-void TestAlternate::deletingRecords_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::newRow("middle button") << "middle";
-    QTest::newRow("Delete key") << "key";
-    QTest::newRow("context menu") << "menu";
-}
-
+// The middle button deletes the entry after asking; the record at its place
+// goes, the later ones move up.
 void TestAlternate::deletingRecords()
 {
-    QFETCH(QString, how);
     ProgramFolder folder;
     frmAlternate *form = openOn(folder, ThreeAlternates);
     chooseAndClick(form, 1, QStringLiteral("ALT2"), 2);
     QListWidget *reaches = list(form, 2);
-    QVERIFY(control<QLabel>(form, QStringLiteral("lblDeleteHint"))->text().contains(QStringLiteral("Delete")));
-    const auto act = [&] {
-        if (how == QLatin1String("middle")) {
-            clickEntry(reaches, 1, Qt::MiddleButton);
-            return;
-        }
-        reaches->setCurrentRow(1);
-        if (how == QLatin1String("key")) {
-            reaches->setFocus(Qt::MouseFocusReason);
-            QTest::keyClick(reaches, Qt::Key_Delete);
-        } else {
-            QCOMPARE(reaches->contextMenuPolicy(), Qt::ActionsContextMenu);
-            control<QAction>(form, QStringLiteral("mnuDeleteRecord_2"))->trigger();
-        }
-    };
+    const auto act = [&] { clickEntry(reaches, 1, Qt::MiddleButton); };
     DialogScript script;
     script.answer(Dialogs::Answer::No);
     act();
