@@ -61,38 +61,29 @@ bool PassLine(TextFile::LineReader &reader, QByteArrayView piece, bool ended, Te
     return !blank;
 }
 
-// The header (with the rest of its line when it did not end within the piece
-// it came in), then the records as bytes up to the first blank line. True when
-// the input ended inside the section.
-bool CopySection(TextFile::LineReader &reader, const QString &header, bool headerEnded,
-                 TextFile::LineWriter &writer, bool *writeOk)
+} // namespace
+
+bool CopySectionLines(TextFile::LineReader &reader, QString &line, TextFile::LineWriter &writer, bool *writeOk,
+                      bool headerEnded)
 {
-    writer.write(QByteArrayView(header.toLatin1()));
+    writer.write(QByteArrayView(line.toLatin1()));
     QByteArrayView piece;
     while (!headerEnded && reader.readLinePiece(piece, headerEnded))
         writer.write(piece);
     writer.endLine();
+    // The records are copied as bytes: they pass through unchanged.
     bool endOfInput = true;
     bool ended = true;
     while (reader.readLinePiece(piece, ended)) {
         if (!PassLine(reader, piece, ended, &writer)) {
             endOfInput = false;
+            line = QString();
             break;
         }
     }
     const bool ok = writer.commit();
     if (writeOk && !ok)
         *writeOk = false;
-    return endOfInput;
-}
-
-} // namespace
-
-bool CopySectionLines(TextFile::LineReader &reader, QString &line, TextFile::LineWriter &writer, bool *writeOk)
-{
-    const bool endOfInput = CopySection(reader, line, true, writer, writeOk);
-    if (!endOfInput)
-        line = QString();
     return endOfInput;
 }
 
@@ -124,7 +115,7 @@ template <class OpenSection> SplitResult SplitFrom(TextFile::LineReader &reader,
         const int section = SectionOfHeader(key, line);
         TextFile::LineWriter writer;
         open(section, writer);
-        if (CopySection(reader, line, ended, writer, &writeOk))
+        if (CopySectionLines(reader, line, writer, &writeOk, ended))
             break;
     }
     result.writeFailed = !writeOk;

@@ -25,9 +25,11 @@ int SectionOfHeader(const QString &key, QString &line);
 // not be written.
 bool CopySectionLines(TextFile::LineReader &reader, QString &line, const QString &path,
                       bool *writeOk = nullptr);
-// The same into a writer already opened.
+// The same into a writer already opened. Without `headerEnded` the header
+// line did not end within the piece it came in, and its rest follows in
+// `reader`.
 bool CopySectionLines(TextFile::LineReader &reader, QString &line, TextFile::LineWriter &writer,
-                      bool *writeOk = nullptr);
+                      bool *writeOk = nullptr, bool headerEnded = true);
 
 struct SplitResult
 {
