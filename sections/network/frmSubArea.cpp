@@ -210,19 +210,24 @@ void frmSubArea::SetDetailState()
     auto *landButton = findChild<QPushButton *>(QStringLiteral("cmdSub_0"));
     auto *tcButton = findChild<QPushButton *>(QStringLiteral("cmdSub_1"));
 
+    // A box that the details replace is hidden only while it is empty: a
+    // file written elsewhere may hold both, and the value must stay in
+    // sight, to be kept or cleared.
     const bool landRows = NetworkTables::HasLandRows(data_.Work, k);
-    for (QWidget *w : {static_cast<QWidget *>(txtinp(4)), static_cast<QWidget *>(txtinp(5)),
-                       static_cast<QWidget *>(label(4)), static_cast<QWidget *>(label(5)),
+    const bool areaShown = !landRows || !boxText(4).isEmpty();
+    const bool cnShown = !landRows || !boxText(5).isEmpty();
+    for (QWidget *w : {static_cast<QWidget *>(txtinp(4)), static_cast<QWidget *>(label(4)),
                        static_cast<QWidget *>(unit(4))})
-        w->setVisible(!landRows);
+        w->setVisible(areaShown);
+    for (QWidget *w : {static_cast<QWidget *>(txtinp(5)), static_cast<QWidget *>(label(5))})
+        w->setVisible(cnShown);
     landButton->setVisible(landRows || (boxText(4).isEmpty() && boxText(5).isEmpty()));
 
-    const WorkTables &w = data_.Work;
-    const bool segments = NetworkLines::IsGiven(w.ItemHeader.value(12, k)) || NetworkLines::IsGiven(w.ItemHeader.value(16, k))
-                          || NetworkLines::IsGiven(w.ItemHeader.value(19, k));
+    const bool segments = NetworkTables::SubArea(data_.Work, k).HasFlowSegments();
+    const bool tcShown = !segments || !boxText(6).isEmpty();
     for (QWidget *c : {static_cast<QWidget *>(txtinp(6)), static_cast<QWidget *>(label(6)),
                        static_cast<QWidget *>(unit(6))})
-        c->setVisible(!segments);
+        c->setVisible(tcShown);
     tcButton->setVisible(segments || boxText(6).isEmpty());
 }
 

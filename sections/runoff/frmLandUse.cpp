@@ -241,8 +241,11 @@ void frmLandUse::Form_Load()
     edited_ = QList<bool>(records_.size(), false);
     combo_->clear();
     combo_->addItem(QString());
+    // Offered: the sub-areas without an area or curve number of their own,
+    // and those with land rows to edit even when a file written elsewhere
+    // gave them an area or curve number as well.
     for (const SubAreaRecord &record : records_)
-        if (TextFile::isBlank(record.Field[4]) && TextFile::isBlank(record.Field[5]))
+        if ((TextFile::isBlank(record.Field[4]) && TextFile::isBlank(record.Field[5])) || !record.Land.isEmpty())
             combo_->addItem(TextFile::trimBlanks(record.SubAreaId()));
     help_->setVisible(false);
     area_->clear();

@@ -90,6 +90,7 @@ private slots:
     void removingEveryAreaLeavesNoRows();
     void deleteLandUseDetails();
     void leavingTheListTakesItsSubArea();
+    void subAreaWithAnAreaOfItsOwnAndLandRows();
     void cursorStaysOffGreyCells();
     void entriesKeptUnseen();
     void rowsBuiltAtEveryLoad();
@@ -404,6 +405,22 @@ void TestLandUse::leavingTheListTakesItsSubArea()
     QCOMPARE(returned_[0].size(), 2);
     QVERIFY(SameLand(returned_[0][0].Land, Land{{"Open Space (Good)", "A", "7"}}));
     QVERIFY(SameLand(returned_[0][1].Land, Land{{"Meadow", "B", "5"}}));
+}
+
+void TestLandUse::subAreaWithAnAreaOfItsOwnAndLandRows()
+{
+    // As a file written elsewhere may hold it: listed and chosen, its rows edited.
+    QVERIFY(open({Record("EAST", {}, "2.1"), Record("SOUTH", {{"Meadow", "B", "2"}}, "0.80")}, 1));
+    QCOMPARE(form_->Cmbinp()->count(), 2);
+    QCOMPARE(form_->Cmbinp()->currentText(), QStringLiteral("SOUTH"));
+    QVERIFY(form_->findChild<QPushButton *>(QStringLiteral("cmdDelCur"))->isVisible());
+    QCOMPARE(summary(27), QStringLiteral("2"));
+    typeInto(2 + 56, 5, QStringLiteral("1"));
+    form_->cmdFinished_Click();
+    QCOMPARE(returned_.size(), 1);
+    QCOMPARE(returned_[0].size(), 1);
+    QCOMPARE(returned_[0][0].SubAreaId(), QStringLiteral("SOUTH"));
+    QVERIFY(SameLand(returned_[0][0].Land, Land{{"Meadow", "B", "2"}, {"Meadow", "C", "1"}}));
 }
 
 void TestLandUse::cursorStaysOffGreyCells()
