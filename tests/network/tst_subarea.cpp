@@ -11,6 +11,8 @@
 #include "sections/network/frmSubArea.h"
 
 #include <QDir>
+#include <QLayout>
+#include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -88,6 +90,7 @@ private slots:
     void fieldChecks();
     void detailState();
     void valuesBesideDetailsCanBeCleared();
+    void controlsKeepTheirPlaces();
     void landUseDetails();
     void tcDetails();
     void detailWindowsTakeTheWindowsMode();
@@ -266,6 +269,38 @@ void TestSubArea::valuesBesideDetailsCanBeCleared()
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecSubArea)),
              section({at({{11, "N1"}, {21, "R1"}, {41, "1.25"}}, 75), Sheet2, woods}));
+}
+
+// Boxes and detail buttons that hide keep their places, so that the controls
+// below stay where the user aims; a taller window gives its spare height to
+// no label.
+void TestSubArea::controlsKeepTheirPlaces()
+{
+    ProgramFolder folder;
+    QWidget *form = openOn(folder, Three);
+    QLayout *layout = static_cast<QMainWindow *>(form)->centralWidget()->layout();
+    QWidget *option = opt(form, QStringLiteral("opt1"), 1);
+    QWidget *heading = label(form, QStringLiteral("lblHeader"));
+    const auto place = [&] {
+        layout->activate();
+        return QRect(option->mapTo(form, QPoint()), option->size());
+    };
+    choose(form, 1, QStringLiteral("SA9")); // new: every box and both buttons shown
+    const QRect before = place();
+    const int headingHeight = heading->height();
+    choose(form, 1, QStringLiteral("SA2")); // the Tc box and "Land Use Details" hide
+    QVERIFY(!shown(form, QStringLiteral("txtinp_6")) && !shown(form, QStringLiteral("cmdSub_0")));
+    QCOMPARE(place(), before);
+    QCOMPARE(heading->height(), headingHeight);
+
+    form->resize(form->width(), form->height() + 200);
+    QCOMPARE(place(), before);
+    QCOMPARE(heading->height(), headingHeight);
+    // Nor do the field labels grow beside their taller boxes and option groups.
+    for (int n = 1; n <= 11; ++n) {
+        const QLabel *field = label(form, QStringLiteral("lblInput_") + QString::number(n));
+        QCOMPARE(field->height(), field->sizeHint().height());
+    }
 }
 
 // Land Use Details: the window gets copies of every sub-area with the boxes
