@@ -156,13 +156,19 @@ void GridKeyEdit(int &keyAscii, FlexGrid &grid, GridState &s, int &row, int &col
         return;
     }
     if (keyAscii == 46 || (keyAscii >= 48 && keyAscii <= 57)) {
-        const QChar c = QLatin1Char(char(keyAscii));
-        if (typing) {
-            grid.setText(grid.Text() + c);
-        } else {
-            grid.setText(QString(c));
-            typing = true;
-        }
+        QString text = grid.Text();
+        TypeIntoCell(text, QLatin1Char(char(keyAscii)), typing);
+        grid.setText(text);
+    }
+}
+
+void TypeIntoCell(QString &text, QChar c, bool &typing)
+{
+    if (typing) {
+        text += c;
+    } else {
+        text = QString(c);
+        typing = true;
     }
 }
 

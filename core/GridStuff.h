@@ -50,6 +50,10 @@ namespace Grid_Stuff {
 void GridKeyEdit(int &keyAscii, FlexGrid &grid, GridState &s, int &row, int &col, int &cellCount,
                  bool &typing, int firstCol, int colSkip);
 
+// A digit or "." typed into a cell's text: the first one since the cell
+// became current (typing false) replaces the text, later ones are added to it.
+void TypeIntoCell(QString &text, QChar c, bool &typing);
+
 // Makes (row, col) the current cell, clamped to the cells in use (the empty
 // cell after the last value at most; never cell 0), checks the cell it leaves
 // (result in ok) and starts typing afresh. Rows are added when the target

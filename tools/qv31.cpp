@@ -5,6 +5,7 @@
 // (printed page), "err", "dbg", "hyd" and "ecn". The hydrographs are synthetic:
 // a smooth runoff hydrograph per sub-area from its area, curve number, time of
 // concentration and the storm's rainfall, summed and lagged down the reaches.
+// A sub-area without an area of its own has the sum of its LAND AREA lines.
 // The base data are run, then each alternate with its own sub-area and reach
 // records in place of the base ones.
 //
@@ -51,6 +52,7 @@ struct SubArea
 {
     QString id, receiving, gage;
     double area = 1, cn = 75, tc = 1;
+    bool areaGiven = true; // else the LAND AREA lines add up its area
 };
 
 struct Reach
@@ -256,9 +258,17 @@ SubArea subAreaOf(const QString &line)
     s.receiving = Cols(line, 21, 30);
     s.gage = Cols(line, 31, 40);
     s.area = number(Cols(line, 41, 50), 0);
+    s.areaGiven = !Cols(line, 41, 50).isEmpty();
     s.cn = number(Cols(line, 51, 60), 75);
     s.tc = number(Cols(line, 61, 70), 1);
     return s;
+}
+
+// A LAND AREA line of the last sub-area read.
+void addLandArea(QList<SubArea> &subAreas, const QString &line)
+{
+    if (!subAreas.isEmpty() && !subAreas.last().areaGiven)
+        subAreas.last().area += std::max(number(Cols(line, 71, 80), 0), 0.0);
 }
 
 void hydrographBlock(PrintedPage &out, const QString &name, const QString &qualifier, const Hydrograph &h)
@@ -349,6 +359,8 @@ int main(int argc, char **argv)
                 title = line.trimmed();
         } else if (section == QLatin1String("SUB-AREA:") && !id.isEmpty()) {
             runs[0].subAreas << subAreaOf(line);
+        } else if (section == QLatin1String("SUB-AREA:") && Cols(line, 21, 29) == QLatin1String("LAND AREA")) {
+            addLandArea(runs[0].subAreas, line);
         } else if (section == QLatin1String("STREAM REACH:") && !id.isEmpty()) {
             runs[0].reaches << Reach{id, Cols(line, 21, 30)};
         } else if (section == QLatin1String("ALTERNATE ANALYSIS:")) {
@@ -359,6 +371,8 @@ int main(int argc, char **argv)
                 block = Block::Reaches;
             } else if (runs.size() > 1 && id.toUpper() == QLatin1String("AREAS")) {
                 block = Block::Areas;
+            } else if (runs.size() > 1 && block == Block::Areas && Cols(line, 21, 29) == QLatin1String("LAND AREA")) {
+                addLandArea(runs.last().subAreas, line);
             } else if (runs.size() > 1 && !id.isEmpty()) {
                 if (block == Block::Areas)
                     runs.last().subAreas << subAreaOf(line);

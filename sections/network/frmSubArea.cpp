@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QSpacerItem>
 
 QV_REGISTER_FORM(frmSubArea)
 
@@ -45,11 +46,14 @@ void frmSubArea::buildFields(QGridLayout *layout)
     QWidget *parent = centralWidget();
     addAlternateLabels(layout, 0);
     int row = 1;
+    // A label keeps the height of its text, also beside a taller option group:
+    // its yellow is what can be clicked for help.
+    const Qt::Alignment labelPlace = Qt::AlignLeft | Qt::AlignVCenter;
     static const char *const captions[] = {"Sub-Area Identifier", "Sub-Area Reach Identifier",
                                            "Sub-Area Rain Gage Identifier", "Sub-Area Drainage Area",
                                            "Sub-Area Weighted Curve Number", "Sub-Area Time of Concentration"};
     for (int n = 1; n <= 6; ++n, ++row) {
-        layout->addWidget(addFieldLabel(n, QString::fromLatin1(captions[n - 1])), row, 0);
+        layout->addWidget(addFieldLabel(n, QString::fromLatin1(captions[n - 1])), row, 0, labelPlace);
         if (n <= 3) {
             layout->addWidget(addCombo(n), row, 1);
         } else {
@@ -63,10 +67,17 @@ void frmSubArea::buildFields(QGridLayout *layout)
                                                   "Sub-Area Peak Summary Output Code", "Sub-Area Time Analysis Code",
                                                   "Sub-Area Hydrograph File Code"};
     for (int g = 0; g < CodeGroups; ++g, ++row) {
-        layout->addWidget(addFieldLabel(7 + g, QString::fromLatin1(codes[g])), row, 0);
+        layout->addWidget(addFieldLabel(7 + g, QString::fromLatin1(codes[g])), row, 0, labelPlace);
         layout->addWidget(addCodeGroup(g, 1), row, 1, 1, 2);
         addHiddenBox(7 + g);
     }
+    // The boxes the details replace and the detail buttons come and go with
+    // the sub-area shown: their places stay, so that nothing under them moves
+    // while the user aims at it.
+    QList<QWidget *> comingAndGoing;
+    for (int n = 4; n <= 6; ++n)
+        comingAndGoing << txtinp(n) << parent->findChild<QWidget *>(QStringLiteral("lblInput_") + QString::number(n))
+                       << unitLabel(QStringLiteral("lblInUnit"), n);
     static const char *const details[2] = {"Land Use Details", "Tc Details"};
     for (int i = 0; i < 2; ++i) {
         auto *button = new QPushButton(QString::fromLatin1(details[i]), parent);
@@ -74,12 +85,23 @@ void frmSubArea::buildFields(QGridLayout *layout)
         button->setVisible(false);
         connect(button, &QPushButton::clicked, this, [this, i] { cmdSub_Click(i); });
         layout->addWidget(button, row, i);
+        comingAndGoing << button;
     }
     ++row;
     auto *del = new QPushButton(QStringLiteral("Delete Sub-Area"), parent);
     del->setObjectName(QStringLiteral("cmdDelCur"));
     connect(del, &QPushButton::clicked, this, &frmSubArea::cmdDelCur_Click);
     layout->addWidget(del, row, 0);
+
+    for (QWidget *w : std::as_const(comingAndGoing)) {
+        if (!w)
+            continue;
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
+    // A taller window puts its spare height below the fields, not into a label.
+    layout->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), row + 1, 0, 1, 3);
 
     setTabOrder(Cmbinp(1), Cmbinp(2));
     setTabOrder(Cmbinp(2), Cmbinp(3));
@@ -210,19 +232,24 @@ void frmSubArea::SetDetailState()
     auto *landButton = findChild<QPushButton *>(QStringLiteral("cmdSub_0"));
     auto *tcButton = findChild<QPushButton *>(QStringLiteral("cmdSub_1"));
 
+    // A box that the details replace is hidden only while it is empty: a
+    // file written elsewhere may hold both, and the value must stay in
+    // sight, to be kept or cleared.
     const bool landRows = NetworkTables::HasLandRows(data_.Work, k);
-    for (QWidget *w : {static_cast<QWidget *>(txtinp(4)), static_cast<QWidget *>(txtinp(5)),
-                       static_cast<QWidget *>(label(4)), static_cast<QWidget *>(label(5)),
+    const bool areaShown = !landRows || !boxText(4).isEmpty();
+    const bool cnShown = !landRows || !boxText(5).isEmpty();
+    for (QWidget *w : {static_cast<QWidget *>(txtinp(4)), static_cast<QWidget *>(label(4)),
                        static_cast<QWidget *>(unit(4))})
-        w->setVisible(!landRows);
+        w->setVisible(areaShown);
+    for (QWidget *w : {static_cast<QWidget *>(txtinp(5)), static_cast<QWidget *>(label(5))})
+        w->setVisible(cnShown);
     landButton->setVisible(landRows || (boxText(4).isEmpty() && boxText(5).isEmpty()));
 
-    const WorkTables &w = data_.Work;
-    const bool segments = NetworkLines::IsGiven(w.ItemHeader.value(12, k)) || NetworkLines::IsGiven(w.ItemHeader.value(16, k))
-                          || NetworkLines::IsGiven(w.ItemHeader.value(19, k));
+    const bool segments = NetworkTables::SubArea(data_.Work, k).HasFlowSegments();
+    const bool tcShown = !segments || !boxText(6).isEmpty();
     for (QWidget *c : {static_cast<QWidget *>(txtinp(6)), static_cast<QWidget *>(label(6)),
                        static_cast<QWidget *>(unit(6))})
-        c->setVisible(!segments);
+        c->setVisible(tcShown);
     tcButton->setVisible(segments || boxText(6).isEmpty());
 }
 

@@ -4,6 +4,7 @@
 #include "core/Colors.h"
 #include "core/ControlArray.h"
 #include "core/FlexGrid.h"
+#include "core/GridStuff.h"
 #include "core/Help_Stuff.h"
 #include "core/logic/Dialogs.h"
 #include "core/logic/Editglob.h"
@@ -240,8 +241,11 @@ void frmLandUse::Form_Load()
     edited_ = QList<bool>(records_.size(), false);
     combo_->clear();
     combo_->addItem(QString());
+    // Offered: the sub-areas without an area or curve number of their own,
+    // and those with land rows to edit even when a file written elsewhere
+    // gave them an area or curve number as well.
     for (const SubAreaRecord &record : records_)
-        if (TextFile::isBlank(record.Field[4]) && TextFile::isBlank(record.Field[5]))
+        if ((TextFile::isBlank(record.Field[4]) && TextFile::isBlank(record.Field[5])) || !record.Land.isEmpty())
             combo_->addItem(TextFile::trimBlanks(record.SubAreaId()));
     help_->setVisible(false);
     area_->clear();
@@ -397,6 +401,7 @@ void frmLandUse::HighlightCell()
     selectedRow_ = gridRow_;
     selectedCol_ = gridCol_;
     grid_->setCellColor(selectedRow_, selectedCol_, Colors::Green);
+    typing_ = false;
 }
 
 void frmLandUse::EnterCell()
@@ -439,6 +444,8 @@ void frmLandUse::KeyPress(int &KeyAscii)
     if (Blocked(row, col) || col % 2 == 0)
         return;
     if (key == 9 || key == 13 || key == 39) {
+        // The cell is done with, also where the cursor cannot move on.
+        typing_ = false;
         if (col < 7)
             grid_->setCurrentCell(row, col + 2);
         else if (row + 1 < grid_->Rows())
@@ -448,13 +455,13 @@ void frmLandUse::KeyPress(int &KeyAscii)
     QString text = grid_->TextMatrix(row, col);
     const QString before = text;
     if (key == 8) {
+        // Backspace edits the text the cell holds; what is typed next adds to it.
         text = TextFile::trimBlanks(text);
         if (!text.isEmpty())
             text.chop(1);
-    } else if (key >= '0' && key <= '9') {
-        text += QLatin1Char(char(key));
-    } else if (key == '.' && !text.contains(QLatin1Char('.'))) {
-        text += QLatin1Char('.');
+        typing_ = true;
+    } else if ((key >= '0' && key <= '9') || (key == '.' && !(typing_ && text.contains(QLatin1Char('.'))))) {
+        Grid_Stuff::TypeIntoCell(text, QLatin1Char(char(key)), typing_);
     }
     text = TextFile::trimBlanks(text).left(MaxAreaLength);
     if (text == TextFile::trimBlanks(before))

@@ -82,6 +82,9 @@ private:
     int selectedRow_ = -999;
     int selectedCol_ = -999;
     bool cellBusy_ = false;
+    // Keys have been typed into the current cell since it became current:
+    // the next one adds to its text instead of starting it afresh.
+    bool typing_ = false;
 
     QPointer<FlexGrid> grid_;
     QPointer<QComboBox> combo_;

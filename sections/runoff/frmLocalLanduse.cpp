@@ -115,6 +115,8 @@ EntryForm::ColorRule frmLocalLanduse::checkField(int index)
     return ColorRule::Apply;
 }
 
+int frmLocalLanduse::passColor(int) const { return Colors::White; }
+
 int frmLocalLanduse::nextBox(int n) const { return n > 5 ? 1 : n; }
 
 void frmLocalLanduse::showRecord(int k)

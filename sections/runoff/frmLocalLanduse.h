@@ -21,6 +21,8 @@ protected:
     void readRecords(const QStringList &) override {}
     void finishLoad() override;
     ColorRule checkField(int index) override;
+    // A curve number that passes is shown plain white, as the boxes are when shown.
+    int passColor(int) const override;
     int nextBox(int n) const override;
     QStringList buildRecords() const override { return {}; }
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -241,7 +241,8 @@ void frmTc::Form_Load()
     focusedCombo_ = 0;
 
     // The window's own copy of every sub-area's segments; the identifier list
-    // offers those without a Tc of their own.
+    // offers those without a Tc of their own, and those with segments to edit
+    // even when a file written elsewhere gave them a Tc as well.
     QComboBox *ids = Cmbinp(1);
     QStringList listed{QString()};
     work_.clear();
@@ -249,7 +250,7 @@ void frmTc::Form_Load()
     for (const SubAreaRecord &record : std::as_const(request_.SubAreas)) {
         WorkColumn column;
         column[1] = record.Field[1];
-        if (TextFile::isBlank(record.Field[6]))
+        if (TextFile::isBlank(record.Field[6]) || record.HasFlowSegments())
             listed << record.Field[1];
         for (int f = 12; f <= 24; ++f)
             column[std::size_t(f)] = record.Field[std::size_t(f)];
@@ -273,7 +274,7 @@ void frmTc::Form_Load()
         ShowSubAreaTc(k);
         const QString &id = work_[k - 1][1];
         txtinp(1)->setText(id);
-        // Not listed when it has a Tc of its own: then nothing is selected.
+        // Not listed when it has a Tc of its own and no segments: then nothing is selected.
         ids->setCurrentIndex(ids->findText(id, Qt::MatchExactly | Qt::MatchCaseSensitive));
     }
     showDeleteButton();

@@ -353,14 +353,18 @@ void TestRunner::printedPageHasEveryLocation()
 {
     // What the plot reader needs: after each peak-flow banner, three lines,
     // then the location row; every sub-area and reach end and the outlet has
-    // a hydrograph for each storm, for the base data and the alternate.
+    // a hydrograph for each storm, for the base data and the alternate. Each
+    // has a flow: a sub-area of land rows alone has their area.
     SetFileName(demoInput(*folder_, QStringLiteral("Run.inp")));
     QVERIFY(Run_Save_Open::RunProgram(EngineControl, Engine));
     const QStringList out = TextFile::readLines(folder_->file(QStringLiteral("Run.out")));
     QStringList locations;
     for (int i = 0; i + 4 < out.size(); ++i)
-        if (TextFile::colsRaw(out.at(i), 45, 79) == QLatin1String("------------ Peak Flow ------------"))
-            locations << TextFile::cols(out.at(i + 4), 1, 10) + QLatin1Char('/') + TextFile::cols(out.at(i + 4), 21, 30);
+        if (TextFile::colsRaw(out.at(i), 45, 79) == QLatin1String("------------ Peak Flow ------------")) {
+            const QString row = out.at(i + 4);
+            locations << TextFile::cols(row, 1, 10) + QLatin1Char('/') + TextFile::cols(row, 21, 30);
+            QVERIFY2(TextFile::cols(row, 31, 40).toDouble() > 0, qPrintable(row));
+        }
     const QStringList oneStorm = {"NORTH/",           "SOUTH/",           "EAST/",  "REACH1/Upstream",
                                   "REACH1/Downstream", "REACH2/Upstream", "REACH2/Downstream", "OUTLET/"};
     QStringList everyRun;

@@ -11,6 +11,8 @@
 #include "sections/network/frmSubArea.h"
 
 #include <QDir>
+#include <QLayout>
+#include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -87,6 +89,8 @@ private slots:
     void fieldChecks_data();
     void fieldChecks();
     void detailState();
+    void valuesBesideDetailsCanBeCleared();
+    void controlsKeepTheirPlaces();
     void landUseDetails();
     void tcDetails();
     void detailWindowsTakeTheWindowsMode();
@@ -215,9 +219,9 @@ void TestSubArea::detailState()
 {
     ProgramFolder folder;
     QWidget *form = openOn(folder, Three);
-    choose(form, 1, QStringLiteral("SA1")); // land rows
+    choose(form, 1, QStringLiteral("SA1")); // land rows, and an area and CN of its own
     for (const char *name : {"txtinp_4", "txtinp_5", "lblInput_4", "lblInput_5", "lblInUnit_4"})
-        QVERIFY2(!shown(form, QString::fromLatin1(name)), name);
+        QVERIFY2(shown(form, QString::fromLatin1(name)), name);
     QVERIFY(shown(form, QStringLiteral("cmdSub_0")));
     QVERIFY(shown(form, QStringLiteral("txtinp_6")) && !shown(form, QStringLiteral("cmdSub_1")));
     choose(form, 1, QStringLiteral("SA2")); // a SHEET line, a drainage area
@@ -236,6 +240,67 @@ void TestSubArea::detailState()
     QTest::keyClick(box(form, 4), Qt::Key_Tab);
     QVERIFY(!shown(form, QStringLiteral("cmdSub_0")));
     QCOMPARE(focused(), box(form, 5));
+}
+
+// As a file written elsewhere may hold them: a drainage area, curve number
+// and Tc beside land rows and a flow segment. Each box stays in sight while
+// it holds a value; cleared, it gives way to the details.
+void TestSubArea::valuesBesideDetailsCanBeCleared()
+{
+    ProgramFolder folder;
+    const QByteArray both = at({{11, "N1"}, {21, "R1"}, {41, "1.25"}, {51, "78."}, {61, "1.1"}}, 75);
+    const QByteArray woods = landLine("Woods", "B", "1.25");
+    QWidget *form = openOn(folder, section({both, Sheet2, woods}));
+    choose(form, 1, QStringLiteral("N1"));
+    for (const char *name : {"txtinp_4", "txtinp_5", "txtinp_6", "lblInput_4", "lblInput_5", "lblInput_6", "lblInUnit_4",
+                             "lblInUnit_6", "cmdSub_0", "cmdSub_1"})
+        QVERIFY2(shown(form, QString::fromLatin1(name)), name);
+    QCOMPARE(box(form, 5)->text(), QStringLiteral("78."));
+    QCOMPARE(box(form, 6)->text(), QStringLiteral("1.1"));
+
+    retype(form, 5, QString());
+    tab(form, 5);
+    QVERIFY(!shown(form, QStringLiteral("txtinp_5")) && !shown(form, QStringLiteral("lblInput_5")));
+    QVERIFY(shown(form, QStringLiteral("txtinp_4")));
+    retype(form, 6, QString());
+    tab(form, 6);
+    for (const char *name : {"txtinp_6", "lblInput_6", "lblInUnit_6"})
+        QVERIFY2(!shown(form, QString::fromLatin1(name)), name);
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecSubArea)),
+             section({at({{11, "N1"}, {21, "R1"}, {41, "1.25"}}, 75), Sheet2, woods}));
+}
+
+// Boxes and detail buttons that hide keep their places, so that the controls
+// below stay where the user aims; a taller window gives its spare height to
+// no label.
+void TestSubArea::controlsKeepTheirPlaces()
+{
+    ProgramFolder folder;
+    QWidget *form = openOn(folder, Three);
+    QLayout *layout = static_cast<QMainWindow *>(form)->centralWidget()->layout();
+    QWidget *option = opt(form, QStringLiteral("opt1"), 1);
+    QWidget *heading = label(form, QStringLiteral("lblHeader"));
+    const auto place = [&] {
+        layout->activate();
+        return QRect(option->mapTo(form, QPoint()), option->size());
+    };
+    choose(form, 1, QStringLiteral("SA9")); // new: every box and both buttons shown
+    const QRect before = place();
+    const int headingHeight = heading->height();
+    choose(form, 1, QStringLiteral("SA2")); // the Tc box and "Land Use Details" hide
+    QVERIFY(!shown(form, QStringLiteral("txtinp_6")) && !shown(form, QStringLiteral("cmdSub_0")));
+    QCOMPARE(place(), before);
+    QCOMPARE(heading->height(), headingHeight);
+
+    form->resize(form->width(), form->height() + 200);
+    QCOMPARE(place(), before);
+    QCOMPARE(heading->height(), headingHeight);
+    // Nor do the field labels grow beside their taller boxes and option groups.
+    for (int n = 1; n <= 11; ++n) {
+        const QLabel *field = label(form, QStringLiteral("lblInput_") + QString::number(n));
+        QCOMPARE(field->height(), field->sizeHint().height());
+    }
 }
 
 // Land Use Details: the window gets copies of every sub-area with the boxes
@@ -399,7 +464,9 @@ void TestSubArea::alternateMode()
     QCOMPARE(control<QLabel>(form, QStringLiteral("lblStatic_2"))->text(), QString("ALT2"));
     QVERIFY(shown(form, QStringLiteral("lblStatic_1")));
     QCOMPARE(combo(form, 1)->currentText(), QString("SA1"));
-    QVERIFY(shown(form, QStringLiteral("cmdSub_0")) && !shown(form, QStringLiteral("txtinp_4")));
+    // Its land rows replace the curve number; its own area stays in sight.
+    QVERIFY(shown(form, QStringLiteral("cmdSub_0")) && !shown(form, QStringLiteral("txtinp_5")));
+    QVERIFY(shown(form, QStringLiteral("txtinp_4")));
     choose(form, 1, QStringLiteral("SA7"));
     QVERIFY(opt(form, QStringLiteral("opt1"), 7)->isChecked());
     // A record no working file names yet enters the list once chosen.

@@ -85,10 +85,12 @@ private slots:
     void cleanup();
     void gridRowsAndGreyCells();
     void typingUpdatesTotalsAndReturnHandsBackChanged();
+    void firstKeyStartsTheCellAfresh();
     void closeBoxHandsBackNothing();
     void removingEveryAreaLeavesNoRows();
     void deleteLandUseDetails();
     void leavingTheListTakesItsSubArea();
+    void subAreaWithAnAreaOfItsOwnAndLandRows();
     void cursorStaysOffGreyCells();
     void entriesKeptUnseen();
     void rowsBuiltAtEveryLoad();
@@ -279,6 +281,43 @@ void TestLandUse::typingUpdatesTotalsAndReturnHandsBackChanged()
              qPrintable(Describe(returned_[0][0].Land)));
 }
 
+void TestLandUse::firstKeyStartsTheCellAfresh()
+{
+    // Open Space (Good) and Residential (38% imp) have CN B 61 and 75.
+    const int openGood = 2 + 3, residential38 = 2 + 14;
+    QVERIFY(open({Record("S1", {{"Open Space (Good)", "B", "0.50"}, {"Residential (38% imp)", "B", "2"}})}, 0));
+    FlexGrid *g = form_->grid();
+    QTableWidget *table = g->table();
+    QCOMPARE(summary(27), QStringLiteral("2.5"));
+
+    // Clicked: the keys replace 0.50, a "." of their own included.
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(openGood, 3)).center());
+    QCOMPARE(g->Row(), openGood);
+    QTest::keyClicks(table, QStringLiteral("1.5"));
+    QCOMPARE(g->TextMatrix(openGood, 3), QStringLiteral("1.5"));
+    QCOMPARE(summary(27), QStringLiteral("3.5"));
+    QCOMPARE(summary(28), QStringLiteral("69")); // (1.5 * 61 + 2 * 75) / 3.5
+
+    // Tabbed to: the same. Keys that follow add to what was typed.
+    g->setCurrentCell(residential38, 1);
+    QTest::keyClick(table, Qt::Key_Tab);
+    QCOMPARE(g->Col(), 3);
+    QTest::keyClicks(table, QStringLiteral("4"));
+    QTest::keyClicks(table, QStringLiteral("5"));
+    QCOMPARE(g->TextMatrix(residential38, 3), QStringLiteral("45"));
+    QCOMPARE(summary(27), QStringLiteral("46.5"));
+
+    // Backspace edits the text the cell holds.
+    g->setCurrentCell(openGood, 3);
+    QTest::keyClicks(table, QStringLiteral("\b2"));
+    QCOMPARE(g->TextMatrix(openGood, 3), QStringLiteral("1.2"));
+
+    form_->cmdFinished_Click();
+    QCOMPARE(returned_.size(), 1);
+    QVERIFY2(SameLand(returned_[0][0].Land, Land{{"Open Space (Good)", "B", "1.2"}, {"Residential (38% imp)", "B", "45"}}),
+             qPrintable(Describe(returned_[0][0].Land)));
+}
+
 void TestLandUse::closeBoxHandsBackNothing()
 {
     QVERIFY(open({Record("S1", {{"Meadow", "B", "2"}})}, 0));
@@ -360,12 +399,28 @@ void TestLandUse::leavingTheListTakesItsSubArea()
     typeInto(2 + 56, 3, QStringLiteral("5"));
     form_->Cmbinp()->setFocus(Qt::MouseFocusReason);
     form_->grid()->table()->setFocus(Qt::MouseFocusReason);
-    QCOMPARE(form_->grid()->TextMatrix(2 + 56, 3), QStringLiteral("25"));
+    QCOMPARE(form_->grid()->TextMatrix(2 + 56, 3), QStringLiteral("5"));
     form_->cmdFinished_Click();
     QCOMPARE(returned_.size(), 1);
     QCOMPARE(returned_[0].size(), 2);
     QVERIFY(SameLand(returned_[0][0].Land, Land{{"Open Space (Good)", "A", "7"}}));
-    QVERIFY(SameLand(returned_[0][1].Land, Land{{"Meadow", "B", "25"}}));
+    QVERIFY(SameLand(returned_[0][1].Land, Land{{"Meadow", "B", "5"}}));
+}
+
+void TestLandUse::subAreaWithAnAreaOfItsOwnAndLandRows()
+{
+    // As a file written elsewhere may hold it: listed and chosen, its rows edited.
+    QVERIFY(open({Record("EAST", {}, "2.1"), Record("SOUTH", {{"Meadow", "B", "2"}}, "0.80")}, 1));
+    QCOMPARE(form_->Cmbinp()->count(), 2);
+    QCOMPARE(form_->Cmbinp()->currentText(), QStringLiteral("SOUTH"));
+    QVERIFY(form_->findChild<QPushButton *>(QStringLiteral("cmdDelCur"))->isVisible());
+    QCOMPARE(summary(27), QStringLiteral("2"));
+    typeInto(2 + 56, 5, QStringLiteral("1"));
+    form_->cmdFinished_Click();
+    QCOMPARE(returned_.size(), 1);
+    QCOMPARE(returned_[0].size(), 1);
+    QCOMPARE(returned_[0][0].SubAreaId(), QStringLiteral("SOUTH"));
+    QVERIFY(SameLand(returned_[0][0].Land, Land{{"Meadow", "B", "2"}, {"Meadow", "C", "1"}}));
 }
 
 void TestLandUse::cursorStaysOffGreyCells()

@@ -174,7 +174,9 @@ void TestLocalEditors::landUseCurveNumberChecks()
         QCOMPARE(color(form, 2), Colors::Red);
         QCOMPARE(focused(), box(form, 2));
     }
+    // A curve number that passes turns back to white, not to a colour of its own.
     typeCurveNumbers(form, {"70"});
+    QCOMPARE(color(form, 2), Colors::White);
     retype(form, 3, QStringLiteral("65"));
     enter(form, 3);
     QCOMPARE(color(form, 3), Colors::Red);

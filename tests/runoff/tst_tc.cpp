@@ -170,6 +170,7 @@ private slots:
     void rainfall();
     void deleteAsksAndEmpties();
     void noCurrentSubArea();
+    void subAreaWithATcOfItsOwnAndSegments();
     void help();
 };
 
@@ -459,12 +460,11 @@ void TestTc::deleteAsksAndEmpties()
 void TestTc::noCurrentSubArea()
 {
     TcFixture fx;
-    // A sub-area with a Tc of its own and flow segments is not in the list:
-    // it is shown, nothing is selected, and nothing can be changed.
-    frmTc *form = fx.open({record("A", "G2", "1.2", WorkedExample), record("B", "G2", "", NoSegments)}, 0);
+    // A sub-area with a Tc of its own and no flow segments is not in the
+    // list: nothing is selected, and nothing can be changed.
+    frmTc *form = fx.open({record("A", "G2", "1.2", NoSegments), record("B", "G2", "", NoSegments)}, 0);
     QCOMPARE(combo(form, 1)->currentIndex(), -1);
     QVERIFY(!form->findChild<QPushButton *>(QStringLiteral("cmdDelCur"))->isVisible());
-    QCOMPARE(box(form, 29)->text(), QStringLiteral("0.49"));
     key(form, 1, Qt::Key_Return);
     QCOMPARE(form->TcRow(), 0);
     typeInto(form, 12, QStringLiteral("50"));
@@ -484,6 +484,27 @@ void TestTc::noCurrentSubArea()
     QVERIFY(script.asked().isEmpty());
     QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("cmdFinished")), Qt::LeftButton);
     QCOMPARE(fx.handedBack->size(), 0);
+}
+
+void TestTc::subAreaWithATcOfItsOwnAndSegments()
+{
+    TcFixture fx;
+    // As a file written elsewhere may hold it: listed and chosen, its segments
+    // edited and handed back, its own Tc left alone.
+    frmTc *form = fx.open({record("N", "G2", "1.1", WorkedExample), record("B", "G2", "1.5", NoSegments)}, 0);
+    QCOMPARE(listEntries(combo(form, 1)), (QStringList{QString(), "N"}));
+    QCOMPARE(combo(form, 1)->currentText(), QStringLiteral("N"));
+    QVERIFY(form->findChild<QPushButton *>(QStringLiteral("cmdDelCur"))->isVisible());
+    QCOMPARE(box(form, 29)->text(), QStringLiteral("0.49"));
+    key(form, 1, Qt::Key_Return);
+    QCOMPARE(form->TcRow(), 1);
+    typeInto(form, 12, QStringLiteral("50"));
+    QCOMPARE(color(form, 12), Colors::Cyan);
+    QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("cmdFinished")), Qt::LeftButton);
+    QVERIFY(fx.handedBack);
+    QCOMPARE(fx.handedBack->size(), 1);
+    QCOMPARE(fx.handedBack->first().Field[12], QStringLiteral("50"));
+    QCOMPARE(fx.handedBack->first().Field[6], QStringLiteral("1.1"));
 }
 
 void TestTc::help()

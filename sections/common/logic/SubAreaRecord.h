@@ -2,6 +2,8 @@
 // A sub-area record as the network windows hold it: the 25 fields of the
 // Sub-Area section and the sub-area's own land rows. Every field is a text,
 // held as typed. The same record serves the base data and the alternates.
+#include "core/logic/TextFile.h"
+
 #include <QList>
 #include <QString>
 #include <array>
@@ -21,4 +23,10 @@ struct SubAreaRecord
     QList<LandRow> Land;
 
     const QString &SubAreaId() const { return Field[1]; }
+    // A flow segment is there when its length is: sheet (12), shallow
+    // concentrated (16) or channel (19).
+    bool HasFlowSegments() const
+    {
+        return !TextFile::isBlank(Field[12]) || !TextFile::isBlank(Field[16]) || !TextFile::isBlank(Field[19]);
+    }
 };
