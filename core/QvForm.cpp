@@ -118,13 +118,13 @@ QList<QvForm *> created()
 
 namespace Globsubs {
 
-void ShowForm(QvForm *frm)
+void ShowForm(QvForm *frm, const QWidget *after)
 {
     if (!frm)
         return;
     frm->load();
     frm->setWindowState(frm->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
-    WindowPlace::AtTopLeft(frm);
+    WindowPlace::After(frm, after);
     frm->show();
     frm->raise();
     frm->activateWindow();

@@ -79,7 +79,8 @@ QList<QvForm *> created();
 
 namespace Globsubs {
 // Opens a window: loads it when not loaded, restores it, shows it in front at
-// the screen's top-left corner.
-void ShowForm(QvForm *frm);
+// the screen's top-left corner; or, given `after`, where that window, opened
+// just before it, stays in sight (see WindowPlace::After).
+void ShowForm(QvForm *frm, const QWidget *after = nullptr);
 void ShowForm(const QString &name);
 } // namespace Globsubs
