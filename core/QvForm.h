@@ -39,6 +39,10 @@ protected:
     virtual bool Form_QueryUnload() { return true; }
     virtual void Form_Unload() {}
 
+    // Sizes the window as its layout asks, widened (up to the screen's free
+    // width) so that the title bar has room for the whole caption.
+    void fitTitle();
+
     void closeEvent(QCloseEvent *event) override;
     bool event(QEvent *event) override;
 
