@@ -1,5 +1,6 @@
 #include "DialogScript.h"
 #include "ProgramFolder.h"
+#include "WindowLayout.h"
 
 #include "core/Runner.h"
 #include "core/frmMain.h"
@@ -16,6 +17,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QLayout>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -240,6 +242,10 @@ void TestGraphicsOutput::typeShowsItsControls()
         QVERIFY2(shown(name), qPrintable(name));
     for (const QString &name : hidden)
         QVERIFY2(!shown(name), qPrintable(name));
+    // What shows is laid out clear of the rest.
+    chooser()->centralWidget()->layout()->activate();
+    const QStringList overlapping = WindowLayout::OverlappingControls(chooser());
+    QVERIFY2(overlapping.isEmpty(), qPrintable(overlapping.join(QStringLiteral(", "))));
 }
 
 void TestGraphicsOutput::displayButton_data()
