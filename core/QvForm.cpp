@@ -2,8 +2,12 @@
 
 #include "core/WindowPlace.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QHash>
+#include <QScreen>
+#include <QStyle>
 #include <QWidget>
 
 QvForm::QvForm(QWidget *parent) : QMainWindow(parent)
@@ -36,6 +40,22 @@ void QvForm::unload()
         Form_Unload();
         discardControls();
     }
+}
+
+void QvForm::fitTitle()
+{
+    adjustSize();
+    // Window managers draw the caption in a bold face of about the program's
+    // size, beside an icon and three buttons each about as wide as the bar is
+    // high.
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const int bar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    int wanted = QFontMetrics(bold).horizontalAdvance(windowTitle()) + 5 * bar;
+    if (const QScreen *s = screen())
+        wanted = std::min(wanted, s->availableGeometry().width() - bar);
+    if (wanted > width())
+        resize(wanted, height());
 }
 
 void QvForm::discardControls()
@@ -118,13 +138,13 @@ QList<QvForm *> created()
 
 namespace Globsubs {
 
-void ShowForm(QvForm *frm)
+void ShowForm(QvForm *frm, const QWidget *after)
 {
     if (!frm)
         return;
     frm->load();
     frm->setWindowState(frm->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
-    WindowPlace::AtTopLeft(frm);
+    WindowPlace::After(frm, after);
     frm->show();
     frm->raise();
     frm->activateWindow();

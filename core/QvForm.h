@@ -39,6 +39,10 @@ protected:
     virtual bool Form_QueryUnload() { return true; }
     virtual void Form_Unload() {}
 
+    // Sizes the window as its layout asks, widened (up to the screen's free
+    // width) so that the title bar has room for the whole caption.
+    void fitTitle();
+
     void closeEvent(QCloseEvent *event) override;
     bool event(QEvent *event) override;
 
@@ -79,7 +83,8 @@ QList<QvForm *> created();
 
 namespace Globsubs {
 // Opens a window: loads it when not loaded, restores it, shows it in front at
-// the screen's top-left corner.
-void ShowForm(QvForm *frm);
+// the screen's top-left corner; or, given `after`, where that window, opened
+// just before it, stays in sight (see WindowPlace::After).
+void ShowForm(QvForm *frm, const QWidget *after = nullptr);
 void ShowForm(const QString &name);
 } // namespace Globsubs

@@ -4,10 +4,14 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace WindowPlace {
 
@@ -32,10 +36,10 @@ bool framesNeverCome()
     return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
 }
 
-QPoint target(const QWidget *w)
+QRect freeArea(const QWidget *w)
 {
     QScreen *screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry().topLeft() : QPoint();
+    return screen ? screen->availableGeometry() : QRect();
 }
 
 class FramePlacer : public QObject
@@ -49,20 +53,21 @@ public:
         window->installEventFilter(this);
     }
 
-    void place()
+    void place(const QWidget *previous)
     {
-        const QPoint place = target(window_);
+        previous_ = previous;
+        // The size it will be shown at, as showing would set it; set later,
+        // it would make the place the inner corner's again. A dialog sizes
+        // itself as it is shown and is left to do so.
+        if (!window_->isVisible() && !window_->testAttribute(Qt::WA_Resized) && !qobject_cast<QDialog *>(window_)) {
+            window_->adjustSize();
+            window_->setAttribute(Qt::WA_Resized, false);
+        }
+        const QPoint place = target();
         window_->move(place);
         if (window_->isVisible()) {
             start();
             return;
-        }
-        // The size it will be shown at, as showing would set it; set later,
-        // it would make the place the inner corner's again. A dialog sizes
-        // itself as it is shown and is left to do so.
-        if (!window_->testAttribute(Qt::WA_Resized) && !qobject_cast<QDialog *>(window_)) {
-            window_->adjustSize();
-            window_->setAttribute(Qt::WA_Resized, false);
         }
         window_->winId();
         if (QWindow *native = window_->windowHandle())
@@ -101,6 +106,30 @@ protected:
     }
 
 private:
+    // Where the frame goes: the top-left corner of the free area; or, after
+    // another window, under that one's frame when the whole frame fits there,
+    // else a title bar lower and further right; always on the free area.
+    QPoint target() const
+    {
+        const QRect area = freeArea(window_);
+        if (!previous_ || !previous_->isVisible())
+            return area.topLeft();
+        const QRect before = previous_->frameGeometry();
+        // Until this window is framed, the other one's frame tells the size of its own.
+        QSize size = window_->frameGeometry().size();
+        if (window_->frameGeometry() == window_->geometry())
+            size += before.size() - previous_->geometry().size();
+        QPoint place(before.left(), before.bottom() + 1);
+        if (place.y() + size.height() > area.bottom() + 1) {
+            const int titleBar = std::max(previous_->geometry().top() - before.top(),
+                                          window_->style()->pixelMetric(QStyle::PM_TitleBarHeight));
+            place = before.topLeft() + QPoint(titleBar, titleBar);
+        }
+        place.setX(std::clamp(place.x(), area.left(), std::max(area.left(), area.right() + 1 - size.width())));
+        place.setY(std::clamp(place.y(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height())));
+        return place;
+    }
+
     void start()
     {
         pending_ = false;
@@ -116,7 +145,7 @@ private:
     {
         if (!settling())
             return;
-        const QPoint place = target(window_);
+        const QPoint place = target();
         if (framesNeverCome()) {
             // Nothing but the program moves the window.
             if (window_->frameGeometry().topLeft() != place)
@@ -130,8 +159,10 @@ private:
         const QWindow *native = window_->windowHandle();
         const QRect frame = window_->frameGeometry();
         const bool framed = native && native->isExposed() && frame != window_->geometry();
+        // A place after another window is known once that one stands still.
         const bool waiting = (!framed && settle_.elapsed() < FrameWait)
-                             || (!answered_ && lastMove_.elapsed() < MoveAnswerTime);
+                             || (!answered_ && lastMove_.elapsed() < MoveAnswerTime)
+                             || (previous_ && IsSettling(previous_));
         if (!waiting) {
             if (frame.topLeft() == place) {
                 if (!stable_.isValid())
@@ -151,6 +182,7 @@ private:
     }
 
     QWidget *window_;
+    QPointer<const QWidget> previous_;
     QTimer timer_;
     QElapsedTimer settle_;
     QElapsedTimer lastMove_;
@@ -167,14 +199,16 @@ FramePlacer *placerOf(const QWidget *window)
 
 } // namespace
 
-void AtTopLeft(QWidget *window)
+void AtTopLeft(QWidget *window) { After(window, nullptr); }
+
+void After(QWidget *window, const QWidget *previous)
 {
     if (!window)
         return;
     FramePlacer *placer = placerOf(window);
     if (!placer)
         placer = new FramePlacer(window);
-    placer->place();
+    placer->place(previous != window ? previous : nullptr);
 }
 
 bool IsSettling(const QWidget *window)

@@ -12,6 +12,11 @@ namespace WindowPlace {
 // is shown and framed.
 void AtTopLeft(QWidget *window);
 
+// Places `window`, one of several opened together, where `previous` (opened
+// just before it) stays in sight: under its frame when the whole window fits
+// on the free area there, else a title bar lower and further right.
+void After(QWidget *window, const QWidget *previous);
+
 // True while the place of `window` is still being kept, waiting for its frame.
 bool IsSettling(const QWidget *window);
 

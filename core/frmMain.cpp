@@ -370,7 +370,11 @@ void frmMain::CurrentLst_Click()
 
 void frmMain::cmdHelp_Click()
 {
-    Globsubs::ShowForm(QStringLiteral("frmGettingStarted"));
-    Globsubs::ShowForm(QStringLiteral("frmHelpFac"));
-    Globsubs::ShowForm(QStringLiteral("frmOverview"));
+    // Each opens where the one before it stays in sight.
+    const QWidget *previous = nullptr;
+    for (const char *name : {"frmGettingStarted", "frmHelpFac", "frmOverview"}) {
+        QvForm *help = Forms::get(QString::fromLatin1(name));
+        Globsubs::ShowForm(help, previous);
+        previous = help;
+    }
 }

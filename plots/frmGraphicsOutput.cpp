@@ -143,6 +143,7 @@ void frmGraphicsOutput::buildControls(QWidget *central)
         combo->setObjectName(QStringLiteral("Cmbinp_") + QString::number(i));
         combo->setMinimumContentsLength(10);
         combo->installEventFilter(this);
+        connect(combo, &QComboBox::activated, this, [this, i] { Cmbinp_Click(i); });
         middle->addWidget(combo, row + 1, 0);
     }
     frameEnds_ = frame(QStringLiteral("Frame1_6"));
@@ -238,6 +239,8 @@ void frmGraphicsOutput::Form_Load()
         findChild<QLabel *>(QStringLiteral("FrameLabel_") + QString::number(i))->hide();
     for (int i = StormCombo; i <= ReachCombo; ++i)
         Cmbinp(i)->hide();
+    // So few controls show at first that the caption would not.
+    fitTitle();
 }
 
 bool frmGraphicsOutput::eventFilter(QObject *watched, QEvent *event)
@@ -401,6 +404,22 @@ void frmGraphicsOutput::Cmbinp_LostFocus(int Index)
         if (chosen(Index))
             UpdateMultipleList(1, comboText(Index), ok);
     }
+    takeLocation(Index);
+    UpdateDisplayButton();
+}
+
+void frmGraphicsOutput::Cmbinp_Click(int Index)
+{
+    if (!isLoaded())
+        return;
+    // The list takes the entry only when the combo is left, as before; the
+    // location and "Display" follow the choice at once.
+    takeLocation(Index);
+    UpdateDisplayButton();
+}
+
+void frmGraphicsOutput::takeLocation(int Index)
+{
     if (Index == SubAreaCombo) {
         setOutlet(false);
         unchoose(ReachCombo);
@@ -415,7 +434,6 @@ void frmGraphicsOutput::Cmbinp_LostFocus(int Index)
             showReachEnds(reach);
         }
     }
-    UpdateDisplayButton();
 }
 
 void frmGraphicsOutput::Cmbinp_KeyPress(int Index, int &KeyAscii)

@@ -29,6 +29,8 @@ public:
     void opt1_Click(int Index);
     void Opt2_Click(int Index);
     void Cmbinp_LostFocus(int Index);
+    // A user's choice from a combo's list (by mouse or key).
+    void Cmbinp_Click(int Index);
     void Cmbinp_KeyPress(int Index, int &KeyAscii);
     void Cmbinp_DblClick(int Index);
     void Chk7_Click();
@@ -62,6 +64,8 @@ private:
     bool chosen(int combo) const;
     QString comboText(int combo) const;
     void unchoose(int combo);
+    // A chosen sub-area or reach becomes the location, in place of the others.
+    void takeLocation(int combo);
     void setOutlet(bool ticked);
     void showReachEnds(bool shown);
     Plots::OutputRequest buildRequest() const;

@@ -27,6 +27,7 @@ int px(double twips) { return int(std::lround(twips / TwipsPerPixel)); }
 constexpr int GraphWidth = 9460, GraphHeight = 6180;
 constexpr int PictureWidth = 6372, PictureHeight = 5148;
 constexpr int YLabelCentre = 3120;
+constexpr int FileLabelLeft = 8760, LabelsTop = 5640;
 
 // Toolbar pictures, drawn here so the window needs no image files.
 QIcon toolIcon(const QString &key)
@@ -226,9 +227,9 @@ void frmIO_Plots::buildControls(QWidget *central)
     graph_ = graph;
 
     label1_ = pageLabel(graph, QStringLiteral("Label1"), 4200, 0, titleFont);
-    label2_ = pageLabel(graph, QStringLiteral("Label2"), 8760, 5640, small);
+    label2_ = pageLabel(graph, QStringLiteral("Label2"), FileLabelLeft, LabelsTop, small);
     label3_ = pageLabel(graph, QStringLiteral("Label3"), 0, YLabelCentre, small);
-    label4_ = pageLabel(graph, QStringLiteral("Label4"), 3600, 5640, small);
+    label4_ = pageLabel(graph, QStringLiteral("Label4"), 3600, LabelsTop, small);
 
     auto *picture = new PlotPicture(graph);
     picture->setObjectName(QStringLiteral("Picture1"));
@@ -308,6 +309,8 @@ void frmIO_Plots::SetupPlot()
     label1_->adjustSize();
     label2_->setText(setup_.fileLabel);
     label2_->adjustSize();
+    // A longer name moves left rather than running off the graph's edge.
+    label2_->move(std::max(0, std::min(px(FileLabelLeft), graph_->width() - label2_->width())), px(LabelsTop));
     label4_->setText(setup_.xLabel);
     label4_->adjustSize();
     QString vertical = setup_.yLabel;

@@ -131,6 +131,15 @@ bool isDurationBanner(Bytes l) { return isStageBanner(l) || isPercentBanner(l); 
 bool isLineHeader(Bytes l) { return cols(l, 1, 80) == Bytes("Line"); }
 bool isFlowValuesLine(Bytes l) { return equalAt(l, 27, 38, "Flow Values "); }
 
+// A row of a hydrograph table starts with its time. Any other line (a closing
+// banner after the last table, say) is no row: read as one, its time would
+// count as 0 and spoil the time step.
+bool isHydrographRow(Bytes l)
+{
+    float time = 0;
+    return strictNumber(cols(l, 1, 10), time);
+}
+
 // The time step of a flow-values line: the number from column 59 up to the
 // last "h" of columns 59-68.
 double timeStepOf(Bytes l)
@@ -252,7 +261,8 @@ private:
                         return;
                 }
             }
-            if (current >= 0 && flowValues && !blank(line_) && rq_.series[std::size_t(current)].timeStep > 0) {
+            if (current >= 0 && flowValues && isHydrographRow(line_)
+                && rq_.series[std::size_t(current)].timeStep > 0) {
                 if (!stopped)
                     hydrographRow(rq_.series[std::size_t(current)], rowCounter, stopped);
                 continue;

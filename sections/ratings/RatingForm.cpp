@@ -20,6 +20,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QHeaderView>
+#include <QStyle>
 #include <QTableWidget>
 
 using namespace RatingFormats;
@@ -70,14 +71,21 @@ void RatingForm::buildFields(QGridLayout *layout)
     table->setItemDelegate(new AlignedCells(Centred, table));
     grid_ = new FlexGrid(table);
     grid_->setFixedRows(1);
-    const int width = ColumnTwips / Plots::TwipsPerPixel;
+    // A column is wide enough for its title on one line: a cell leaves a
+    // margin on either side of its text, and elides what does not fit.
+    const int margin = table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1;
+    const QFontMetrics metrics = table->fontMetrics();
+    int gridWidth = 0;
     for (int c = 0; c < cols; ++c) {
         grid_->setTextMatrix(0, c, rating_.gridTitles[c]);
+        const int width = std::max(ColumnTwips / Plots::TwipsPerPixel,
+                                   metrics.horizontalAdvance(rating_.gridTitles[c]) + 2 * margin + 2);
         table->setColumnWidth(c, width);
+        gridWidth += width;
     }
     if (rating_.titleRowTwips > 0)
         table->setRowHeight(0, rating_.titleRowTwips / Plots::TwipsPerPixel);
-    table->setMinimumWidth(width * cols + 40);
+    table->setMinimumWidth(gridWidth + 40);
     table->setMinimumHeight(table->rowHeight(0) + VisibleRows * table->verticalHeader()->defaultSectionSize()
                             + 2 * table->frameWidth());
     layout->addWidget(table, row++, 0, 1, 3);

@@ -46,7 +46,8 @@ int frmStruct::buildBoxes(QGridLayout *layout)
     addBoxRow(layout, 1, 2, Captions[2], Editglob::LengthUnit);
     auto *comment0 = new QLabel(ratingSetup().comment0, layout->parentWidget());
     comment0->setObjectName(QStringLiteral("lblComment_0"));
-    comment0->setWordWrap(true);
+    // One line: the layout sizes the window without a wrapped label's extra
+    // lines, which then push the grid under its buttons.
     layout->addWidget(comment0, 2, 0, 1, 3);
     addBoxRow(layout, 3, 3, Captions[3], Editglob::LengthUnit);
     addBoxRow(layout, 4, 4, Captions[4], Editglob::FlowUnit);

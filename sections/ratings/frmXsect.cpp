@@ -61,7 +61,8 @@ int frmXsect::buildBoxes(QGridLayout *layout)
     addBoxRow(layout, 4, 5, Captions[5], Editglob::LengthUnit);
     auto *comment0 = new QLabel(ratingSetup().comment0, layout->parentWidget());
     comment0->setObjectName(QStringLiteral("lblComment_0"));
-    comment0->setWordWrap(true);
+    // One line: the layout sizes the window without a wrapped label's extra
+    // lines, which then push the grid under its buttons.
     layout->addWidget(comment0, 5, 0, 1, 3);
     addBoxRow(layout, 6, 6, Captions[6], Editglob::LengthUnit);
     addBoxRow(layout, 7, 7, Captions[7], Editglob::FlowUnit);

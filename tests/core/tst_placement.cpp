@@ -89,6 +89,7 @@ private slots:
     void detailWindowsOverTheSubArea();
     void printPreviewAtTopLeft();
     void userMoveIsKept();
+    void newUserHelpStaysInSight();
 
 private:
     // Opens the window of case `which` as the program does and returns it.
@@ -235,6 +236,29 @@ void TestPlacement::userMoveIsKept()
     QVERIFY(!WindowPlace::IsSettling(w));
     QCoreApplication::processEvents();
     QCOMPARE(w->frameGeometry().topLeft(), away);
+}
+
+// "New User" opens three help windows at once: each one's frame, title bar
+// included, stands on the free area, and no later window hides the title bar
+// of an earlier one.
+void TestPlacement::newUserHelpStaysInSight()
+{
+    frmMain::instance()->cmdHelp_Click();
+    QList<QWidget *> windows;
+    for (const char *name : {"frmGettingStarted", "frmHelpFac", "frmOverview"})
+        windows << Forms::get(QString::fromLatin1(name));
+    for (QWidget *w : windows)
+        QVERIFY2(waitUntilSettled(w), "the window was not shown and framed in time");
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        const QRect frame = windows[i]->frameGeometry();
+        QVERIFY2(freeArea(windows[i]).contains(frame), qPrintable(windows[i]->objectName()));
+        const QRect titleBar(frame.topLeft(), QSize(frame.width(), std::max(1, windows[i]->geometry().top() - frame.top())));
+        for (qsizetype j = i + 1; j < windows.size(); ++j) {
+            QVERIFY(windows[j]->frameGeometry().topLeft() != frame.topLeft());
+            QVERIFY2(!windows[j]->frameGeometry().contains(titleBar),
+                     qPrintable(windows[j]->objectName() + " hides " + windows[i]->objectName()));
+        }
+    }
 }
 
 QTEST_MAIN(TestPlacement)

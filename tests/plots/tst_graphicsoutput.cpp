@@ -1,5 +1,6 @@
 #include "DialogScript.h"
 #include "ProgramFolder.h"
+#include "WindowLayout.h"
 
 #include "core/Runner.h"
 #include "core/frmMain.h"
@@ -16,10 +17,12 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QLayout>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTest>
 
 #include <memory>
@@ -59,7 +62,8 @@ QStringList listEntries()
 
 // Performs one step of a user's choice, as "what:value":
 //   type:1-3, mode:1-4, unit:1-2, end:1-2, class:1-3 (ticks), outlet (ticks),
-//   storm:/alt:/sub:/reach: picks that entry and leaves the combo.
+//   storm:/alt:/sub:/reach: picks that entry and leaves the combo;
+//   pick:sub:EAST (and so on) picks it with the arrow keys and stays.
 void step(const QString &s)
 {
     const QString what = s.section(QLatin1Char(':'), 0, 0);
@@ -78,6 +82,14 @@ void step(const QString &s)
         control<QCheckBox>(QStringLiteral("Chk4_") + value)->click();
     } else if (what == QLatin1String("outlet")) {
         control<QCheckBox>(QStringLiteral("Chk7"))->click();
+    } else if (what == QLatin1String("pick")) {
+        QComboBox *combo = chooser()->Cmbinp(combos.value(value.section(QLatin1Char(':'), 0, 0)));
+        const QString entry = value.section(QLatin1Char(':'), 1);
+        QVERIFY2(combo && combo->findText(entry, Qt::MatchExactly) >= 0, qPrintable(s));
+        combo->setFocus(Qt::TabFocusReason);
+        while (combo->currentText() != entry && combo->currentIndex() < combo->count() - 1)
+            QTest::keyClick(combo, Qt::Key_Down);
+        QCOMPARE(combo->currentText(), entry);
     } else if (combos.contains(what)) {
         const int index = combos[what];
         QComboBox *combo = chooser()->Cmbinp(index);
@@ -167,6 +179,12 @@ void TestGraphicsOutput::cleanupTestCase() { folder_.reset(); }
 void TestGraphicsOutput::opening()
 {
     QCOMPARE(chooser()->windowTitle(), QStringLiteral("Graphics Output   Current File - ") + Editglob::FileName);
+    // Wide enough for the whole caption beside the title bar's icon and buttons.
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const int bar = chooser()->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    QVERIFY2(chooser()->width() >= QFontMetrics(bold).horizontalAdvance(chooser()->windowTitle()) + 4 * bar,
+             qPrintable(QString::number(chooser()->width())));
     for (const char *name : {"lblHeader", "Frame1_1", "lblInput_1", "cmdCancel"})
         QVERIFY2(shown(QString::fromLatin1(name)), name);
     for (const char *name : {"Frame1_2", "Frame1_3", "Frame1_4", "Frame1_6", "Cmbinp_3", "Cmbinp_4", "Cmbinp_5",
@@ -224,6 +242,10 @@ void TestGraphicsOutput::typeShowsItsControls()
         QVERIFY2(shown(name), qPrintable(name));
     for (const QString &name : hidden)
         QVERIFY2(!shown(name), qPrintable(name));
+    // What shows is laid out clear of the rest.
+    chooser()->centralWidget()->layout()->activate();
+    const QStringList overlapping = WindowLayout::OverlappingControls(chooser());
+    QVERIFY2(overlapping.isEmpty(), qPrintable(overlapping.join(QStringLiteral(", "))));
 }
 
 void TestGraphicsOutput::displayButton_data()
@@ -239,6 +261,10 @@ void TestGraphicsOutput::displayButton_data()
     QTest::newRow("end before the reach is cleared")
         << QStringList{"type:1", "storm:10YR", "reach:REACH1", "end:2", "reach:REACH2"} << false;
     QTest::newRow("sub-area") << QStringList{"type:1", "sub:EAST", "storm:2YR"} << true;
+    // Choosing is enough; the focus need not leave the list.
+    QTest::newRow("sub-area chosen, list not left") << QStringList{"type:1", "storm:2YR", "pick:sub:EAST"} << true;
+    QTest::newRow("sub-area chosen after a reach without an end")
+        << QStringList{"type:1", "storm:2YR", "reach:REACH1", "pick:sub:SOUTH"} << true;
     QTest::newRow("peak flow without a class") << QStringList{"type:2", "storm:10YR", "unit:1"} << false;
     QTest::newRow("peak flow without a unit") << QStringList{"type:2", "storm:10YR", "class:2"} << false;
     QTest::newRow("peak flow") << QStringList{"type:2", "storm:10YR", "class:2", "unit:2"} << true;

@@ -262,6 +262,11 @@ void TestOutputReader::hydrographSeries_data()
     shortRow.storm("", "10YR").banner().location("SA1").flowValues().row(0, range(1, 7)).row(0.7, range(8, 4));
     QTest::newRow("four flows in the last row") << shortRow.bytes() << QStringList{"/10YR/SA1/"}
                                                 << QList<QList<double>>{range(1, 11)};
+    // A line without a time is no row, even with numbers where flows stand.
+    Page totals;
+    totals.storm("", "10YR").table("SA1", "", 1).line(QByteArray("Volume").leftJustified(10) + num(1.25) + num(2.5));
+    QTest::newRow("line without a time after the table") << totals.bytes() << QStringList{"/10YR/SA1/"}
+                                                         << QList<QList<double>>{range(1, 14)};
 }
 
 void TestOutputReader::hydrographSeries()
@@ -312,6 +317,11 @@ void TestOutputReader::timeSteps_data()
     noBanner.storm("", "10YR").location("SA1").flowValues().row(0, range(1, 7)).row(0.7, range(1, 7)).row(1.4, range(1, 7));
     noBanner.storm("", "10YR").location("SA2").flowValues().row(2, range(1, 7)).row(4.1, range(1, 7));
     QTest::newRow("no banner") << noBanner.bytes() << QList<double>{0.1, 0.3};
+    // A line after the last table that is no row of it keeps the step.
+    Page closed;
+    closed.storm("", "10YR").banner().location("SA1").flowValues().row(0, range(1, 7)).row(0.7, range(1, 7));
+    closed.banner().location("SA2").flowValues().row(0, range(1, 7)).row(1.4, range(1, 7)).line("  End of run");
+    QTest::newRow("closing line after the last table") << closed.bytes() << QList<double>{0.1, 0.2};
 }
 
 void TestOutputReader::timeSteps()

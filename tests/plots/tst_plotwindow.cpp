@@ -117,6 +117,8 @@ private slots:
     void cleanup();
     void eachKindRenders_data();
     void eachKindRenders();
+    void fileNameShowsWhole_data();
+    void fileNameShowsWhole();
     void degenerateRequestShowsAxesOnly();
     void newRequestReplacesPlot();
     void modalShowing();
@@ -216,6 +218,28 @@ void TestPlotWindow::eachKindRenders()
     // The frame's left edge is black; the empty band at the top right is white.
     QCOMPARE(colorAt(img, pixel(750, 30)), QColor(Qt::black));
     QCOMPARE(colorAt(img, pixel(6300, 60)), QColor(Qt::white));
+}
+
+void TestPlotWindow::fileNameShowsWhole_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("output file") << 6 << u"/projects/Demo3.inp"_s;
+    QTest::newRow("long input file name") << 1 << u"/projects/North Branch Watershed 2.inp"_s;
+}
+
+// The file name under the graph stands whole inside it.
+void TestPlotWindow::fileNameShowsWhole()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, file);
+    PlotRequest r = requestForKind(kind);
+    r.FileName = file;
+    show(r);
+    const QLabel *label = control<QLabel>(u"Label2"_s);
+    QVERIFY(label->isVisible());
+    QVERIFY2(control(u"Graph1"_s)->rect().contains(label->geometry()), qPrintable(label->text()));
+    QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()));
 }
 
 void TestPlotWindow::degenerateRequestShowsAxesOnly()

@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QStyle>
 #include <QTableWidget>
 
 namespace RatingDriver {
@@ -77,6 +78,21 @@ inline QStringList listed(QComboBox *c)
     QStringList out;
     for (int i = 0; i < c->count(); ++i)
         out << c->itemText(i);
+    return out;
+}
+
+// Titles of the rating grid that its cells cut: a cell keeps a margin on
+// either side of its text and elides what is wider.
+inline QStringList cutGridTitles(QWidget *form)
+{
+    QTableWidget *t = grid(form);
+    const int margin = t->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, t) + 1;
+    QStringList out;
+    for (int c = 0; c < t->columnCount(); ++c) {
+        const QString title = t->item(0, c)->text();
+        if (t->fontMetrics().horizontalAdvance(title) > t->visualRect(t->model()->index(0, c)).width() - 2 * margin)
+            out << title;
+    }
     return out;
 }
 

@@ -3,6 +3,7 @@
 // Data", and Accept with its refusals.
 #include "DialogScript.h"
 #include "RatingDriver.h"
+#include "WindowLayout.h"
 
 #include "sections/ratings/frmStruct.h"
 
@@ -43,6 +44,7 @@ private slots:
     void cleanupTestCase() { deleteWindows(); }
     void cleanup() { closePlot(); }
     void opensEmpty();
+    void showsItsTextsWhole();
     void entersAndWritesStructure();
     void rowsStayInElevationOrder();
     void valuesRiseWithElevation_data();
@@ -79,6 +81,18 @@ void TestStruct::opensEmpty()
     QCOMPARE(label(form, "lblComment_1")->text(),
              QString("Click row in grid to edit previously entered data.  RIGHT click to delete row."));
     QCOMPARE(box(form, 3)->maxLength(), 10);
+}
+
+// The grid's titles show whole, and no control lies over another (the
+// buttons under the grid least of all).
+void TestStruct::showsItsTextsWhole()
+{
+    ProgramFolder folder;
+    QWidget *form = openOn(folder, Three, "S1");
+    QVERIFY(shown(form, "CmdPlot"));
+    QCOMPARE(cutGridTitles(form), QStringList());
+    const QStringList overlapping = WindowLayout::OverlappingControls(form);
+    QVERIFY2(overlapping.isEmpty(), qPrintable(overlapping.join(QStringLiteral(", "))));
 }
 
 void TestStruct::entersAndWritesStructure()

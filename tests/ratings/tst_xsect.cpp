@@ -2,6 +2,7 @@
 // the stream identifier, the checks of the rating row, and Accept.
 #include "DialogScript.h"
 #include "RatingDriver.h"
+#include "WindowLayout.h"
 
 #include "sections/ratings/frmXsect.h"
 
@@ -31,6 +32,7 @@ private slots:
     void cleanupTestCase() { deleteWindows(); }
     void cleanup() { closePlot(); }
     void importedRecordsAreShownAndKept();
+    void showsItsTextsWhole();
     void entersAndWritesCrossSection();
     void rowChecks_data();
     void rowChecks();
@@ -56,6 +58,18 @@ void TestXsect::importedRecordsAreShownAndKept()
     accept(form);
     QVERIFY(DataChanged);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecXsect)), ratingGolden("xsect_merged.tmp"));
+}
+
+// The grid's titles show whole, and no control lies over another (the
+// buttons under the grid least of all).
+void TestXsect::showsItsTextsWhole()
+{
+    ProgramFolder folder;
+    QWidget *form = openOn(folder, ratingGolden("xsect_written.tmp"), "X1");
+    QVERIFY(shown(form, "CmdPlot"));
+    QCOMPARE(cutGridTitles(form), QStringList());
+    const QStringList overlapping = WindowLayout::OverlappingControls(form);
+    QVERIFY2(overlapping.isEmpty(), qPrintable(overlapping.join(QStringLiteral(", "))));
 }
 
 void TestXsect::entersAndWritesCrossSection()
