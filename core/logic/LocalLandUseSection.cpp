@@ -140,7 +140,9 @@ bool BuildLocalLandUseSection(QString *error)
         named << QString::fromLatin1(name);
     const QString path = TmpFile[SecLocalLandUse];
     const QStringList lines = BuildSection(local, named, TextFile::readLines(path));
-    if (lines.isEmpty())
+    // Most saves build the section that the last one wrote: an unchanged
+    // file is left alone, which spares a sync.
+    if (lines.isEmpty() || TextFile::holdsBytes(path, TextFile::joinLines(lines)))
         return true;
     return TextFile::writeLines(path, lines, error);
 }
