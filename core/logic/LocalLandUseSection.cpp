@@ -41,8 +41,9 @@ void CollectNamedLandUses(TextFile::LineReader &reader, QSet<QByteArray> &names)
             if (!name.isEmpty() && !names.contains(QByteArray::fromRawData(name.data(), name.size())))
                 names.insert(name.toByteArray());
         }
-        while (!ended && reader.readLinePiece(piece, ended)) {
-        }
+        // The rest of a long line lies past the name's columns.
+        while (!ended && reader.readLinePiece(piece, ended))
+            continue;
     }
 }
 
