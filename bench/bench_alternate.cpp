@@ -43,8 +43,9 @@ int main(int argc, char **argv)
                 static_cast<long long>(QFileInfo(path).size()));
 
     auto *form = qobject_cast<frmAlternate *>(Forms::get(QStringLiteral("frmAlternate")));
-    const double base = Bench::BestSeconds(3, [&] { Bench::StdCopyLines(path, dir.filePath(QStringLiteral("copy"))); });
-    const double open = Bench::BestSeconds(3, [&] {
+    const Bench::Timing base =
+        Bench::Time(5, [&] { Bench::StdCopyLines(path, dir.filePath(QStringLiteral("copy"))); });
+    const Bench::Timing open = Bench::Time(5, [&] {
         form->unload();
         Globsubs::ShowForm(form);
         form->Cmbinp(1)->setEditText(QStringLiteral("ALT%1").arg(alternates));
@@ -53,14 +54,16 @@ int main(int argc, char **argv)
         app.processEvents();
     });
     const bool filled = form->AltCount() == alternates && form->lstDisp(2)->count() == records / 2;
-    double accept = 1e300;
-    for (int i = 0; i < 3; ++i) {
+    Bench::Timing accept;
+    for (int i = 0; i < 5; ++i) {
         Globsubs::ShowForm(form); // loaded again after the previous Accept; not timed
-        accept = std::min(accept, Bench::BestSeconds(1, [&] { form->cmdFinished_Click(); }));
+        accept.add(Bench::Seconds([&] { form->cmdFinished_Click(); }));
     }
-    std::printf("open, show the last alternate:  %.3f s%s   baseline (std read+write) %.3f s   ratio %.1fx\n", open,
-                filled ? "" : " (NOT FILLED)", base, open / base);
-    std::printf("accept (write ~Alter.tmp):      %.3f s   baseline (std read+write) %.3f s   ratio %.1fx\n", accept,
-                base, accept / base);
+    std::printf("figures: the median (min-max) of the runs\n");
+    std::printf("open, show the last alternate:  %s%s\n", open.text("s").c_str(), filled ? "" : " (NOT FILLED)");
+    std::printf("accept (write ~Alter.tmp):      %s\n", accept.text("s").c_str());
+    std::printf("baseline (std read+write):      %s\n", base.text("s").c_str());
+    std::printf("ratios to the baseline: open %.1fx, accept %.1fx\n", open.median() / base.median(),
+                accept.median() / base.median());
     return 0;
 }

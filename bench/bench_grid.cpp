@@ -40,9 +40,9 @@ WorkTables makeTables(int rows)
     return work;
 }
 
-void printRow(const char *what, double seconds, double baseline, const char *target)
+void printRow(const char *what, const Bench::Timing &t, const Bench::Timing &baseline, const char *target)
 {
-    std::printf("%-34s %9.2f ms   baseline %9.3f ms   (target: %s)\n", what, seconds * 1e3, baseline * 1e3, target);
+    std::printf("%-32s %-34s baseline %-34s (target: %s)\n", what, t.text().c_str(), baseline.text().c_str(), target);
 }
 
 } // namespace
@@ -76,13 +76,13 @@ int main(int argc, char **argv)
     WorkTables work = makeTables(rows);
 
     // Loading: the work tables into the grid.
-    const double load = Bench::BestSeconds(3, [&] {
+    const Bench::Timing load = Bench::Time(5, [&] {
         Grid_Stuff::LoadGridRows(grid, s, work, 1);
         QApplication::processEvents();
     });
     QTableWidget bare;
     bare.setColumnCount(Fields);
-    const double loadBare = Bench::BestSeconds(3, [&] {
+    const Bench::Timing loadBare = Bench::Time(5, [&] {
         bare.setRowCount(0);
         bare.setRowCount(rows + 1);
         for (int r = 0; r < rows; ++r)
@@ -90,7 +90,7 @@ int main(int argc, char **argv)
                 bare.setItem(r + 1, f - 1, new QTableWidgetItem(work.PointTable(f, r + 1)));
     });
     std::vector<std::vector<QString>> plain;
-    const double loadPlain = Bench::BestSeconds(3, [&] {
+    const Bench::Timing loadPlain = Bench::Time(5, [&] {
         plain.assign(size_t(rows), std::vector<QString>(Fields));
         for (int r = 0; r < rows; ++r)
             for (int f = 1; f <= Fields; ++f)
@@ -100,42 +100,42 @@ int main(int argc, char **argv)
     // Finding a key in the middle, inserting one there and deleting it again.
     const QString middleKey = QString::number(1000 + rows);     // present
     const QString insertKey = QString::number(1000 + rows + 1); // between two rows
-    const double find = Bench::BestSeconds(5, [&] {
+    const Bench::Timing find = Bench::Time(9, [&] {
         keyBox->setText(middleKey);
         Grid_Stuff::FindOrInsertGridRow(grid, s);
     });
-    double insert = 1e300, remove = 1e300;
-    for (int i = 0; i < 5; ++i) {
-        insert = std::min(insert, Bench::BestSeconds(1, [&] {
+    Bench::Timing insert, remove;
+    for (int i = 0; i < 9; ++i) {
+        insert.add(Bench::Seconds([&] {
             keyBox->setText(insertKey);
             Grid_Stuff::FindOrInsertGridRow(grid, s);
             Grid_Stuff::SelectGridRow(grid, s, boxes, false);
             QApplication::processEvents();
         }));
-        remove = std::min(remove, Bench::BestSeconds(1, [&] {
+        remove.add(Bench::Seconds([&] {
             Grid_Stuff::DeleteGridRow(grid, s, boxes);
             QApplication::processEvents();
         }));
     }
-    const double store = Bench::BestSeconds(3, [&] { Grid_Stuff::GridRowsToTable(grid, s, work); work.CurrentItem = 1; });
+    const Bench::Timing store = Bench::Time(5, [&] { Grid_Stuff::GridRowsToTable(grid, s, work); work.CurrentItem = 1; });
 
     std::vector<float> keys(static_cast<size_t>(rows));
     for (int r = 0; r < rows; ++r)
         keys[size_t(r)] = float(1000 + 2 * r);
     const float wanted = float(1000 + rows);
-    const double findPlain = Bench::BestSeconds(5, [&] {
+    const Bench::Timing findPlain = Bench::Time(9, [&] {
         volatile auto at = std::find_if(keys.begin(), keys.end(), [&](float k) { return k >= wanted; }) - keys.begin();
         (void)at;
     });
-    const double editPlain = Bench::BestSeconds(5, [&] {
+    const Bench::Timing editPlain = Bench::Time(9, [&] {
         const auto at = plain.begin() + rows / 2;
         plain.insert(at, std::vector<QString>(Fields));
         plain.erase(plain.begin() + rows / 2);
     });
 
-    std::printf("keyed-row grid of %d rows, %d columns\n", rows, Fields);
+    std::printf("keyed-row grid of %d rows, %d columns; figures: the median (min-max) of the runs\n", rows, Fields);
     printRow("load from the work tables", load, loadBare, "under 500 ms; baseline: bare QTableWidget fill");
-    std::printf("%-34s %9s      plain copy %7.3f ms\n", "", "", loadPlain * 1e3);
+    std::printf("%-67s plain copy %s\n", "", loadPlain.text().c_str());
     printRow("find a row by its key", find, findPlain, "under 50 ms; baseline: linear scan of floats");
     printRow("insert a row in key order", insert, editPlain, "under 50 ms; baseline: vector insert + erase");
     printRow("delete a row", remove, editPlain, "under 50 ms; baseline: vector insert + erase");

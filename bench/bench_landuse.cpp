@@ -44,13 +44,13 @@ int main(int argc, char **argv)
     request.Current = 0;
 
     auto *form = qobject_cast<frmLandUse *>(Forms::get(QStringLiteral("frmLandUse")));
-    const double open = Bench::BestSeconds(5, [&] {
+    const Bench::Timing open = Bench::Time(5, [&] {
         form->unload();
         form->OpenOn(nullptr, request);
         QApplication::processEvents();
     });
     const int rows = form->grid()->Rows();
-    const double openBaseline = Bench::BestSeconds(5, [&] {
+    const Bench::Timing openBaseline = Bench::Time(5, [&] {
         QTableWidget table(rows, 9);
         for (int r = 0; r < rows; ++r)
             for (int c = 0; c < 9; ++c)
@@ -63,22 +63,23 @@ int main(int argc, char **argv)
     grid->setCurrentCell(300, 3);
     QTableWidget *table = grid->table();
     int keys = 0;
-    const double typed = Bench::BestSeconds(50, [&] {
+    const Bench::Timing typed = Bench::Time(50, [&] {
         const bool erase = keys++ % 2;
         QKeyEvent key(QEvent::KeyPress, erase ? Qt::Key_Backspace : Qt::Key_7, Qt::NoModifier,
                       erase ? QStringLiteral("\b") : QStringLiteral("7"));
         QApplication::sendEvent(table, &key);
         QApplication::processEvents();
     });
-    const double typedBaseline = Bench::BestSeconds(50, [&] {
+    const Bench::Timing typedBaseline = Bench::Time(50, [&] {
         grid->setTextMatrix(301, 3, QString::number(keys++));
         QApplication::processEvents();
     });
-    std::printf("grid rows: %d (%d local + 81 standard)\n", rows - 1, localCount);
-    std::printf("open on a sub-area:     %8.2f ms   baseline (bare table fill) %8.2f ms   (target: under 300 ms)\n",
-                open * 1e3, openBaseline * 1e3);
-    std::printf("one typed area + sums:  %8.3f ms   baseline (one cell text)   %8.3f ms   (target: under 16 ms)\n",
-                typed * 1e3, typedBaseline * 1e3);
+    std::printf("grid rows: %d (%d local + 81 standard); figures: the median (min-max) of the runs\n", rows - 1,
+                localCount);
+    std::printf("open on a sub-area:     %s   baseline (bare table fill) %s   (target: under 300 ms)\n",
+                open.text().c_str(), openBaseline.text().c_str());
+    std::printf("one typed area + sums:  %s   baseline (one cell text)   %s   (target: under 16 ms)\n",
+                typed.text().c_str(), typedBaseline.text().c_str());
     form->unload();
     return 0;
 }

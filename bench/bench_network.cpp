@@ -30,21 +30,17 @@ double Seconds(const std::chrono::steady_clock::time_point &t0)
 void Measure(const char *title, const QString &name, const QString &path, const QString &prefix, int count,
              const QString &copyPath)
 {
-    const double baseline = Bench::BestSeconds(3, [&] { Bench::StdCopyLines(path, copyPath); });
+    const Bench::Timing baseline = Bench::Time(5, [&] { Bench::StdCopyLines(path, copyPath); });
 
-    // Best of three openings: the machine may be shared.
-    double open = 1e300;
-    double accept = 1e300;
-    double total = 0;
-    double worst = 0;
-    constexpr int rounds = 3;
+    Bench::Timing open, accept, switching;
+    constexpr int rounds = 5;
     constexpr int switches = 100;
     std::srand(7);
     for (int round = 0; round < rounds; ++round) {
         auto t0 = std::chrono::steady_clock::now();
         Globsubs::ShowForm(name);
         QApplication::processEvents();
-        open = std::min(open, Seconds(t0));
+        open.add(Seconds(t0));
         auto *form = qobject_cast<RecordForm *>(Forms::get(name));
         if (!form) {
             std::printf("%s: window not found\n", title);
@@ -57,25 +53,22 @@ void Measure(const char *title, const QString &name, const QString &path, const 
             int index = 1;
             form->Cmbinp_LostFocus(index);
             QApplication::processEvents();
-            const double t = Seconds(t0);
-            total += t;
-            worst = std::max(worst, t);
+            switching.add(Seconds(t0));
         }
         if (form->selectedRecord() <= 0)
             std::printf("%s: no record chosen\n", title);
         t0 = std::chrono::steady_clock::now();
         form->cmdFinished_Click();
-        accept = std::min(accept, Seconds(t0));
+        accept.add(Seconds(t0));
         if (form->isLoaded())
             std::printf("%s: Accept did not close the window\n", title);
     }
-    std::printf("%s\n", title);
-    std::printf("  open, filled:      %.3f s   (target under 0.5 s)\n", open);
-    std::printf("  switch record:     %.2f ms average, %.2f ms worst   (target under 16 ms)\n",
-                1000 * total / (rounds * switches), 1000 * worst);
-    std::printf("  accept, write:     %.3f s   (target under 0.5 s)\n", accept);
-    std::printf("  baseline (std read+write of the same file): %.3f s; open %.1fx, accept %.1fx\n", baseline,
-                open / baseline, accept / baseline);
+    std::printf("%s (the median (min-max) of the runs)\n", title);
+    std::printf("  open, filled:      %s   (target under 0.5 s)\n", open.text("s").c_str());
+    std::printf("  switch record:     %s   (target under 16 ms)\n", switching.text().c_str());
+    std::printf("  accept, write:     %s   (target under 0.5 s)\n", accept.text("s").c_str());
+    std::printf("  baseline (std read+write of the same file): %s; open %.1fx, accept %.1fx\n",
+                baseline.text("s").c_str(), open.median() / baseline.median(), accept.median() / baseline.median());
 }
 
 } // namespace

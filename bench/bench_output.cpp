@@ -115,7 +115,7 @@ int main(int argc, char **argv)
     const long afterBig = Bench::PeakRssKb();
 
     int points = 0;
-    const double reader = Bench::BestSeconds(3, [&] {
+    const Bench::Timing reader = Bench::Time(5, [&] {
         OutputRequest rq = TenStorms();
         ReadOutputPlotFile(big, rq);
         points = 0;
@@ -123,7 +123,7 @@ int main(int argc, char **argv)
             points += s.count;
     });
     std::size_t lines = 0;
-    const double baseline = Bench::BestSeconds(3, [&] {
+    const Bench::Timing baseline = Bench::Time(5, [&] {
         std::ifstream in(big.toStdString(), std::ios::binary);
         std::string line;
         lines = 0;
@@ -132,9 +132,10 @@ int main(int argc, char **argv)
     });
 
     std::printf("printed-page files: %.1f MB and %.1f MB\n", smallSize, bigSize);
-    std::printf("reader, 10 series of the %.1f MB file: %.3f s (%d points)\n", bigSize, reader, points);
-    std::printf("baseline (std::getline over the same file): %.3f s (%zu lines)\n", baseline, lines);
-    std::printf("ratio: %.2fx the baseline (target: within 2x)\n", reader / baseline);
+    std::printf("reader, 10 series of the %.1f MB file: %s (%d points)\n", bigSize, reader.text("s").c_str(),
+                points);
+    std::printf("baseline (std::getline over the same file): %s (%zu lines)\n", baseline.text("s").c_str(), lines);
+    std::printf("ratio of the medians: %.2fx the baseline (target: within 2x)\n", reader.median() / baseline.median());
     std::printf("peak memory: %ld kB before reading, %ld kB after the %.1f MB file, %ld kB after the %.1f MB file\n",
                 before, afterSmall, smallSize, afterBig, bigSize);
     return 0;

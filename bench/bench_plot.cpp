@@ -67,27 +67,29 @@ int main(int argc, char **argv)
 
     std::printf("hydrograph of %d points, plot picture %dx%d pixels, points and lines on\n", points,
                 image.width(), image.height());
-    std::printf("%-14s %16s %10s %18s %10s\n", "view (of data)", "thinned ms", "commands", "every point ms",
+    std::printf("figures: the median (min-max) of the runs\n");
+    std::printf("%-14s %-32s %10s %-32s %10s\n", "view (of data)", "thinned", "commands", "every point",
                 "commands");
     const char *names[] = {"100%", "60%", "30%", "10%"};
     for (std::size_t i = 0; i < views.size(); ++i) {
         std::size_t thinCommands = 0, fullCommands = 0;
-        const double thin = Bench::BestSeconds(5, [&] { thinCommands = Repaint(setup, views[i], true, image); });
-        const double full = Bench::BestSeconds(2, [&] { fullCommands = Repaint(setup, views[i], false, image); });
-        std::printf("%-14s %16.2f %10zu %18.2f %10zu\n", names[i], thin * 1e3, thinCommands, full * 1e3,
-                    fullCommands);
+        const Bench::Timing thin = Bench::Time(9, [&] { thinCommands = Repaint(setup, views[i], true, image); });
+        const Bench::Timing full = Bench::Time(3, [&] { fullCommands = Repaint(setup, views[i], false, image); });
+        std::printf("%-14s %-32s %10zu %-32s %10zu\n", names[i], thin.text().c_str(), thinCommands,
+                    full.text().c_str(), fullCommands);
     }
     {
         DrawOptions o;
         LegendState l;
         View v = views[0];
-        const double cmds = Bench::BestSeconds(5, [&] { Draw(setup, v, o, l); });
+        const Bench::Timing cmds = Bench::Time(9, [&] { Draw(setup, v, o, l); });
         o.points = false;
-        const double noMarkers = Bench::BestSeconds(5, [&] { Repaint(setup, views[0], true, image, o); });
+        const Bench::Timing noMarkers = Bench::Time(9, [&] { Repaint(setup, views[0], true, image, o); });
         o.points = true;
         o.lines = false;
-        const double noLines = Bench::BestSeconds(5, [&] { Repaint(setup, views[0], true, image, o); });
-        std::printf("whole range, thinned: commands %.2f ms, painting lines only %.2f ms, markers only %.2f ms\n", cmds * 1e3, noMarkers * 1e3, noLines * 1e3);
+        const Bench::Timing noLines = Bench::Time(9, [&] { Repaint(setup, views[0], true, image, o); });
+        std::printf("whole range, thinned: commands %s, painting lines only %s, markers only %s\n",
+                    cmds.text().c_str(), noMarkers.text().c_str(), noLines.text().c_str());
     }
     std::printf("target: a thinned repaint under 16 ms\n");
     return 0;

@@ -22,9 +22,9 @@
 
 namespace {
 
-void printRow(const char *what, double seconds, double baseline, const char *target)
+void printRow(const char *what, const Bench::Timing &t, const Bench::Timing &baseline, const char *target)
 {
-    std::printf("%-40s %9.2f ms   baseline %9.3f ms   (target: %s)\n", what, seconds * 1e3, baseline * 1e3, target);
+    std::printf("%-28s %-34s baseline %-34s (target: %s)\n", what, t.text().c_str(), baseline.text().c_str(), target);
 }
 
 void writeHydrographs(const QString &path, int flows)
@@ -66,15 +66,15 @@ template <class W> W *openOn(const QString &id)
 template <class W> void measure(const char *name, const QString &id, const QString &workFile)
 {
     const QString copy = workFile + QStringLiteral(".copy");
-    const double baseline = Bench::BestSeconds(3, [&] { Bench::StdCopyLines(workFile, copy); });
+    const Bench::Timing baseline = Bench::Time(5, [&] { Bench::StdCopyLines(workFile, copy); });
     W *form = nullptr;
-    const double opening = Bench::BestSeconds(3, [&] {
+    const Bench::Timing opening = Bench::Time(5, [&] {
         if (form)
             form->unload();
         form = openOn<W>(id);
     });
     frmIO_Plots *plot = Forms::instance<frmIO_Plots>();
-    const double display = Bench::BestSeconds(3, [&] {
+    const Bench::Timing display = Bench::Time(5, [&] {
         if (plot->isLoaded())
             plot->unload();
         form->CmdPlot_Click();
@@ -82,11 +82,11 @@ template <class W> void measure(const char *name, const QString &id, const QStri
     });
     const bool plotted = plot->isVisible();
     plot->unload();
-    double accept = 1e300;
-    for (int i = 0; i < 3; ++i) {
+    Bench::Timing accept;
+    for (int i = 0; i < 5; ++i) {
         if (!form->isLoaded())
             form = openOn<W>(id);
-        accept = std::min(accept, Bench::BestSeconds(1, [&] { form->cmdFinished_Click(); }));
+        accept.add(Bench::Seconds([&] { form->cmdFinished_Click(); }));
     }
     const bool written = !form->isLoaded() && QFileInfo(workFile).size() > 0;
     std::printf("%s (%s, %s)\n", name, plotted ? "plot shown" : "NO PLOT", written ? "file written" : "NOT WRITTEN");
@@ -109,7 +109,9 @@ int main(int argc, char **argv)
 
     writeHydrographs(Editglob::TmpFile[Editglob::SecInpHyd], flows);
     writeStructures(Editglob::TmpFile[Editglob::SecStruct], rows);
-    std::printf("input hydrograph of %d flows, structure rating of %d rows\n", flows, rows);
+    std::printf("input hydrograph of %d flows, structure rating of %d rows; figures: the median (min-max) of the "
+                "runs\n",
+                flows, rows);
     measure<frmInpHyd>("Input hydrograph", QStringLiteral("BIG"), Editglob::TmpFile[Editglob::SecInpHyd]);
     measure<frmStruct>("Structure rating", QStringLiteral("DAM"), Editglob::TmpFile[Editglob::SecStruct]);
     qDeleteAll(Forms::created());

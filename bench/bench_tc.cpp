@@ -51,9 +51,10 @@ QList<SubAreaRecord> makeRecords(int count)
     return records;
 }
 
-void printRow(const char *what, double seconds, const char *baselineWhat, double baseline, const char *target)
+void printRow(const char *what, const Bench::Timing &t, const char *baselineWhat, const Bench::Timing &baseline,
+              const char *target)
 {
-    std::printf("%-36s %9.2f ms   %s %9.2f ms   (target: %s)\n", what, seconds * 1e3, baselineWhat, baseline * 1e3,
+    std::printf("%-26s %-34s %s %-34s (target: %s)\n", what, t.text().c_str(), baselineWhat, baseline.text().c_str(),
                 target);
 }
 
@@ -73,7 +74,7 @@ int main(int argc, char **argv)
 
     // The computation: every sub-area's three segments from its texts.
     double checksum = 0;
-    const double compute = Bench::BestSeconds(5, [&] {
+    const Bench::Timing compute = Bench::Time(5, [&] {
         for (const SubAreaRecord &r : records) {
             TravelTime::TcFields f;
             f[0] = TravelTime::SingleText(Editglob::RainGageTwoYear[r.Field[3].back().digitValue()]);
@@ -91,7 +92,7 @@ int main(int argc, char **argv)
                            f[19].toDouble(), f[22].isEmpty() ? 5.0 : f[22].toDouble(),
                            f[23].isEmpty() ? 4.0 : f[23].toDouble(), 0.01});
     }
-    const double formulas = Bench::BestSeconds(5, [&] {
+    const Bench::Timing formulas = Bench::Time(5, [&] {
         for (const auto &v : numbers) {
             const double sheet = 0.007 * std::pow(v[2] * v[0], 0.8) / (std::pow(v[3], 0.5) * std::pow(v[1], 0.4));
             const double shallow = v[4] / (16.1345 * std::pow(v[5], 0.5)) / 3600;
@@ -99,7 +100,7 @@ int main(int argc, char **argv)
             checksum += std::nearbyint((sheet + shallow + channel) * 1000);
         }
     });
-    std::printf("%d sub-areas of 3 segments\n", count);
+    std::printf("%d sub-areas of 3 segments; figures: the median (min-max) of the runs\n", count);
     printRow("travel times from texts", compute, "formulas on numbers", formulas, "under 50 ms");
 
     // The window opening on them, showing one in the middle.
@@ -109,7 +110,7 @@ int main(int argc, char **argv)
     SubAreaDetailRequest request;
     request.SubAreas = records;
     request.Current = count / 2;
-    const double open = Bench::BestSeconds(3, [&] {
+    const Bench::Timing open = Bench::Time(5, [&] {
         form->OpenOn(&owner, request);
         QApplication::processEvents();
         form->close();
@@ -118,7 +119,7 @@ int main(int argc, char **argv)
     QStringList ids;
     for (const SubAreaRecord &r : records)
         ids << r.Field[1];
-    const double bareList = Bench::BestSeconds(3, [&] {
+    const Bench::Timing bareList = Bench::Time(5, [&] {
         QComboBox box;
         box.addItems(ids);
         box.show();

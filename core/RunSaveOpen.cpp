@@ -26,7 +26,12 @@ void DeleteWorkingFiles()
 
 bool RememberFileName(const QString &name)
 {
-    return TextFile::writePathFile(TmpFile[FileNameSlot], name, false);
+    // A save names the file that the open already remembered: rewritten
+    // unchanged, it would cost a sync and nothing more.
+    const QString path = TmpFile[FileNameSlot];
+    if (TextFile::holdsBytes(path, TextFile::pathFileBytes(name, false)))
+        return true;
+    return TextFile::writePathFile(path, name, false);
 }
 
 void NewFile()

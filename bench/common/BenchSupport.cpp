@@ -1,70 +1,159 @@
 #include "BenchSupport.h"
+#include "NetworkData.h"
 
 #include "core/logic/Fields.h"
+#include "core/logic/LocalLandUseSection.h"
+#include "core/logic/TextFile.h"
+#include "sections/network/logic/AlternateFormat.h"
+#include "sections/network/logic/NetworkLines.h"
 
 #include <QFile>
+#include <algorithm>
+#include <cstdio>
+#include <fcntl.h>
 #include <fstream>
-#include <string>
+#include <malloc.h>
+#include <unistd.h>
 
 namespace Bench {
 
 namespace {
+
 QString Header(const QString &text, int width = 40)
 {
     QString line;
     Globsubs::AppendField(line, text, width, false);
     return line;
 }
+
+// Sub-area `i` of the synthetic file: its third land row names a local land use.
+SubAreaRecord SubAreaOf(int i, const QList<LocalLandUseData::LocalLandUse> &local)
+{
+    SubAreaRecord s = MakeSubArea(i);
+    s.Land[2].LandUseName = local[i % NamedLocalLandUses].Name;
+    return s;
+}
+
 } // namespace
+
+QList<LocalLandUseData::LocalLandUse> LocalLandUses()
+{
+    QList<LocalLandUseData::LocalLandUse> list;
+    for (int i = 1; i <= NamedLocalLandUses + 10; ++i) {
+        // Every tenth name carries an accented Latin-1 letter.
+        const QString name = i % 10 ? QStringLiteral("Local use %1").arg(i)
+                                    : QString::fromLatin1("Pr\xe9 de fauche %1").arg(i);
+        list.append({name,
+                     {QString::number(40 + i % 20), QString::number(60 + i % 20), QString::number(70 + i % 20),
+                      QString::number(80 + i % 15)}});
+    }
+    return list;
+}
 
 std::int64_t GenerateInputFile(const QString &path, std::int64_t targetBytes)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    TextFile::LineWriter out(path, TextFile::LineWriter::Truncate);
+    if (!out.isOpen())
         return 0;
-    auto put = [&f](const QString &line) { f.write(line.toLatin1() + "\r\n"); };
+    const QList<LocalLandUseData::LocalLandUse> local = LocalLandUses();
+    std::int64_t written = 0;
+    auto put = [&out, &written](const QString &line) {
+        out.writeLine(line);
+        written += line.size() + 2;
+    };
+    auto putAll = [&put](const QStringList &lines) {
+        for (const QString &line : lines)
+            put(line);
+    };
     put(Header(QStringLiteral("Quorvale: Version 1.0")) + QStringLiteral("Y         N"));
     put(QStringLiteral("Synthetic watershed for benchmarks"));
     put(QString());
 
-    // Sub-areas and reaches take most of the file: each sub-area a main line,
-    // three land-use lines and two flow-segment lines; each reach one line.
-    const std::int64_t perArea = 435; // bytes of one sub-area block and its reach line
-    const std::int64_t count = std::max<std::int64_t>(1, targetBytes / perArea);
+    // Twenty alternates of 25 reaches and 25 sub-areas each.
+    QList<Alternate> alternates;
+    for (int a = 1; a <= 20; ++a) {
+        Alternate &alt = alternates.emplace_back();
+        alt.Id = QStringLiteral("ALT%1").arg(a);
+        alt.Description = QStringLiteral("Alternate number %1").arg(a);
+        for (int k = 1; k <= 25; ++k) {
+            alt.Reaches.append(MakeReach(a * 25 + k, 1 << 30));
+            alt.SubAreas.append(SubAreaOf(a * 25 + k, local));
+        }
+    }
+    const QStringList alternateLines = AlternateFormat::AlternateSectionLines(alternates);
+    std::int64_t fixedBytes = 4000;
+    for (const QString &line : alternateLines)
+        fixedBytes += line.size() + 2;
+
+    // Sub-areas and reaches take the rest of the file, written one at a time.
+    QStringList lines;
+    NetworkLines::AppendSubAreaLines(lines, SubAreaOf(1, local), NetworkLines::SubAreaLineOptions::Section());
+    NetworkLines::AppendReachLines(lines, MakeReach(1, 2), NetworkLines::ReachLineOptions::Section());
+    std::int64_t perPair = 0;
+    for (const QString &line : lines)
+        perPair += line.size() + 2;
+    const int count = int(std::max<std::int64_t>(1, (targetBytes - fixedBytes) / perPair));
+
     put(Header(QStringLiteral("SUB-AREA:")));
-    for (std::int64_t i = 1; i <= count; ++i) {
-        QString line;
-        Globsubs::AppendField(line, QString(), 10, false);
-        Globsubs::AppendField(line, QStringLiteral("S%1").arg(i), 10, false);
-        Globsubs::AppendField(line, QStringLiteral("R%1").arg(i), 10, false);
-        Globsubs::AppendField(line, QStringLiteral("G1"), 10, false);
-        Globsubs::AppendField(line, QString::number(0.5 + i % 97), 10, true);
-        Globsubs::AppendField(line, QStringLiteral("75"), 10, true);
-        Globsubs::AppendField(line, QStringLiteral("0.2"), 10, true);
-        Globsubs::AppendField(line, QStringLiteral("1.0"), 10, true);
-        put(line);
-        for (int k = 0; k < 3; ++k)
-            put(QStringLiteral("LANDUSE   Open Space (Good)                  B    %1").arg(10 + k, 10));
-        put(QStringLiteral("SHEET     0.011     100.      0.02"));
-        put(QStringLiteral("CHANNEL   0.035     2500.     0.005     4.        2."));
+    for (int i = 1; i <= count; ++i) {
+        lines.clear();
+        NetworkLines::AppendSubAreaLines(lines, SubAreaOf(i, local), NetworkLines::SubAreaLineOptions::Section());
+        putAll(lines);
     }
     put(QString());
     put(Header(QStringLiteral("STREAM REACH:")));
-    for (std::int64_t i = 1; i <= count; ++i)
-        put(QStringLiteral("          R%1 R%2 X%1        0.035     1200.     0.004")
-                .arg(i, -9).arg(i + 1 > count ? QStringLiteral("OUTLET") : QString::number(i + 1), -9));
+    for (int i = 1; i <= count; ++i) {
+        lines.clear();
+        NetworkLines::AppendReachLines(lines, MakeReach(i, count), NetworkLines::ReachLineOptions::Section());
+        putAll(lines);
+    }
     put(QString());
-    const char *const rest[] = {"ALTERNATE ANALYSIS:", "STORM ANALYSIS:", "STREAM CROSS SECTION:",
-                                "STRUCTURE RATING:", "INPUT HYDROGRAPH:", "DIMENSIONLESS UNIT HYDROGRAPH:",
-                                "RAINFALL DISTRIBUTION:", "LOCAL LAND USE:", "DURATION INCREMENT:",
-                                "GLOBAL OUTPUT:", "TIME ANALYSIS:", "VERIFICATION:"};
+    putAll(alternateLines);
+
+    const char *const rest[] = {"STORM ANALYSIS:", "STREAM CROSS SECTION:", "STRUCTURE RATING:", "INPUT HYDROGRAPH:",
+                                "DIMENSIONLESS UNIT HYDROGRAPH:", "RAINFALL DISTRIBUTION:"};
     for (const char *h : rest) {
         put(Header(QString::fromLatin1(h)));
         for (int k = 0; k < 20; ++k)
             put(QStringLiteral("          ID%1      1.5       2.5       3.5").arg(k, -2));
         put(QString());
     }
-    return f.size();
+    // The section exactly as a save builds it from the local land-use file.
+    put(LocalLandUseSection::Header);
+    for (int k = 0; k < NamedLocalLandUses; ++k)
+        put(LocalLandUseSection::SectionLine(local[k]));
+    put(QString());
+    for (const char *h : {"DURATION INCREMENT:", "GLOBAL OUTPUT:", "TIME ANALYSIS:", "VERIFICATION:"}) {
+        put(Header(QString::fromLatin1(h)));
+        for (int k = 0; k < 20; ++k)
+            put(QStringLiteral("          ID%1      1.5       2.5       3.5").arg(k, -2));
+        put(QString());
+    }
+    return out.commit() ? written : 0;
+}
+
+double Timing::median() const
+{
+    if (runs_.empty())
+        return 0;
+    std::vector<double> sorted = runs_;
+    std::sort(sorted.begin(), sorted.end());
+    const std::size_t n = sorted.size();
+    return n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
+}
+
+double Timing::min() const { return runs_.empty() ? 0 : *std::min_element(runs_.begin(), runs_.end()); }
+
+double Timing::max() const { return runs_.empty() ? 0 : *std::max_element(runs_.begin(), runs_.end()); }
+
+std::string Timing::text(const char *unit) const
+{
+    const double scale = std::string(unit) == "s" ? 1 : std::string(unit) == "us" ? 1e6 : 1e3;
+    const int decimals = scale == 1 ? 3 : 2;
+    char buffer[128];
+    std::snprintf(buffer, sizeof buffer, "%.*f %s (%.*f-%.*f, %d runs)", decimals, median() * scale, unit, decimals,
+                  min() * scale, decimals, max() * scale, runs());
+    return buffer;
 }
 
 void StdCopyLines(const QString &path, const QString &copyPath)
@@ -79,19 +168,66 @@ void StdCopyLines(const QString &path, const QString &copyPath)
     }
 }
 
-long PeakRssKb()
+bool CopyFile(const QString &path, const QString &copyPath, bool sync)
+{
+    const int in = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+    if (in < 0)
+        return false;
+    const int out = ::open(QFile::encodeName(copyPath).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (out < 0) {
+        ::close(in);
+        return false;
+    }
+    std::vector<char> block(std::size_t(1) << 17);
+    bool ok = true;
+    for (;;) {
+        const ssize_t n = ::read(in, block.data(), block.size());
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        if (::write(out, block.data(), std::size_t(n)) != n) {
+            ok = false;
+            break;
+        }
+    }
+    if (sync && ::fsync(out) != 0)
+        ok = false;
+    ::close(in);
+    ::close(out);
+    return ok;
+}
+
+namespace {
+long StatusKb(const char *key)
 {
     std::ifstream status("/proc/self/status");
-    std::string key;
-    while (status >> key) {
-        if (key == "VmHWM:") {
+    std::string word;
+    while (status >> word) {
+        if (word == key) {
             long kb = 0;
             status >> kb;
             return kb;
         }
-        std::getline(status, key);
+        std::getline(status, word);
     }
     return 0;
 }
+} // namespace
+
+long PeakRssKb() { return StatusKb("VmHWM:"); }
+
+long RssKb() { return StatusKb("VmRSS:"); }
+
+void PeakMemory::start()
+{
+    malloc_trim(0);
+    std::ofstream clear("/proc/self/clear_refs");
+    clear << "5" << std::flush;
+    exact_ = bool(clear);
+    startKb_ = exact_ ? RssKb() : PeakRssKb();
+}
+
+long PeakMemory::addedKb() const { return PeakRssKb() - startKb_; }
 
 } // namespace Bench

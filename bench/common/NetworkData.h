@@ -8,6 +8,11 @@
 
 namespace Bench {
 
+// Sub-area `i`, with three land rows, a SHEET and a CHANNEL line.
+SubAreaRecord MakeSubArea(int i);
+// Reach `i` of `count`.
+ReachRecord MakeReach(int i, int count);
+
 // `count` sub-areas, each with three land rows, a SHEET and a CHANNEL line.
 QList<SubAreaRecord> MakeSubAreas(int count);
 // `count` reaches, each with a cross section, lengths and codes; one in ten

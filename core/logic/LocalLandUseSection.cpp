@@ -7,6 +7,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 using LocalLandUseData::LocalLandUse;
 using LocalLandUseData::NameKey;
 
@@ -23,13 +25,26 @@ QString SectionLine(const LocalLandUse &landUse)
     return line;
 }
 
-QStringList NamedLandUses(const QStringList &lines)
+void CollectNamedLandUses(TextFile::LineReader &reader, QSet<QByteArray> &names)
 {
-    QStringList names;
-    for (const QString &line : lines)
-        if (TextFile::colsRaw(line, 21, 29) == QLatin1String("LAND AREA"))
-            names << TextFile::cols(line, 31, 65);
-    return names;
+    QByteArrayView piece;
+    bool ended = true;
+    while (reader.readLinePiece(piece, ended)) {
+        // The first piece of a line is all of it or far longer than column 65.
+        if (piece.size() > 30 && piece.sliced(20, 9) == QByteArrayView("LAND AREA")) {
+            QByteArrayView name = piece.sliced(30, std::min<qsizetype>(35, piece.size() - 30));
+            while (!name.isEmpty() && name.front() == ' ')
+                name = name.sliced(1);
+            while (!name.isEmpty() && name.back() == ' ')
+                name.chop(1);
+            // Looked up without a copy; copied only when new.
+            if (!name.isEmpty() && !names.contains(QByteArray::fromRawData(name.data(), name.size())))
+                names.insert(name.toByteArray());
+        }
+        // The rest of a long line lies past the name's columns.
+        while (!ended && reader.readLinePiece(piece, ended))
+            continue;
+    }
 }
 
 LocalLandUse ParseSectionLine(const QString &line)
@@ -113,11 +128,22 @@ bool BuildLocalLandUseSection(QString *error)
 {
     using namespace Editglob;
     const QList<LocalLandUse> local = LocalLandUseData::Read(LocalLandUseFile);
-    QStringList named = NamedLandUses(TextFile::readLines(TmpFile[SecAlternate]));
-    named << NamedLandUses(TextFile::readLines(TmpFile[SecSubArea]));
+    if (local.isEmpty())
+        return true; // nothing could be named: the section stays as it is
+    QSet<QByteArray> namedBytes;
+    for (int section : {SecAlternate, SecSubArea}) {
+        TextFile::LineReader reader;
+        if (reader.open(TmpFile[section]))
+            CollectNamedLandUses(reader, namedBytes);
+    }
+    QStringList named;
+    for (const QByteArray &name : std::as_const(namedBytes))
+        named << QString::fromLatin1(name);
     const QString path = TmpFile[SecLocalLandUse];
     const QStringList lines = BuildSection(local, named, TextFile::readLines(path));
-    if (lines.isEmpty())
+    // Most saves build the section that the last one wrote: an unchanged
+    // file is left alone, which spares a sync.
+    if (lines.isEmpty() || TextFile::holdsBytes(path, TextFile::joinLines(lines)))
         return true;
     return TextFile::writeLines(path, lines, error);
 }

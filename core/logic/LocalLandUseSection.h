@@ -4,8 +4,11 @@
 // writes the definitions of the local land uses that the sub-areas and the
 // alternates name, an open adds the file's own definitions to the local file.
 // Land-use names are matched trimmed and without regard to case throughout.
+#include "core/logic/TextFile.h"
 #include "sections/runoff/logic/LocalLandUseData.h"
 
+#include <QByteArray>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -18,9 +21,11 @@ extern const QString Header;
 // number fields of 5.
 QString SectionLine(const LocalLandUseData::LocalLandUse &landUse);
 
-// The land-use names (columns 31-65, trimmed) of the lines whose columns 21-29
-// are "LAND AREA".
-QStringList NamedLandUses(const QStringList &lines);
+// Adds to `names` the land-use names (columns 31-65, trimmed, as the bytes
+// stand) of the lines from `reader` whose columns 21-29 are "LAND AREA"; a
+// blank name adds nothing. The lines pass one at a time, so a working file of
+// any size costs a small buffer and the set of its distinct names.
+void CollectNamedLandUses(TextFile::LineReader &reader, QSet<QByteArray> &names);
 
 // The land use of a section line (name columns 1-50, curve numbers 51-55,
 // 56-60, 61-65, 66-70, all trimmed).

@@ -346,16 +346,28 @@ bool writeLines(const QString &path, const QStringList &lines, QString *error)
     return ok;
 }
 
+QByteArray pathFileBytes(const QString &fileName, bool emptyLineAfter)
+{
+    return QFile::encodeName(fileName) + (emptyLineAfter ? "\r\n\r\n" : "\r\n");
+}
+
 bool writePathFile(const QString &path, const QString &fileName, bool emptyLineAfter, QString *error)
 {
     LineWriter writer(path, LineWriter::Atomic);
-    writer.writeLine(QByteArrayView(QFile::encodeName(fileName)));
-    if (emptyLineAfter)
-        writer.writeLine(QByteArrayView());
+    writer.write(pathFileBytes(fileName, emptyLineAfter));
     const bool ok = writer.commit();
     if (!ok && error)
         *error = writer.errorString();
     return ok;
+}
+
+bool holdsBytes(const QString &path, QByteArrayView bytes)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) || file.size() != bytes.size())
+        return false;
+    const QByteArray held = file.read(bytes.size());
+    return held.size() == bytes.size() && QByteArrayView(held) == bytes;
 }
 
 QString readPathFile(const QString &path)

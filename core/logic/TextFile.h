@@ -120,6 +120,12 @@ bool writeLines(const QString &path, const QStringList &lines, QString *error = 
 // the remembered input file) carry it in the file system's own encoding, so
 // that any name the file system allows comes back whole.
 bool writePathFile(const QString &path, const QString &fileName, bool emptyLineAfter, QString *error = nullptr);
+// The bytes writePathFile writes.
+QByteArray pathFileBytes(const QString &fileName, bool emptyLineAfter);
+// Whether the file at `path` holds exactly `bytes` (a missing or unreadable
+// file does not). Reads no more than that: a caller can leave a file that
+// would be rewritten unchanged alone, and spare the write and its sync.
+bool holdsBytes(const QString &path, QByteArrayView bytes);
 // The path on the first line of such a file; empty when there is none.
 QString readPathFile(const QString &path);
 

@@ -12,12 +12,21 @@
 #include <QFile>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Editglob;
 using Dialogs::Answer;
 
 using FileMap = QMap<int, QByteArray>;
 
 namespace {
+// The file's inode: a file replaced through a save file gets a new one.
+quint64 inode(const QString &path)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? quint64(st.st_ino) : 0;
+}
+
 QByteArray crlf(const QByteArray &lfText)
 {
     QByteArray out = lfText;
@@ -50,6 +59,7 @@ private slots:
     void saveAsCancelAndNo();
     void newFileDeletesWorkingFiles();
     void secondRoundTripIsStable();
+    void saveLeavesUnchangedFilesAlone();
 };
 
 void TestStore::stripExtension_data()
@@ -456,6 +466,44 @@ void TestStore::secondRoundTripIsStable()
         QVERIFY2(rounds[0] == rounds[1], qPrintable(name));
         QVERIFY2(working[0] == working[1], qPrintable(name));
     }
+}
+
+// A save that would write the remembered name and the Local Land Use working
+// file as they stand leaves them alone (each rewrite costs a sync); a changed
+// one is written.
+void TestStore::saveLeavesUnchangedFilesAlone()
+{
+    ProgramFolder folder(true);
+    DialogScript script;
+    ProgramFolder::writeBytes(LocalLandUseFile, "\"Orchard\",\"45\",\"66\",\"77\",\"83\"\r\n\"\"\r\n");
+    const QString path = folder.file(QStringLiteral("run.inp"));
+    ProgramFolder::writeBytes(path, "SUB-AREA:\r\n          NORTH     OUTLET\r\n"
+                                    "                    LAND AREA Orchard                            A    1.\r\n"
+                                    "\r\nLOCAL LAND USE:\r\n"
+                                    + QByteArray("Orchard").leftJustified(50) + "45.  66.  77.  83.  \r\n");
+    SetFileName(path);
+    Run_Save_Open::OpenInputFile();
+    const quint64 remembered = inode(TmpFile[16]);
+    const QByteArray section = ProgramFolder::readBytes(TmpFile[15]);
+    script.answer(Answer::OK);
+    QVERIFY(Run_Save_Open::SaveInputFile());
+    const quint64 built = inode(TmpFile[15]);
+    QVERIFY(built != 0);
+    QCOMPARE(inode(TmpFile[16]), remembered);
+    QCOMPARE(ProgramFolder::readBytes(TmpFile[16]), QFile::encodeName(path) + "\r\n");
+    QCOMPARE(ProgramFolder::readBytes(TmpFile[15]), section + "\r\n"); // built with its closing empty line
+    script.answer(Answer::OK);
+    QVERIFY(Run_Save_Open::SaveInputFile());
+    QCOMPARE(inode(TmpFile[15]), built);
+    QCOMPARE(inode(TmpFile[16]), remembered);
+
+    // Saved under another name, the name is remembered anew.
+    const QString other = folder.file(QStringLiteral("other.inp"));
+    SetFileName(other);
+    script.answer(Answer::OK);
+    QVERIFY(Run_Save_Open::SaveInputFile());
+    QCOMPARE(ProgramFolder::readBytes(TmpFile[16]), QFile::encodeName(other) + "\r\n");
+    QCOMPARE(ProgramFolder::readBytes(other), ProgramFolder::readBytes(path));
 }
 
 QTEST_MAIN(TestStore)
