@@ -37,6 +37,11 @@
 //    window stays open and DataChanged is left alone; otherwise
 //    acceptDone() runs, DataChanged is set and the window unloads.
 //  - `cmdCancel` and the close box: unload, nothing written.
+//  - Unaccepted entries (HoldsUnacceptedEntries): what Accept would keep
+//    (acceptedState) differs from what the window held once loaded, or the
+//    user typed, chose or ticked something in a control and the controls no
+//    longer hold what they showed when the fields last showed stored data
+//    (after loading, or entriesShown).
 //
 // A window supplies its Setup (title, header caption, help key, working-file
 // slot, button captions), builds its fields in buildFields(), and overrides
@@ -77,6 +82,7 @@ public:
     explicit EntryForm(const Setup &setup, QWidget *parent = nullptr);
 
     bool IsEntryWindow() const override { return true; }
+    bool HoldsUnacceptedEntries() const override;
 
     // Back colour of a box as a colour number (&HBBGGRR).
     static int BackColor(const QWidget *widget);
@@ -116,6 +122,12 @@ protected:
     // The lines of the working file; empty when the window holds no data.
     virtual QStringList buildRecords() const = 0;
     virtual void acceptDone() {}
+    // What Accept would keep, compared with the same once loaded; by default
+    // the lines of the working file.
+    virtual QStringList acceptedState() const { return buildRecords(); }
+    // The fields show stored data again (another record was chosen): only
+    // what is typed from now on is unstored.
+    void entriesShown();
 
     // A red box or grid cell holds a value that failed its check and
     // must never be written: tells the user which field, puts the focus there
@@ -160,10 +172,17 @@ protected:
     const Setup &setup() const { return setup_; }
     void buildControls(QWidget *central) override;
     void Form_Load() override;
+    void loadFinished() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void showHelp(int helpId, const QString &key);
+    // What the user can change in the controls, one entry a control (or cell).
+    QStringList controlState() const;
+    void watchUserEdits();
+    QStringList loadedState_;
+    QStringList shownControls_;
+    bool userEdited_ = false; // since the fields last showed stored data
     Setup setup_;
     QHash<int, QPointer<QLineEdit>> boxes_;
     QHash<QString, QPointer<QRadioButton>> options_;

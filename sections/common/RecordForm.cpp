@@ -166,6 +166,22 @@ void RecordForm::chooseRecord(const QString &id)
         selected_ = createRecord(id);
     }
     data_.Work.CurrentItem = selected_;
+    entriesShown();
+}
+
+QStringList RecordForm::acceptedState() const
+{
+    QStringList state = EntryForm::acceptedState();
+    const WorkTables &w = data_.Work;
+    for (int k = 1; k <= w.ItemCount; ++k) {
+        state << QStringLiteral("record %1").arg(k) << RecordList::Fields(w, k);
+        if (!w.HasPoints(k))
+            continue;
+        for (int p = w.ItemFirstPoint[k]; p <= w.ItemLastPoint[k]; ++p)
+            for (int f = 1; f <= w.PointTable.fieldCount(); ++f)
+                state << w.PointTable.value(f, p);
+    }
+    return state;
 }
 
 void RecordForm::storeShownRecord()

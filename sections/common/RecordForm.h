@@ -130,6 +130,9 @@ protected:
     void setSelectedRecord(int k) { selected_ = k; }
     bool isComboField(int index) const { return combos_.contains(index); }
 
+    // The working file's lines and every record of the work tables.
+    QStringList acceptedState() const override;
+
     const RecordSetup &recordSetup() const { return records_; }
     void buildControls(QWidget *central) override;
     void Form_Load() override;
