@@ -7,6 +7,7 @@
 
 #include "core/Help_Stuff.h"
 
+#include <QComboBox>
 #include <QDir>
 
 using namespace EntryDriver;
@@ -40,6 +41,8 @@ private slots:
     void otherKeysReachTheBox();
     void openedFromTheSectionList_data() { windows_data(); }
     void openedFromTheSectionList();
+    void tabChecksAsEnterDoes_data();
+    void tabChecksAsEnterDoes();
 };
 
 void TestEntryForm::windows_data()
@@ -359,6 +362,53 @@ void TestEntryForm::openedFromTheSectionList()
     QFETCH(QString, name);
     QVERIFY(Forms::isRegistered(name));
     QCOMPARE(Forms::get(name)->objectName(), name);
+}
+
+void TestEntryForm::tabChecksAsEnterDoes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("id"); // typed into the identifier combo first
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("good");
+    QTest::addColumn<QString>("bad");
+    QTest::newRow("frmQV31") << "frmQV31" << "" << 3 << "5" << "-5";
+    QTest::newRow("frmDurInc") << "frmDurInc" << "" << 2 << "5" << "-1";
+    QTest::newRow("frmTimeA") << "frmTimeA" << "" << 5 << "5" << "-2";
+    QTest::newRow("frmStorm") << "frmStorm" << "S1" << 3 << "2" << "-1";
+    QTest::newRow("frmLocalLanduse") << "frmLocalLanduse" << "MyUse" << 2 << "80" << "120";
+}
+
+// Leaving a box with Tab checks and colours it as Enter does.
+void TestEntryForm::tabChecksAsEnterDoes()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, id);
+    QFETCH(int, n);
+    QFETCH(QString, good);
+    QFETCH(QString, bad);
+    ProgramFolder folder;
+    QHash<int, int> colors; // good and bad, by key
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Tab}) {
+        EntryForm *form = open(name);
+        if (!id.isEmpty()) {
+            auto *combo = control<QComboBox>(form, QStringLiteral("Cmbinp_1"));
+            combo->setFocus(Qt::MouseFocusReason);
+            QTest::keyClicks(combo->lineEdit(), id);
+            QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+        }
+        retype(form, n, good);
+        QTest::keyClick(box(form, n), key);
+        const int passed = color(form, n);
+        retype(form, n, bad);
+        QTest::keyClick(box(form, n), key);
+        QCOMPARE(color(form, n), Colors::Red);
+        if (key == Qt::Key_Return)
+            colors.insert(0, passed);
+        else
+            QCOMPARE(passed, colors.value(0));
+        QVERIFY(passed != Colors::Red);
+        cancel(form);
+    }
 }
 
 QTEST_MAIN(TestEntryForm)
