@@ -13,6 +13,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -362,7 +363,7 @@ void EntryForm::txtinp_KeyPress(int &Index, int &KeyAscii)
         return;
     ValidateField(Index);
     Index = nextBox(Index + 1);
-    focusBox(Index);
+    moveFocusByKey([this, Index] { focusBox(Index); });
     KeyAscii = 0;
 }
 
@@ -490,6 +491,32 @@ int EntryForm::TabOrEnterAscii(const QKeyEvent *key)
     return 0;
 }
 
+int EntryForm::TabDirection(const QKeyEvent *key)
+{
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        return 0;
+    if (key->key() == Qt::Key_Backtab || (key->key() == Qt::Key_Tab && (key->modifiers() & Qt::ShiftModifier)))
+        return -1;
+    return key->key() == Qt::Key_Tab ? 1 : 0;
+}
+
+void EntryForm::moveFocusByKey(const std::function<void()> &move, Qt::FocusReason reason)
+{
+    const QPointer<QWidget> left = focusWidget();
+    const bool silent = !isActiveWindow();
+    move();
+    if (silent && left && left != focusWidget() && isLoaded()) {
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QCoreApplication::sendEvent(left, &out);
+    }
+}
+
+void EntryForm::tabAlongLayout(int direction)
+{
+    moveFocusByKey([this, direction] { focusNextPrevChild(direction > 0); },
+                   direction > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
 namespace {
 bool staysInBox(Qt::FocusReason reason)
 {
@@ -512,6 +539,10 @@ bool EntryForm::eventFilter(QObject *watched, QEvent *event)
                 txtinp_KeyPress(i, keyAscii);
                 if (keyAscii == 0)
                     return true;
+            }
+            if (const int direction = TabDirection(static_cast<QKeyEvent *>(event))) {
+                tabAlongLayout(direction);
+                return true;
             }
         } else if (type == QEvent::FocusOut) {
             // Switching to another window, or opening the box's context menu,

@@ -13,6 +13,10 @@
 //    txtinp_KeyPress: the box is checked by ValidateField, the focus moves to
 //    nextBox(Index + 1), and the key is discarded; every other key goes to the
 //    box. A failed check lowers Index, so the focus stays on a bad box.
+//    Tab or Shift+Tab that txtinp_KeyPress leaves alone moves the focus along
+//    the layout (tabAlongLayout); the box is then left by its focus-out.
+//    Every move by a key (moveFocusByKey) gives the field left its focus-out
+//    also when the window is not the active one, where Qt sends none.
 //  - ValidateField: FieldOK = true, checkField() runs the window's check and
 //    clears FieldOK on failure; the box then turns passColor() or red (255),
 //    unless checkField asked to leave its colour alone.
@@ -163,6 +167,16 @@ protected:
 
     // 9 for Tab, 13 for Enter or Return, pressed without Ctrl or Alt; 0 for any other key.
     static int TabOrEnterAscii(const QKeyEvent *key);
+    // 1 for Tab, -1 for Shift+Tab, pressed without Ctrl or Alt; 0 for any other key.
+    static int TabDirection(const QKeyEvent *key);
+    // Runs `move`, a key's move of the focus. Qt moves the focus of a window
+    // that is not the active one without focus events: the widget left then
+    // gets its focus-out here, so that leaving a field by a key checks it in
+    // the same way whether or not the window is active.
+    void moveFocusByKey(const std::function<void()> &move, Qt::FocusReason reason = Qt::TabFocusReason);
+    // Tab or Shift+Tab that no handler took: the focus moves along the
+    // layout, leaving the field as Qt's own move does.
+    void tabAlongLayout(int direction);
 
     // Text of box `index` trimmed of blanks.
     QString boxText(int index) const;

@@ -122,7 +122,7 @@ void RecordForm::NextField(int &Index)
 {
     Index = nextBox(Index + 1);
     movingByKey_ = true;
-    focusField(Index);
+    moveFocusByKey([this, Index] { focusField(Index); });
     movingByKey_ = false;
 }
 
@@ -252,6 +252,13 @@ bool RecordForm::eventFilter(QObject *watched, QEvent *event)
             int i = index;
             takeCombo(i, true);
             NextField(i);
+            return true;
+        }
+        if (const int direction = TabDirection(static_cast<QKeyEvent *>(event))) {
+            // A key typed in the combo means the user is in it, also when
+            // the window got no focus events to tell.
+            focusedCombo_ = index;
+            tabAlongLayout(direction);
             return true;
         }
     } else if (type == QEvent::FocusIn) {
