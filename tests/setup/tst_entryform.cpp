@@ -404,12 +404,8 @@ void TestEntryForm::tabChecksAsEnterDoes()
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Tab}) {
         EntryForm *form = open(name);
         QWidget other;
-        if (!active) {
-            other.show();
-            QApplication::setActiveWindow(&other);
-            QVERIFY(QTest::qWaitForWindowActive(&other));
-            QVERIFY(!form->isActiveWindow());
-        }
+        if (!active)
+            QVERIFY(activateOther(other, form));
         if (!id.isEmpty()) {
             auto *combo = control<QComboBox>(form, QStringLiteral("Cmbinp_1"));
             combo->setFocus(Qt::MouseFocusReason);
