@@ -64,6 +64,27 @@ bool SameBytes(const QString &a, const QString &b)
     return fb.atEnd();
 }
 
+// Entries typed into a window and never accepted are in no working file, so
+// the save question cannot keep them. This is asked before it: staying then
+// leaves the project, its remembered name and every window as they were.
+bool EndWithoutUnacceptedEntries()
+{
+    QStringList captions;
+    for (const QvForm *form : Forms::created())
+        if (form->isLoaded() && form->HoldsUnacceptedEntries())
+            captions << QLatin1Char('"') + form->ShortCaption() + QLatin1Char('"');
+    if (captions.isEmpty())
+        return true;
+    captions.sort();
+    const QString text = captions.size() == 1
+        ? QStringLiteral("The window ") + captions.first() + QStringLiteral(" holds entries that have not been accepted.")
+        : QStringLiteral("The windows ") + captions.join(QStringLiteral(", "))
+              + QStringLiteral(" hold entries that have not been accepted.");
+    return Dialogs::message(text + QStringLiteral("\nEnd the program without them ?"), Dialogs::Buttons::YesNo,
+                            Dialogs::Icon::Exclamation, QvSystemTitle)
+           == Dialogs::Answer::Yes;
+}
+
 } // namespace
 
 namespace Run_Save_Open {
@@ -326,6 +347,8 @@ bool SaveAs()
 
 bool ConfirmEnd()
 {
+    if (!EndWithoutUnacceptedEntries())
+        return false;
     if (!DataChanged)
         return true;
     const Dialogs::Answer answer =

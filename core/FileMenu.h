@@ -47,10 +47,11 @@ bool LocalLandUse();
 bool LocalSoil();
 bool Save();
 bool SaveAs();
-// The save question of Exit and of the main window's close box. True when the
-// program may end: nothing was changed, the user answered No, or the save the
-// user asked for was made; false when the save dialog was cancelled or the
-// save failed.
+// The questions of Exit and of the main window's close box: first whether to
+// end without the entries that open windows hold unaccepted (No keeps the
+// program), then the save question. True when the program may end: nothing
+// was changed, the user answered No, or the save the user asked for was made;
+// false when the user stays, the save dialog was cancelled or the save failed.
 bool ConfirmEnd();
 // Ends the program when ConfirmEnd allows it; returns only when the program
 // goes on.

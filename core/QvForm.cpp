@@ -27,6 +27,13 @@ void QvForm::load()
     loaded_ = true;
     buildControls(central);
     Form_Load();
+    if (loaded_)
+        loadFinished();
+}
+
+QString QvForm::ShortCaption() const
+{
+    return windowTitle().section(QStringLiteral("   Current File - "), 0, 0);
 }
 
 void QvForm::unload()

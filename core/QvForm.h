@@ -23,6 +23,11 @@ public:
     // Entry windows edit a section's working file; the commands that replace
     // the project close them first without accepting.
     virtual bool IsEntryWindow() const { return false; }
+    // True while the window holds entries the user made that it has not
+    // accepted, which closing it would lose.
+    virtual bool HoldsUnacceptedEntries() const { return false; }
+    // The window's caption without the name of the current file.
+    QString ShortCaption() const;
 
     // The window's `Tag` text, through which a few windows hand data over.
     QString Tag;
@@ -33,6 +38,8 @@ protected:
     // in the constructor instead.
     virtual void buildControls(QWidget *central) = 0;
     virtual void Form_Load() {}
+    // Called once Form_Load has run and the window holds what it loaded.
+    virtual void loadFinished() {}
     // Called when the window becomes the active window.
     virtual void Form_Activate() {}
     // Return false to keep the window open when it is asked to close.

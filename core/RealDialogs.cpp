@@ -1,8 +1,10 @@
-#include "core/logic/Dialogs.h"
+#include "core/RealDialogs.h"
 
 #include "core/WindowPlace.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -40,6 +42,46 @@ QMessageBox::Icon toIcon(Icon i)
     return QMessageBox::NoIcon;
 }
 
+// A question without Cancel must be answered: Qt would take Escape and the
+// close box as its No (or Abort) button.
+bool dismissable(Buttons b)
+{
+    return b == Buttons::OK || b == Buttons::OKCancel || b == Buttons::YesNoCancel || b == Buttons::RetryCancel;
+}
+
+class MessageBox : public QMessageBox
+{
+public:
+    MessageBox(Icon icon, const QString &title, const QString &text, StandardButtons buttons, QWidget *parent,
+               bool mayDismiss)
+        : QMessageBox(icon, title, text, buttons, parent), mayDismiss_(mayDismiss)
+    {
+        if (!mayDismiss_)
+            setWindowFlags((windowFlags() & ~Qt::WindowCloseButtonHint) | Qt::CustomizeWindowHint);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (!mayDismiss_ && event->matches(QKeySequence::Cancel)) {
+            event->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent *event) override
+    {
+        if (!mayDismiss_ && !clickedButton()) {
+            event->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(event);
+    }
+
+private:
+    bool mayDismiss_;
+};
+
 Answer fromStandard(int b)
 {
     switch (b) {
@@ -67,8 +109,9 @@ Response showReal(const Request &r)
     QWidget *parent = r.parent ? r.parent : QApplication::activeWindow();
     switch (r.kind) {
     case Kind::Message: {
-        QMessageBox box(toIcon(r.icon), title, r.text, toStandard(r.buttons), parent);
-        return {fromStandard(box.exec()), {}};
+        const std::unique_ptr<QMessageBox> box = messageBox(r, parent);
+        box->exec();
+        return {answerOf(*box), {}};
     }
     case Kind::OpenFile:
     case Kind::SaveFile: {
@@ -120,6 +163,19 @@ Response showReal(const Request &r)
 }
 
 } // namespace
+
+std::unique_ptr<QMessageBox> messageBox(const Request &request, QWidget *parent)
+{
+    const QString title = request.title.isEmpty() ? QString::fromLatin1(AppTitle) : request.title;
+    return std::make_unique<MessageBox>(toIcon(request.icon), title, request.text, toStandard(request.buttons),
+                                        parent, dismissable(request.buttons));
+}
+
+Answer answerOf(const QMessageBox &box)
+{
+    QAbstractButton *clicked = box.clickedButton();
+    return clicked ? fromStandard(box.standardButton(clicked)) : Answer::Cancel;
+}
 
 const bool realDialogsInstalled = (setRealDialogs(showReal), true);
 

@@ -10,8 +10,10 @@
 
 #include <algorithm>
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -19,6 +21,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -130,6 +133,108 @@ void EntryForm::Form_Load()
     finishLoad();
     if (txtHelp_)
         txtHelp_->setVisible(false);
+}
+
+namespace {
+
+// Sets a flag when a key that types or deletes reaches a grid: grids take
+// their keys through the window's handlers, which may mark them handled.
+class GridTypingWatcher : public QObject
+{
+public:
+    GridTypingWatcher(QObject *parent, bool *flag) : QObject(parent), flag_(flag) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const auto *key = static_cast<const QKeyEvent *>(event);
+            if (!key->text().isEmpty() && !TabOrEnter(key) && key->key() != Qt::Key_Escape)
+                *flag_ = true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    static bool TabOrEnter(const QKeyEvent *key)
+    {
+        return key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || key->key() == Qt::Key_Return
+               || key->key() == Qt::Key_Enter;
+    }
+    bool *flag_;
+};
+
+} // namespace
+
+void EntryForm::loadFinished()
+{
+    loadedState_ = acceptedState();
+    entriesShown();
+    watchUserEdits();
+}
+
+void EntryForm::entriesShown()
+{
+    shownControls_ = controlState();
+    userEdited_ = false;
+}
+
+void EntryForm::watchUserEdits()
+{
+    if (!central_)
+        return;
+    // Only what the user does counts: these signals are not raised when the
+    // window fills its controls itself.
+    auto edited = [this] { userEdited_ = true; };
+    for (QLineEdit *edit : central_->findChildren<QLineEdit *>())
+        connect(edit, &QLineEdit::textEdited, this, edited);
+    for (QComboBox *combo : central_->findChildren<QComboBox *>())
+        connect(combo, &QComboBox::activated, this, edited);
+    for (QAbstractButton *button : central_->findChildren<QAbstractButton *>())
+        connect(button, &QAbstractButton::clicked, this, edited);
+    for (QMenu *menu : central_->findChildren<QMenu *>())
+        connect(menu, &QMenu::triggered, this, edited);
+    for (QTableWidget *table : central_->findChildren<QTableWidget *>())
+        table->installEventFilter(new GridTypingWatcher(table, &userEdited_));
+}
+
+QStringList EntryForm::controlState() const
+{
+    QStringList state;
+    if (!central_)
+        return state;
+    for (const QWidget *w : central_->findChildren<QWidget *>()) {
+        const QString name = w->objectName() + QLatin1Char('=');
+        if (const auto *edit = qobject_cast<const QLineEdit *>(w)) {
+            state << name + edit->text();
+        } else if (const auto *combo = qobject_cast<const QComboBox *>(w)) {
+            if (!combo->isEditable()) // an editable one's text is its line edit's
+                state << name + combo->currentText();
+        } else if (const auto *button = qobject_cast<const QAbstractButton *>(w)) {
+            if (button->isCheckable())
+                state << name + (button->isChecked() ? QLatin1Char('1') : QLatin1Char('0'));
+        } else if (const auto *table = qobject_cast<const QTableWidget *>(w)) {
+            state << name + QString::number(table->rowCount()) + QLatin1Char('x') + QString::number(table->columnCount());
+            for (int row = 0; row < table->rowCount(); ++row)
+                for (int col = 0; col < table->columnCount(); ++col)
+                    if (const QTableWidgetItem *item = table->item(row, col); item && !item->text().isEmpty())
+                        state << QString::number(row) + QLatin1Char(',') + QString::number(col) + QLatin1Char('=')
+                                     + item->text();
+        } else if (const auto *text = qobject_cast<const QPlainTextEdit *>(w)) {
+            if (!text->isReadOnly())
+                state << name + text->toPlainText();
+        }
+    }
+    return state;
+}
+
+bool EntryForm::HoldsUnacceptedEntries() const
+{
+    if (!isLoaded())
+        return false;
+    if (acceptedState() != loadedState_)
+        return true;
+    return userEdited_ && controlState() != shownControls_;
 }
 
 void EntryForm::cmdFinished_Click()
@@ -258,7 +363,7 @@ void EntryForm::txtinp_KeyPress(int &Index, int &KeyAscii)
         return;
     ValidateField(Index);
     Index = nextBox(Index + 1);
-    focusBox(Index);
+    moveFocusByKey([this, Index] { focusBox(Index); });
     KeyAscii = 0;
 }
 
@@ -386,6 +491,32 @@ int EntryForm::TabOrEnterAscii(const QKeyEvent *key)
     return 0;
 }
 
+int EntryForm::TabDirection(const QKeyEvent *key)
+{
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        return 0;
+    if (key->key() == Qt::Key_Backtab || (key->key() == Qt::Key_Tab && (key->modifiers() & Qt::ShiftModifier)))
+        return -1;
+    return key->key() == Qt::Key_Tab ? 1 : 0;
+}
+
+void EntryForm::moveFocusByKey(const std::function<void()> &move, Qt::FocusReason reason)
+{
+    const QPointer<QWidget> left = focusWidget();
+    const bool silent = !isActiveWindow();
+    move();
+    if (silent && left && left != focusWidget() && isLoaded()) {
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QCoreApplication::sendEvent(left, &out);
+    }
+}
+
+void EntryForm::tabAlongLayout(int direction)
+{
+    moveFocusByKey([this, direction] { focusNextPrevChild(direction > 0); },
+                   direction > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
 namespace {
 bool staysInBox(Qt::FocusReason reason)
 {
@@ -408,6 +539,10 @@ bool EntryForm::eventFilter(QObject *watched, QEvent *event)
                 txtinp_KeyPress(i, keyAscii);
                 if (keyAscii == 0)
                     return true;
+            }
+            if (const int direction = TabDirection(static_cast<QKeyEvent *>(event))) {
+                tabAlongLayout(direction);
+                return true;
             }
         } else if (type == QEvent::FocusOut) {
             // Switching to another window, or opening the box's context menu,
@@ -441,6 +576,7 @@ bool EntryForm::eventFilter(QObject *watched, QEvent *event)
         } else if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
             auto *button = qobject_cast<QRadioButton *>(watched);
             if (button && optionMode_.value(watched) == OptionMode::Handled) {
+                userEdited_ = true;
                 button->setChecked(true);
                 if (const auto followUp = optionFollowUp_.value(watched))
                     followUp();

@@ -13,6 +13,10 @@
 //    txtinp_KeyPress: the box is checked by ValidateField, the focus moves to
 //    nextBox(Index + 1), and the key is discarded; every other key goes to the
 //    box. A failed check lowers Index, so the focus stays on a bad box.
+//    Tab or Shift+Tab that txtinp_KeyPress leaves alone moves the focus along
+//    the layout (tabAlongLayout); the box is then left by its focus-out.
+//    Every move by a key (moveFocusByKey) gives the field left its focus-out
+//    also when the window is not the active one, where Qt sends none.
 //  - ValidateField: FieldOK = true, checkField() runs the window's check and
 //    clears FieldOK on failure; the box then turns passColor() or red (255),
 //    unless checkField asked to leave its colour alone.
@@ -37,6 +41,11 @@
 //    window stays open and DataChanged is left alone; otherwise
 //    acceptDone() runs, DataChanged is set and the window unloads.
 //  - `cmdCancel` and the close box: unload, nothing written.
+//  - Unaccepted entries (HoldsUnacceptedEntries): what Accept would keep
+//    (acceptedState) differs from what the window held once loaded, or the
+//    user typed, chose or ticked something in a control and the controls no
+//    longer hold what they showed when the fields last showed stored data
+//    (after loading, or entriesShown).
 //
 // A window supplies its Setup (title, header caption, help key, working-file
 // slot, button captions), builds its fields in buildFields(), and overrides
@@ -77,6 +86,7 @@ public:
     explicit EntryForm(const Setup &setup, QWidget *parent = nullptr);
 
     bool IsEntryWindow() const override { return true; }
+    bool HoldsUnacceptedEntries() const override;
 
     // Back colour of a box as a colour number (&HBBGGRR).
     static int BackColor(const QWidget *widget);
@@ -116,6 +126,12 @@ protected:
     // The lines of the working file; empty when the window holds no data.
     virtual QStringList buildRecords() const = 0;
     virtual void acceptDone() {}
+    // What Accept would keep, compared with the same once loaded; by default
+    // the lines of the working file.
+    virtual QStringList acceptedState() const { return buildRecords(); }
+    // The fields show stored data again (another record was chosen): only
+    // what is typed from now on is unstored.
+    void entriesShown();
 
     // A red box or grid cell holds a value that failed its check and
     // must never be written: tells the user which field, puts the focus there
@@ -151,6 +167,16 @@ protected:
 
     // 9 for Tab, 13 for Enter or Return, pressed without Ctrl or Alt; 0 for any other key.
     static int TabOrEnterAscii(const QKeyEvent *key);
+    // 1 for Tab, -1 for Shift+Tab, pressed without Ctrl or Alt; 0 for any other key.
+    static int TabDirection(const QKeyEvent *key);
+    // Runs `move`, a key's move of the focus. Qt moves the focus of a window
+    // that is not the active one without focus events: the widget left then
+    // gets its focus-out here, so that leaving a field by a key checks it in
+    // the same way whether or not the window is active.
+    void moveFocusByKey(const std::function<void()> &move, Qt::FocusReason reason = Qt::TabFocusReason);
+    // Tab or Shift+Tab that no handler took: the focus moves along the
+    // layout, leaving the field as Qt's own move does.
+    void tabAlongLayout(int direction);
 
     // Text of box `index` trimmed of blanks.
     QString boxText(int index) const;
@@ -160,10 +186,17 @@ protected:
     const Setup &setup() const { return setup_; }
     void buildControls(QWidget *central) override;
     void Form_Load() override;
+    void loadFinished() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void showHelp(int helpId, const QString &key);
+    // What the user can change in the controls, one entry a control (or cell).
+    QStringList controlState() const;
+    void watchUserEdits();
+    QStringList loadedState_;
+    QStringList shownControls_;
+    bool userEdited_ = false; // since the fields last showed stored data
     Setup setup_;
     QHash<int, QPointer<QLineEdit>> boxes_;
     QHash<QString, QPointer<QRadioButton>> options_;

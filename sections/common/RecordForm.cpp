@@ -122,7 +122,7 @@ void RecordForm::NextField(int &Index)
 {
     Index = nextBox(Index + 1);
     movingByKey_ = true;
-    focusField(Index);
+    moveFocusByKey([this, Index] { focusField(Index); });
     movingByKey_ = false;
 }
 
@@ -166,6 +166,22 @@ void RecordForm::chooseRecord(const QString &id)
         selected_ = createRecord(id);
     }
     data_.Work.CurrentItem = selected_;
+    entriesShown();
+}
+
+QStringList RecordForm::acceptedState() const
+{
+    QStringList state = EntryForm::acceptedState();
+    const WorkTables &w = data_.Work;
+    for (int k = 1; k <= w.ItemCount; ++k) {
+        state << QStringLiteral("record %1").arg(k) << RecordList::Fields(w, k);
+        if (!w.HasPoints(k))
+            continue;
+        for (int p = w.ItemFirstPoint[k]; p <= w.ItemLastPoint[k]; ++p)
+            for (int f = 1; f <= w.PointTable.fieldCount(); ++f)
+                state << w.PointTable.value(f, p);
+    }
+    return state;
 }
 
 void RecordForm::storeShownRecord()
@@ -236,6 +252,13 @@ bool RecordForm::eventFilter(QObject *watched, QEvent *event)
             int i = index;
             takeCombo(i, true);
             NextField(i);
+            return true;
+        }
+        if (const int direction = TabDirection(static_cast<QKeyEvent *>(event))) {
+            // A key typed in the combo means the user is in it, also when
+            // the window got no focus events to tell.
+            focusedCombo_ = index;
+            tabAlongLayout(direction);
             return true;
         }
     } else if (type == QEvent::FocusIn) {

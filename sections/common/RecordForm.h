@@ -19,6 +19,8 @@
 //  - Tab and Enter (the keys movesOn() names) in a box check it, in a combo
 //    leave it; then the focus moves to nextBox(Index + 1): a combo field's
 //    combo or a box (focusField). A field that fails keeps the focus.
+//    Tab (when movesOn() leaves it out) and Shift+Tab follow the layout: a
+//    combo is left by its focus-out, exactly once, active window or not.
 //  - Choosing (the identifier combo left): the shown record is stored, the
 //    record named is found (findRecord) and shown (showRecord); a new
 //    identifier the window accepts (acceptsIdentifier) makes a record
@@ -129,6 +131,9 @@ protected:
     void clearIdentifier();
     void setSelectedRecord(int k) { selected_ = k; }
     bool isComboField(int index) const { return combos_.contains(index); }
+
+    // The working file's lines and every record of the work tables.
+    QStringList acceptedState() const override;
 
     const RecordSetup &recordSetup() const { return records_; }
     void buildControls(QWidget *central) override;

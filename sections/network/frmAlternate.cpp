@@ -495,8 +495,14 @@ bool frmAlternate::eventFilter(QObject *watched, QEvent *event)
         if (type == QEvent::KeyPress) {
             int keyAscii = TabOrEnterAscii(static_cast<QKeyEvent *>(event));
             if (keyAscii) {
+                comboFocused_ = true; // the user is in it, focus events or not
                 int index = 1;
                 NextField(index, keyAscii);
+                return true;
+            }
+            if (TabDirection(static_cast<QKeyEvent *>(event)) < 0) {
+                comboFocused_ = true;
+                tabAlongLayout(-1);
                 return true;
             }
         } else if (type == QEvent::FocusIn) {

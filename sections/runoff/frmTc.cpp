@@ -431,12 +431,12 @@ void frmTc::NextField(int &Index, int &KeyAscii)
         Index = 15;
     else if (Index == 15 && !txtinp(14)->text().isEmpty())
         Index = 16;
-    if (isCombo(Index)) {
-        if (QComboBox *combo = Cmbinp(Index))
+    moveFocusByKey([this, Index] {
+        if (!isCombo(Index))
+            focusBox(Index);
+        else if (QComboBox *combo = Cmbinp(Index))
             combo->setFocus(Qt::TabFocusReason);
-    } else {
-        focusBox(Index);
-    }
+    });
     KeyAscii = 0;
 }
 
@@ -537,8 +537,16 @@ bool frmTc::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::KeyPress:
         if (int keyAscii = TabOrEnterAscii(static_cast<QKeyEvent *>(event))) {
+            // A key typed in the list means the user is in it, also when the
+            // window got no focus events to tell.
+            focusedCombo_ = index;
             int i = index;
             Cmbinp_KeyPress(i, keyAscii);
+            return true;
+        }
+        if (TabDirection(static_cast<QKeyEvent *>(event)) < 0) {
+            focusedCombo_ = index;
+            tabAlongLayout(-1);
             return true;
         }
         break;

@@ -1,10 +1,13 @@
 #include "DialogScript.h"
 #include "ProgramFolder.h"
+#include "tests/setup/ValueGridDriver.h"
 
 #include "core/logic/Editglob.h"
 #include "core/FileMenu.h"
 #include "core/QvForm.h"
+#include "core/RunSaveOpen.h"
 #include "core/frmMain.h"
+#include "core/logic/TextFile.h"
 
 #include <QAction>
 #include <QApplication>
@@ -96,6 +99,8 @@ private slots:
     void runOnceAtATime();
     void closeBox_data();
     void closeBox();
+    void unacceptedEntries_data();
+    void unacceptedEntries();
 };
 
 void TestMainWindow::startState()
@@ -488,6 +493,112 @@ void TestMainWindow::closeBox()
     // The working files stay for the next session.
     for (int i = 1; i <= 14; ++i)
         QVERIFY(QFile::exists(TmpFile[i]));
+}
+
+void TestMainWindow::unacceptedEntries_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<bool>("changed"); // the project holds unsaved changes too
+    QTest::addColumn<bool>("byExit");  // File > Exit, else the close box
+    QTest::addColumn<QString>("answers");
+    QTest::addColumn<bool>("asked"); // the window is named in a question
+    QTest::addColumn<bool>("ends");
+    QTest::newRow("untouched") << "frmDurInc" << "" << false << false << "" << false << true;
+    QTest::newRow("typed, stay") << "frmDurInc" << "type" << false << false << "no" << true << false;
+    QTest::newRow("typed, end") << "frmDurInc" << "type" << false << false << "yes" << true << true;
+    QTest::newRow("typed and erased") << "frmDurInc" << "erase" << false << false << "" << false << true;
+    QTest::newRow("typed, changes, stay") << "frmDurInc" << "type" << true << false << "no" << true << false;
+    QTest::newRow("typed, changes, end unsaved") << "frmDurInc" << "type" << true << false << "yes,no" << true << true;
+    QTest::newRow("Exit, typed, stay") << "frmDurInc" << "type" << true << true << "no" << true << false;
+    QTest::newRow("Exit, untouched") << "frmDurInc" << "" << false << true << "" << false << true;
+    QTest::newRow("records browsed") << "frmStorm" << "browse" << false << false << "" << false << true;
+    QTest::newRow("record stored") << "frmStorm" << "store" << false << false << "no" << true << false;
+    QTest::newRow("grid cell typed") << "frmDimHyd" << "cell" << false << false << "no" << true << false;
+}
+
+// Entries typed into an entry window and never accepted are not lost without
+// a question; staying keeps the program, the window and its entries.
+void TestMainWindow::unacceptedEntries()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, edit);
+    QFETCH(bool, changed);
+    QFETCH(bool, byExit);
+    QFETCH(QString, answers);
+    QFETCH(bool, asked);
+    QFETCH(bool, ends);
+    ProgramFolder folder(true);
+    Globsubs::ShowForm(mainWindow());
+    ProgramFolder::writeBytes(folder.tmp(SecStorm),
+                              EntryDriver::crlf("STORM ANALYSIS:\n"
+                                                "          S1        G1        2.        3.5       Type II   2\n"));
+    const QString remembered = folder.file(QStringLiteral("basin.inp"));
+    Run_Save_Open::RememberFileName(remembered);
+    int ended = 0;
+    const FileMenu::EndProgramHandler previous = FileMenu::setEndProgramHandler([&ended] { ++ended; });
+
+    EntryForm *form = EntryDriver::open(window);
+    QVERIFY(form);
+    if (edit == QLatin1String("type") || edit == QLatin1String("erase")) {
+        EntryDriver::type(form, 2, QStringLiteral("5"));
+        if (edit == QLatin1String("erase"))
+            QTest::keyClick(EntryDriver::box(form, 2), Qt::Key_Backspace);
+    } else if (edit == QLatin1String("browse") || edit == QLatin1String("store")) {
+        QTableWidget *grid = EntryDriver::grid(form);
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(1, 0)).center());
+        QCOMPARE(EntryDriver::box(form, 3)->text(), QStringLiteral("2."));
+        if (edit == QLatin1String("store")) {
+            EntryDriver::retype(form, 4, QStringLiteral("9"));
+            EntryDriver::enter(form, 4);
+        }
+    } else if (edit == QLatin1String("cell")) {
+        QTest::keyClicks(EntryDriver::grid(form), QStringLiteral("5"));
+    }
+    const QStringList shownBefore = [form] {
+        QStringList texts;
+        for (QLineEdit *box : form->findChildren<QLineEdit *>())
+            texts << box->text();
+        return texts;
+    }();
+
+    DataChanged = changed;
+    DialogScript script;
+    for (const QString &a : answers.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        script.answer(a == QLatin1String("yes") ? Answer::Yes : Answer::No);
+    if (byExit)
+        mainWindow()->mnuFileItem(18)->trigger();
+    else
+        mainWindow()->close();
+    FileMenu::setEndProgramHandler(previous);
+
+    QCOMPARE(script.pending(), 0);
+    QStringList questions = script.messages();
+    const QString caption = form->ShortCaption();
+    QCOMPARE(!questions.isEmpty() && questions.first().contains(QLatin1Char('"') + caption + QLatin1Char('"')),
+             asked);
+    if (asked) {
+        QCOMPARE(script.asked().first().buttons, Dialogs::Buttons::YesNo);
+        questions.removeFirst();
+    }
+    // The save question comes after, and only when the user goes on.
+    QCOMPARE(questions.size(), changed && ends ? 1 : 0);
+    if (byExit)
+        QCOMPARE(ended, ends ? 1 : 0);
+    else
+        QCOMPARE(mainWindow()->isVisible(), !ends);
+    if (!ends) {
+        QVERIFY(form->isLoaded() && form->isVisible());
+        QStringList shownAfter;
+        for (QLineEdit *box : form->findChildren<QLineEdit *>())
+            shownAfter << box->text();
+        QCOMPARE(shownAfter, shownBefore);
+        QCOMPARE(DataChanged, changed);
+        QCOMPARE(TextFile::readPathFile(TmpFile[FileNameSlot]), remembered);
+    }
+    for (QvForm *other : Forms::created())
+        if (other != mainWindow())
+            other->unload();
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QListWidget>
+#include <tuple>
 
 using namespace NetworkDriver;
 using namespace Editglob;
@@ -88,6 +89,8 @@ private slots:
     void acceptAsLoaded();
     void choosingAndCreating();
     void keysAndDescriptionCheck();
+    void keysInAWindowNotActive_data();
+    void keysInAWindowNotActive();
     void deletingAlternates();
     void deletingRecords();
     void recordWindowOnShownAlternate();
@@ -185,6 +188,38 @@ void TestAlternate::keysAndDescriptionCheck()
     enter(form, 2);
     QCOMPARE(focused(), static_cast<QWidget *>(combo(form, 1)));
     QCOMPARE(combo(form, 1)->currentText(), QString("ALT3")); // mirrors the accepted identifier
+}
+
+void TestAlternate::keysInAWindowNotActive_data()
+{
+    QTest::addColumn<Qt::Key>("key");
+    QTest::newRow("Tab") << Qt::Key_Tab;
+    QTest::newRow("Shift+Tab") << Qt::Key_Backtab;
+}
+
+// Qt moves the focus of a window that is not the active one without focus
+// events: a field left by a key there is still checked or taken.
+void TestAlternate::keysInAWindowNotActive()
+{
+    QFETCH(Qt::Key, key);
+    ProgramFolder folder;
+    frmAlternate *form = openOn(folder, ThreeAlternates);
+    QWidget other;
+    QVERIFY(activateOther(other, form));
+
+    type(form, 2, QStringLiteral("typed too soon"));
+    QTest::keyClick(box(form, 2), key);
+    QCOMPARE(color(form, 2), Colors::Red);
+
+    // The second time the list gets the focus with no focus event at all.
+    for (const auto &[id, shown, description] : {std::tuple{"ALT3", 3, "third"}, std::tuple{"ALT1", 1, "Widened channel"}}) {
+        combo(form, 1)->setFocus(Qt::MouseFocusReason);
+        combo(form, 1)->clearEditText();
+        QTest::keyClicks(combo(form, 1), QString::fromLatin1(id));
+        QTest::keyClick(combo(form, 1), key);
+        QCOMPARE(form->ShownAlternate(), shown);
+        QCOMPARE(box(form, 2)->text(), QString::fromLatin1(description));
+    }
 }
 
 void TestAlternate::deletingAlternates()

@@ -2,6 +2,7 @@
 // modal, on copies of the records, handing back the records it changed.
 #include "DialogScript.h"
 #include "ProgramFolder.h"
+#include "tests/setup/EntryDriver.h"
 
 #include "core/Colors.h"
 #include "core/Help_Stuff.h"
@@ -165,6 +166,8 @@ private slots:
     void nextField_data();
     void nextField();
     void switchingSubAreasKeepsBothEdits();
+    void keysLeaveAListInAWindowNotActive_data();
+    void keysLeaveAListInAWindowNotActive();
     void surfaceCodes();
     void resultFieldsTakeNoFocus();
     void rainfall();
@@ -348,6 +351,30 @@ void TestTc::switchingSubAreasKeepsBothEdits()
     QCOMPARE(fx.handedBack->at(1).SubAreaId(), QStringLiteral("C"));
     QCOMPARE(fx.handedBack->at(1).Field[16], QStringLiteral("400"));
     QCOMPARE(fx.handedBack->at(1).Field[18], QStringLiteral("U"));
+}
+
+void TestTc::keysLeaveAListInAWindowNotActive_data()
+{
+    QTest::addColumn<Qt::Key>("key");
+    QTest::newRow("Enter") << Qt::Key_Return;
+    QTest::newRow("Tab") << Qt::Key_Tab;
+}
+
+// Qt moves the focus of a window that is not the active one without focus
+// events: leaving the sub-area list by a key still chooses the sub-area.
+void TestTc::keysLeaveAListInAWindowNotActive()
+{
+    QFETCH(Qt::Key, key);
+    TcFixture fx;
+    frmTc *form = fx.open({record("A", "G2", "", WorkedExample), record("B", "G2", "2", NoSegments),
+                           record("C", "G2", "", "100,.01,,F; ,.02,U; ,,,,,")},
+                          0);
+    QWidget other;
+    QVERIFY(EntryDriver::activateOther(other, form));
+    choose(form, 1, 2, key);
+    QCOMPARE(form->TcRow(), 3);
+    QCOMPARE(box(form, 12)->text(), QStringLiteral("100"));
+    form->close();
 }
 
 void TestTc::surfaceCodes()

@@ -124,6 +124,16 @@ inline QByteArray acceptAsLoaded(const ProgramFolder &folder, const QString &nam
 
 inline int color(QWidget *form, int n) { return EntryForm::BackColor(box(form, n)); }
 
+// Shows `other` and makes it the active window, so that keys then reach
+// `form` while it is not the active one (Qt moves the focus of such a window
+// without focus events). False when the switch did not happen.
+inline bool activateOther(QWidget &other, const QWidget *form)
+{
+    other.show();
+    QApplication::setActiveWindow(&other);
+    return QTest::qWaitForWindowActive(&other) && !form->isActiveWindow();
+}
+
 inline QWidget *focused() { return QApplication::focusWidget(); }
 
 // Types `text` into box n and leaves it with Tab: the box must turn

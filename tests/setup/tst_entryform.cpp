@@ -7,6 +7,7 @@
 
 #include "core/Help_Stuff.h"
 
+#include <QComboBox>
 #include <QDir>
 
 using namespace EntryDriver;
@@ -40,6 +41,8 @@ private slots:
     void otherKeysReachTheBox();
     void openedFromTheSectionList_data() { windows_data(); }
     void openedFromTheSectionList();
+    void tabChecksAsEnterDoes_data();
+    void tabChecksAsEnterDoes();
 };
 
 void TestEntryForm::windows_data()
@@ -359,6 +362,72 @@ void TestEntryForm::openedFromTheSectionList()
     QFETCH(QString, name);
     QVERIFY(Forms::isRegistered(name));
     QCOMPARE(Forms::get(name)->objectName(), name);
+}
+
+void TestEntryForm::tabChecksAsEnterDoes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("id"); // typed into the identifier combo first, left with the same key
+    QTest::addColumn<int>("n");      // 0: the identifier alone
+    QTest::addColumn<QString>("good");
+    QTest::addColumn<QString>("bad");
+    QTest::addColumn<bool>("active"); // keys reach the window while another one is active
+    const auto row = [](const char *name, const char *id, int n, const char *good, const char *bad) {
+        for (const bool active : {true, false})
+            QTest::addRow("%s%s", name, active ? "" : ", not active")
+                << QString::fromLatin1(name) << QString::fromLatin1(id) << n << QString::fromLatin1(good)
+                << QString::fromLatin1(bad) << active;
+    };
+    row("frmQV31", "", 3, "5", "-5");
+    row("frmDurInc", "", 2, "5", "-1");
+    row("frmTimeA", "", 5, "5", "-2");
+    row("frmStorm", "S1", 3, "2", "-1");
+    row("frmLocalLanduse", "MyUse", 2, "80", "120");
+    row("frmSubArea", "A1", 4, "10", "0");
+    row("frmReaches", "R1", 5, "100", "0");
+    row("frmLocalSoil", "MySoil", 0, "", "");
+}
+
+// Leaving a box or the identifier combo with Tab checks and colours it as
+// Enter does, also in a window that is not the active one (Qt then moves its
+// focus without focus events).
+void TestEntryForm::tabChecksAsEnterDoes()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, id);
+    QFETCH(int, n);
+    QFETCH(QString, good);
+    QFETCH(QString, bad);
+    QFETCH(bool, active);
+    ProgramFolder folder;
+    QHash<int, int> colors; // good and bad, by key
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Tab}) {
+        EntryForm *form = open(name);
+        QWidget other;
+        if (!active)
+            QVERIFY(activateOther(other, form));
+        if (!id.isEmpty()) {
+            auto *combo = control<QComboBox>(form, QStringLiteral("Cmbinp_1"));
+            combo->setFocus(Qt::MouseFocusReason);
+            QTest::keyClicks(combo->lineEdit(), id);
+            QTest::keyClick(combo->lineEdit(), key);
+            QCOMPARE(box(form, 1)->text(), id); // taken
+        }
+        if (n > 0) {
+            retype(form, n, good);
+            QTest::keyClick(box(form, n), key);
+            const int passed = color(form, n);
+            retype(form, n, bad);
+            QTest::keyClick(box(form, n), key);
+            QCOMPARE(color(form, n), Colors::Red);
+            if (key == Qt::Key_Return)
+                colors.insert(0, passed);
+            else
+                QCOMPARE(passed, colors.value(0));
+            QVERIFY(passed != Colors::Red);
+        }
+        cancel(form);
+    }
 }
 
 QTEST_MAIN(TestEntryForm)
