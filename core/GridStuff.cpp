@@ -1,8 +1,8 @@
 #include "core/GridStuff.h"
 
 #include "core/Colors.h"
-#include "core/logic/Fields.h"
 #include "core/logic/LeadingNumber.h"
+#include "core/logic/SeriesCheck.h"
 #include "core/logic/TextFile.h"
 
 #include <QTableWidget>
@@ -12,9 +12,6 @@
 namespace Grid_Stuff {
 
 namespace {
-
-// Every value of a series is written into a field of this many columns.
-constexpr int CellFieldWidth = 10;
 
 bool holdsText(const QString &text) { return !TextFile::isBlank(text); }
 
@@ -90,32 +87,16 @@ void MoveToGridCell(FlexGrid &grid, GridState &s, int &row, int &col, int &cellC
 
 void ValidateGridCell(FlexGrid &grid, const GridState &s, int row, int col, int cellCount, bool &ok)
 {
-    ok = true;
-    const QString text = grid.TextMatrix(row, col);
-    if (!holdsText(text))
-        return;
-    if (s.GridMaxValue > 0)
-        Globsubs::CheckRange(true, 0, s.GridMaxValue, text, ok);
-    else
-        Globsubs::CheckAtLeast(true, 0, text, ok);
-    // Written into a field of ten columns: a whole part that does not fit
-    // would be cut and change the value.
-    if (ok && !Globsubs::FitsNumberField(text, CellFieldWidth))
-        ok = false;
-    if (s.GridAscending && (row > 0 || col > 0)) {
-        const int cols = columnsOf(grid);
-        const double value = LeadingNumber(text);
-        const double previous = col == 0 ? LeadingNumber(grid.TextMatrix(row - 1, cols - 1))
-                                         : LeadingNumber(grid.TextMatrix(row, col - 1));
-        if (value < previous) {
-            ok = false;
-        } else if (row * cols + col + 2 < cellCount) {
-            const double next = col == cols - 1 ? LeadingNumber(grid.TextMatrix(row + 1, 0))
-                                                : LeadingNumber(grid.TextMatrix(row, col + 1));
-            if (value > next)
-                ok = false;
-        }
-    }
+    const int cols = columnsOf(grid);
+    const int cell = row * cols + col;
+    std::optional<QString> previous;
+    std::optional<QString> next;
+    if (cell > 0)
+        previous = cellText(grid, cell - 1);
+    if (cell + 2 < cellCount)
+        next = cellText(grid, cell + 1);
+    const SeriesCheck::Rule rule{double(s.GridMaxValue), s.GridAscending};
+    ok = SeriesCheck::Passes(grid.TextMatrix(row, col), rule, previous, next);
     if (!ok)
         grid.setCellColor(row, col, Colors::Red);
 }

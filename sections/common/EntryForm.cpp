@@ -239,9 +239,27 @@ bool EntryForm::HoldsUnacceptedEntries() const
 
 void EntryForm::cmdFinished_Click()
 {
-    if (refuseRedField())
+    if (refuseInvalid())
         return;
     writeAndClose();
+}
+
+bool EntryForm::refuseInvalid() { return refuseInvalidValue() || refuseRedField(); }
+
+bool EntryForm::refuseInvalidValue()
+{
+    const std::optional<InvalidValue> value = firstInvalidValue();
+    if (!value)
+        return false;
+    InvalidValues::Tell(*value, messageTitle());
+    showInvalidValue(*value);
+    return true;
+}
+
+void EntryForm::showInvalidValue(const InvalidValue &value)
+{
+    SetBackColor(txtinp(value.field), Colors::Red);
+    focusBox(value.field);
 }
 
 namespace {
@@ -250,13 +268,20 @@ namespace {
 // that lead to the box.
 QString labelName(const QLabel *label)
 {
-    QString name = label->text().trimmed();
+    QString name = label->text().simplified();
     while (name.endsWith(QLatin1Char(':')))
         name = name.chopped(1).trimmed();
     return name;
 }
 
 } // namespace
+
+QString EntryForm::fieldName(int index) const
+{
+    const QLabel *label = central_ ? central_->findChild<QLabel *>(QStringLiteral("lblInput_") + QString::number(index))
+                                   : nullptr;
+    return label ? labelName(label) : QString();
+}
 
 bool EntryForm::refuseRedField()
 {
@@ -270,12 +295,10 @@ bool EntryForm::refuseRedField()
                 return labelName(label);
         const QString name = w->objectName();
         const qsizetype bar = name.lastIndexOf(QLatin1Char('_'));
-        if (bar > 0) {
-            const QString label = QStringLiteral("lblInput") + name.mid(bar);
-            if (const auto *l = central_->findChild<QLabel *>(label))
-                return labelName(l);
-        }
-        return name;
+        bool number = false;
+        const int index = bar > 0 ? name.mid(bar + 1).toInt(&number) : 0;
+        const QString caption = number ? fieldName(index) : QString();
+        return caption.isEmpty() ? name : caption;
     };
     auto refuse = [this](const QString &field) {
         Dialogs::message(QStringLiteral("\"") + field

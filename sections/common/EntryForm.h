@@ -33,10 +33,12 @@
 //    help box `txtHelp`, under the window's own help key; a second press hides
 //    it. Each window keeps its own help shown, so two open windows never mix
 //    their help.
-//  - `cmdFinished` (Accept): refused while a box (or the combo that enters
-//    it) or a grid cell is red (refuseRedField); otherwise buildRecords()
-//    gives the lines of the working file (none: the section is absent); they
-//    are written atomically. When
+//  - `cmdFinished` (Accept): refused while a value that Accept would write
+//    fails its check (firstInvalidValue: the window's records, with its own
+//    checks) or a box (or the combo that enters it) or a grid cell is red
+//    (refuseRedField); otherwise buildRecords() gives the lines of the
+//    working file (none: the section is absent); they are written
+//    atomically. When
 //    the file cannot be written the user is told which file and why, the
 //    window stays open and DataChanged is left alone; otherwise
 //    acceptDone() runs, DataChanged is set and the window unloads.
@@ -52,11 +54,13 @@
 // setDefaults, readRecords, checkField, nextBox, buildRecords and, where its
 // behaviour differs, passColor, the key and focus handlers.
 #include "core/QvForm.h"
+#include "sections/common/logic/InvalidValue.h"
 
 #include <QHash>
 #include <QPointer>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 class QAbstractButton;
 class QButtonGroup;
@@ -133,10 +137,29 @@ protected:
     // what is typed from now on is unstored.
     void entriesShown();
 
+    // Accept's check: the first value that Accept would write and that fails
+    // its check (firstInvalidValue), else a box or cell shown red
+    // (refuseRedField). The user is told where it is and taken there; true
+    // when Accept must stop.
+    bool refuseInvalid();
+    // The first part alone: a value of the records that fails is shown.
+    bool refuseInvalidValue();
+    // The first value of the window's records that Accept would write
+    // although it fails the window's check of its field, in the order of the
+    // file; the window first takes what its fields show into its records.
+    // None by default: a window of one record has its values in its boxes,
+    // where refuseRedField finds them.
+    virtual std::optional<InvalidValue> firstInvalidValue() { return std::nullopt; }
+    // Shows the record of `value` with its field red and the focus there; by
+    // default box `field` of the window.
+    virtual void showInvalidValue(const InvalidValue &value);
     // A red box or grid cell holds a value that failed its check and
     // must never be written: tells the user which field, puts the focus there
     // and returns true. False when nothing is red.
     bool refuseRedField();
+    // The caption of field `index` as a name: its label's text without the
+    // colon and blanks that lead to the box.
+    QString fieldName(int index) const;
     // The Accept after every question of the window: writes the working file
     // and closes the window, or keeps it open when the file cannot be written.
     void writeAndClose();

@@ -200,6 +200,61 @@ bool RecordForm::askDelete() const
            == Dialogs::Answer::Yes;
 }
 
+void RecordForm::showStoredRecord(int k)
+{
+    if (!data_.Work.HasItem(k) || (selected_ == k && data_.Work.CurrentItem == k))
+        return;
+    storeShownRecord();
+    const int idIndex = records_.idIndex;
+    const QString id = data_.Work.ItemHeader.value(idIndex, k);
+    if (QComboBox *combo = Cmbinp(idIndex)) {
+        combo->setEditText(id);
+        Globsubs::SetBackColor(combo, Colors::White);
+    }
+    setBoxText(idIndex, id);
+    SetBackColor(txtinp(idIndex), Colors::White);
+    selected_ = k;
+    data_.Work.CurrentItem = k;
+    showRecord(k);
+    entriesShown();
+}
+
+QString RecordForm::recordName(int k) const
+{
+    const QString id = TextFile::trimBlanks(data_.Work.ItemHeader.value(records_.idIndex, k));
+    return recordNoun().isEmpty() ? id : recordNoun() + QLatin1Char(' ') + id;
+}
+
+InvalidValue RecordForm::invalidValue(int k, int row, int box, const QString &text) const
+{
+    return InvalidValue{k, row, box, text, recordName(k), fieldName(box)};
+}
+
+std::optional<InvalidValue> RecordForm::redBox(int first, int last) const
+{
+    for (int i = first; i <= last; ++i) {
+        const QLineEdit *box = txtinp(i);
+        if (box && BackColor(box) == Colors::Red && !TextFile::isBlank(box->text()))
+            return invalidValue(data_.Work.HasItem(selected_) ? selected_ : 0, -1, i, box->text());
+    }
+    return std::nullopt;
+}
+
+void RecordForm::refuseWithoutRecord(const InvalidValue &value)
+{
+    Dialogs::message(QStringLiteral("%1: \"%2\" belongs to no %3. Choose or type its identifier first.")
+                         .arg(value.fieldName, TextFile::trimBlanks(value.text), recordNoun().toLower()),
+                     Dialogs::Buttons::OK, Dialogs::Icon::Exclamation, messageTitle());
+    focusField(value.field);
+}
+
+void RecordForm::showInvalidValue(const InvalidValue &value)
+{
+    showStoredRecord(value.record);
+    SetBackColor(txtinp(value.field), Colors::Red);
+    focusField(value.field);
+}
+
 QString RecordForm::identifierText() const
 {
     const QComboBox *combo = Cmbinp(records_.idIndex);

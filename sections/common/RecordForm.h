@@ -33,6 +33,9 @@
 //    its identifier out of the list and empties the identifier and the fields
 //    (clearFields). Either way the identifier combo gets the focus.
 //    askDelete() is the question alone, for windows that delete otherwise.
+//  - Accept's check (EntryForm::refuseInvalid): a value that fails is shown
+//    in its record (showStoredRecord), with the box red and the focus there;
+//    messages name a record by recordNoun() and its identifier.
 //
 // A record window supplies, beyond EntryForm's hooks (buildFields,
 // readRecords into data_.Work, checkField, nextBox, buildRecords from
@@ -108,6 +111,8 @@ protected:
     // The identifier combo was left with `text`, before the record is chosen;
     // by default nothing happens here.
     virtual void identifierTaken(const QString &) {}
+    // Names a record in messages ("Structure"); none by default.
+    virtual QString recordNoun() const { return {}; }
     // Keys that leave a field (box or combo) and move on: 9 (Tab) and 13
     // (Enter) by default.
     virtual bool movesOn(int keyAscii) const { return keyAscii == 9 || keyAscii == 13; }
@@ -125,6 +130,20 @@ protected:
     void storeShownRecord();
     // The delete question; true on Yes.
     bool askDelete() const;
+    // Makes record k the chosen one and shows it, its identifier in the
+    // identifier combo; the record shown before is stored first.
+    void showStoredRecord(int k);
+    // Record k in messages: the noun and its identifier.
+    QString recordName(int k) const;
+    // A value of record k that fails the check of field `box`, named for the message.
+    InvalidValue invalidValue(int k, int row, int box, const QString &text) const;
+    // The first box from `first` to `last` shown red and holding text, as a
+    // value of the record chosen (record 0: none is).
+    std::optional<InvalidValue> redBox(int first, int last) const;
+    // Tells the user that `value`, typed while no record was chosen, belongs
+    // to none, and puts the focus there.
+    void refuseWithoutRecord(const InvalidValue &value);
+    void showInvalidValue(const InvalidValue &value) override;
     // The identifier combo's text, trimmed.
     QString identifierText() const;
     // Empties the identifier combo (no entry chosen) and its twin.

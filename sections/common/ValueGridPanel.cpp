@@ -3,6 +3,7 @@
 #include "core/AlignedCells.h"
 #include "core/Colors.h"
 #include "core/logic/Editglob.h"
+#include "core/logic/SeriesCheck.h"
 #include "core/FlexGrid.h"
 #include "core/GridStuff.h"
 #include "core/QvForm.h"
@@ -172,6 +173,25 @@ void ValueGridPanel::moveTo(GridState &s, int row, int col)
     s.GridRow = row;
     s.GridCol = col;
     Grid_Stuff::MoveToGridCell(*grid, s, s.GridRow, s.GridCol, s.CellCount, s.FieldOK, s.Typing);
+}
+
+int ValueGridPanel::firstInvalidCell(const GridState &s, const QStringList &values)
+{
+    return SeriesCheck::FirstFault(values, SeriesCheck::Rule{double(s.GridMaxValue), s.GridAscending}, 1);
+}
+
+QString ValueGridPanel::cellName(const QString &field, int cell) const
+{
+    const int cols = std::max(grid->Cols(), 1);
+    return QStringLiteral("%1, row %2, column %3").arg(field).arg(cell / cols + 1).arg(cell % cols + 1);
+}
+
+void ValueGridPanel::showInvalidCell(GridState &s, int cell)
+{
+    const int cols = std::max(grid->Cols(), 1);
+    table->setFocus(Qt::OtherFocusReason);
+    moveTo(s, cell / cols, cell % cols);
+    grid->setCellColor(cell / cols, cell % cols, Colors::Red);
 }
 
 void ValueGridPanel::dropHighlight(GridState &s)

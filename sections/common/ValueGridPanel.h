@@ -69,6 +69,16 @@ public:
     // The text of the cells in use.
     QStringList cells(const GridState &s) const;
 
+    // The first of `values`, laid from cell 0 as the grid shows them, that
+    // fails the grid's check (the state's maximum and order); -1 when none
+    // does. The first value, which the grid never makes current, is only the
+    // neighbour of the second.
+    static int firstInvalidCell(const GridState &s, const QStringList &values);
+    // Names cell `cell` in messages: "<field>, row r, column c".
+    QString cellName(const QString &field, int cell) const;
+    // Makes cell `cell` the current one, marked red, with the focus in the grid.
+    void showInvalidCell(GridState &s, int cell);
+
     // A key typed into the grid; the grid grows a row when the last cell is reached.
     void keyEdit(GridState &s, int &KeyAscii);
     void moveTo(GridState &s, int row, int col);

@@ -44,18 +44,7 @@ void NetworkForm::showAlternateLabels()
     id->setVisible(isAlternate());
 }
 
-void NetworkForm::showHandedOverRecord(int current)
-{
-    const int k = current + 1;
-    if (!data_.Work.HasItem(k))
-        return;
-    const QString id = data_.Work.ItemHeader(1, k);
-    setBoxText(1, id);
-    Cmbinp(1)->setEditText(id);
-    setSelectedRecord(k);
-    data_.Work.CurrentItem = k;
-    showRecord(k);
-}
+void NetworkForm::showHandedOverRecord(int current) { showStoredRecord(current + 1); }
 
 QWidget *NetworkForm::addLine(int index)
 {

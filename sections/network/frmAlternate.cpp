@@ -7,6 +7,7 @@
 #include "core/logic/Dialogs.h"
 #include "core/logic/TextFile.h"
 #include "sections/network/AlternateRecords.h"
+#include "sections/network/logic/NetworkChecks.h"
 #include "sections/network/logic/NetworkFields.h"
 
 #include <QApplication>
@@ -472,6 +473,38 @@ void frmAlternate::cmdFinished_Click()
     if (!recordsWritable())
         return;
     EntryForm::cmdFinished_Click();
+}
+
+std::optional<InvalidValue> frmAlternate::firstInvalidValue()
+{
+    for (int a = 1; a <= AltCount(); ++a) {
+        const Alternate &alternate = alternates_[a - 1];
+        if (!AlternateFormat::IsWritten(alternate))
+            continue;
+        if (auto fault = NetworkChecks::FirstSubAreaFault(alternate.SubAreas)) {
+            fault->row = fault->record - 1;
+            fault->record = a;
+            fault->recordName = QStringLiteral("Alternate %1, Sub-Area %2")
+                                    .arg(TextFile::trimBlanks(alternate.Id),
+                                         TextFile::trimBlanks(alternate.SubAreas[fault->row].SubAreaId()));
+            fault->fieldName = NetworkChecks::SubAreaCaption(fault->field);
+            return fault;
+        }
+    }
+    return std::nullopt;
+}
+
+void frmAlternate::showInvalidValue(const InvalidValue &value)
+{
+    // The record is corrected in the sub-area window: its entry is chosen
+    // here, to be opened with a click.
+    if (value.record != shown_) {
+        combo_->setEditText(alternates_[value.record - 1].Id);
+        int one = 1;
+        Cmbinp_LostFocus(one);
+    }
+    lists_[1]->setCurrentRow(value.row);
+    lists_[1]->setFocus(Qt::OtherFocusReason);
 }
 
 QStringList frmAlternate::buildRecords() const { return AlternateFormat::AlternateSectionLines(alternates_); }

@@ -58,6 +58,10 @@ protected:
     QStringList buildRecords() const override;
     // The caption keeps its old spelling; the messages spell the section's name.
     QString messageTitle() const override;
+    // The sub-areas of the alternates are checked as the sub-area window
+    // checks them; their reaches passed the reach window or are as read.
+    std::optional<InvalidValue> firstInvalidValue() override;
+    void showInvalidValue(const InvalidValue &value) override;
     void txtinp_KeyPress(int &Index, int &KeyAscii) override;
     void txtinp_LostFocus(int Index) override;
     bool Form_QueryUnload() override;

@@ -4,8 +4,8 @@
 #include "core/ControlArray.h"
 #include "core/logic/IdentifierLists.h"
 #include "core/logic/Editglob.h"
-#include "core/logic/Fields.h"
 #include "core/logic/TextFile.h"
+#include "sections/network/logic/NetworkChecks.h"
 #include "sections/network/logic/NetworkFields.h"
 #include "sections/network/logic/NetworkLines.h"
 #include "sections/network/logic/NetworkTables.h"
@@ -162,12 +162,14 @@ void frmReaches::finishLoad()
         NetworkTables::AppendReaches(data_.Work, request_.Records);
         showHandedOverRecord(request_.Current);
     }
+    asRead_ = NetworkTables::Reaches(data_.Work);
 }
 
 void frmReaches::Form_Unload()
 {
     // The records handed over belong to the alternate window, not to a later opening.
     request_ = {};
+    asRead_.clear();
 }
 
 // ---- Records ----
@@ -248,36 +250,10 @@ EntryForm::ColorRule frmReaches::checkField(int index)
 {
     if (index == 1)
         return ColorRule::Apply;
-    const QString text = txtinp(index)->text();
-    const bool given = !TextFile::isBlank(text);
-    const auto givenBox = [this](int n) { return !boxText(n).isEmpty(); };
-    switch (index) {
-    case 5:
-    case 7:
-        Globsubs::CheckGreaterThan(true, 0, text, FieldOK);
-        break;
-    case 6:
-        Globsubs::CheckAtLeast(true, 0, text, FieldOK);
-        break;
-    case 16:
-    case 17:
-        Globsubs::CheckAtLeast(true, 0, text, FieldOK);
-        // A split is given by a cross section or by its flows, not both.
-        if (given && !TextFile::isBlank(Cmbinp(15)->currentText()))
-            FieldOK = false;
-        break;
-    case 15:
-        if (given && (givenBox(16) || givenBox(17)))
-            FieldOK = false;
-        break;
-    case 18:
-        Globsubs::CheckRange(isAlternate() || !givenBox(14), 0.001, 1, text, FieldOK);
-        break;
-    default:
-        break;
-    }
+    FieldOK = NetworkChecks::ReachFieldPasses(
+        index, [this](int f) { return txtinp(f) ? txtinp(f)->text() : QString(); }, isAlternate());
     // Nothing but the identifier can be entered before a reach is chosen.
-    if (given && selectedRecord() <= 0)
+    if (!TextFile::isBlank(txtinp(index)->text()) && selectedRecord() <= 0)
         FieldOK = false;
     return ColorRule::Apply;
 }
@@ -319,6 +295,15 @@ void frmReaches::cmdDelCur_Click()
     deleteChosenRecord();
 }
 
+std::optional<InvalidValue> frmReaches::firstInvalidValue()
+{
+    storeShownRecord();
+    auto fault = NetworkChecks::FirstReachFault(NetworkTables::Reaches(data_.Work), asRead_, isAlternate());
+    if (fault)
+        fault = invalidValue(fault->record, -1, fault->field, fault->text);
+    return fault;
+}
+
 QStringList frmReaches::buildRecords() const { return ReachFormat::ReachSectionLines(NetworkTables::Reaches(data_.Work)); }
 
 void frmReaches::cmdFinished_Click()
@@ -331,8 +316,8 @@ void frmReaches::cmdFinished_Click()
         return;
     }
     // Handed back, the records reach ~Alter.tmp with the alternate window's
-    // Accept: a value shown red must not travel with them.
-    if (refuseRedField())
+    // Accept: a value that failed its check must not travel with them.
+    if (refuseInvalid())
         return;
     const ReachAlternateRequest request = request_;
     const QList<ReachRecord> records = NetworkTables::Reaches(data_.Work);

@@ -40,8 +40,13 @@ protected:
     void comboTaken(int index, const QString &text) override;
     // Enter alone leaves a combo and moves on; Tab goes its own way.
     bool movesOn(int keyAscii) const override { return keyAscii == 13; }
+    QString recordNoun() const override { return QStringLiteral("Reach"); }
+    // Values typed here are checked; those the window was opened on pass.
+    std::optional<InvalidValue> firstInvalidValue() override;
 
 private:
     // The alternate's records and where they go back; empty for the base data.
     ReachAlternateRequest request_;
+    // The reaches as the window was opened on them.
+    QList<ReachRecord> asRead_;
 };

@@ -4,10 +4,10 @@
 #include "core/ControlArray.h"
 #include "core/logic/IdentifierLists.h"
 #include "core/logic/Editglob.h"
-#include "core/logic/Fields.h"
 #include "core/logic/TextFile.h"
 #include "sections/common/SubAreaDetail.h"
 #include "sections/common/logic/RecordList.h"
+#include "sections/network/logic/NetworkChecks.h"
 #include "sections/network/logic/NetworkFields.h"
 #include "sections/network/logic/NetworkLines.h"
 #include "sections/network/logic/NetworkTables.h"
@@ -49,11 +49,8 @@ void frmSubArea::buildFields(QGridLayout *layout)
     // A label keeps the height of its text, also beside a taller option group:
     // its yellow is what can be clicked for help.
     const Qt::Alignment labelPlace = Qt::AlignLeft | Qt::AlignVCenter;
-    static const char *const captions[] = {"Sub-Area Identifier", "Sub-Area Reach Identifier",
-                                           "Sub-Area Rain Gage Identifier", "Sub-Area Drainage Area",
-                                           "Sub-Area Weighted Curve Number", "Sub-Area Time of Concentration"};
     for (int n = 1; n <= 6; ++n, ++row) {
-        layout->addWidget(addFieldLabel(n, QString::fromLatin1(captions[n - 1])), row, 0, labelPlace);
+        layout->addWidget(addFieldLabel(n, NetworkChecks::SubAreaCaption(n)), row, 0, labelPlace);
         if (n <= 3) {
             layout->addWidget(addCombo(n), row, 1);
         } else {
@@ -300,11 +297,7 @@ void frmSubArea::takeDetail(int Index, const QList<SubAreaRecord> &changed)
 
 EntryForm::ColorRule frmSubArea::checkField(int index)
 {
-    const QString text = txtinp(index)->text();
-    if (index == 4 || index == 6)
-        Globsubs::CheckGreaterThan(true, 0, text, FieldOK);
-    else if (index == 5)
-        Globsubs::CheckRange(true, 30, 100, text, FieldOK);
+    FieldOK = NetworkChecks::SubAreaFieldPasses(index, txtinp(index)->text());
     // Nothing but the identifier can be entered before a sub-area is chosen.
     if (index > 1 && selectedRecord() <= 0)
         FieldOK = false;
@@ -364,6 +357,15 @@ void frmSubArea::cmdDelCur_Click()
     deleteChosenRecord();
 }
 
+std::optional<InvalidValue> frmSubArea::firstInvalidValue()
+{
+    storeShownRecord();
+    auto fault = NetworkChecks::FirstSubAreaFault(NetworkTables::SubAreas(data_.Work));
+    if (fault)
+        fault = invalidValue(fault->record, -1, fault->field, fault->text);
+    return fault;
+}
+
 QStringList frmSubArea::buildRecords() const
 {
     return SubAreaFormat::SubAreaSectionLines(NetworkTables::SubAreas(data_.Work));
@@ -379,8 +381,8 @@ void frmSubArea::cmdFinished_Click()
         return;
     }
     // Handed back, the records reach ~Alter.tmp with the alternate window's
-    // Accept: a value shown red must not travel with them.
-    if (refuseRedField())
+    // Accept: a value that failed its check must not travel with them.
+    if (refuseInvalid())
         return;
     const SubAreaAlternateRequest request = request_;
     const QList<SubAreaRecord> records = NetworkTables::SubAreas(data_.Work);

@@ -45,6 +45,8 @@ protected:
     // Enter checks a field and moves on; Tab goes its own way, and the field
     // is checked as it is left.
     bool movesOn(int keyAscii) const override { return keyAscii == 13; }
+    QString recordNoun() const override { return QStringLiteral("Sub-Area"); }
+    std::optional<InvalidValue> firstInvalidValue() override;
 
 private:
     // Shows the boxes a detail window owns, or its button, for the chosen sub-area.

@@ -425,69 +425,51 @@ void RatingForm::CmdPlot_Click()
                                                               : Plots::CrossSectionRequest(k, id, rows));
 }
 
-void RatingForm::showFault(int k, int row, int box, const QString &text)
+void RatingForm::showInvalidValue(const InvalidValue &value)
 {
-    const QString id = TextFile::trimBlanks(data_.Work.ItemHeader.value(1, k));
-    Dialogs::message(QStringLiteral("%1 %2 - %3: \"%4\" is not a valid value.")
-                         .arg(rating_.recordNoun, id, fieldCaption(box), TextFile::trimBlanks(text)),
-                     Dialogs::Buttons::OK, Dialogs::Icon::Exclamation, setup().title);
-    if (selectedRecord() != k) {
-        storeShownRecord();
-        setSelectedRecord(k);
-        const int idIndex = recordSetup().idIndex;
-        Cmbinp(idIndex)->setEditText(data_.Work.ItemHeader.value(1, k));
-        setBoxText(idIndex, data_.Work.ItemHeader.value(1, k));
-        showRecord(k);
-        data_.Work.CurrentItem = k;
-    }
-    if (row >= 0) {
+    const int k = value.record;
+    showStoredRecord(k);
+    if (value.row >= 0) {
         // The grid shows the rows that have an elevation.
         GridState &s = data_.Grid;
         int gridRow = 0;
         const WorkTables &w = data_.Work;
-        for (int p = w.ItemFirstPoint[k]; p <= w.ItemFirstPoint[k] + row; ++p)
+        for (int p = w.ItemFirstPoint[k]; p <= w.ItemFirstPoint[k] + value.row; ++p)
             if (!TextFile::isBlank(w.PointTable.value(1, p)))
                 ++gridRow;
         s.GridRow = gridRow;
         Grid_Stuff::SelectGridRow(*grid_, s, boxes_, true);
         scrollToRow();
     }
-    SetBackColor(txtinp(box), Colors::Red);
-    focusField(box);
+    SetBackColor(txtinp(value.field), Colors::Red);
+    focusField(value.field);
 }
 
-bool RatingForm::refuseInvalid()
+std::optional<InvalidValue> RatingForm::firstInvalidValue()
 {
-    const int k = selectedRecord();
-    for (int i = 2; i <= rating_.lastBox; ++i) {
-        QLineEdit *box = txtinp(i);
-        if (!box || isComboField(i) || BackColor(box) != Colors::Red || TextFile::isBlank(box->text()))
-            continue;
-        if (data_.Work.HasItem(k)) {
-            showFault(k, -1, i, box->text());
-        } else {
-            Dialogs::message(QStringLiteral("%1: \"%2\" belongs to no %3. Choose or type its identifier first.")
-                                 .arg(fieldCaption(i), TextFile::trimBlanks(box->text()), rating_.recordNoun.toLower()),
-                             Dialogs::Buttons::OK, Dialogs::Icon::Exclamation, setup().title);
-            focusField(i);
-        }
-        return true;
-    }
+    // A row box's value that failed is in no row yet.
+    if (const auto shown = redBox(2, rating_.lastBox))
+        return shown;
     storeShownRecord();
     const Items all = items();
-    if (const auto fault = RatingChecks::FirstFault(rating_.section, all)) {
-        const Item &item = all[fault->item];
-        const QString text = fault->row < 0 ? item.header.value(fault->box - 1)
-                                            : item.rows[fault->row].value(fault->box - rating_.firstRowBox);
-        showFault(fault->item + 1, fault->row, fault->box, text);
-        return true;
-    }
-    return false;
+    const auto fault = RatingChecks::FirstFault(rating_.section, all);
+    if (!fault)
+        return std::nullopt;
+    const Item &item = all[fault->item];
+    const QString text = fault->row < 0 ? item.header.value(fault->box - 1)
+                                        : item.rows[fault->row].value(fault->box - rating_.firstRowBox);
+    return invalidValue(fault->item + 1, fault->row, fault->box, text);
 }
 
 void RatingForm::cmdFinished_Click()
 {
-    if (!isLoaded() || refuseInvalid())
+    if (!isLoaded())
+        return;
+    if (const auto typed = redBox(2, rating_.lastBox); typed && typed->record == 0) {
+        refuseWithoutRecord(*typed);
+        return;
+    }
+    if (refuseInvalid())
         return;
     if (data_.Work.ItemCount == 0 && !deleted_) {
         // Nothing was entered: the section stays absent and nothing has changed.
@@ -502,5 +484,5 @@ void RatingForm::cmdFinished_Click()
         unload();
         return;
     }
-    EntryForm::cmdFinished_Click();
+    writeAndClose();
 }

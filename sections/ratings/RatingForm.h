@@ -57,8 +57,6 @@ protected:
     virtual void fillIdentifierList() = 0;
     virtual void showHeader(int k) = 0;
     virtual void storeHeader(int k) = 0;
-    // Caption of the field a box edits, for messages.
-    virtual QString fieldCaption(int box) const = 0;
 
     const RatingSetup &ratingSetup() const { return rating_; }
     // Adds a box with its label and, unless `withUnit` is false, its unit
@@ -83,6 +81,9 @@ protected:
     void storeRecord(int k) override;
     void clearFields() override;
     void removeRecord(int k) override;
+    QString recordNoun() const override { return rating_.recordNoun; }
+    std::optional<InvalidValue> firstInvalidValue() override;
+    void showInvalidValue(const InvalidValue &value) override;
 
 private:
     RatingFormats::Items items() const;
@@ -97,10 +98,6 @@ private:
     void scrollToRow();
     // "Display Data" is shown while the chosen record has rows enough to plot.
     void updatePlotButton();
-    // A box or stored value that fails its check: the user is told and taken
-    // there. False when none does.
-    bool refuseInvalid();
-    void showFault(int k, int row, int box, const QString &text);
 
     RatingSetup rating_;
     QPointer<FlexGrid> grid_;

@@ -416,59 +416,29 @@ void frmInpHyd::CmdPlot_Click()
                                                    item.header.value(4), flows));
 }
 
-void frmInpHyd::showFault(int k, int row, int box, const QString &text)
+void frmInpHyd::showInvalidValue(const InvalidValue &value)
 {
-    const QString id = TextFile::trimBlanks(data_.Work.ItemHeader.value(1, k));
-    Dialogs::message(QStringLiteral("Input Hydrograph %1 - %2: \"%3\" is not a valid value.")
-                         .arg(id, Captions.value(box), TextFile::trimBlanks(text)),
-                     Dialogs::Buttons::OK, Dialogs::Icon::Exclamation, setup().title);
-    if (selectedRecord() != k) {
-        storeShownRecord();
-        setSelectedRecord(k);
-        Cmbinp(1)->setEditText(data_.Work.ItemHeader.value(1, k));
-        setBoxText(1, data_.Work.ItemHeader.value(1, k));
-        showRecord(k);
-        data_.Work.CurrentItem = k;
-    }
-    if (box == FlowsBox) {
-        GridState &s = data_.Grid;
-        panel_.table->setFocus(Qt::OtherFocusReason);
-        panel_.moveTo(s, row / Columns, row % Columns);
-        panel_.grid->setCellColor(row / Columns, row % Columns, Colors::Red);
+    showStoredRecord(value.record);
+    if (value.field == FlowsBox) {
+        panel_.showInvalidCell(data_.Grid, value.row);
     } else {
-        SetBackColor(txtinp(box), Colors::Red);
-        focusField(box);
+        SetBackColor(txtinp(value.field), Colors::Red);
+        focusField(value.field);
     }
 }
 
-bool frmInpHyd::refuseInvalid()
+std::optional<InvalidValue> frmInpHyd::firstInvalidValue()
 {
-    const int k = selectedRecord();
-    const bool shown = data_.Work.HasItem(k);
-    for (int i = 2; i <= 7; ++i) {
-        QLineEdit *box = txtinp(i);
-        if (!box || BackColor(box) != Colors::Red || TextFile::isBlank(box->text()))
-            continue;
-        if (shown) {
-            showFault(k, -1, i, box->text());
-        } else {
-            Dialogs::message(QStringLiteral("%1: \"%2\" belongs to no input hydrograph. Choose or type its "
-                                            "identifier first.")
-                                 .arg(Captions.value(i), TextFile::trimBlanks(box->text())),
-                             Dialogs::Buttons::OK, Dialogs::Icon::Exclamation, setup().title);
-            focusField(i);
-        }
-        return true;
-    }
+    if (const auto shown = redBox(2, 7))
+        return shown;
     storeShownRecord();
     const Items all = FromWorkTables(data_.Work, InpHyd::HeaderFields, InpHyd::PointFields);
-    if (const auto fault = RatingChecks::FirstFault(Section::Hydrograph, all)) {
-        const Item &item = all[fault->item];
-        const QString text = fault->row < 0 ? item.header.value(fault->box - 1) : item.rows[fault->row].value(0);
-        showFault(fault->item + 1, fault->row, fault->box, text);
-        return true;
-    }
-    return false;
+    const auto fault = RatingChecks::FirstFault(Section::Hydrograph, all);
+    if (!fault)
+        return std::nullopt;
+    const Item &item = all[fault->item];
+    const QString text = fault->row < 0 ? item.header.value(fault->box - 1) : item.rows[fault->row].value(0);
+    return invalidValue(fault->item + 1, fault->row, fault->box, text);
 }
 
 void frmInpHyd::cmdFinished_Click()
@@ -480,11 +450,15 @@ void frmInpHyd::cmdFinished_Click()
         int index = LastFieldLeft;
         ValidateField(index);
     }
-    const bool refused = refuseInvalid();
+    const auto typed = redBox(2, 7);
+    const bool orphan = typed && typed->record == 0;
+    if (orphan)
+        refuseWithoutRecord(*typed);
+    const bool refused = orphan || refuseInvalid();
     Accepting = false;
     if (refused)
         return;
-    RecordForm::cmdFinished_Click();
+    writeAndClose();
 }
 
 // ---- Events ----

@@ -44,6 +44,9 @@ protected:
     int createRecord(const QString &id) override;
     QString takenText(int index, const QString &typed) const override;
     void comboTaken(int index, const QString &text) override;
+    QString recordNoun() const override { return QStringLiteral("Input Hydrograph"); }
+    std::optional<InvalidValue> firstInvalidValue() override;
+    void showInvalidValue(const InvalidValue &value) override;
 
 private:
     void MSFlexGrid1_KeyPress(int &KeyAscii);
@@ -57,10 +60,6 @@ private:
     bool incrementIsPositive() const;
     // "Display Data" is shown while the hydrograph can be plotted.
     void setPlotVisibleByRule();
-    // A box, cell or stored value that fails its check: the user is told and
-    // taken there. False when none does.
-    bool refuseInvalid();
-    void showFault(int k, int row, int box, const QString &text);
 
     ValueGridPanel panel_;
     int LastFieldLeft = 0;

@@ -69,10 +69,3 @@ void frmStruct::storeHeader(int k)
     data_.Work.ItemHeader(2, k) = txtinp(2)->text();
 }
 
-QString frmStruct::fieldCaption(int box) const
-{
-    QString caption = Captions.value(box);
-    if (caption.endsWith(QLatin1Char(':')))
-        caption.chop(1);
-    return caption;
-}

@@ -16,5 +16,4 @@ protected:
     void fillIdentifierList() override;
     void showHeader(int k) override;
     void storeHeader(int k) override;
-    QString fieldCaption(int box) const override;
 };

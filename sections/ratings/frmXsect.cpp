@@ -91,8 +91,6 @@ void frmXsect::storeHeader(int k)
         data_.Work.ItemHeader(i, k) = txtinp(i)->text();
 }
 
-QString frmXsect::fieldCaption(int box) const { return Captions.value(box); }
-
 EntryForm::ColorRule frmXsect::checkField(int index)
 {
     // The stream is only filed: leaving its list checks and colours nothing,

@@ -17,7 +17,6 @@ protected:
     void fillIdentifierList() override;
     void showHeader(int k) override;
     void storeHeader(int k) override;
-    QString fieldCaption(int box) const override;
     ColorRule checkField(int index) override;
     void comboTaken(int index, const QString &text) override;
     void Cmbinp_GotFocus(int Index) override;

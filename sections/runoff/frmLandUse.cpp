@@ -10,6 +10,7 @@
 #include "core/logic/Editglob.h"
 #include "core/logic/LeadingNumber.h"
 #include "core/logic/TextFile.h"
+#include "sections/common/logic/InvalidValue.h"
 #include "sections/runoff/logic/LocalLandUseData.h"
 #include "sections/setup/logic/UnitSystem.h"
 
@@ -500,9 +501,41 @@ void frmLandUse::cmdDelCur_Click()
     ClearGrid();
 }
 
+bool frmLandUse::refuseInvalidArea()
+{
+    for (int k = 0; k < records_.size(); ++k) {
+        const QString id = TextFile::trimBlanks(records_[k].SubAreaId());
+        // Only the sub-areas the list offers can be shown to be corrected.
+        const int entry = combo_->findText(id);
+        std::optional<InvalidValue> fault;
+        if (entry > 0)
+            fault = LandUseGrid::FirstInvalidArea(rows_, records_[k].Land);
+        if (!fault)
+            continue;
+        const int row = fault->row + 1;
+        const int col = AreaColumn(fault->field);
+        fault->recordName = QStringLiteral("Sub-Area ") + id;
+        fault->fieldName = TextFile::trimBlanks(rows_[fault->row].Name) + QStringLiteral(", ")
+                           + TextFile::trimBlanks(grid_->TextMatrix(0, col));
+        InvalidValues::Tell(*fault, Title);
+        if (shown_ != k) {
+            combo_->setCurrentIndex(entry);
+            Cmbinp_Click();
+        }
+        MoveCursor(row, col);
+        EnterCell();
+        grid_->setCellColor(row, col, Colors::Red);
+        grid_->table()->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return false;
+}
+
 void frmLandUse::cmdFinished_Click()
 {
     StoreSubAreaLandUse();
+    if (refuseInvalidArea())
+        return;
     QList<SubAreaRecord> changed;
     for (int k = 0; k < records_.size(); ++k) {
         if (!edited_[k])

@@ -69,6 +69,9 @@ private:
     bool Blocked(int row, int col) const;
     void MouseDown(int row, int col);
     void SetDeleteVisible();
+    // An area that fails its check is never handed back: the user is told
+    // and taken to its cell. False when every area passes.
+    bool refuseInvalidArea();
 
     SubAreaDetailRequest request_;
     QList<SubAreaRecord> records_;

@@ -4,7 +4,6 @@
 #include "core/logic/IdentifierLists.h"
 #include "core/logic/Dialogs.h"
 #include "core/logic/Editglob.h"
-#include "core/logic/Fields.h"
 #include "core/logic/LeadingNumber.h"
 #include "core/logic/TextFile.h"
 #include "sections/common/logic/RecordList.h"
@@ -51,12 +50,12 @@ void frmLocalLanduse::buildFields(QGridLayout *layout)
 
 void frmLocalLanduse::finishLoad()
 {
-    invalid_.clear();
     refused_.clear();
     // The caption names the file edited here, not the input file.
     setWindowTitle(Title + QStringLiteral("   Current File - ") + Editglob::LocalLandUseFile);
     QComboBox *combo = Cmbinp(1);
-    for (const LocalLandUse &r : LocalLandUseData::Read(Editglob::LocalLandUseFile)) {
+    asRead_ = LocalLandUseData::Read(Editglob::LocalLandUseFile);
+    for (const LocalLandUse &r : std::as_const(asRead_)) {
         RecordList::Add(data_.Work, {r.Name, r.CN[0], r.CN[1], r.CN[2], r.CN[3]});
         combo->addItem(r.Name);
     }
@@ -105,13 +104,8 @@ EntryForm::ColorRule frmLocalLanduse::checkField(int index)
     }
     if (index == 1)
         return ColorRule::Apply;
-    const QString text = txtinp(index)->text();
     // An empty box means the land use does not occur on that soil group.
-    if (TextFile::isBlank(text))
-        return ColorRule::Apply;
-    Globsubs::CheckRange(true, 30, 100, text, FieldOK);
-    if (FieldOK && index >= 3 && Globsubs::LeadingNumber(text) < Globsubs::LeadingNumber(txtinp(index - 1)->text()))
-        FieldOK = false;
+    FieldOK = !refused({data_.Work.ItemHeader(1, selectedRecord()), shownCurveNumbers()}, index - 2);
     return ColorRule::Apply;
 }
 
@@ -129,8 +123,39 @@ void frmLocalLanduse::showRecord(int k)
         SetBackColor(txtinp(i), Colors::White);
     }
     // A land use left with a failed curve number shows it again.
-    if (invalid_.contains(k))
-        checkCurveNumbers();
+    const LocalLandUse shown = record(k);
+    for (int g = 0; g < 4; ++g)
+        if (refused(shown, g))
+            SetBackColor(txtinp(g + 2), Colors::Red);
+}
+
+std::array<QString, 4> frmLocalLanduse::shownCurveNumbers() const
+{
+    return {txtinp(2)->text(), txtinp(3)->text(), txtinp(4)->text(), txtinp(5)->text()};
+}
+
+LocalLandUse frmLocalLanduse::record(int k) const
+{
+    const WorkTables &w = data_.Work;
+    return {w.ItemHeader(1, k), {w.ItemHeader(2, k), w.ItemHeader(3, k), w.ItemHeader(4, k), w.ItemHeader(5, k)}};
+}
+
+bool frmLocalLanduse::isWritten(const LocalLandUse &r)
+{
+    bool used = false;
+    for (const QString &cn : r.CN)
+        used = used || Globsubs::LeadingNumber(cn) >= 30;
+    return used && !TextFile::isBlank(r.Name);
+}
+
+bool frmLocalLanduse::refused(const LocalLandUse &r, int group) const
+{
+    if (LocalLandUseData::CurveNumberPasses(r.CN, group))
+        return false;
+    // As the file holds it (merged from an input file, say), it is kept.
+    const std::size_t g = std::size_t(group);
+    return std::none_of(asRead_.cbegin(), asRead_.cend(),
+                        [&](const LocalLandUse &read) { return read.Name == r.Name && read.CN[g] == r.CN[g]; });
 }
 
 void frmLocalLanduse::storeRecord(int k)
@@ -139,13 +164,6 @@ void frmLocalLanduse::storeRecord(int k)
     RecordList::SetFields(data_.Work, k,
                           {data_.Work.ItemHeader(1, k), txtinp(2)->text(), txtinp(3)->text(), txtinp(4)->text(),
                            txtinp(5)->text()});
-    bool red = false;
-    for (int i = 2; i <= 5; ++i)
-        red = red || BackColor(txtinp(i)) == Colors::Red;
-    if (red)
-        invalid_.insert(k);
-    else
-        invalid_.remove(k);
 }
 
 int frmLocalLanduse::createRecord(const QString &id)
@@ -155,16 +173,6 @@ int frmLocalLanduse::createRecord(const QString &id)
     const int k = RecordList::Add(data_.Work, {TextFile::trimBlanks(id)});
     clearFields();
     return k;
-}
-
-void frmLocalLanduse::removeRecord(int k)
-{
-    RecordForm::removeRecord(k);
-    QSet<int> moved;
-    for (int r : std::as_const(invalid_))
-        if (r != k)
-            moved.insert(r > k ? r - 1 : r);
-    invalid_ = moved;
 }
 
 void frmLocalLanduse::txtinp_LostFocus(int Index)
@@ -182,50 +190,28 @@ void frmLocalLanduse::clearFields()
     }
 }
 
-int frmLocalLanduse::checkCurveNumbers()
+std::optional<InvalidValue> frmLocalLanduse::firstInvalidValue()
 {
-    int first = 0;
-    for (int i = 2; i <= 5; ++i) {
-        int index = i;
-        ValidateField(index);
-        if (!FieldOK && !first)
-            first = i;
+    storeShownRecord();
+    for (int k = 1; k <= data_.Work.ItemCount; ++k) {
+        const LocalLandUse r = record(k);
+        if (!isWritten(r))
+            continue;
+        for (int g = 0; g < 4; ++g)
+            if (refused(r, g))
+                return invalidValue(k, -1, g + 2, r.CN[std::size_t(g)]);
     }
-    return first;
+    return std::nullopt;
 }
 
 void frmLocalLanduse::cmdFinished_Click()
 {
-    storeShownRecord();
-    if (!invalid_.isEmpty()) {
-        // A curve number that failed its check is never written: show it.
-        const int k = *std::min_element(invalid_.begin(), invalid_.end());
-        const QString name = data_.Work.ItemHeader(1, k);
-        QComboBox *combo = Cmbinp(1);
-        combo->setEditText(name);
-        setBoxText(1, name);
-        setSelectedRecord(k);
-        data_.Work.CurrentItem = k;
-        showRecord(k);
-        const int bad = checkCurveNumbers();
-        Dialogs::message(QStringLiteral("Curve Number \"") + QLatin1Char(char('A' + std::max(bad, 2) - 2))
-                             + QStringLiteral("\" of ") + TextFile::trimBlanks(name)
-                             + QStringLiteral(" is not a valid curve number. Please correct it before accepting."),
-                         Dialogs::Buttons::OK, Dialogs::Icon::Exclamation, Title);
-        if (bad)
-            focusField(bad);
+    if (refuseInvalid())
         return;
-    }
     QList<LocalLandUse> records;
-    const WorkTables &w = data_.Work;
-    for (int k = 1; k <= w.ItemCount; ++k) {
-        LocalLandUse r{w.ItemHeader(1, k), {w.ItemHeader(2, k), w.ItemHeader(3, k), w.ItemHeader(4, k), w.ItemHeader(5, k)}};
-        bool used = false;
-        for (const QString &cn : r.CN)
-            used = used || Globsubs::LeadingNumber(cn) >= 30;
-        if (used && !TextFile::isBlank(r.Name))
+    for (int k = 1; k <= data_.Work.ItemCount; ++k)
+        if (const LocalLandUse r = record(k); isWritten(r))
             records << r;
-    }
     QString error;
     if (!LocalLandUseData::Write(Editglob::LocalLandUseFile, records, &error)) {
         Dialogs::message(QStringLiteral("The local land-use file ") + Editglob::LocalLandUseFile

@@ -4,8 +4,9 @@
 // identifier typed or picked into `Cmbinp_1`. It edits the local land-use file
 // in memory and rewrites it on Accept; the input file is not touched.
 #include "sections/common/RecordForm.h"
+#include "sections/runoff/logic/LocalLandUseData.h"
 
-#include <QSet>
+#include <array>
 
 class frmLocalLanduse : public RecordForm
 {
@@ -33,15 +34,22 @@ protected:
     bool acceptsIdentifier(const QString &id) const override;
     QString takenText(int index, const QString &typed) const override;
     int createRecord(const QString &id) override;
-    void removeRecord(int k) override;
+    QString recordNoun() const override { return QStringLiteral("Local Land Use"); }
+    std::optional<InvalidValue> firstInvalidValue() override;
     void txtinp_LostFocus(int Index) override;
 
 private:
-    // Runs the checks of boxes 2 to 5 and colours them; the first that fails, or 0.
-    int checkCurveNumbers();
+    // The curve numbers of groups A to D as the boxes show them.
+    std::array<QString, 4> shownCurveNumbers() const;
+    LocalLandUseData::LocalLandUse record(int k) const;
+    // A land use with a name and a curve number of 30 or more is written.
+    static bool isWritten(const LocalLandUseData::LocalLandUse &r);
+    // Curve number `group` fails its check and is not as the file held it.
+    bool refused(const LocalLandUseData::LocalLandUse &r, int group) const;
 
-    // Records stored while a curve number of theirs failed its check.
-    QSet<int> invalid_;
+    // The land uses as the file held them when the window opened.
+    QList<LocalLandUseData::LocalLandUse> asRead_;
+
     // The name refused last, as typed.
     mutable QString refused_;
 };

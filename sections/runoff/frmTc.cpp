@@ -347,46 +347,18 @@ void frmTc::ComputeTravelTime(int Index)
 
 void frmTc::checkBox(int Index)
 {
-    using namespace Globsubs;
     const QString text = txtinp(Index)->text();
-    switch (Index) {
-    case 1: {
-        const QString id = TextFile::trimBlanks(txtinp(1)->text()).left(IdWidth);
+    if (Index == 1) {
+        const QString id = TextFile::trimBlanks(text).left(IdWidth);
         txtinp(1)->setText(id);
         FieldOK = std::any_of(request_.SubAreas.cbegin(), request_.SubAreas.cend(),
                               [&](const SubAreaRecord &r) { return TextFile::trimBlanks(r.Field[1]) == id; });
-        break;
+        return;
     }
-    case 12:
-        CheckRange(true, 0, Editglob::EnglishUnits ? 100 : 30.5, text, FieldOK);
-        break;
-    case 13:
-    case 16:
-    case 17:
-    case 19:
-    case 20:
-    case 22:
-    case 23:
-    case 24:
-        CheckGreaterThan(true, 0, text, FieldOK);
-        break;
-    case 14:
-    case 21:
-        CheckRange(true, 0.0005, 1, text, FieldOK);
-        break;
-    case 15:
-    case 18: {
-        const QString code = TextFile::trimBlanks(text).left(1).toUpper();
-        txtinp(Index)->setText(code);
-        if (Index == 18)
-            FieldOK = code == QLatin1String("P") || code == QLatin1String("U");
-        break;
-    }
-    default:
-        break;
-    }
-    if (Index != 1 && TcRow_ == 0)
-        FieldOK = false;
+    // A surface is kept as the code its list entry starts with.
+    if (Index == 15 || Index == 18)
+        txtinp(Index)->setText(TextFile::trimBlanks(text).left(1).toUpper());
+    FieldOK = TravelTime::FieldPasses(Index, text, Editglob::EnglishUnits) && TcRow_ > 0;
 }
 
 void frmTc::ValidateField(int &Index)
@@ -501,9 +473,63 @@ void frmTc::cmdDelCur_Click()
         Cmbinp(i)->setCurrentIndex(0);
 }
 
-void frmTc::cmdFinished_Click()
+QString frmTc::segmentFieldName(int field) const
+{
+    // The box stands in the row of its segment and the column of its quantity.
+    const int segment = field <= 15 ? 1 : field <= 18 ? 2 : 3;
+    int column = field;
+    if (field == 16 || field == 19)
+        column = 12;
+    else if (field == 17 || field == 20)
+        column = 13;
+    else if (field == 21)
+        column = 14;
+    else if (field == 18)
+        column = 15;
+    const auto *row = findChild<QLabel *>(QStringLiteral("lblSegment_") + QString::number(segment));
+    return (row ? row->text() + QLatin1Char(' ') : QString()) + fieldName(column);
+}
+
+std::optional<InvalidValue> frmTc::firstInvalidValue()
 {
     StoreSubAreaTc();
+    for (int k = 1; k <= work_.size(); ++k) {
+        // Only the sub-areas the list offers can be shown to be corrected.
+        if (Cmbinp(1)->findText(work_[k - 1][1], Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+            continue;
+        for (int f = 12; f <= 24; ++f) {
+            const QString &text = work_[k - 1][std::size_t(f)];
+            if (!TextFile::isBlank(text) && !TravelTime::FieldPasses(f, text, Editglob::EnglishUnits))
+                return InvalidValue{k, -1, f, text,
+                                    QStringLiteral("Sub-Area ") + TextFile::trimBlanks(work_[k - 1][1]),
+                                    segmentFieldName(f)};
+        }
+    }
+    return std::nullopt;
+}
+
+void frmTc::showInvalidValue(const InvalidValue &value)
+{
+    if (value.record != TcRow_) {
+        QComboBox *ids = Cmbinp(1);
+        ids->setCurrentIndex(ids->findText(work_[value.record - 1][1], Qt::MatchExactly | Qt::MatchCaseSensitive));
+        Cmbinp_LostFocus(1);
+    }
+    SetBackColor(txtinp(value.field), Colors::Red);
+    if (isCombo(value.field)) {
+        Globsubs::CopyTextAndColor(boxes_, combos_, value.field);
+        Cmbinp(value.field)->setFocus(Qt::OtherFocusReason);
+    } else {
+        focusBox(value.field);
+    }
+}
+
+void frmTc::cmdFinished_Click()
+{
+    // Handed back, the segments reach the working file with the sub-area
+    // window's Accept.
+    if (refuseInvalidValue())
+        return;
     QList<SubAreaRecord> changed;
     for (int k = 0; k < work_.size() && k < request_.SubAreas.size(); ++k) {
         SubAreaRecord record = request_.SubAreas.at(k);

@@ -46,8 +46,12 @@ protected:
     void txtinp_KeyPress(int &Index, int &KeyAscii) override;
     void txtinp_LostFocus(int Index) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    std::optional<InvalidValue> firstInvalidValue() override;
+    void showInvalidValue(const InvalidValue &value) override;
 
 private:
+    // Names field `field` by its segment and quantity: "Sheet Length".
+    QString segmentFieldName(int field) const;
     // Fields 1 (the identifier) and 12 to 24 of one sub-area.
     using WorkColumn = std::array<QString, 25>;
 

@@ -214,6 +214,17 @@ QStringList frmDimHyd::buildRecords() const
     return UnitHydFormat::UnitHydLines(UnitHydFormat::UnitHydData{gridOrdinates()});
 }
 
+std::optional<InvalidValue> frmDimHyd::firstInvalidValue()
+{
+    const QStringList values = panel_.cells(data_.Grid);
+    const int cell = ValueGridPanel::firstInvalidCell(data_.Grid, values);
+    if (cell < 0)
+        return std::nullopt;
+    return InvalidValue{1, cell, 1, values[cell], QString(), panel_.cellName(fieldName(1), cell)};
+}
+
+void frmDimHyd::showInvalidValue(const InvalidValue &value) { panel_.showInvalidCell(data_.Grid, value.row); }
+
 bool frmDimHyd::eventFilter(QObject *watched, QEvent *event)
 {
     if (isLoaded())

@@ -33,6 +33,9 @@ protected:
     QStringList buildRecords() const override;
     void Form_Activate() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // The grid holds the one series: a value that fails is shown in its cell.
+    std::optional<InvalidValue> firstInvalidValue() override;
+    void showInvalidValue(const InvalidValue &value) override;
 
 private:
     void MSFlexGrid1_KeyPress(int &KeyAscii);

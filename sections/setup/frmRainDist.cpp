@@ -4,7 +4,6 @@
 #include "core/ControlArray.h"
 #include "core/logic/Dialogs.h"
 #include "core/logic/Editglob.h"
-#include "core/logic/Fields.h"
 #include "core/FlexGrid.h"
 #include "core/GridStuff.h"
 #include "core/logic/IdentifierLists.h"
@@ -206,7 +205,7 @@ EntryForm::ColorRule frmRainDist::checkField(int index)
     } else if (index == 2) {
         const QString increment = txtinp(2)->text();
         if (selectedRecord() > 0)
-            Globsubs::CheckGreaterThan(false, 0, increment, FieldOK);
+            FieldOK = RainDistFormat::IncrementPasses(increment);
         else if (!TextFile::isBlank(increment))
             FieldOK = false;
     }
@@ -238,12 +237,7 @@ void frmRainDist::focusField(int index)
     Grid_Stuff::MoveToGridCell(grid, s, s.GridRow, s.GridCol, s.CellCount, s.FieldOK, s.Typing);
 }
 
-bool frmRainDist::incrementIsPositive() const
-{
-    bool ok = true;
-    Globsubs::CheckGreaterThan(false, 0, txtinp(2)->text(), ok);
-    return ok;
-}
+bool frmRainDist::incrementIsPositive() const { return RainDistFormat::IncrementPasses(txtinp(2)->text()); }
 
 void frmRainDist::setPlotEnabledByRule()
 {
@@ -318,9 +312,7 @@ void frmRainDist::CmdPlot_Click()
     storeShownRecord();
     const SetupFormat::FormatItem table = ItemOf(w, k);
     const QString increment = table.header.value(IncrementField);
-    bool positive = true;
-    Globsubs::CheckGreaterThan(false, 0, increment, positive);
-    if (!positive) {
+    if (!RainDistFormat::IncrementPasses(increment)) {
         // The time axis needs a step: the increment is marked as any bad entry is.
         if (w.CurrentItem == k) {
             SetBackColor(txtinp(2), Colors::Red);
@@ -335,6 +327,35 @@ void frmRainDist::CmdPlot_Click()
     }
     Tag = QString::number(k);
     SeriesPlot::Show(Plots::RainfallRequest(k, table.header.value(IdField), increment, values));
+}
+
+std::optional<InvalidValue> frmRainDist::firstInvalidValue()
+{
+    storeShownRecord();
+    const WorkTables &w = data_.Work;
+    for (int k = 1; k <= w.ItemCount; ++k) {
+        const SetupFormat::FormatItem table = ItemOf(w, k);
+        if (!RainDistFormat::IsWritten(table))
+            continue;
+        const QString increment = table.header.value(IncrementField);
+        if (!TextFile::isBlank(increment) && !RainDistFormat::IncrementPasses(increment))
+            return invalidValue(k, -1, 2, increment);
+        // As the grid shows the table once chosen.
+        const QStringList values = RainDistFormat::GridStartValues(table);
+        if (const int cell = ValueGridPanel::firstInvalidCell(data_.Grid, values); cell >= 0)
+            return InvalidValue{k, cell, 3, values[cell], recordName(k), panel_.cellName(fieldName(3), cell)};
+    }
+    return std::nullopt;
+}
+
+void frmRainDist::showInvalidValue(const InvalidValue &value)
+{
+    if (value.field != 3) {
+        RecordForm::showInvalidValue(value);
+        return;
+    }
+    showStoredRecord(value.record);
+    panel_.showInvalidCell(data_.Grid, value.row);
 }
 
 QStringList frmRainDist::buildRecords() const

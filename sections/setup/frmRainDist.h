@@ -43,6 +43,9 @@ protected:
     int createRecord(const QString &id) override;
     void removeRecord(int k) override;
     void focusField(int index) override;
+    QString recordNoun() const override { return QStringLiteral("Rain Table"); }
+    std::optional<InvalidValue> firstInvalidValue() override;
+    void showInvalidValue(const InvalidValue &value) override;
 
 private:
     void MSFlexGrid1_KeyPress(int &KeyAscii);

@@ -212,12 +212,38 @@ void frmStorm::cmdFinished_Click()
             return;
         }
         // The entries are dropped: none of them reaches the file.
-        writeAndClose();
+        if (!refuseInvalidValue())
+            writeAndClose();
         return;
     }
-    if (refuseRedField())
+    if (refuseInvalid())
         return;
     writeAndClose();
+}
+
+std::optional<InvalidValue> frmStorm::firstInvalidValue()
+{
+    const WorkTables &w = data_.Work;
+    for (int k = 1; k <= w.ItemCount; ++k) {
+        for (int i = 1; i <= FieldCount; ++i) {
+            const QString text = w.ItemHeader.value(i, k);
+            if (TextFile::isBlank(text) || StormFormat::FieldPasses(i - 1, text))
+                continue;
+            QString record = QStringLiteral("Storm ") + TextFile::trimBlanks(w.ItemHeader.value(1, k));
+            if (const QString gage = TextFile::trimBlanks(w.ItemHeader.value(2, k)); !gage.isEmpty())
+                record += QStringLiteral(", Rain Gage ") + gage;
+            return InvalidValue{k, -1, i, text, record, fieldName(i)};
+        }
+    }
+    return std::nullopt;
+}
+
+void frmStorm::showInvalidValue(const InvalidValue &value)
+{
+    // As a click on the record's row shows it.
+    MSFlexGrid1_MouseDown(value.record);
+    SetBackColor(txtinp(value.field), Colors::Red);
+    focusField(value.field);
 }
 
 bool frmStorm::unstoredEntries() const
@@ -239,12 +265,9 @@ void frmStorm::checkBox(int Index)
     if (given) {
         if ((Index == 1 || Index == 2) && haveStorm)
             keyLookup();
-        else if (Index == 3)
-            Globsubs::CheckAtLeast(true, 0, txtinp(Index)->text(), FieldOK);
-        else if (Index == 4 || Index == 7)
-            Globsubs::CheckGreaterThan(true, 0, txtinp(Index)->text(), FieldOK);
         else if (Index == 5)
             Globsubs::CopyTextAndColor(boxes_, combos_, 5);
+        FieldOK = FieldOK && StormFormat::FieldPasses(Index - 1, txtinp(Index)->text());
     } else if (Index == 1 || Index == 5) {
         FieldOK = false;
     } else if (Index == 2 && haveStorm) {

@@ -41,6 +41,8 @@ protected:
     void comboTaken(int index, const QString &text) override;
     // Tab follows the layout; only Enter moves by the window's own order.
     bool movesOn(int keyAscii) const override { return keyAscii == 13; }
+    std::optional<InvalidValue> firstInvalidValue() override;
+    void showInvalidValue(const InvalidValue &value) override;
 
 private:
     void opt1_Follow();

@@ -193,7 +193,8 @@ void TestLocalEditors::landUseCurveNumberChecks()
     script_->answer(Answer::OK);
     accept(form);
     QVERIFY(form->isVisible());
-    QVERIFY(script_->messages().last().contains(QStringLiteral("Curve Number \"B\" of Lot")));
+    QCOMPARE(script_->messages().last(),
+             QStringLiteral("Local Land Use Lot - Curve Number \"B\": \"60\" is not a valid value."));
     QCOMPARE(combo(form)->currentText(), QStringLiteral("Lot"));
     QCOMPARE(box(form, 3)->text(), QStringLiteral("60"));
     QCOMPARE(color(form, 3), Colors::Red);

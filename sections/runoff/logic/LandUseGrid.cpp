@@ -92,6 +92,23 @@ Placement PlaceEntries(const QList<GridRow> &rows, const QList<LandRow> &land)
     return p;
 }
 
+bool AreaPasses(const QString &area)
+{
+    bool ok = true;
+    Globsubs::CheckAtLeast(true, 0, area, ok);
+    return ok;
+}
+
+std::optional<InvalidValue> FirstInvalidArea(const QList<GridRow> &rows, const QList<LandRow> &land)
+{
+    const Placement placed = PlaceEntries(rows, land);
+    for (int r = 0; r < placed.areas.size(); ++r)
+        for (int g = 0; g < 4; ++g)
+            if (const QString &area = placed.areas[r][std::size_t(g)]; !AreaPasses(area))
+                return InvalidValue{0, r, g, area, {}, {}};
+    return std::nullopt;
+}
+
 QList<LandRow> LandRowsFrom(const QList<GridRow> &rows, const Areas &areas, const QList<LandRow> &unseen)
 {
     static const QString Letters[4] = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),

@@ -3,12 +3,14 @@
 // standard ones with their curve numbers by hydrologic soil group, the areas
 // typed for one sub-area, the totals shown while typing, and the sub-area's
 // LAND AREA rows made from the areas.
+#include "sections/common/logic/InvalidValue.h"
 #include "sections/common/logic/SubAreaRecord.h"
 #include "sections/runoff/logic/LocalLandUseData.h"
 
 #include <QList>
 #include <QString>
 #include <array>
+#include <optional>
 
 namespace LandUseGrid {
 
@@ -57,6 +59,15 @@ struct Placement
 // whose name equals it trimmed, else the first equal without regard to case;
 // a later entry for the same cell replaces an earlier one.
 Placement PlaceEntries(const QList<GridRow> &rows, const QList<LandRow> &land);
+
+// The check of an area: blank (none) or a number of at least 0.
+bool AreaPasses(const QString &area);
+
+// The first area of a sub-area's land rows that the grid shows (by row, then
+// group) and that fails its check: its row in `rows` (from 0) as `row`, its
+// group (0 to 3) as `field`. Entries the grid cannot show are kept as they
+// are and not checked.
+std::optional<InvalidValue> FirstInvalidArea(const QList<GridRow> &rows, const QList<LandRow> &land);
 
 // The land rows of the grid in grid order (by row, then groups A to D) for
 // every cell holding text, then the entries kept unseen, unchanged.

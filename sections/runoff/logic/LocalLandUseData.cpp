@@ -1,4 +1,7 @@
 #include "sections/runoff/logic/LocalLandUseData.h"
+
+#include "core/logic/Fields.h"
+#include "core/logic/LeadingNumber.h"
 #include "core/logic/TextFile.h"
 #include "sections/runoff/logic/LocalItems.h"
 
@@ -57,5 +60,16 @@ bool CanWrite(const LocalLandUse &record)
 }
 
 QString NameKey(const QString &name) { return TextFile::trimBlanks(name).toUpper(); }
+
+bool CurveNumberPasses(const std::array<QString, 4> &cn, int group)
+{
+    const QString &text = cn[std::size_t(group)];
+    if (TextFile::isBlank(text))
+        return true;
+    bool ok = true;
+    Globsubs::CheckRange(true, 30, 100, text, ok);
+    return ok
+           && (group == 0 || Globsubs::LeadingNumber(text) >= Globsubs::LeadingNumber(cn[std::size_t(group - 1)]));
+}
 
 } // namespace LocalLandUseData

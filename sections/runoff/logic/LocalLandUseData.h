@@ -35,6 +35,11 @@ bool Write(const QString &path, const QList<LocalLandUse> &records, QString *err
 // True when every field of the record can be written and read back as it is.
 bool CanWrite(const LocalLandUse &record);
 
+// The check of the curve number of group `group` (0 for A to 3 for D): blank
+// (the land use is not on that group) or a number from 30 to 100 not below
+// the curve number of the group before it.
+bool CurveNumberPasses(const std::array<QString, 4> &cn, int group);
+
 // Land-use names are matched trimmed and without regard to case.
 QString NameKey(const QString &name);
 

@@ -323,4 +323,37 @@ void ComputeAll(TcFields &fields)
         ComputeTravelTime(index, fields);
 }
 
+bool FieldPasses(int field, const QString &text, bool english)
+{
+    using namespace Globsubs;
+    bool ok = true;
+    switch (field) {
+    case 12:
+        CheckRange(true, 0, english ? 100 : 30.5, text, ok);
+        break;
+    case 13:
+    case 16:
+    case 17:
+    case 19:
+    case 20:
+    case 22:
+    case 23:
+    case 24:
+        CheckGreaterThan(true, 0, text, ok);
+        break;
+    case 14:
+    case 21:
+        CheckRange(true, 0.0005, 1, text, ok);
+        break;
+    case 18: {
+        const QString code = TextFile::trimBlanks(text).left(1).toUpper();
+        ok = code.isEmpty() || code == QLatin1String("P") || code == QLatin1String("U");
+        break;
+    }
+    default:
+        break;
+    }
+    return ok;
+}
+
 } // namespace TravelTime

@@ -81,4 +81,11 @@ void ComputeTravelTime(int index, TcFields &fields);
 // Shows a sub-area: the three segments in order sheet, shallow, channel.
 void ComputeAll(TcFields &fields);
 
+// The check of an entered field (12 to 24) of a sub-area's flow segments:
+// lengths, slopes, end area, wetted perimeter and velocity above 0, the sheet
+// length at most 100 ft (30.5 m with `english` off), the n values from 0.0005
+// to 1, the shallow surface code P or U; the sheet surface is a choice of its
+// list. Blank passes.
+bool FieldPasses(int field, const QString &text, bool english);
+
 } // namespace TravelTime

@@ -29,6 +29,13 @@ QString headerField(const FormatItem &table, int field)
 }
 } // namespace
 
+bool IncrementPasses(const QString &increment)
+{
+    bool ok = true;
+    Globsubs::CheckGreaterThan(false, 0, increment, ok);
+    return ok;
+}
+
 bool IsWritten(const FormatItem &table)
 {
     return IsIdentifier(headerField(table, IdField))

@@ -36,6 +36,9 @@ SetupFormat::FormatItem MakeTable(const QString &id, const QString &increment,
 QString TableId(const QString &typed);
 bool IsIdentifier(const QString &id);
 
+// The check of a table's time increment: a number above 0.
+bool IncrementPasses(const QString &increment);
+
 // True when the table is written at Accept: it has an identifier and at
 // least two values.
 bool IsWritten(const SetupFormat::FormatItem &table);

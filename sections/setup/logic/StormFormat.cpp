@@ -15,6 +15,16 @@ bool IsNumberField(int field)
     return field == StartingTime || field == Rainfall || field == TwoYearRainfall;
 }
 
+bool FieldPasses(int field, const QString &text)
+{
+    bool ok = true;
+    if (field == StartingTime)
+        Globsubs::CheckAtLeast(true, 0, text, ok);
+    else if (field == Rainfall || field == TwoYearRainfall)
+        Globsubs::CheckGreaterThan(true, 0, text, ok);
+    return ok;
+}
+
 StormData ParseStorm(const QStringList &lines)
 {
     StormData data;

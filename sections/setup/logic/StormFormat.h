@@ -19,6 +19,10 @@ enum Field {
 
 bool IsNumberField(int field);
 
+// The check of a field's text: the starting time at least 0, the rainfall and
+// the 2-year rainfall above 0; blank passes, and the other fields have none.
+bool FieldPasses(int field, const QString &text);
+
 // What the window keeps: its grid rows, each the seven field texts.
 struct StormData
 {
