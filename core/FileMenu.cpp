@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 using namespace Editglob;
@@ -85,13 +86,22 @@ bool EndWithoutUnacceptedEntries()
            == Dialogs::Answer::Yes;
 }
 
+// The converters write their input file beside the file they read, whether
+// or not one is there: it may be a file the user has edited since.
+bool MayReplace(const QString &output, const QString &data)
+{
+    if (!QFileInfo::exists(output))
+        return true;
+    const QString question = QStringLiteral("The file ") + output
+                             + QStringLiteral(" already exists.\nReplace it with the ") + data + QStringLiteral(" ?");
+    return Dialogs::message(question, Dialogs::Buttons::YesNo, Dialogs::Icon::Question) == Dialogs::Answer::Yes;
+}
+
 } // namespace
 
 namespace Run_Save_Open {
 
-// The question of the current-file check alone. Yes saves; the answer comes
-// back, Cancel also when the save the user asked for did not happen.
-Dialogs::Answer AskToSaveChanges(const QString &lastLine)
+Dialogs::Answer AskAboutChanges(const QString &lastLine)
 {
     // An untitled project with changes is asked about too: its work would
     // otherwise vanish with the working files.
@@ -101,28 +111,32 @@ Dialogs::Answer AskToSaveChanges(const QString &lastLine)
         Dialogs::message(QStringLiteral("Save and Close current file before loading") + QChar(13) + lastLine,
                          Dialogs::Buttons::YesNoCancel, Dialogs::Icon::None);
     emit ProjectEvents::instance().mainAnswer(answer);
-    if (answer != Dialogs::Answer::Yes)
-        return answer;
-    // Nothing saved: going on would lose the work.
-    const bool saved = IsUntitled() ? SaveAsInputFile(SaveAsTitle) : SaveInputFile();
-    return saved ? Dialogs::Answer::Yes : Dialogs::Answer::Cancel;
+    return answer;
 }
 
-void CheckCurrentFile(QString &previousName, const QString &lastLine, bool &cancelled)
+bool SaveChangesAsAnswered(Dialogs::Answer answer)
+{
+    if (answer != Dialogs::Answer::Yes || !DataChanged)
+        return true;
+    return IsUntitled() ? SaveAsInputFile(SaveAsTitle) : SaveInputFile();
+}
+
+void FinishCurrentFileCheck(Dialogs::Answer answer, QString &previousName, bool &cancelled)
 {
     previousName = FileName;
-    cancelled = false;
-    DisplayTitle = QStringLiteral(" ");
-    const Dialogs::Answer answer = AskToSaveChanges(lastLine);
-    if (answer == Dialogs::Answer::Cancel) {
-        cancelled = true;
-        return;
-    }
-    if (answer == Dialogs::Answer::No)
+    // Nothing saved that the user asked to save: going on would lose the work.
+    cancelled = answer == Dialogs::Answer::Cancel || !SaveChangesAsAnswered(answer);
+    if (cancelled || answer == Dialogs::Answer::No)
         return;
     FileMenu::CloseEntryWindows();
     NewFile();
     previousName = QStringLiteral(" ");
+}
+
+void CheckCurrentFile(QString &previousName, const QString &lastLine, bool &cancelled)
+{
+    DisplayTitle = QStringLiteral(" ");
+    FinishCurrentFileCheck(AskAboutChanges(lastLine), previousName, cancelled);
 }
 
 QStringList SectionListEntries()
@@ -258,15 +272,20 @@ bool ReOpenLastSession()
 
 bool ConvertOldData()
 {
-    // The project is cleared only once an old data file was chosen: a
-    // cancelled dialog leaves it as it was.
+    // What the answer about unsaved changes asks for is done only once a file
+    // was chosen that may be written: a No to replacing it leaves everything
+    // as it was. A cancelled dialog still saves when the user asked for it.
     DisplayTitle = QStringLiteral(" ");
-    if (AskToSaveChanges(QStringLiteral("converted old QV-31 input data ?")) == Dialogs::Answer::Cancel)
+    const Dialogs::Answer changes = AskAboutChanges(QStringLiteral("converted old QV-31 input data ?"));
+    if (changes == Dialogs::Answer::Cancel)
         return true;
     const QString chosen = OpenDialog(QStringLiteral("Open old QV-31 file"),
                                       QStringLiteral("Data Files (*.dat)|*.dat|All files (*.*)|*.*"), 1,
                                       QStringLiteral("*.dat"));
-    if (chosen.isEmpty())
+    if (!chosen.isEmpty() && !MayReplace(StripExtension(chosen) + QStringLiteral("inp"),
+                                          QStringLiteral("converted old QV-31 data")))
+        return true;
+    if (!SaveChangesAsAnswered(changes) || chosen.isEmpty())
         return true;
     CloseEntryWindows();
     NewFile();
@@ -289,15 +308,23 @@ bool ConvertOldData()
 
 bool ImportHecRas()
 {
-    QString previous;
-    bool cancelled = false;
-    CheckCurrentFile(previous, QStringLiteral("reformatted HEC-RAS cross section data ?"), cancelled);
-    if (cancelled)
+    // The current-file question comes first; what its answer asks for is
+    // done once the HEC-RAS file is chosen, so that a No to replacing the
+    // reformatter's file leaves everything as it was.
+    DisplayTitle = QStringLiteral(" ");
+    const Dialogs::Answer changes = AskAboutChanges(QStringLiteral("reformatted HEC-RAS cross section data ?"));
+    if (changes == Dialogs::Answer::Cancel)
         return true;
     const QString chosen = OpenDialog(QStringLiteral("Open HEC-RAS file"),
                                       QStringLiteral("Text Files (*.txt)|*.txt|All files (*.*)|*.*"), 1,
                                       QStringLiteral("*.txt"));
-    if (chosen.isEmpty())
+    if (!chosen.isEmpty() && !MayReplace(StripExtension(chosen) + QStringLiteral("inp"),
+                                          QStringLiteral("reformatted HEC-RAS cross sections")))
+        return true;
+    QString previous;
+    bool cancelled = false;
+    FinishCurrentFileCheck(changes, previous, cancelled);
+    if (cancelled || chosen.isEmpty())
         return true;
     const bool kept = previous != QLatin1String(" ");
     SetFileName(chosen);

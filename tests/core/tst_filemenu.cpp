@@ -71,6 +71,16 @@ QString openInput(const ProgramFolder &folder, DialogScript &script, const QStri
     return path;
 }
 
+// Every working file (the remembered file name included) as it is now; "-"
+// for one that is missing.
+QList<QByteArray> workingFilesNow()
+{
+    QList<QByteArray> files;
+    for (int i = 1; i <= FileNameSlot; ++i)
+        files << (QFile::exists(TmpFile[i]) ? ProgramFolder::readBytes(TmpFile[i]) : QByteArray("-"));
+    return files;
+}
+
 // A named project with unsaved changes in its working files.
 QString changedProject(const ProgramFolder &folder)
 {
@@ -133,6 +143,8 @@ private slots:
     void convertOpensConvertedFile();
     void importHecRas_data();
     void importHecRas();
+    void convertedFileReplacedOnlyWhenAllowed_data();
+    void convertedFileReplacedOnlyWhenAllowed();
     void saveAndSaveAs();
     void exitCommand_data();
     void exitCommand();
@@ -202,11 +214,15 @@ void TestFileMenu::currentFileCheck()
     const QByteArray before = ProgramFolder::readBytes(path);
     const QByteArray joined = joinedNow();
 
+    // Convert and Import save what the question asks for after their dialog.
+    const bool saveAfterDialog = item == 6 || item == 7;
     script.answer(answer);
-    if (answer == Answer::Yes)
+    if (answer == Answer::Yes && !saveAfterDialog)
         script.answer(Answer::OK); // "Data Saved in file: "
     if (answer != Answer::Cancel && item != 1)
         script.cancelFile();
+    if (answer == Answer::Yes && saveAfterDialog)
+        script.answer(Answer::OK);
     trigger(item);
 
     const Dialogs::Request &question = script.asked().first();
@@ -529,14 +545,13 @@ void TestFileMenu::importNotFound()
     const QString path = changedProject(folder);
     const QString txt = folder.file(QStringLiteral("ras.txt"));
     ProgramFolder::writeBytes(txt, "ras output\r\n");
-    if (keep)
-        script.answer(Answer::No);
-    else
-        script.answer(Answer::Yes).answer(Answer::OK);
-    script.chooseFile(txt).answer(Answer::OK);
+    script.answer(keep ? Answer::No : Answer::Yes).chooseFile(txt);
+    if (!keep)
+        script.answer(Answer::OK); // "Data Saved in file: "
+    script.answer(Answer::OK);
     trigger(7);
 
-    const Dialogs::Request &dialog = script.asked().at(keep ? 1 : 2);
+    const Dialogs::Request &dialog = script.asked().at(1);
     QCOMPARE(dialog.title, QStringLiteral("Open HEC-RAS file"));
     QCOMPARE(dialog.filter, QStringLiteral("Text Files (*.txt)|*.txt|All files (*.*)|*.*"));
     QCOMPARE(dialog.fileName, QStringLiteral("*.txt"));
@@ -583,11 +598,9 @@ void TestFileMenu::importHecRas()
     DialogScript script;
     const QString path = changedProject(folder);
     const QString txt = folder.file(QStringLiteral("DemoHecRas.txt"));
-    if (keep)
-        script.answer(Answer::No);
-    else
-        script.answer(Answer::Yes).answer(Answer::OK);
-    script.chooseFile(txt);
+    script.answer(keep ? Answer::No : Answer::Yes).chooseFile(txt);
+    if (!keep)
+        script.answer(Answer::OK); // "Data Saved in file: "
     trigger(7);
 
     const QString named = keep ? path : folder.file(QStringLiteral("DemoHecRas.inp"));
@@ -603,6 +616,91 @@ void TestFileMenu::importHecRas()
     QCOMPARE(ProgramFolder::readBytes(TmpFile[8]), keep ? crlf("STREAM REACH:\nR1\n") : QByteArray());
     // Only the answer Yes saved the old project.
     QCOMPARE(ProgramFolder::readBytes(path).contains("STREAM REACH:\r\nR1\r\n"), !keep);
+}
+
+void TestFileMenu::convertedFileReplacedOnlyWhenAllowed_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("changes"); // unsaved changes: none, or the answer to the save question
+    QTest::addColumn<Answer>("replace");
+    for (int item : {6, 7})
+        for (const char *changes : {"none", "Yes", "No"})
+            for (Answer replace : {Answer::No, Answer::Yes})
+                QTest::addRow("%s, changes %s, replace %s", item == 6 ? "convert" : "import", changes,
+                              replace == Answer::Yes ? "Yes" : "No")
+                    << item << QString::fromLatin1(changes) << replace;
+}
+
+// The file a converter writes may be one the user converted, edited and saved:
+// it is replaced only when the user agrees, and a No leaves everything as it
+// was, whatever the user said about unsaved changes before.
+void TestFileMenu::convertedFileReplacedOnlyWhenAllowed()
+{
+    QFETCH(int, item);
+    QFETCH(QString, changes);
+    QFETCH(Answer, replace);
+    ProgramFolder folder(true);
+    folder.installTools();
+    DialogScript script;
+    const bool convert = item == 6;
+    const QString source = folder.file(convert ? QStringLiteral("DemoOld.dat") : QStringLiteral("DemoHecRas.txt"));
+    const QString target = folder.file(convert ? QStringLiteral("DemoOld.inp") : QStringLiteral("DemoHecRas.inp"));
+
+    // Converted once, edited and saved under the converter's name.
+    script.chooseFile(source);
+    trigger(item);
+    const QByteArray converted = ProgramFolder::readBytes(target);
+    QVERIFY(!converted.isEmpty());
+    ProgramFolder::writeBytes(TmpFile[8], crlf("STREAM REACH:\n          EDITED\n"));
+    DataChanged = true;
+    if (convert)
+        script.answer(Answer::OK);
+    else
+        script.chooseFile(target).answer(Answer::Yes).answer(Answer::OK);
+    trigger(convert ? 14 : 15);
+    const QByteArray edited = ProgramFolder::readBytes(target);
+    QVERIFY(edited.contains("EDITED"));
+    QCOMPARE(FileName, target);
+
+    if (changes != QLatin1String("none")) {
+        ProgramFolder::writeBytes(TmpFile[8], crlf("STREAM REACH:\n          PENDING\n"));
+        DataChanged = true;
+    }
+    Globsubs::ShowForm(QStringLiteral("frmTestEntry"));
+    const QList<QByteArray> workingBefore = workingFilesNow();
+    const bool changedBefore = DataChanged;
+    const QString captionBefore = mainWindow()->windowTitle();
+
+    script.clear();
+    if (changes != QLatin1String("none"))
+        script.answer(changes == QLatin1String("Yes") ? Answer::Yes : Answer::No);
+    script.chooseFile(source).answer(replace);
+    if (replace == Answer::Yes && changes == QLatin1String("Yes"))
+        script.answer(Answer::OK); // "Data Saved in file: "
+    trigger(item);
+    QCOMPARE(script.pending(), 0);
+
+    const Dialogs::Request &question = script.asked().at(changes == QLatin1String("none") ? 1 : 2);
+    QCOMPARE(question.text, QStringLiteral("The file ") + target
+                                + QStringLiteral(" already exists.\nReplace it with the ")
+                                + (convert ? QStringLiteral("converted old QV-31 data ?")
+                                           : QStringLiteral("reformatted HEC-RAS cross sections ?")));
+    QCOMPARE(question.buttons, Dialogs::Buttons::YesNo);
+    if (replace == Answer::No) {
+        QCOMPARE(ProgramFolder::readBytes(target), edited);
+        QCOMPARE(workingFilesNow(), workingBefore);
+        QCOMPARE(FileName, target);
+        QCOMPARE(DataChanged, changedBefore);
+        QCOMPARE(mainWindow()->windowTitle(), captionBefore);
+        QVERIFY(Forms::get(QStringLiteral("frmTestEntry"))->isLoaded());
+        return;
+    }
+    QCOMPARE(ProgramFolder::readBytes(target), converted);
+    // The project was kept only when its changes were kept, by an import.
+    QCOMPARE(Forms::get(QStringLiteral("frmTestEntry"))->isLoaded(), !convert && changes == QLatin1String("No"));
+    QCOMPARE(FileName, target);
+    QCOMPARE(script.messages().contains(QStringLiteral("Data Saved in file: ") + target),
+             changes == QLatin1String("Yes"));
 }
 
 void TestFileMenu::saveAndSaveAs()
