@@ -1,5 +1,6 @@
 #include "DialogScript.h"
 #include "ProgramFolder.h"
+#include "tests/ratings/RatingDriver.h"
 
 #include "core/logic/Editglob.h"
 #include "core/FileMenu.h"
@@ -145,6 +146,7 @@ private slots:
     void importHecRas();
     void convertedFileReplacedOnlyWhenAllowed_data();
     void convertedFileReplacedOnlyWhenAllowed();
+    void importedStreamStaysText();
     void saveAndSaveAs();
     void exitCommand_data();
     void exitCommand();
@@ -701,6 +703,33 @@ void TestFileMenu::convertedFileReplacedOnlyWhenAllowed()
     QCOMPARE(FileName, target);
     QCOMPARE(script.messages().contains(QStringLiteral("Data Saved in file: ") + target),
              changes == QLatin1String("Yes"));
+}
+
+// The stream a cross section belongs to is a name: the import brings it into
+// the cross-section window and the saved file as the HEC-RAS file has it.
+void TestFileMenu::importedStreamStaysText()
+{
+    ProgramFolder folder(true);
+    folder.installTools();
+    DialogScript script;
+    script.chooseFile(folder.file(QStringLiteral("DemoHecRas.txt")));
+    trigger(7);
+
+    Globsubs::ShowForm(QStringLiteral("frmXsect"));
+    QWidget *xsect = Forms::get(QStringLiteral("frmXsect"));
+    for (const char *id : {"XSR1", "XSR2"}) {
+        RatingDriver::chooseId(xsect, QString::fromLatin1(id));
+        QCOMPARE(RatingDriver::combo(xsect, 4)->currentText(), QStringLiteral("MILLCR"));
+    }
+    Forms::get(QStringLiteral("frmXsect"))->unload();
+
+    const QString saved = folder.file(QStringLiteral("saved.inp"));
+    script.chooseFile(saved).answer(Answer::Yes).answer(Answer::OK);
+    trigger(15);
+    QCOMPARE(script.pending(), 0);
+    const QByteArray bytes = ProgramFolder::readBytes(saved);
+    QVERIFY(bytes.contains("          XSR1      210.5               204.      MILLCR    1250.     \r\n"));
+    QVERIFY(bytes.contains("          XSR2      198.                192.      MILLCR    2400.     \r\n"));
 }
 
 void TestFileMenu::saveAndSaveAs()
