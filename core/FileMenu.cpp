@@ -101,7 +101,9 @@ bool MayReplace(const QString &output, const QString &data)
 
 namespace Run_Save_Open {
 
-Dialogs::Answer AskAboutChanges(const QString &lastLine)
+// The question of the current-file check alone. Yes saves; the answer comes
+// back, Cancel also when the save the user asked for did not happen.
+Dialogs::Answer AskToSaveChanges(const QString &lastLine)
 {
     // An untitled project with changes is asked about too: its work would
     // otherwise vanish with the working files.
@@ -111,32 +113,30 @@ Dialogs::Answer AskAboutChanges(const QString &lastLine)
         Dialogs::message(QStringLiteral("Save and Close current file before loading") + QChar(13) + lastLine,
                          Dialogs::Buttons::YesNoCancel, Dialogs::Icon::None);
     emit ProjectEvents::instance().mainAnswer(answer);
-    return answer;
+    if (answer != Dialogs::Answer::Yes)
+        return answer;
+    // Nothing saved: going on would lose the work.
+    const bool saved = IsUntitled() ? SaveAsInputFile(SaveAsTitle) : SaveInputFile();
+    return saved ? Dialogs::Answer::Yes : Dialogs::Answer::Cancel;
 }
 
-bool SaveChangesAsAnswered(Dialogs::Answer answer)
+QString CloseAsAnswered(Dialogs::Answer answer)
 {
-    if (answer != Dialogs::Answer::Yes || !DataChanged)
-        return true;
-    return IsUntitled() ? SaveAsInputFile(SaveAsTitle) : SaveInputFile();
-}
-
-void FinishCurrentFileCheck(Dialogs::Answer answer, QString &previousName, bool &cancelled)
-{
-    previousName = FileName;
-    // Nothing saved that the user asked to save: going on would lose the work.
-    cancelled = answer == Dialogs::Answer::Cancel || !SaveChangesAsAnswered(answer);
-    if (cancelled || answer == Dialogs::Answer::No)
-        return;
+    if (answer == Dialogs::Answer::No)
+        return FileName;
     FileMenu::CloseEntryWindows();
     NewFile();
-    previousName = QStringLiteral(" ");
+    return QStringLiteral(" ");
 }
 
 void CheckCurrentFile(QString &previousName, const QString &lastLine, bool &cancelled)
 {
+    previousName = FileName;
     DisplayTitle = QStringLiteral(" ");
-    FinishCurrentFileCheck(AskAboutChanges(lastLine), previousName, cancelled);
+    const Dialogs::Answer answer = AskToSaveChanges(lastLine);
+    cancelled = answer == Dialogs::Answer::Cancel;
+    if (!cancelled)
+        previousName = CloseAsAnswered(answer);
 }
 
 QStringList SectionListEntries()
@@ -272,20 +272,17 @@ bool ReOpenLastSession()
 
 bool ConvertOldData()
 {
-    // What the answer about unsaved changes asks for is done only once a file
-    // was chosen that may be written: a No to replacing it leaves everything
-    // as it was. A cancelled dialog still saves when the user asked for it.
+    // The project is cleared only once an old data file was chosen and the
+    // converter may write its input file: a cancelled dialog or a No leaves
+    // it as it was.
     DisplayTitle = QStringLiteral(" ");
-    const Dialogs::Answer changes = AskAboutChanges(QStringLiteral("converted old QV-31 input data ?"));
-    if (changes == Dialogs::Answer::Cancel)
+    if (AskToSaveChanges(QStringLiteral("converted old QV-31 input data ?")) == Dialogs::Answer::Cancel)
         return true;
     const QString chosen = OpenDialog(QStringLiteral("Open old QV-31 file"),
                                       QStringLiteral("Data Files (*.dat)|*.dat|All files (*.*)|*.*"), 1,
                                       QStringLiteral("*.dat"));
-    if (!chosen.isEmpty() && !MayReplace(StripExtension(chosen) + QStringLiteral("inp"),
-                                          QStringLiteral("converted old QV-31 data")))
-        return true;
-    if (!SaveChangesAsAnswered(changes) || chosen.isEmpty())
+    if (chosen.isEmpty()
+        || !MayReplace(StripExtension(chosen) + QStringLiteral("inp"), QStringLiteral("converted old QV-31 data")))
         return true;
     CloseEntryWindows();
     NewFile();
@@ -308,23 +305,22 @@ bool ConvertOldData()
 
 bool ImportHecRas()
 {
-    // The current-file question comes first; what its answer asks for is
-    // done once the HEC-RAS file is chosen, so that a No to replacing the
-    // reformatter's file leaves everything as it was.
+    // The question about unsaved changes (and the save it asks for) comes
+    // first; the project is cleared only once the reformatter may write its
+    // file, so that a No to replacing it leaves the project as it was.
     DisplayTitle = QStringLiteral(" ");
-    const Dialogs::Answer changes = AskAboutChanges(QStringLiteral("reformatted HEC-RAS cross section data ?"));
+    const Dialogs::Answer changes = AskToSaveChanges(QStringLiteral("reformatted HEC-RAS cross section data ?"));
     if (changes == Dialogs::Answer::Cancel)
         return true;
     const QString chosen = OpenDialog(QStringLiteral("Open HEC-RAS file"),
                                       QStringLiteral("Text Files (*.txt)|*.txt|All files (*.*)|*.*"), 1,
                                       QStringLiteral("*.txt"));
-    if (!chosen.isEmpty() && !MayReplace(StripExtension(chosen) + QStringLiteral("inp"),
-                                          QStringLiteral("reformatted HEC-RAS cross sections")))
+    if (!chosen.isEmpty()
+        && !MayReplace(StripExtension(chosen) + QStringLiteral("inp"),
+                       QStringLiteral("reformatted HEC-RAS cross sections")))
         return true;
-    QString previous;
-    bool cancelled = false;
-    FinishCurrentFileCheck(changes, previous, cancelled);
-    if (cancelled || chosen.isEmpty())
+    const QString previous = CloseAsAnswered(changes);
+    if (chosen.isEmpty())
         return true;
     const bool kept = previous != QLatin1String(" ");
     SetFileName(chosen);

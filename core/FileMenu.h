@@ -16,14 +16,13 @@ namespace Run_Save_Open {
 // save the user asked for did not happen).
 void CheckCurrentFile(QString &previousName, const QString &lastLine, bool &cancelled);
 
-// The question of CheckCurrentFile alone: Yes when there was nothing to ask.
-Dialogs::Answer AskAboutChanges(const QString &lastLine);
-// What CheckCurrentFile does after its question, for commands that ask it
-// before they know whether they will go on.
-void FinishCurrentFileCheck(Dialogs::Answer answer, QString &previousName, bool &cancelled);
-// Saves unsaved changes when `answer` is Yes; false when that save did not
-// happen.
-bool SaveChangesAsAnswered(Dialogs::Answer answer);
+// The question of CheckCurrentFile without the clearing: Yes when there was
+// nothing to ask or the changes were saved, No when the user lets them go,
+// Cancel when the command must stop (also when the save asked for failed).
+Dialogs::Answer AskToSaveChanges(const QString &lastLine);
+// The clearing of CheckCurrentFile after the answer `answer` (not Cancel):
+// the name to restore when the project was kept (No), or " " when cleared.
+QString CloseAsAnswered(Dialogs::Answer answer);
 
 // The section list entries 1 to 14: "X   " or five blanks, then the header.
 // Opening each working file for appending creates the missing ones empty.

@@ -216,15 +216,11 @@ void TestFileMenu::currentFileCheck()
     const QByteArray before = ProgramFolder::readBytes(path);
     const QByteArray joined = joinedNow();
 
-    // Convert and Import save what the question asks for after their dialog.
-    const bool saveAfterDialog = item == 6 || item == 7;
     script.answer(answer);
-    if (answer == Answer::Yes && !saveAfterDialog)
+    if (answer == Answer::Yes)
         script.answer(Answer::OK); // "Data Saved in file: "
     if (answer != Answer::Cancel && item != 1)
         script.cancelFile();
-    if (answer == Answer::Yes && saveAfterDialog)
-        script.answer(Answer::OK);
     trigger(item);
 
     const Dialogs::Request &question = script.asked().first();
@@ -547,13 +543,14 @@ void TestFileMenu::importNotFound()
     const QString path = changedProject(folder);
     const QString txt = folder.file(QStringLiteral("ras.txt"));
     ProgramFolder::writeBytes(txt, "ras output\r\n");
-    script.answer(keep ? Answer::No : Answer::Yes).chooseFile(txt);
-    if (!keep)
-        script.answer(Answer::OK); // "Data Saved in file: "
-    script.answer(Answer::OK);
+    if (keep)
+        script.answer(Answer::No);
+    else
+        script.answer(Answer::Yes).answer(Answer::OK);
+    script.chooseFile(txt).answer(Answer::OK);
     trigger(7);
 
-    const Dialogs::Request &dialog = script.asked().at(1);
+    const Dialogs::Request &dialog = script.asked().at(keep ? 1 : 2);
     QCOMPARE(dialog.title, QStringLiteral("Open HEC-RAS file"));
     QCOMPARE(dialog.filter, QStringLiteral("Text Files (*.txt)|*.txt|All files (*.*)|*.*"));
     QCOMPARE(dialog.fileName, QStringLiteral("*.txt"));
@@ -600,9 +597,11 @@ void TestFileMenu::importHecRas()
     DialogScript script;
     const QString path = changedProject(folder);
     const QString txt = folder.file(QStringLiteral("DemoHecRas.txt"));
-    script.answer(keep ? Answer::No : Answer::Yes).chooseFile(txt);
-    if (!keep)
-        script.answer(Answer::OK); // "Data Saved in file: "
+    if (keep)
+        script.answer(Answer::No);
+    else
+        script.answer(Answer::Yes).answer(Answer::OK);
+    script.chooseFile(txt);
     trigger(7);
 
     const QString named = keep ? path : folder.file(QStringLiteral("DemoHecRas.inp"));
@@ -673,26 +672,29 @@ void TestFileMenu::convertedFileReplacedOnlyWhenAllowed()
     const bool changedBefore = DataChanged;
     const QString captionBefore = mainWindow()->windowTitle();
 
+    // Saving, when the user asks for it, comes before the file is chosen.
+    const bool save = changes == QLatin1String("Yes");
+    const QByteArray keptBytes = save ? joinedNow() : edited;
     script.clear();
     if (changes != QLatin1String("none"))
-        script.answer(changes == QLatin1String("Yes") ? Answer::Yes : Answer::No);
-    script.chooseFile(source).answer(replace);
-    if (replace == Answer::Yes && changes == QLatin1String("Yes"))
+        script.answer(save ? Answer::Yes : Answer::No);
+    if (save)
         script.answer(Answer::OK); // "Data Saved in file: "
+    script.chooseFile(source).answer(replace);
     trigger(item);
     QCOMPARE(script.pending(), 0);
 
-    const Dialogs::Request &question = script.asked().at(changes == QLatin1String("none") ? 1 : 2);
+    const Dialogs::Request &question = script.asked().last();
     QCOMPARE(question.text, QStringLiteral("The file ") + target
                                 + QStringLiteral(" already exists.\nReplace it with the ")
                                 + (convert ? QStringLiteral("converted old QV-31 data ?")
                                            : QStringLiteral("reformatted HEC-RAS cross sections ?")));
     QCOMPARE(question.buttons, Dialogs::Buttons::YesNo);
     if (replace == Answer::No) {
-        QCOMPARE(ProgramFolder::readBytes(target), edited);
+        QCOMPARE(ProgramFolder::readBytes(target), keptBytes);
         QCOMPARE(workingFilesNow(), workingBefore);
         QCOMPARE(FileName, target);
-        QCOMPARE(DataChanged, changedBefore);
+        QCOMPARE(DataChanged, changedBefore && !save);
         QCOMPARE(mainWindow()->windowTitle(), captionBefore);
         QVERIFY(Forms::get(QStringLiteral("frmTestEntry"))->isLoaded());
         return;
