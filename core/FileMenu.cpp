@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 using namespace Editglob;
@@ -85,6 +86,17 @@ bool EndWithoutUnacceptedEntries()
            == Dialogs::Answer::Yes;
 }
 
+// The converters write their input file beside the file they read, whether
+// or not one is there: it may be a file the user has edited since.
+bool MayReplace(const QString &output, const QString &data)
+{
+    if (!QFileInfo::exists(output))
+        return true;
+    const QString question = QStringLiteral("The file ") + output
+                             + QStringLiteral(" already exists.\nReplace it with the ") + data + QStringLiteral(" ?");
+    return Dialogs::message(question, Dialogs::Buttons::YesNo, Dialogs::Icon::Question) == Dialogs::Answer::Yes;
+}
+
 } // namespace
 
 namespace Run_Save_Open {
@@ -108,21 +120,23 @@ Dialogs::Answer AskToSaveChanges(const QString &lastLine)
     return saved ? Dialogs::Answer::Yes : Dialogs::Answer::Cancel;
 }
 
+QString CloseAsAnswered(Dialogs::Answer answer)
+{
+    if (answer == Dialogs::Answer::No)
+        return FileName;
+    FileMenu::CloseEntryWindows();
+    NewFile();
+    return QStringLiteral(" ");
+}
+
 void CheckCurrentFile(QString &previousName, const QString &lastLine, bool &cancelled)
 {
     previousName = FileName;
-    cancelled = false;
     DisplayTitle = QStringLiteral(" ");
     const Dialogs::Answer answer = AskToSaveChanges(lastLine);
-    if (answer == Dialogs::Answer::Cancel) {
-        cancelled = true;
-        return;
-    }
-    if (answer == Dialogs::Answer::No)
-        return;
-    FileMenu::CloseEntryWindows();
-    NewFile();
-    previousName = QStringLiteral(" ");
+    cancelled = answer == Dialogs::Answer::Cancel;
+    if (!cancelled)
+        previousName = CloseAsAnswered(answer);
 }
 
 QStringList SectionListEntries()
@@ -258,15 +272,17 @@ bool ReOpenLastSession()
 
 bool ConvertOldData()
 {
-    // The project is cleared only once an old data file was chosen: a
-    // cancelled dialog leaves it as it was.
+    // The project is cleared only once an old data file was chosen and the
+    // converter may write its input file: a cancelled dialog or a No leaves
+    // it as it was.
     DisplayTitle = QStringLiteral(" ");
     if (AskToSaveChanges(QStringLiteral("converted old QV-31 input data ?")) == Dialogs::Answer::Cancel)
         return true;
     const QString chosen = OpenDialog(QStringLiteral("Open old QV-31 file"),
                                       QStringLiteral("Data Files (*.dat)|*.dat|All files (*.*)|*.*"), 1,
                                       QStringLiteral("*.dat"));
-    if (chosen.isEmpty())
+    if (chosen.isEmpty()
+        || !MayReplace(StripExtension(chosen) + QStringLiteral("inp"), QStringLiteral("converted old QV-31 data")))
         return true;
     CloseEntryWindows();
     NewFile();
@@ -289,14 +305,21 @@ bool ConvertOldData()
 
 bool ImportHecRas()
 {
-    QString previous;
-    bool cancelled = false;
-    CheckCurrentFile(previous, QStringLiteral("reformatted HEC-RAS cross section data ?"), cancelled);
-    if (cancelled)
+    // The question about unsaved changes (and the save it asks for) comes
+    // first; the project is cleared only once the reformatter may write its
+    // file, so that a No to replacing it leaves the project as it was.
+    DisplayTitle = QStringLiteral(" ");
+    const Dialogs::Answer changes = AskToSaveChanges(QStringLiteral("reformatted HEC-RAS cross section data ?"));
+    if (changes == Dialogs::Answer::Cancel)
         return true;
     const QString chosen = OpenDialog(QStringLiteral("Open HEC-RAS file"),
                                       QStringLiteral("Text Files (*.txt)|*.txt|All files (*.*)|*.*"), 1,
                                       QStringLiteral("*.txt"));
+    if (!chosen.isEmpty()
+        && !MayReplace(StripExtension(chosen) + QStringLiteral("inp"),
+                       QStringLiteral("reformatted HEC-RAS cross sections")))
+        return true;
+    const QString previous = CloseAsAnswered(changes);
     if (chosen.isEmpty())
         return true;
     const bool kept = previous != QLatin1String(" ");

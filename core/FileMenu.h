@@ -20,6 +20,9 @@ void CheckCurrentFile(QString &previousName, const QString &lastLine, bool &canc
 // nothing to ask or the changes were saved, No when the user lets them go,
 // Cancel when the command must stop (also when the save asked for failed).
 Dialogs::Answer AskToSaveChanges(const QString &lastLine);
+// The clearing of CheckCurrentFile after the answer `answer` (not Cancel):
+// the name to restore when the project was kept (No), or " " when cleared.
+QString CloseAsAnswered(Dialogs::Answer answer);
 
 // The section list entries 1 to 14: "X   " or five blanks, then the header.
 // Opening each working file for appending creates the missing ones empty.

@@ -10,6 +10,7 @@
 #include "core/logic/TextFile.h"
 
 #include <QAction>
+#include <QFile>
 #include <QMenu>
 
 using namespace Editglob;
@@ -23,6 +24,22 @@ int ChooseViewFileIndex(const QString &errorFile, int current, bool viewerWanted
         return 5;
     return viewerWanted ? 4 : current;
 }
+
+namespace {
+
+// Without it the viewer cannot open and the run would seem to have done nothing.
+void ReportMissingPrintedPage(const QString &input, const QString &printedPage)
+{
+    QFile file(printedPage);
+    if (file.open(QIODevice::ReadOnly))
+        return;
+    const QString why = file.exists() ? QStringLiteral(" could not be opened.") : QStringLiteral(" was not written.");
+    Dialogs::message(QStringLiteral("The run of ") + input + QStringLiteral(" has ended, but its printed-page file ")
+                         + printedPage + why,
+                     Dialogs::Buttons::OK, Dialogs::Icon::Exclamation);
+}
+
+} // namespace
 
 bool RunProgram(const QString &controlFileName, const QString &programFileName)
 {
@@ -43,8 +60,11 @@ bool RunProgram(const QString &controlFileName, const QString &programFileName)
     DisplayFile = base;
     const bool viewerWanted = !TextFile::isBlank(DisplayTitle);
     ViewFileIndex = ChooseViewFileIndex(base + QStringLiteral("err"), ViewFileIndex, viewerWanted);
-    if (viewerWanted)
+    if (viewerWanted) {
         emit ProjectEvents::instance().runOutputReady(runFile);
+        if (ViewFileIndex == 4)
+            ReportMissingPrintedPage(runFile, base + ViewExt[4]);
+    }
     return true;
 }
 

@@ -62,8 +62,10 @@ int main(int argc, char **argv)
             continue;
         const QStringList w = t.split(QRegularExpression(QStringLiteral("\\s+")));
         if (w.first().compare(QLatin1String("XS"), Qt::CaseInsensitive) == 0 && w.size() >= 2) {
+            // The identifiers are texts: only the elevations and the station are numbers.
             out << QString(10, QLatin1Char(' ')) + Field(w.value(1).left(10), 10) + value(w.value(2))
-                       + QString(10, QLatin1Char(' ')) + value(w.value(3)) + value(w.value(4)) + value(w.value(5));
+                       + QString(10, QLatin1Char(' ')) + value(w.value(3)) + Field(w.value(4).left(10), 10)
+                       + value(w.value(5));
             inSection = true;
         } else if (inSection && w.size() == 5) {
             QString row(20, QLatin1Char(' '));

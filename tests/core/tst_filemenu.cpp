@@ -1,5 +1,6 @@
 #include "DialogScript.h"
 #include "ProgramFolder.h"
+#include "tests/ratings/RatingDriver.h"
 
 #include "core/logic/Editglob.h"
 #include "core/FileMenu.h"
@@ -71,6 +72,16 @@ QString openInput(const ProgramFolder &folder, DialogScript &script, const QStri
     return path;
 }
 
+// Every working file (the remembered file name included) as it is now; "-"
+// for one that is missing.
+QList<QByteArray> workingFilesNow()
+{
+    QList<QByteArray> files;
+    for (int i = 1; i <= FileNameSlot; ++i)
+        files << (QFile::exists(TmpFile[i]) ? ProgramFolder::readBytes(TmpFile[i]) : QByteArray("-"));
+    return files;
+}
+
 // A named project with unsaved changes in its working files.
 QString changedProject(const ProgramFolder &folder)
 {
@@ -133,6 +144,9 @@ private slots:
     void convertOpensConvertedFile();
     void importHecRas_data();
     void importHecRas();
+    void convertedFileReplacedOnlyWhenAllowed_data();
+    void convertedFileReplacedOnlyWhenAllowed();
+    void importedStreamStaysText();
     void saveAndSaveAs();
     void exitCommand_data();
     void exitCommand();
@@ -603,6 +617,121 @@ void TestFileMenu::importHecRas()
     QCOMPARE(ProgramFolder::readBytes(TmpFile[8]), keep ? crlf("STREAM REACH:\nR1\n") : QByteArray());
     // Only the answer Yes saved the old project.
     QCOMPARE(ProgramFolder::readBytes(path).contains("STREAM REACH:\r\nR1\r\n"), !keep);
+}
+
+void TestFileMenu::convertedFileReplacedOnlyWhenAllowed_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("changes"); // unsaved changes: none, or the answer to the save question
+    QTest::addColumn<Answer>("replace");
+    for (int item : {6, 7})
+        for (const char *changes : {"none", "Yes", "No"})
+            for (Answer replace : {Answer::No, Answer::Yes})
+                QTest::addRow("%s, changes %s, replace %s", item == 6 ? "convert" : "import", changes,
+                              replace == Answer::Yes ? "Yes" : "No")
+                    << item << QString::fromLatin1(changes) << replace;
+}
+
+// The file a converter writes may be one the user converted, edited and saved:
+// it is replaced only when the user agrees, and a No leaves everything as it
+// was, whatever the user said about unsaved changes before.
+void TestFileMenu::convertedFileReplacedOnlyWhenAllowed()
+{
+    QFETCH(int, item);
+    QFETCH(QString, changes);
+    QFETCH(Answer, replace);
+    ProgramFolder folder(true);
+    folder.installTools();
+    DialogScript script;
+    const bool convert = item == 6;
+    const QString source = folder.file(convert ? QStringLiteral("DemoOld.dat") : QStringLiteral("DemoHecRas.txt"));
+    const QString target = folder.file(convert ? QStringLiteral("DemoOld.inp") : QStringLiteral("DemoHecRas.inp"));
+
+    // Converted once, edited and saved under the converter's name.
+    script.chooseFile(source);
+    trigger(item);
+    const QByteArray converted = ProgramFolder::readBytes(target);
+    QVERIFY(!converted.isEmpty());
+    ProgramFolder::writeBytes(TmpFile[8], crlf("STREAM REACH:\n          EDITED\n"));
+    DataChanged = true;
+    if (convert)
+        script.answer(Answer::OK);
+    else
+        script.chooseFile(target).answer(Answer::Yes).answer(Answer::OK);
+    trigger(convert ? 14 : 15);
+    const QByteArray edited = ProgramFolder::readBytes(target);
+    QVERIFY(edited.contains("EDITED"));
+    QCOMPARE(FileName, target);
+
+    if (changes != QLatin1String("none")) {
+        ProgramFolder::writeBytes(TmpFile[8], crlf("STREAM REACH:\n          PENDING\n"));
+        DataChanged = true;
+    }
+    Globsubs::ShowForm(QStringLiteral("frmTestEntry"));
+    const QList<QByteArray> workingBefore = workingFilesNow();
+    const bool changedBefore = DataChanged;
+    const QString captionBefore = mainWindow()->windowTitle();
+
+    // Saving, when the user asks for it, comes before the file is chosen.
+    const bool save = changes == QLatin1String("Yes");
+    const QByteArray keptBytes = save ? joinedNow() : edited;
+    script.clear();
+    if (changes != QLatin1String("none"))
+        script.answer(save ? Answer::Yes : Answer::No);
+    if (save)
+        script.answer(Answer::OK); // "Data Saved in file: "
+    script.chooseFile(source).answer(replace);
+    trigger(item);
+    QCOMPARE(script.pending(), 0);
+
+    const Dialogs::Request &question = script.asked().last();
+    QCOMPARE(question.text, QStringLiteral("The file ") + target
+                                + QStringLiteral(" already exists.\nReplace it with the ")
+                                + (convert ? QStringLiteral("converted old QV-31 data ?")
+                                           : QStringLiteral("reformatted HEC-RAS cross sections ?")));
+    QCOMPARE(question.buttons, Dialogs::Buttons::YesNo);
+    if (replace == Answer::No) {
+        QCOMPARE(ProgramFolder::readBytes(target), keptBytes);
+        QCOMPARE(workingFilesNow(), workingBefore);
+        QCOMPARE(FileName, target);
+        QCOMPARE(DataChanged, changedBefore && !save);
+        QCOMPARE(mainWindow()->windowTitle(), captionBefore);
+        QVERIFY(Forms::get(QStringLiteral("frmTestEntry"))->isLoaded());
+        return;
+    }
+    QCOMPARE(ProgramFolder::readBytes(target), converted);
+    // The project was kept only when its changes were kept, by an import.
+    QCOMPARE(Forms::get(QStringLiteral("frmTestEntry"))->isLoaded(), !convert && changes == QLatin1String("No"));
+    QCOMPARE(FileName, target);
+    QCOMPARE(script.messages().contains(QStringLiteral("Data Saved in file: ") + target),
+             changes == QLatin1String("Yes"));
+}
+
+// The stream a cross section belongs to is a name: the import brings it into
+// the cross-section window and the saved file as the HEC-RAS file has it.
+void TestFileMenu::importedStreamStaysText()
+{
+    ProgramFolder folder(true);
+    folder.installTools();
+    DialogScript script;
+    script.chooseFile(folder.file(QStringLiteral("DemoHecRas.txt")));
+    trigger(7);
+
+    Globsubs::ShowForm(QStringLiteral("frmXsect"));
+    QWidget *xsect = Forms::get(QStringLiteral("frmXsect"));
+    for (const char *id : {"XSR1", "XSR2"}) {
+        RatingDriver::chooseId(xsect, QString::fromLatin1(id));
+        QCOMPARE(RatingDriver::combo(xsect, 4)->currentText(), QStringLiteral("MILLCR"));
+    }
+    Forms::get(QStringLiteral("frmXsect"))->unload();
+
+    const QString saved = folder.file(QStringLiteral("saved.inp"));
+    script.chooseFile(saved).answer(Answer::Yes).answer(Answer::OK);
+    trigger(15);
+    QCOMPARE(script.pending(), 0);
+    const QByteArray bytes = ProgramFolder::readBytes(saved);
+    QVERIFY(bytes.contains("          XSR1      210.5               204.      MILLCR    1250.     \r\n"));
+    QVERIFY(bytes.contains("          XSR2      198.                192.      MILLCR    2400.     \r\n"));
 }
 
 void TestFileMenu::saveAndSaveAs()

@@ -95,6 +95,7 @@ private slots:
     void newUserButton();
     void viewAndPlotsOpenWindows();
     void runNotFound();
+    void runWithoutOutputSaysSo();
     void viewOfMissingFileIsReported();
     void runOnceAtATime();
     void closeBox_data();
@@ -408,6 +409,35 @@ void TestMainWindow::runNotFound()
     QCOMPARE(mainWindow()->LastAnswer, Answer::OK);
 }
 
+// A run that leaves nothing to show is not a click that did nothing.
+void TestMainWindow::runWithoutOutputSaysSo()
+{
+    ProgramFolder folder(true);
+    folder.installTools();
+    DialogScript script;
+    QByteArray input = ProgramFolder::readBytes(folder.file(QStringLiteral("Demo.inp")));
+    input.replace("Demo watershed:", "Demo watershed STANDIN:NOOUTPUT:");
+    const QString path = folder.file(QStringLiteral("quiet.inp"));
+    ProgramFolder::writeBytes(path, input);
+    script.chooseFile(path);
+    action(QStringLiteral("mnuFileItem_2"))->trigger();
+    QCOMPARE(FileName, path);
+
+    script.clear();
+    script.answer(Answer::OK);
+    action(QStringLiteral("mnuRun"))->trigger();
+    const QString expected = folder.file(QStringLiteral("quiet.out"));
+    QCOMPARE(script.messages(), QStringList{QStringLiteral("The run of ") + path
+                                            + QStringLiteral(" has ended, but its printed-page file ") + expected
+                                            + QStringLiteral(" was not written.")});
+    QCOMPARE(script.asked().first().icon, Dialogs::Icon::Exclamation);
+    QVERIFY(!openWindow(QStringLiteral("frmFileDisp")));
+    QCOMPARE(ProgramFolder::readBytes(path), input);
+    for (const char *ext : {"out", "err", "dbg", "hyd", "ecn"})
+        QVERIFY2(!QFile::exists(folder.file(QStringLiteral("quiet.") + QLatin1String(ext))), ext);
+    QCOMPARE(mainWindow()->cursor().shape(), mainWindow()->SavedPointer);
+}
+
 void TestMainWindow::viewOfMissingFileIsReported()
 {
     ProgramFolder folder(true);
@@ -430,6 +460,8 @@ void TestMainWindow::runOnceAtATime()
     const QString path = folder.file(QStringLiteral("slow.inp"));
     ProgramFolder::writeBytes(path, input);
     SetFileName(path);
+    // Offered, as after an open or a save: a hidden action is never enabled.
+    mainWindow()->ShowRunMenu(true);
     AnyAnswer answers; // the viewer that follows the run
     QStringList asked;
     bool duringRun = false;

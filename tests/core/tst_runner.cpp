@@ -155,7 +155,8 @@ void TestRunner::runShowsViewer_data()
     QTest::addColumn<bool>("shown");
     QTest::newRow("clean run: printed page") << QString() << 4 << true;
     QTest::newRow("errors: error file") << QStringLiteral("STANDIN:ERRORS") << 5 << true;
-    QTest::newRow("no output: viewer stays closed") << QStringLiteral("STANDIN:NOOUTPUT") << 4 << false;
+    QTest::newRow("no output: viewer stays closed, the user is told")
+        << QStringLiteral("STANDIN:NOOUTPUT") << 4 << false;
 }
 
 void TestRunner::runShowsViewer()
@@ -165,7 +166,12 @@ void TestRunner::runShowsViewer()
     QFETCH(bool, shown);
     SetFileName(demoInput(*folder_, QStringLiteral("Run.inp"), marker));
     DisplayTitle = QStringLiteral("Quorvale Printed Page File");
+    DialogScript script;
+    if (!shown)
+        script.answer(Dialogs::Answer::OK);
     QVERIFY(Run_Save_Open::RunProgram(EngineControl, Engine));
+    QCOMPARE(script.pending(), 0);
+    QCOMPARE(script.asked().size(), shown ? 0 : 1);
     QCOMPARE(ViewFileIndex, index);
     QCOMPARE(viewer()->isLoaded(), shown);
     QCOMPARE(viewer()->isVisible(), shown);
