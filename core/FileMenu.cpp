@@ -206,8 +206,11 @@ bool NewQuorvaleFile()
     CheckCurrentFile(previous, QStringLiteral("a new Quorvale input data file ?"), cancelled);
     if (cancelled)
         return true;
-    CloseEntryWindows();
-    NewFile();
+    // Cleared once is enough: a second time would repeat a failure's message.
+    if (previous != QLatin1String(" ")) {
+        CloseEntryWindows();
+        NewFile();
+    }
     Globsubs::ShowForm(QStringLiteral("frmQV31"));
     return true;
 }
@@ -356,11 +359,7 @@ bool ConfirmEnd()
                          Dialogs::Buttons::YesNo, Dialogs::Icon::Question, QvSystemTitle);
     emit ProjectEvents::instance().mainAnswer(answer);
     if (answer == Dialogs::Answer::No) {
-        // Emptied first, so that a file that cannot be deleted names nothing.
-        QFile remembered(TmpFile[FileNameSlot]);
-        if (remembered.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            remembered.close();
-        QFile::remove(TmpFile[FileNameSlot]);
+        ForgetFileName();
         return true;
     }
     // The Save As dialog, whatever dialog came last: an open dialog's
