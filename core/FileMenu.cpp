@@ -13,6 +13,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 using namespace Editglob;
 
 namespace {
@@ -69,20 +71,35 @@ bool SameBytes(const QString &a, const QString &b)
 // leaves the project, its remembered name and every window as they were.
 bool EndWithoutUnacceptedEntries()
 {
-    QStringList captions;
-    for (const QvForm *form : Forms::created())
+    QList<QvForm *> holding;
+    for (QvForm *form : Forms::created())
         if (form->isLoaded() && form->HoldsUnacceptedEntries())
-            captions << QLatin1Char('"') + form->ShortCaption() + QLatin1Char('"');
-    if (captions.isEmpty())
+            holding << form;
+    if (holding.isEmpty())
         return true;
-    captions.sort();
+    std::sort(holding.begin(), holding.end(),
+              [](const QvForm *a, const QvForm *b) { return a->ShortCaption() < b->ShortCaption(); });
+    QStringList captions;
+    for (const QvForm *form : holding)
+        captions << QLatin1Char('"') + form->ShortCaption() + QLatin1Char('"');
     const QString text = captions.size() == 1
         ? QStringLiteral("The window ") + captions.first() + QStringLiteral(" holds entries that have not been accepted.")
         : QStringLiteral("The windows ") + captions.join(QStringLiteral(", "))
               + QStringLiteral(" hold entries that have not been accepted.");
-    return Dialogs::message(text + QStringLiteral("\nEnd the program without them ?"), Dialogs::Buttons::YesNo,
-                            Dialogs::Icon::Exclamation, QvSystemTitle)
-           == Dialogs::Answer::Yes;
+    Dialogs::Request question;
+    question.text = text + QStringLiteral("\nEnd the program without them ?");
+    question.buttons = Dialogs::Buttons::YesNo;
+    question.icon = Dialogs::Icon::Exclamation;
+    question.title = QvSystemTitle;
+    // Asked over the first window named: closing the question gives the focus
+    // back to it, not to the main window.
+    question.parent = holding.first();
+    if (Dialogs::ask(question).answer == Dialogs::Answer::Yes)
+        return true;
+    // Staying is for those entries: the first window named is where the user
+    // goes on, not hidden behind the main window.
+    Globsubs::BringToFront(holding.first());
+    return false;
 }
 
 } // namespace
