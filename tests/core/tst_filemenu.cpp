@@ -149,6 +149,19 @@ QString openDemo(const ProgramFolder &folder, DialogScript &script)
     return demo;
 }
 
+// `message` holds each text of `told` ("%demo" standing for `demo`), and the
+// remembered name is `remembered`: "demo", "new" for `other`, or none.
+void checkToldAndRemembered(const QString &message, QStringList told, const QString &remembered,
+                            const QString &demo, const QString &other)
+{
+    for (QString &part : told)
+        QVERIFY2(message.contains(part.replace(QStringLiteral("%demo"), demo)), qPrintable(message));
+    const QString expected = remembered == QLatin1String("demo") ? demo
+                             : remembered == QLatin1String("new") ? other
+                                                                  : QString();
+    QCOMPARE(TextFile::readPathFile(TmpFile[FileNameSlot]), expected);
+}
+
 QList<QByteArray> workingFiles()
 {
     QList<QByteArray> files;
@@ -830,12 +843,7 @@ void TestFileMenu::saveThatCannotDoItsWork()
         QCOMPARE(FileName, demo);
         QVERIFY(DataChanged);
     }
-    for (QString part : told)
-        QVERIFY2(message.contains(part.replace(QStringLiteral("%demo"), demo)), qPrintable(message));
-    const QString expected = remembered == QLatin1String("demo") ? demo
-                             : remembered == QLatin1String("new") ? target
-                                                                  : QString();
-    QCOMPARE(TextFile::readPathFile(TmpFile[FileNameSlot]), expected);
+    checkToldAndRemembered(message, told, remembered, demo, target);
 }
 
 void TestFileMenu::openAndNewKeepTheName_data()
@@ -898,14 +906,8 @@ void TestFileMenu::openAndNewKeepTheName()
 
     QCOMPARE(script.pending(), 0);
     QCOMPARE(script.messages().size(), messages);
-    for (QString part : told)
-        QVERIFY2(script.messages().last().contains(part.replace(QStringLiteral("%demo"), demo)),
-                 qPrintable(script.messages().last()));
     QCOMPARE(FileName, opened ? other : UntitledName);
-    const QString expected = remembered == QLatin1String("demo") ? demo
-                             : remembered == QLatin1String("new") ? other
-                                                                  : QString();
-    QCOMPARE(TextFile::readPathFile(TmpFile[FileNameSlot]), expected);
+    checkToldAndRemembered(script.messages().value(messages - 1), told, remembered, demo, other);
 }
 
 void TestFileMenu::exitCommand_data()
