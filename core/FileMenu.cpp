@@ -14,6 +14,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 using namespace Editglob;
 
 namespace {
@@ -70,20 +72,35 @@ bool SameBytes(const QString &a, const QString &b)
 // leaves the project, its remembered name and every window as they were.
 bool EndWithoutUnacceptedEntries()
 {
-    QStringList captions;
-    for (const QvForm *form : Forms::created())
+    QList<QvForm *> holding;
+    for (QvForm *form : Forms::created())
         if (form->isLoaded() && form->HoldsUnacceptedEntries())
-            captions << QLatin1Char('"') + form->ShortCaption() + QLatin1Char('"');
-    if (captions.isEmpty())
+            holding << form;
+    if (holding.isEmpty())
         return true;
-    captions.sort();
+    std::sort(holding.begin(), holding.end(),
+              [](const QvForm *a, const QvForm *b) { return a->ShortCaption() < b->ShortCaption(); });
+    QStringList captions;
+    for (const QvForm *form : holding)
+        captions << QLatin1Char('"') + form->ShortCaption() + QLatin1Char('"');
     const QString text = captions.size() == 1
         ? QStringLiteral("The window ") + captions.first() + QStringLiteral(" holds entries that have not been accepted.")
         : QStringLiteral("The windows ") + captions.join(QStringLiteral(", "))
               + QStringLiteral(" hold entries that have not been accepted.");
-    return Dialogs::message(text + QStringLiteral("\nEnd the program without them ?"), Dialogs::Buttons::YesNo,
-                            Dialogs::Icon::Exclamation, QvSystemTitle)
-           == Dialogs::Answer::Yes;
+    Dialogs::Request question;
+    question.text = text + QStringLiteral("\nEnd the program without them ?");
+    question.buttons = Dialogs::Buttons::YesNo;
+    question.icon = Dialogs::Icon::Exclamation;
+    question.title = QvSystemTitle;
+    // Asked over the first window named: closing the question gives the focus
+    // back to it, not to the main window.
+    question.parent = holding.first();
+    if (Dialogs::ask(question).answer == Dialogs::Answer::Yes)
+        return true;
+    // Staying is for those entries: the first window named is where the user
+    // goes on, not hidden behind the main window.
+    Globsubs::BringToFront(holding.first());
+    return false;
 }
 
 // The converters write their input file beside the file they read, whether
@@ -220,8 +237,11 @@ bool NewQuorvaleFile()
     CheckCurrentFile(previous, QStringLiteral("a new Quorvale input data file ?"), cancelled);
     if (cancelled)
         return true;
-    CloseEntryWindows();
-    NewFile();
+    // Cleared once is enough: a second time would repeat a failure's message.
+    if (previous != QLatin1String(" ")) {
+        CloseEntryWindows();
+        NewFile();
+    }
     Globsubs::ShowForm(QStringLiteral("frmQV31"));
     return true;
 }
@@ -379,11 +399,7 @@ bool ConfirmEnd()
                          Dialogs::Buttons::YesNo, Dialogs::Icon::Question, QvSystemTitle);
     emit ProjectEvents::instance().mainAnswer(answer);
     if (answer == Dialogs::Answer::No) {
-        // Emptied first, so that a file that cannot be deleted names nothing.
-        QFile remembered(TmpFile[FileNameSlot]);
-        if (remembered.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            remembered.close();
-        QFile::remove(TmpFile[FileNameSlot]);
+        ForgetFileName();
         return true;
     }
     // The Save As dialog, whatever dialog came last: an open dialog's

@@ -152,9 +152,15 @@ void ShowForm(QvForm *frm, const QWidget *after)
     frm->load();
     frm->setWindowState(frm->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
     WindowPlace::After(frm, after);
-    frm->show();
-    frm->raise();
-    frm->activateWindow();
+    BringToFront(frm);
+}
+
+void BringToFront(QWidget *window)
+{
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void ShowForm(const QString &name) { ShowForm(Forms::get(name)); }

@@ -94,4 +94,7 @@ namespace Globsubs {
 // just before it, stays in sight (see WindowPlace::After).
 void ShowForm(QvForm *frm, const QWidget *after = nullptr);
 void ShowForm(const QString &name);
+// Brings a window that is open to the front where it stands, restored when
+// minimised, as the active window: the focus returns to where it was in it.
+void BringToFront(QWidget *window);
 } // namespace Globsubs

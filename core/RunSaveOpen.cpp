@@ -16,22 +16,79 @@ using namespace Editglob;
 
 namespace Run_Save_Open {
 
+namespace {
+
+// What it means to the user that `name` could not be remembered.
+QString NotRemembered(const QString &name, const QString &reason)
+{
+    const QString path = TmpFile[FileNameSlot];
+    QString text = QStringLiteral("The name of this file could not be remembered in ") + path + QStringLiteral(": ")
+                   + reason + QStringLiteral("\nAt the next start, ReOpen Last Session will not name this file");
+    const QString held = TextFile::readPathFile(path);
+    if (!held.isEmpty() && held != name)
+        return text + QStringLiteral("; it will name ") + held
+               + QStringLiteral(", and a Save after it would write over that file.");
+    return text + QLatin1Char('.');
+}
+
+// Remembers `name`, and tells the user when it could not.
+void RememberOrTell(const QString &name)
+{
+    QString error;
+    if (!RememberFileName(name, &error))
+        Dialogs::message(NotRemembered(name, error), Dialogs::Buttons::OK, Dialogs::Icon::Exclamation,
+                         QStringLiteral("Quorvale System"));
+}
+
+} // namespace
+
 void DeleteWorkingFiles()
 {
     QDir temp(TempDir);
     const QStringList names = temp.entryList({QStringLiteral("*.tmp")}, QDir::Files | QDir::Hidden);
     for (const QString &n : names)
-        temp.remove(n);
+        TextFile::removeFile(temp.filePath(n));
 }
 
-bool RememberFileName(const QString &name)
+bool RememberFileName(const QString &name, QString *error)
 {
     // A save names the file that the open already remembered: rewritten
     // unchanged, it would cost a sync and nothing more.
     const QString path = TmpFile[FileNameSlot];
-    if (TextFile::holdsBytes(path, TextFile::pathFileBytes(name, false)))
+    const QByteArray bytes = TextFile::pathFileBytes(name, false);
+    if (TextFile::holdsBytes(path, bytes))
         return true;
-    return TextFile::writePathFile(path, name, false);
+    QString reason;
+    if (TextFile::writePathFile(path, name, false, &reason))
+        return true;
+    // A temp folder that takes no new file may still let this one be
+    // rewritten where it stands. One short write: a crash leaves little room
+    // for anything between the old name and the new.
+    if (QFileInfo(path).isFile() && TextFile::writeBytes(path, bytes, TextFile::LineWriter::Truncate))
+        return true;
+    if (error)
+        *error = reason;
+    return false;
+}
+
+void ForgetFileName()
+{
+    const QString path = TmpFile[FileNameSlot];
+    // A folder in its place names nothing.
+    if (!QFileInfo(path).isFile())
+        return;
+    // Emptied first, so that a file that cannot be removed names nothing.
+    QString reason;
+    const bool emptied =
+        QFileInfo(path).size() == 0 || TextFile::writeBytes(path, {}, TextFile::LineWriter::Truncate, &reason);
+    if (TextFile::removeFile(path, reason.isEmpty() ? &reason : nullptr) || emptied)
+        return;
+    Dialogs::message(QStringLiteral("The name of the last input file could not be removed from ") + path
+                         + QStringLiteral(": ") + reason
+                         + QStringLiteral("\nAt the next start, ReOpen Last Session will still name ")
+                         + TextFile::readPathFile(path)
+                         + QStringLiteral(": a Save after it would write what the working files then hold over that file."),
+                     Dialogs::Buttons::OK, Dialogs::Icon::Exclamation, QStringLiteral("Quorvale System"));
 }
 
 void NewFile()
@@ -41,6 +98,7 @@ void NewFile()
     emit ProjectEvents::instance().saveEnabledChanged(false);
     emit ProjectEvents::instance().saveAsEnabledChanged(true);
     DeleteWorkingFiles();
+    ForgetFileName();
 }
 
 void OpenInputFile()
@@ -58,11 +116,25 @@ void OpenInputFile()
         SetFileName(UntitledName);
     } else {
         const InputFileStore::SplitResult result = InputFileStore::Split(FileName, TmpFile);
-        if (result.writeFailed) {
+        if (!result.opened) {
+            // Opened empty under its name, the file would be overwritten by the next save.
+            Dialogs::message(QStringLiteral("The input file ") + FileName + QStringLiteral(" could not be read: ")
+                                 + result.readError,
+                             Dialogs::Buttons::OK, Dialogs::Icon::Critical, QStringLiteral("Quorvale System"));
+            SetFileName(UntitledName);
+        } else if (result.writeFailed) {
             // Without its working files the project would only seem to be open.
             Dialogs::message(QStringLiteral("The working files in ") + TempDir
                                  + QStringLiteral(" could not be written, so ") + FileName
                                  + QStringLiteral(" could not be opened completely."),
+                             Dialogs::Buttons::OK, Dialogs::Icon::Critical, QStringLiteral("Quorvale System"));
+            partial = true;
+            ProposedSaveName = FileName;
+            SetFileName(UntitledName);
+        } else if (!result.readError.isEmpty()) {
+            Dialogs::message(QStringLiteral("The input file ") + FileName
+                                 + QStringLiteral(" could not be read to its end: ") + result.readError
+                                 + QStringLiteral("\nWhat was read is open as an untitled project."),
                              Dialogs::Buttons::OK, Dialogs::Icon::Critical, QStringLiteral("Quorvale System"));
             partial = true;
             ProposedSaveName = FileName;
@@ -80,9 +152,11 @@ void OpenInputFile()
         }
     }
 
+    if (IsUntitled())
+        ForgetFileName();
+    else
+        RememberOrTell(FileName);
     if (!IsUntitled() || partial) {
-        if (!partial)
-            RememberFileName(FileName);
         LocalLandUseSection::MergeLocalLandUse();
         Globsubs::ShowForm(QStringLiteral("frmQV31"));
     } else {
@@ -93,16 +167,9 @@ void OpenInputFile()
 bool SaveInputFile()
 {
     QString error;
-    if (!LocalLandUseSection::BuildLocalLandUseSection(&error)) {
-        // Saved without it, the file could lose definitions its sub-areas name.
-        Dialogs::message(QStringLiteral("The input file ") + FileName
-                             + QStringLiteral(" could not be saved: the Local Land Use working file ")
-                             + TmpFile[SecLocalLandUse] + QStringLiteral(" could not be written: ") + error
-                             + QStringLiteral("\nNothing was changed; the data are still in the editor."),
-                         Dialogs::Buttons::OK, Dialogs::Icon::Critical, QStringLiteral("Quorvale System"));
-        return false;
-    }
-    if (!InputFileStore::Join(TmpFile, FileName, &error)) {
+    // Nothing is written unless every working file was read: saved without
+    // one, the file would lose a section, or definitions its sub-areas name.
+    if (!LocalLandUseSection::BuildLocalLandUseSection(&error) || !InputFileStore::Join(TmpFile, FileName, &error)) {
         Dialogs::message(QStringLiteral("The input file ") + FileName
                              + QStringLiteral(" could not be saved: ") + error
                              + QStringLiteral("\nNothing was changed; the data are still in the editor."),
@@ -110,10 +177,14 @@ bool SaveInputFile()
         return false;
     }
     ProposedSaveName.clear();
-    RememberFileName(FileName);
+    const bool remembered = RememberFileName(FileName, &error);
     DataChanged = false;
-    Dialogs::message(QStringLiteral("Data Saved in file: ") + FileName, Dialogs::Buttons::OK,
-                     Dialogs::Icon::None, QStringLiteral("Quorvale System"));
+    const QString saved = QStringLiteral("Data Saved in file: ") + FileName;
+    if (remembered)
+        Dialogs::message(saved, Dialogs::Buttons::OK, Dialogs::Icon::None, QStringLiteral("Quorvale System"));
+    else
+        Dialogs::message(saved + QStringLiteral("\n\n") + NotRemembered(FileName, error), Dialogs::Buttons::OK,
+                         Dialogs::Icon::Exclamation, QStringLiteral("Quorvale System"));
     const QString base = StripExtension(FileName);
     for (const char *ext : {"out", "hyd", "ecn", "err", "dbg"}) {
         // An input file named like one of its outputs must survive its own save.
@@ -152,8 +223,9 @@ bool SaveAsInputFile(const QString &dialogTitle)
         }
     }
     emit ProjectEvents::instance().saveEnabledChanged(true);
-    if (!IsUntitled())
-        RememberFileName(FileName);
+    // A save remembered its file itself.
+    if (!saved && !IsUntitled())
+        RememberOrTell(FileName);
     return saved;
 }
 

@@ -16,7 +16,12 @@ bool SaveAsInputFile(const QString &dialogTitle = QString());
 // Deletes every "*.tmp" file of the temp folder.
 void DeleteWorkingFiles();
 
-// Writes `~filename.tmp` with the one line `name`; false when it failed.
-bool RememberFileName(const QString &name);
+// Writes `~filename.tmp` with the one line `name`; false, with the reason,
+// when it failed.
+bool RememberFileName(const QString &name, QString *error = nullptr);
+
+// Makes `~filename.tmp` name no file, for a project that has none; tells the
+// user when it still names one.
+void ForgetFileName();
 
 } // namespace Run_Save_Open

@@ -7,6 +7,15 @@
 
 namespace InputFileStore {
 
+namespace {
+
+QString UnreadableWorkingFile(const QString &path, const QString &reason)
+{
+    return QStringLiteral("the working file ") + path + QStringLiteral(" could not be read: ") + reason;
+}
+
+} // namespace
+
 QString HeaderKey(const QString &line)
 {
     return TextFile::trimBlanks(line.left(40)).toUpper();
@@ -119,23 +128,31 @@ template <class OpenSection> SplitResult SplitFrom(TextFile::LineReader &reader,
             break;
     }
     result.writeFailed = !writeOk;
+    result.readError = reader.errorString();
     return result;
 }
 
 // Writes the sections in save order; `open(section, reader)` opens a
-// section's working file, false when it has none.
-template <class OpenSection> void JoinInto(TextFile::LineWriter &writer, OpenSection open)
+// section's working file, Absent when it has none. False, with `error`, when
+// a working file could not be read whole.
+template <class OpenSection> bool JoinInto(TextFile::LineWriter &writer, OpenSection open, QString *error)
 {
     for (int section : SaveOrder) {
         TextFile::LineReader reader;
-        if (!open(section, reader))
+        const WorkingFile opened = open(section, reader);
+        if (opened == WorkingFile::Unreadable)
+            return false;
+        if (opened == WorkingFile::Absent)
             continue;
         QByteArrayView piece;
         bool ended = true;
         while (reader.readLinePiece(piece, ended))
             PassLine(reader, piece, ended, &writer);
+        if (!ReadWhole(reader, error))
+            return false;
         writer.writeLine(QString());
     }
+    return true;
 }
 
 } // namespace
@@ -143,8 +160,11 @@ template <class OpenSection> void JoinInto(TextFile::LineWriter &writer, OpenSec
 SplitResult Split(const QString &inputPath, const std::array<QString, 17> &tmpFile)
 {
     TextFile::LineReader reader;
-    if (!reader.open(inputPath))
-        return SplitResult();
+    if (!reader.open(inputPath)) {
+        SplitResult result;
+        result.readError = reader.errorString();
+        return result;
+    }
     return SplitFrom(reader, [&tmpFile](int section, TextFile::LineWriter &writer) {
         writer.open(tmpFile[section], TextFile::LineWriter::Truncate);
     });
@@ -159,6 +179,27 @@ SplitResult SplitBytes(const QByteArray &input, std::array<QByteArray, 17> &sect
     });
 }
 
+WorkingFile OpenWorkingFile(TextFile::LineReader &reader, const QString &path, QString *error)
+{
+    if (reader.open(path))
+        return WorkingFile::Opened;
+    // A dangling link counts as missing, as it does for the section's readers.
+    if (!QFileInfo::exists(path))
+        return WorkingFile::Absent;
+    if (error)
+        *error = UnreadableWorkingFile(path, reader.errorString());
+    return WorkingFile::Unreadable;
+}
+
+bool ReadWhole(const TextFile::LineReader &reader, QString *error)
+{
+    if (!reader.failed())
+        return true;
+    if (error)
+        *error = UnreadableWorkingFile(reader.fileName(), reader.errorString());
+    return false;
+}
+
 bool Join(const std::array<QString, 17> &tmpFile, const QString &outputPath, QString *error)
 {
     TextFile::LineWriter writer;
@@ -167,7 +208,11 @@ bool Join(const std::array<QString, 17> &tmpFile, const QString &outputPath, QSt
             *error = writer.errorString();
         return false;
     }
-    JoinInto(writer, [&tmpFile](int section, TextFile::LineReader &reader) { return reader.open(tmpFile[section]); });
+    // Left uncommitted, the save file goes and the input file stays as it was.
+    if (!JoinInto(writer, [&](int section, TextFile::LineReader &reader) {
+            return OpenWorkingFile(reader, tmpFile[section], error);
+        }, error))
+        return false;
     const bool ok = writer.commit();
     if (!ok && error)
         *error = writer.errorString();
@@ -182,10 +227,10 @@ QByteArray JoinBytes(const std::array<QByteArray, 17> &sections)
     JoinInto(writer, [&sections](int section, TextFile::LineReader &reader) {
         const QByteArray &bytes = sections[std::size_t(section)];
         if (bytes.isNull())
-            return false;
+            return WorkingFile::Absent;
         reader.openBytes(bytes);
-        return true;
-    });
+        return WorkingFile::Opened;
+    }, nullptr);
     writer.commit();
     return out;
 }

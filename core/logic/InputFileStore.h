@@ -36,13 +36,24 @@ struct SplitResult
     bool opened = false;      // the input file could be opened
     QString unknownKey;       // the key of the header that stopped the reading
     bool writeFailed = false; // a working file could not be written
+    QString readError;        // why the input file could not be opened or read to its end
 };
 
 // Splits `inputPath` into the working files `tmpFile[1..15]`.
 SplitResult Split(const QString &inputPath, const std::array<QString, 17> &tmpFile);
 
+// Opens a section's working file for reading. A missing file is a section
+// that is absent; one that is there and cannot be read is no such section,
+// and `error` says which file and why.
+enum class WorkingFile { Absent, Opened, Unreadable };
+WorkingFile OpenWorkingFile(TextFile::LineReader &reader, const QString &path, QString *error);
+// After reading an opened working file: true when the reading ended at its
+// end, false, with `error` as above, when a read failed on the way.
+bool ReadWhole(const TextFile::LineReader &reader, QString *error);
+
 // Joins the working files in save order into `outputPath`, replacing it only
-// when every byte was written. On failure `error` tells why.
+// when every byte was written and every working file that is there was read
+// whole. On failure `error` tells why.
 bool Join(const std::array<QString, 17> &tmpFile, const QString &outputPath, QString *error);
 
 // The same in memory: the bytes of an input file split into the bytes of its

@@ -2,6 +2,7 @@
 #include "core/logic/Dialogs.h"
 #include "core/logic/Editglob.h"
 #include "core/logic/Fields.h"
+#include "core/logic/InputFileStore.h"
 #include "core/logic/TextFile.h"
 #include "sections/runoff/logic/StandardLandUse.h"
 
@@ -130,22 +131,47 @@ bool BuildLocalLandUseSection(QString *error)
     const QList<LocalLandUse> local = LocalLandUseData::Read(LocalLandUseFile);
     if (local.isEmpty())
         return true; // nothing could be named: the section stays as it is
+    // A working file that is there and cannot be read whole would drop the
+    // definitions of the names it holds: the section is then not rebuilt.
     QSet<QByteArray> namedBytes;
     for (int section : {SecAlternate, SecSubArea}) {
         TextFile::LineReader reader;
-        if (reader.open(TmpFile[section]))
-            CollectNamedLandUses(reader, namedBytes);
+        const auto opened = InputFileStore::OpenWorkingFile(reader, TmpFile[section], error);
+        if (opened == InputFileStore::WorkingFile::Unreadable)
+            return false;
+        if (opened == InputFileStore::WorkingFile::Absent)
+            continue;
+        CollectNamedLandUses(reader, namedBytes);
+        if (!InputFileStore::ReadWhole(reader, error))
+            return false;
     }
     QStringList named;
     for (const QByteArray &name : std::as_const(namedBytes))
         named << QString::fromLatin1(name);
     const QString path = TmpFile[SecLocalLandUse];
-    const QStringList lines = BuildSection(local, named, TextFile::readLines(path));
+    QStringList section;
+    TextFile::LineReader reader;
+    const auto opened = InputFileStore::OpenWorkingFile(reader, path, error);
+    if (opened == InputFileStore::WorkingFile::Unreadable)
+        return false;
+    if (opened == InputFileStore::WorkingFile::Opened) {
+        for (QString line; reader.readLine(line);)
+            section << line;
+        if (!InputFileStore::ReadWhole(reader, error))
+            return false;
+    }
+    const QStringList lines = BuildSection(local, named, section);
     // Most saves build the section that the last one wrote: an unchanged
     // file is left alone, which spares a sync.
     if (lines.isEmpty() || TextFile::holdsBytes(path, TextFile::joinLines(lines)))
         return true;
-    return TextFile::writeLines(path, lines, error);
+    QString reason;
+    if (TextFile::writeLines(path, lines, &reason))
+        return true;
+    if (error)
+        *error = QStringLiteral("the Local Land Use working file ") + path + QStringLiteral(" could not be written: ")
+                 + reason;
+    return false;
 }
 
 void MergeLocalLandUse()

@@ -53,7 +53,8 @@ struct MergeResult
 MergeResult MergeSection(QList<LocalLandUseData::LocalLandUse> &local, const QStringList &sectionLines);
 
 // Rewrites ~CurveNum.tmp from the local land-use file before a save. False,
-// with the reason, when the working file could not be written.
+// with the file and the reason, when a working file it reads could not be
+// read or ~CurveNum.tmp could not be written.
 bool BuildLocalLandUseSection(QString *error = nullptr);
 
 // Adds the opened file's own local land uses to the local land-use file, and

@@ -8,6 +8,30 @@
 
 namespace TextFile {
 
+namespace {
+
+AccessHook &accessHook()
+{
+    static AccessHook hook;
+    return hook;
+}
+
+// The reason the hook gives to refuse the access; empty when it is allowed.
+QString refusal(const QString &path, Access access)
+{
+    const AccessHook &hook = accessHook();
+    return hook ? hook(path, access) : QString();
+}
+
+} // namespace
+
+AccessHook setAccessHook(AccessHook hook)
+{
+    AccessHook previous = std::move(accessHook());
+    accessHook() = std::move(hook);
+    return previous;
+}
+
 bool isBlank(const QString &line)
 {
     for (QChar c : line)
@@ -76,10 +100,23 @@ bool LineReader::open(const QString &path)
     scanned_ = 0;
     eof_ = false;
     inMemory_ = false;
+    error_.clear();
     file_.setFileName(path);
-    if (!QFileInfo(path).isFile())
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        error_ = !info.exists() ? QStringLiteral("No such file or directory")
+            : info.isDir()      ? QStringLiteral("Is a directory")
+                                : QStringLiteral("Not a regular file");
         return false;
-    return file_.open(QIODevice::ReadOnly);
+    }
+    error_ = refusal(path, Access::Read);
+    if (!error_.isEmpty())
+        return false;
+    if (!file_.open(QIODevice::ReadOnly)) {
+        error_ = file_.errorString();
+        return false;
+    }
+    return true;
 }
 
 void LineReader::openBytes(const QByteArray &bytes)
@@ -90,6 +127,7 @@ void LineReader::openBytes(const QByteArray &bytes)
     scanned_ = 0;
     eof_ = true;
     inMemory_ = true;
+    error_.clear();
 }
 
 // Reads the next chunk behind what is left of the buffer; false when nothing
@@ -105,6 +143,13 @@ bool LineReader::fill()
         eof_ = true;
         return false;
     }
+    if (accessHook()) {
+        error_ = refusal(file_.fileName(), Access::Read);
+        if (!error_.isEmpty()) {
+            eof_ = true;
+            return false;
+        }
+    }
     const qsizetype chunk = qsizetype(std::min(remaining, MaxChunk));
     buffer_.remove(0, pos_);
     pos_ = 0;
@@ -112,6 +157,8 @@ bool LineReader::fill()
     buffer_.resize(kept + chunk);
     const qint64 n = file_.read(buffer_.data() + kept, chunk);
     buffer_.resize(kept + std::max<qint64>(n, 0));
+    if (n < 0)
+        error_ = file_.errorString();
     if (n <= 0)
         eof_ = true;
     return n > 0;
@@ -226,6 +273,11 @@ bool LineWriter::open(const QString &path, Mode mode)
     failed_ = false;
     error_.clear();
     buffer_.clear();
+    error_ = refusal(path, mode == Atomic ? Access::Replace : Access::InPlace);
+    if (!error_.isEmpty()) {
+        failed_ = true;
+        return false;
+    }
     if (mode == Atomic) {
         atomic_ = std::make_unique<QSaveFile>(path);
         if (!atomic_->open(QIODevice::WriteOnly)) {
@@ -351,14 +403,33 @@ QByteArray pathFileBytes(const QString &fileName, bool emptyLineAfter)
     return QFile::encodeName(fileName) + (emptyLineAfter ? "\r\n\r\n" : "\r\n");
 }
 
-bool writePathFile(const QString &path, const QString &fileName, bool emptyLineAfter, QString *error)
+bool writeBytes(const QString &path, QByteArrayView bytes, LineWriter::Mode mode, QString *error)
 {
-    LineWriter writer(path, LineWriter::Atomic);
-    writer.write(pathFileBytes(fileName, emptyLineAfter));
+    LineWriter writer(path, mode);
+    writer.write(bytes);
     const bool ok = writer.commit();
     if (!ok && error)
         *error = writer.errorString();
     return ok;
+}
+
+bool removeFile(const QString &path, QString *error)
+{
+    QString reason = refusal(path, Access::Remove);
+    if (reason.isEmpty()) {
+        QFile file(path);
+        if (file.remove() || !QFileInfo::exists(path))
+            return true;
+        reason = file.errorString();
+    }
+    if (error)
+        *error = reason;
+    return false;
+}
+
+bool writePathFile(const QString &path, const QString &fileName, bool emptyLineAfter, QString *error)
+{
+    return writeBytes(path, pathFileBytes(fileName, emptyLineAfter), LineWriter::Atomic, error);
 }
 
 bool holdsBytes(const QString &path, QByteArrayView bytes)

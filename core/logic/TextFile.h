@@ -8,9 +8,21 @@
 #include <QSaveFile>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 namespace TextFile {
+
+// How the file routines below reach a file: reading it, replacing it through
+// a save file beside it (which needs room in its folder), writing it where it
+// stands (creating it when missing), or removing it.
+enum class Access { Read, Replace, InPlace, Remove };
+// A refusal of the file system that tests make happen where the real file
+// access is, since a test run by root is refused nothing: before each open,
+// each further read and each removal the hook is asked, and a reason it gives
+// fails that step with that reason. Returns the hook it replaces.
+using AccessHook = std::function<QString(const QString &path, Access access)>;
+AccessHook setAccessHook(AccessHook hook);
 
 // Empty, or nothing but space characters.
 bool isBlank(const QString &line);
@@ -41,6 +53,11 @@ public:
     bool open(const QString &path);
     void openBytes(const QByteArray &bytes);
     bool isOpen() const { return inMemory_ || file_.isOpen(); }
+    // Whether the file could not be opened or a read of it failed (the reading
+    // then ends as at the end of the file), and why.
+    bool failed() const { return !error_.isEmpty(); }
+    QString errorString() const { return error_; }
+    QString fileName() const { return file_.fileName(); }
     // Next line without its end; false at the end of the file or on a read error.
     bool readLine(QString &line);
     // The same as raw bytes, valid until the next read (the fast path of the store).
@@ -69,6 +86,7 @@ private:
     qsizetype scanned_ = 0;
     bool eof_ = false;
     bool inMemory_ = false;
+    QString error_;
 };
 
 // The lines of bytes as LineReader reads them from a file.
@@ -120,6 +138,10 @@ bool writeLines(const QString &path, const QStringList &lines, QString *error = 
 // the remembered input file) carry it in the file system's own encoding, so
 // that any name the file system allows comes back whole.
 bool writePathFile(const QString &path, const QString &fileName, bool emptyLineAfter, QString *error = nullptr);
+// Writes `bytes` as the whole file; false with a reason when it failed.
+bool writeBytes(const QString &path, QByteArrayView bytes, LineWriter::Mode mode, QString *error = nullptr);
+// Removes a file; false with a reason when it is still there.
+bool removeFile(const QString &path, QString *error = nullptr);
 // The bytes writePathFile writes.
 QByteArray pathFileBytes(const QString &fileName, bool emptyLineAfter);
 // Whether the file at `path` holds exactly `bytes` (a missing or unreadable

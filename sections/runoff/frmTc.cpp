@@ -60,8 +60,7 @@ void frmTc::OpenOn(QWidget *owner, const SubAreaDetailRequest &request)
 {
     if (isLoaded()) {
         // Already open: brought to the front, not loaded again.
-        raise();
-        activateWindow();
+        Globsubs::BringToFront(this);
         return;
     }
     request_ = request;

@@ -8,6 +8,7 @@
 #include "core/QvForm.h"
 #include "core/RunSaveOpen.h"
 #include "core/frmMain.h"
+#include "core/logic/TextFile.h"
 
 #include <QAction>
 #include <QDir>
@@ -96,6 +97,90 @@ QString changedProject(const ProgramFolder &folder)
     return path;
 }
 
+// The file system refuses what a hook names, as a read-only folder or file
+// refuses a user that permissions apply to, until this goes out of scope.
+class Refusals
+{
+public:
+    explicit Refusals(TextFile::AccessHook hook) : previous_(TextFile::setAccessHook(std::move(hook))) {}
+    ~Refusals() { TextFile::setAccessHook(std::move(previous_)); }
+
+private:
+    TextFile::AccessHook previous_;
+};
+
+// The refusals that stand for `fault`, on the file `path` where it names one.
+TextFile::AccessHook refusalsFor(const QString &fault, const QString &path)
+{
+    using TextFile::Access;
+    const QString denied = QStringLiteral("Permission denied");
+    if (fault == QLatin1String("temp read-only")) // files in it can still be written
+        return [denied](const QString &p, Access a) {
+            const bool newFile = a == Access::Replace || a == Access::Remove
+                                 || (a == Access::InPlace && !QFile::exists(p));
+            return p.startsWith(TempDir) && newFile ? denied : QString();
+        };
+    if (fault == QLatin1String("temp locked"))
+        return [denied](const QString &p, Access a) { return p.startsWith(TempDir) && a != Access::Read ? denied : QString(); };
+    if (fault == QLatin1String("locked"))
+        return [denied, path](const QString &p, Access a) { return p == path && a != Access::Read ? denied : QString(); };
+    if (fault == QLatin1String("kept"))
+        return [denied, path](const QString &p, Access a) { return p == path && a == Access::Remove ? denied : QString(); };
+    if (fault == QLatin1String("unreadable"))
+        return [denied, path](const QString &p, Access a) { return p == path && a == Access::Read ? denied : QString(); };
+    if (fault == QLatin1String("read breaks")) {
+        // Each open passes and the read after it fails.
+        auto reads = std::make_shared<int>(0);
+        return [path, reads](const QString &p, Access a) {
+            return p == path && a == Access::Read && ++*reads % 2 == 0 ? QStringLiteral("Input/output error") : QString();
+        };
+    }
+    return nullptr;
+}
+
+QByteArray landUseLine(const char *name, const char *numbers) { return QByteArray(name).leftJustified(50) + numbers; }
+
+// An input file as the program saves it, whose sub-areas name two local land uses.
+const QByteArray DemoInput = "Quorvale: Version 1.0\r\n\r\n"
+                             "SUB-AREA:\r\n          NORTH     OUTLET\r\n"
+                             "                    LAND AREA Orchard                            A    1.\r\n"
+                             "                    LAND AREA Vineyard                           A    1.\r\n\r\n"
+                             "STREAM REACH:\r\nR1\r\n\r\n"
+                             "LOCAL LAND USE:\r\n" + landUseLine("Orchard", "45.  66.  77.  83.  ") + "\r\n"
+                             + landUseLine("Vineyard", "40.  60.  70.  80.  ") + "\r\n\r\n";
+
+// Demo.inp opened through File Open under data/, and saved once.
+QString openDemo(const ProgramFolder &folder, DialogScript &script)
+{
+    const QString demo = openInput(folder, script, QStringLiteral("data/Demo.inp"), DemoInput);
+    script.answer(Answer::OK);
+    trigger(14);
+    script.clear();
+    QDir().mkdir(folder.file(QStringLiteral("other")));
+    return demo;
+}
+
+// `message` holds each text of `told` ("%demo" standing for `demo`), and the
+// remembered name is `remembered`: "demo", "new" for `other`, or none.
+void checkToldAndRemembered(const QString &message, QStringList told, const QString &remembered,
+                            const QString &demo, const QString &other)
+{
+    for (QString &part : told)
+        QVERIFY2(message.contains(part.replace(QStringLiteral("%demo"), demo)), qPrintable(message));
+    const QString expected = remembered == QLatin1String("demo") ? demo
+                             : remembered == QLatin1String("new") ? other
+                                                                  : QString();
+    QCOMPARE(TextFile::readPathFile(TmpFile[FileNameSlot]), expected);
+}
+
+QList<QByteArray> workingFiles()
+{
+    QList<QByteArray> files;
+    for (int slot = 1; slot <= SectionCount; ++slot)
+        files << ProgramFolder::readBytes(TmpFile[slot]);
+    return files;
+}
+
 // An entry window that would write its section when it is accepted.
 class frmTestEntry : public QvForm
 {
@@ -148,6 +233,10 @@ private slots:
     void convertedFileReplacedOnlyWhenAllowed();
     void importedStreamStaysText();
     void saveAndSaveAs();
+    void saveThatCannotDoItsWork_data();
+    void saveThatCannotDoItsWork();
+    void openAndNewKeepTheName_data();
+    void openAndNewKeepTheName();
     void exitCommand_data();
     void exitCommand();
     void exitSaveDialog();
@@ -785,6 +874,169 @@ void TestFileMenu::saveAndSaveAs()
     QVERIFY(QFile::exists(FileName));
     QVERIFY(!QFile::exists(folder.file(QStringLiteral("MyRun"))));
     QCOMPARE(script.asked().at(1).text, QStringLiteral("Save: ") + FileName);
+}
+
+void TestFileMenu::saveThatCannotDoItsWork_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("slot"); // the working file it strikes
+    QTest::addColumn<bool>("saveAs");
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<QStringList>("told"); // beyond the plain "Data Saved" or "could not be saved"
+    QTest::addColumn<QString>("remembered");
+    const QStringList notRemembered = {QStringLiteral("could not be remembered in"),
+                                       QStringLiteral("will not name this file.")};
+    QTest::newRow("Save As, temp takes no new file")
+        << "temp read-only" << 0 << true << true << QStringList() << "new";
+    QTest::newRow("Save As, temp and the name file locked")
+        << "temp locked" << 0 << true << true
+        << QStringList{QStringLiteral("could not be remembered in"), QStringLiteral("Permission denied"),
+                       QStringLiteral("will not name this file; it will name %demo,")}
+        << "demo";
+    QTest::newRow("Save, temp locked, name as it was") << "temp locked" << 0 << false << true << QStringList() << "demo";
+    QTest::newRow("Save, name file a folder") << "folder" << 16 << false << true << notRemembered << "";
+    QTest::newRow("Save As, name file a folder") << "folder" << 16 << true << true << notRemembered << "";
+    QTest::newRow("sub-area unreadable")
+        << "unreadable" << int(SecSubArea) << false << false
+        << QStringList{QStringLiteral("~SubArea.tmp could not be read: Permission denied")} << "demo";
+    QTest::newRow("Save As, sub-area unreadable")
+        << "unreadable" << int(SecSubArea) << true << false << QStringList{QStringLiteral("~SubArea.tmp")} << "demo";
+    QTest::newRow("reach unreadable")
+        << "unreadable" << int(SecReach) << false << false << QStringList{QStringLiteral("~Reach.tmp")} << "demo";
+    QTest::newRow("local land use unreadable")
+        << "unreadable" << int(SecLocalLandUse) << false << false << QStringList{QStringLiteral("~CurveNum.tmp")}
+        << "demo";
+    QTest::newRow("sub-area read breaks")
+        << "read breaks" << int(SecSubArea) << false << false
+        << QStringList{QStringLiteral("~SubArea.tmp could not be read: Input/output error")} << "demo";
+    QTest::newRow("reach read breaks")
+        << "read breaks" << int(SecReach) << false << false << QStringList{QStringLiteral("~Reach.tmp")} << "demo";
+    QTest::newRow("sub-area missing") << "missing" << int(SecSubArea) << false << true << QStringList() << "demo";
+}
+
+// A save that could not read a working file writes nothing; one that could
+// not remember its file's name says so beside "Data Saved" and what that
+// means at the next start.
+void TestFileMenu::saveThatCannotDoItsWork()
+{
+    QFETCH(QString, fault);
+    QFETCH(int, slot);
+    QFETCH(bool, saveAs);
+    QFETCH(bool, saved);
+    QFETCH(QStringList, told);
+    QFETCH(QString, remembered);
+    ProgramFolder folder(true);
+    DialogScript script;
+    const QString orchard = QStringLiteral("\"Orchard\",\"45\",\"66\",\"77\",\"83\"\r\n\"\"\r\n");
+    ProgramFolder::writeBytes(LocalLandUseFile, orchard.toLatin1());
+    const QString demo = openDemo(folder, script);
+    // Vineyard has left the local file since: the section keeps it from the
+    // opened file, as long as its working file can be read.
+    ProgramFolder::writeBytes(LocalLandUseFile, orchard.toLatin1());
+    ProgramFolder::writeBytes(TmpFile[SecReach], crlf("STREAM REACH:\nR2\n"));
+    DataChanged = true;
+    const QString target = saveAs ? folder.file(QStringLiteral("other/New.inp")) : demo;
+    const QByteArray before = ProgramFolder::readBytes(target);
+    if (fault == QLatin1String("missing"))
+        QFile::remove(TmpFile[slot]);
+    if (fault == QLatin1String("folder")) {
+        QFile::remove(TmpFile[slot]);
+        QDir().mkdir(TmpFile[slot]);
+    }
+    const QByteArray whole = joinedNow();
+    const QList<QByteArray> working = workingFiles();
+
+    {
+        Refusals refusals(refusalsFor(fault, slot ? TmpFile[slot] : QString()));
+        if (saveAs)
+            script.chooseFile(target).answer(Answer::Yes);
+        script.answer(Answer::OK);
+        trigger(saveAs ? 15 : 14);
+    }
+
+    QCOMPARE(script.pending(), 0);
+    const QString message = script.messages().last();
+    const QString plain = QStringLiteral("Data Saved in file: ") + target;
+    if (saved) {
+        QVERIFY2(told.isEmpty() ? message == plain : message.startsWith(plain + QStringLiteral("\n\n")),
+                 qPrintable(message));
+        QCOMPARE(ProgramFolder::readBytes(target), whole);
+        QCOMPARE(FileName, target);
+        QVERIFY(!DataChanged);
+    } else {
+        QVERIFY2(message.startsWith(QStringLiteral("The input file ") + target + QStringLiteral(" could not be saved: ")),
+                 qPrintable(message));
+        QCOMPARE(QFile::exists(target), !saveAs);
+        QCOMPARE(ProgramFolder::readBytes(target), before);
+        QCOMPARE(workingFiles(), working);
+        QCOMPARE(FileName, demo);
+        QVERIFY(DataChanged);
+    }
+    checkToldAndRemembered(message, told, remembered, demo, target);
+}
+
+void TestFileMenu::openAndNewKeepTheName_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("item");
+    QTest::addColumn<int>("messages");
+    QTest::addColumn<QStringList>("told"); // in the last message
+    QTest::addColumn<bool>("opened");      // the project is named after the file opened
+    QTest::addColumn<QString>("remembered");
+    // Open first clears the project, which cannot forget the old name either.
+    QTest::newRow("Open, name file locked")
+        << "locked" << 2 << 2
+        << QStringList{QStringLiteral("could not be remembered in"), QStringLiteral("it will name %demo,")} << true
+        << "demo";
+    QTest::newRow("Open, name file a folder")
+        << "folder" << 2 << 1 << QStringList{QStringLiteral("will not name this file.")} << true << "";
+    QTest::newRow("Open, input file unreadable")
+        << "input unreadable" << 2 << 1
+        << QStringList{QStringLiteral("New.inp could not be read: Permission denied")} << false << "";
+    QTest::newRow("Open, input read breaks")
+        << "input read breaks" << 2 << 1
+        << QStringList{QStringLiteral("New.inp could not be read to its end: Input/output error")} << false << "";
+    QTest::newRow("New, name file can only be emptied") << "kept" << 1 << 0 << QStringList() << false << "";
+    QTest::newRow("New, name file locked")
+        << "locked" << 1 << 1
+        << QStringList{QStringLiteral("could not be removed from"), QStringLiteral("will still name %demo:")} << false
+        << "demo";
+}
+
+// Open and New leave the remembered name naming the project's file, or no
+// file for an untitled project, or tell the user.
+void TestFileMenu::openAndNewKeepTheName()
+{
+    QFETCH(QString, fault);
+    QFETCH(int, item);
+    QFETCH(int, messages);
+    QFETCH(QStringList, told);
+    QFETCH(bool, opened);
+    QFETCH(QString, remembered);
+    ProgramFolder folder(true);
+    DialogScript script;
+    const QString demo = openDemo(folder, script);
+    const QString other = folder.file(QStringLiteral("other/New.inp"));
+    ProgramFolder::writeBytes(other, crlf("Quorvale: Version 1.0\n\nSTREAM REACH:\nR9\n\n"));
+    if (fault == QLatin1String("folder")) {
+        QFile::remove(TmpFile[FileNameSlot]);
+        QDir().mkdir(TmpFile[FileNameSlot]);
+    }
+    const QString struck = fault.startsWith(QLatin1String("input")) ? other : TmpFile[FileNameSlot];
+    {
+        Refusals refusals(refusalsFor(fault.startsWith(QLatin1String("input ")) ? fault.mid(6) : fault, struck));
+        // The open dialog chooses the file, a message is acknowledged.
+        for (int i = 0; i < messages + (item == 2 ? 1 : 0); ++i)
+            script.respond([other](const Dialogs::Request &r) {
+                return Dialogs::Response{Answer::OK, r.kind == Dialogs::Kind::OpenFile ? other : QString()};
+            });
+        trigger(item);
+    }
+
+    QCOMPARE(script.pending(), 0);
+    QCOMPARE(script.messages().size(), messages);
+    QCOMPARE(FileName, opened ? other : UntitledName);
+    checkToldAndRemembered(script.messages().value(messages - 1), told, remembered, demo, other);
 }
 
 void TestFileMenu::exitCommand_data()

@@ -102,6 +102,7 @@ private slots:
     void closeBox();
     void unacceptedEntries_data();
     void unacceptedEntries();
+    void stayingShowsFirstWindowWithEntries();
 };
 
 void TestMainWindow::startState()
@@ -595,6 +596,9 @@ void TestMainWindow::unacceptedEntries()
     }();
 
     DataChanged = changed;
+    // The user ends the program from the main window.
+    QApplication::setActiveWindow(mainWindow());
+    QVERIFY(QTest::qWaitForWindowActive(mainWindow()));
     DialogScript script;
     for (const QString &a : answers.split(QLatin1Char(','), Qt::SkipEmptyParts))
         script.answer(a == QLatin1String("yes") ? Answer::Yes : Answer::No);
@@ -621,6 +625,9 @@ void TestMainWindow::unacceptedEntries()
         QCOMPARE(mainWindow()->isVisible(), !ends);
     if (!ends) {
         QVERIFY(form->isLoaded() && form->isVisible());
+        // Staying for the entries brings their window to the front, with the focus in it.
+        QTRY_VERIFY(form->isActiveWindow());
+        QVERIFY(form->isAncestorOf(QApplication::focusWidget()));
         QStringList shownAfter;
         for (QLineEdit *box : form->findChildren<QLineEdit *>())
             shownAfter << box->text();
@@ -631,6 +638,33 @@ void TestMainWindow::unacceptedEntries()
     for (QvForm *other : Forms::created())
         if (other != mainWindow())
             other->unload();
+}
+
+// Of several windows holding entries, staying brings the one named first to
+// the front, with the focus where the user left it, not the one opened last.
+void TestMainWindow::stayingShowsFirstWindowWithEntries()
+{
+    ProgramFolder folder(true);
+    Globsubs::ShowForm(mainWindow());
+    EntryForm *durInc = EntryDriver::open(QStringLiteral("frmDurInc"));
+    EntryDriver::type(durInc, 2, QStringLiteral("5"));
+    EntryForm *timeA = EntryDriver::open(QStringLiteral("frmTimeA"));
+    EntryDriver::type(timeA, 2, QStringLiteral("5"));
+    QApplication::setActiveWindow(mainWindow());
+    QVERIFY(QTest::qWaitForWindowActive(mainWindow()));
+    DialogScript script;
+    script.answer(Answer::No);
+    mainWindow()->close();
+
+    QCOMPARE(script.messages().size(), 1);
+    QVERIFY(script.messages().first().startsWith(QStringLiteral("The windows \"Duration Increment\", \"Time Analysis\"")));
+    // Asked over that window, which a window manager then gives the focus back to.
+    QCOMPARE(script.asked().first().parent, durInc);
+    QVERIFY(mainWindow()->isVisible());
+    QTRY_VERIFY(durInc->isActiveWindow());
+    QCOMPARE(QApplication::focusWidget(), EntryDriver::box(durInc, 2));
+    durInc->unload();
+    timeA->unload();
 }
 
 QTEST_MAIN(TestMainWindow)
