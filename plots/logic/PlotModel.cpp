@@ -562,12 +562,8 @@ DrawCmd line(float x1, float y1, float x2, float y2, int width, Rgb color = {}, 
 
 DrawCmd clip(float x1, float y1, float x2, float y2)
 {
-    DrawCmd c;
+    DrawCmd c = line(x1, y1, x2, y2, 1);
     c.type = DrawCmd::Clip;
-    c.x1 = x1;
-    c.y1 = y1;
-    c.x2 = x2;
-    c.y2 = y2;
     return c;
 }
 
