@@ -2,19 +2,39 @@
 
 #include "core/Colors.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QTableView>
 #include <QTableWidget>
+
+#include <functional>
 
 namespace {
 const QColor FixedRowColour(0xC0, 0xC0, 0xC0);
 // Title cells are disabled items: without a colour of their own their text
 // takes the disabled grey and vanishes into the grey row.
 const QColor FixedRowText(Qt::black);
-}
+
+// The table's top header while its fixed rows are frozen: exactly as high as
+// those rows, which a view laid over it shows.
+class FixedRowsHeader : public QHeaderView
+{
+public:
+    FixedRowsHeader(QWidget *parent, std::function<int()> height)
+        : QHeaderView(Qt::Horizontal, parent), height_(std::move(height))
+    {
+    }
+    QSize sizeHint() const override { return QSize(QHeaderView::sizeHint().width(), height_()); }
+
+private:
+    std::function<int()> height_;
+};
+} // namespace
 
 FlexGrid::FlexGrid(QTableWidget *table)
     : QObject(table), table_(table), tableObject_(table), viewport_(table->viewport())
@@ -62,6 +82,143 @@ void FlexGrid::setFixedRows(int rows)
     fixedRows_ = std::max(rows, 0);
     for (int r = 0; r < std::min(fixedRows_, Rows()); ++r)
         paintFixedRow(r);
+    if (fixedRows_ > 0 && !fixedView_)
+        freezeFixedRows();
+    updateFrozen();
+}
+
+void FlexGrid::freezeFixedRows()
+{
+    QHeaderView *before = table_->horizontalHeader();
+    auto *header = new FixedRowsHeader(table_, [this] { return fixedHeight(); });
+    header->setObjectName(QStringLiteral("FixedRowsHeader"));
+    header->setSectionsClickable(false);
+    header->setHighlightSections(false);
+    header->setMinimumSectionSize(before->minimumSectionSize());
+    header->setDefaultSectionSize(before->defaultSectionSize());
+    QList<int> widths;
+    for (int c = 0; c < Cols(); ++c)
+        widths << table_->columnWidth(c);
+    header->hide();
+    table_->setHorizontalHeader(header);
+    for (int c = 0; c < widths.size(); ++c)
+        table_->setColumnWidth(c, widths[c]);
+
+    fixedView_ = new QTableView(header);
+    fixedView_->setObjectName(QStringLiteral("FixedRowsView"));
+    fixedView_->setModel(table_->model());
+    fixedView_->setFocusPolicy(Qt::NoFocus);
+    fixedView_->setFrameShape(QFrame::NoFrame);
+    fixedView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    fixedView_->setSelectionMode(QAbstractItemView::NoSelection);
+    fixedView_->setWordWrap(false);
+    fixedView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    fixedView_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    fixedView_->horizontalHeader()->hide();
+    fixedView_->verticalHeader()->hide();
+    fixedPort_ = fixedView_->viewport();
+    fixedPort_->installEventFilter(this);
+    header->installEventFilter(this);
+
+    QAbstractItemModel *model = table_->model();
+    connect(model, &QAbstractItemModel::rowsInserted, this, &FlexGrid::updateFrozen);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &FlexGrid::updateFrozen);
+    connect(model, &QAbstractItemModel::modelReset, this, &FlexGrid::updateFrozen);
+    connect(model, &QAbstractItemModel::columnsInserted, this, &FlexGrid::placeFixedView);
+    connect(header, &QHeaderView::sectionResized, this, &FlexGrid::placeFixedView);
+    connect(table_->horizontalScrollBar(), &QScrollBar::valueChanged, this, &FlexGrid::placeFixedView);
+    connect(table_->verticalHeader(), &QHeaderView::sectionResized, this, [this](int row) {
+        if (frozen_ && row < fixedRows_) {
+            placeFixedView();
+            table_->doItemsLayout(); // the header takes the rows' new height
+        }
+    });
+    // The view never scrolls back onto the fixed rows, which the header shows.
+    connect(table_->verticalScrollBar(), &QScrollBar::rangeChanged, this, [this](int min, int) {
+        if (frozen_ && min < fixedRows_)
+            table_->verticalScrollBar()->setMinimum(fixedRows_);
+    });
+}
+
+int FlexGrid::fixedHeight() const
+{
+    int height = 0;
+    for (int r = 0; r < std::min(fixedRows_, Rows()); ++r)
+        height += table_->rowHeight(r);
+    return height;
+}
+
+// Not while the table is being destroyed: its model's last signals find its
+// scroll bars gone.
+bool FlexGrid::tableAlive() const { return qobject_cast<QTableWidget *>(tableObject_) != nullptr; }
+
+void FlexGrid::updateFrozen()
+{
+    if (!fixedView_ || !tableAlive())
+        return;
+    const bool frozen = fixedRows_ > 0 && Rows() > fixedRows_;
+    if (frozen == frozen_)
+        return;
+    frozen_ = frozen;
+    QScrollBar *bar = table_->verticalScrollBar();
+    if (frozen_) {
+        bar->setMinimum(fixedRows_);
+        placeFixedView();
+    } else {
+        bar->setMinimum(0);
+    }
+    table_->horizontalHeader()->setVisible(frozen_);
+    table_->doItemsLayout();
+}
+
+void FlexGrid::placeFixedView()
+{
+    if (!frozen_ || !tableAlive())
+        return;
+    QHeaderView *header = table_->horizontalHeader();
+    for (int c = 0; c < Cols(); ++c) {
+        fixedView_->setColumnWidth(c, table_->columnWidth(c));
+        fixedView_->setColumnHidden(c, table_->isColumnHidden(c));
+    }
+    for (int r = 0; r < std::min(fixedRows_, Rows()); ++r)
+        fixedView_->setRowHeight(r, table_->rowHeight(r));
+    if (fixedView_->itemDelegate() != table_->itemDelegate())
+        fixedView_->setItemDelegate(table_->itemDelegate());
+    fixedView_->setShowGrid(table_->showGrid());
+    fixedView_->setGridStyle(table_->gridStyle());
+    // The header clips the view, which moves left as the table scrolls sideways.
+    const int offset = header->offset();
+    fixedView_->setGeometry(-offset, 0, std::max(header->length(), header->width() + offset), fixedHeight());
+}
+
+// The fixed rows answer the mouse as they did inside the table: the row and
+// column under it are theirs, and the window's own filters on the table's
+// viewport see the event, which goes no further (the table would find its
+// rows scrolled away behind the fixed ones there).
+bool FlexGrid::forwardFromFixedView(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->type() == QEvent::MouseMove || mouse->type() == QEvent::MouseButtonPress)
+            noteMouse(fixedView_, mouse->position().toPoint());
+        QWidget *port = table_->viewport();
+        const QPointF global = static_cast<QWidget *>(fixedPort_)->mapToGlobal(mouse->position());
+        QMouseEvent moved(mouse->type(), port->mapFromGlobal(global), global, mouse->button(), mouse->buttons(),
+                          mouse->modifiers(), mouse->pointingDevice());
+        QScopedValueRollback<const QEvent *> forwarding(forwarded_, &moved);
+        QCoreApplication::sendEvent(port, &moved);
+        return true;
+    }
+    case QEvent::Wheel:
+        QCoreApplication::sendEvent(table_->viewport(), event);
+        return true;
+    default:
+        return false;
+    }
 }
 
 void FlexGrid::paintFixedRow(int row)
@@ -193,22 +350,33 @@ void FlexGrid::RemoveItem(int index)
         table_->removeRow(index);
 }
 
+void FlexGrid::noteMouse(const QTableView *view, QPoint pos)
+{
+    const int row = view->rowAt(pos.y());
+    const int col = view->columnAt(pos.x());
+    if (row >= 0)
+        mouseRow_ = row;
+    if (col >= 0)
+        mouseCol_ = col;
+}
+
 bool FlexGrid::eventFilter(QObject *watched, QEvent *event)
 {
     // While the table is being destroyed it is no longer a table (its view
     // parts are gone): its last events are not the window's business.
-    if (!qobject_cast<QTableWidget *>(tableObject_))
+    if (!tableAlive())
         return false;
+    if (fixedView_ && watched == fixedPort_)
+        return forwardFromFixedView(event);
+    if (fixedView_ && watched == table_->horizontalHeader() && event->type() == QEvent::Resize) {
+        placeFixedView();
+        return false;
+    }
     if (watched == viewport_) {
-        if (event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonPress) {
-            const QPoint pos = static_cast<QMouseEvent *>(event)->position().toPoint();
-            const int row = table_->rowAt(pos.y());
-            const int col = table_->columnAt(pos.x());
-            if (row >= 0)
-                mouseRow_ = row;
-            if (col >= 0)
-                mouseCol_ = col;
-        }
+        if (event == forwarded_)
+            return true;
+        if (event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonPress)
+            noteMouse(table_, static_cast<QMouseEvent *>(event)->position().toPoint());
         return false;
     }
     if (watched != tableObject_)

@@ -10,13 +10,16 @@
 // Enter 13, Backspace 8, "0" 48 ...), arrow keys move the current cell, and
 // every change of the current cell, by the user or by code, raises
 // RowColChange. Row indexes are the table's: with FixedRows 1 the title row is
-// row 0 and data start at row 1.
+// row 0 and data start at row 1. The fixed rows stay at the top while the
+// rows below them scroll.
 //
 // Colours are &HBBGGRR numbers (core/Colors.h); a cell without a colour of its
 // own is white.
 #include <QObject>
+#include <QPoint>
 #include <QString>
 
+class QTableView;
 class QTableWidget;
 class QTableWidgetItem;
 
@@ -57,7 +60,7 @@ public:
     int CellColor(int row, int col) const;
     void setCellColor(int row, int col, int bgr);
 
-    // First row shown at the top of the view.
+    // First row shown at the top of the view, below the fixed rows.
     int TopRow() const;
     void setTopRow(int row);
     // Row and column under the mouse at its last move or press over the grid.
@@ -84,10 +87,24 @@ private:
     QTableWidgetItem *cell(int row, int col) const;
     QTableWidgetItem *makeCell(int row, int col);
     void paintFixedRow(int row);
+    bool tableAlive() const;
+    int fixedHeight() const;
+    void freezeFixedRows();
+    void updateFrozen();
+    void placeFixedView();
+    bool forwardFromFixedView(QEvent *event);
+    void noteMouse(const QTableView *view, QPoint pos);
 
     QTableWidget *table_;
     QObject *tableObject_;
     QObject *viewport_;
+    // While the grid has rows below its fixed rows, the fixed rows are shown
+    // by a view of the same cells in the table's top header, and the table's
+    // own view starts below them.
+    QTableView *fixedView_ = nullptr;
+    QObject *fixedPort_ = nullptr;
+    bool frozen_ = false;
+    const QEvent *forwarded_ = nullptr; // a mouse event from the fixed rows, for the viewport's filters only
     int fixedRows_ = 0;
     int mouseRow_ = 0;
     int mouseCol_ = 0;

@@ -47,6 +47,7 @@ void PaintCommands(QPainter &painter, const Commands &commands, const QFont &fon
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setFont(font);
     const int ascent = painter.fontMetrics().ascent();
+    bool clipped = false;
     for (const DrawCmd &c : commands) {
         const QColor color(c.color.r, c.color.g, c.color.b);
         QPen pen(color, c.width, c.dotted ? Qt::DotLine : Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
@@ -74,8 +75,22 @@ void PaintCommands(QPainter &painter, const Commands &commands, const QFont &fon
         case DrawCmd::Marker:
             paintMarker(painter, c);
             break;
+        case DrawCmd::Clip: {
+            // Within any clip the device already has.
+            if (clipped)
+                painter.restore();
+            const QRectF rect(QPointF(c.x1 * k, c.y1 * k), QPointF(c.x2 * k, c.y2 * k));
+            clipped = !rect.isEmpty();
+            if (clipped) {
+                painter.save();
+                painter.setClipRect(rect.toAlignedRect(), Qt::IntersectClip);
+            }
+            break;
+        }
         }
     }
+    if (clipped)
+        painter.restore();
     painter.restore();
 }
 

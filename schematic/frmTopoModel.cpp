@@ -325,15 +325,24 @@ void frmTopoModel::DrawLegend()
         return;
     const bool visible = mnuLegend_->isChecked();
     const int w = topoPic_->width(), h = topoPic_->height();
-    const bool wide = w * TwipsPerPixel >= 8000;
     static const char *const longCaptions[] = {"  = Channel Reach", "  = Structure Reach", "  = Outlet",
                                                "  = Sub-Area", "  = Diversion"};
     static const char *const shortCaptions[] = {"  = Ch.Rch", "  = St.Rch", "  = Outlet", "  = Sub-Area",
                                                 "  = Div."};
+    const QFontMetrics metrics = legendLabel_[0]->fontMetrics();
+    auto widest = [&metrics](const char *const *captions) {
+        int most = 0;
+        for (int i = 0; i < 5; ++i)
+            most = std::max(most, metrics.horizontalAdvance(QString::fromLatin1(captions[i])));
+        return most;
+    };
+    // Copy and print take the picture only as far as captureSize: the
+    // captions end inside that too.
+    const LegendColumn column = PlaceLegend(w, captureSize().width(), w * TwipsPerPixel >= 8000,
+                                            widest(longCaptions), widest(shortCaptions));
     // The entries stand at fixed fractions of the picture area, so their
     // pictures shrink with it: no picture covers the next one or its caption.
-    const int left = int(std::lround(w * 0.81)), labelLeft = int(std::lround(w * 0.83));
-    const int captionStart = labelLeft - left + legendLabel_[0]->fontMetrics().horizontalAdvance(QStringLiteral("  "));
+    const int captionStart = column.labelLeft - column.imageLeft + metrics.horizontalAdvance(QStringLiteral("  "));
     const int pitch = int(h * 0.05);
     const int side = std::clamp(std::min(pitch - 2, captionStart - 1), 8, int(IconPixels));
     for (int i = 0; i < 5; ++i) {
@@ -342,11 +351,10 @@ void frmTopoModel::DrawLegend()
         QLabel *label = legendLabel_[i];
         if (image->pixmap().width() != side)
             image->setPixmap(Picture(i + 1).scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-        image->setGeometry(left, top, side, side);
-        label->setText(QString::fromLatin1(wide ? longCaptions[i] : shortCaptions[i]));
+        image->setGeometry(column.imageLeft, top, side, side);
+        label->setText(QString::fromLatin1(column.longCaptions ? longCaptions[i] : shortCaptions[i]));
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        label->setGeometry(labelLeft, top, std::max(1, int(std::lround(w * 0.17))),
-                           std::max(side, label->sizeHint().height()));
+        label->setGeometry(column.labelLeft, top, column.labelWidth, std::max(side, label->sizeHint().height()));
         image->setVisible(visible);
         label->setVisible(visible);
     }

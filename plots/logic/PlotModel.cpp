@@ -560,6 +560,13 @@ DrawCmd line(float x1, float y1, float x2, float y2, int width, Rgb color = {}, 
     return c;
 }
 
+DrawCmd clip(float x1, float y1, float x2, float y2)
+{
+    DrawCmd c = line(x1, y1, x2, y2, 1);
+    c.type = DrawCmd::Clip;
+    return c;
+}
+
 DrawCmd text(float x, float y, const QString &t)
 {
     DrawCmd c;
@@ -842,6 +849,9 @@ Drawing Draw(const PlotSetup &setup, View &view, const DrawOptions &options, Leg
     const int columns = (frame.plotRight - frame.leftMargin) / TwipsPerPixel;
     const int rows = int(frame.originY()) / TwipsPerPixel + 1;
     std::vector<std::uint8_t> marked;
+    // The clipped segments end on the frame, but a line 4 pixels wide and a
+    // marker near the edge would still reach past it: the painter clips them.
+    d.plot.push_back(clip(float(frame.leftMargin), 0, float(frame.plotRight), float(frame.originY())));
 
     for (int i = 1; i <= setup.seriesCount && i <= MaxSeries; ++i) {
         legend.lineVisible[std::size_t(i)] = false;
@@ -921,6 +931,7 @@ Drawing Draw(const PlotSetup &setup, View &view, const DrawOptions &options, Leg
             d.plot.push_back(line(float(frame.originX()), sy, t.xToScreen(x), sy, 4, SeriesColor(r)));
         }
     }
+    d.plot.push_back(clip(0, 0, 0, 0));
     return d;
 }
 

@@ -155,9 +155,11 @@ struct Transform
 
 struct DrawCmd
 {
-    enum Type { Line, Rect, FilledRect, FilledCircle, Text, Marker };
+    enum Type { Line, Rect, FilledRect, FilledCircle, Text, Marker, Clip };
     Type type = Line;
     // Circle: centre, radius in x2. Marker: centre, half-size in x2, its shape.
+    // Clip: the commands after it paint only inside the rectangle from
+    // (x1, y1) to (x2, y2); an empty rectangle ends the clipping.
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     int shape = 0;
     int width = 1;                        // pixels

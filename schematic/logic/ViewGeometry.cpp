@@ -276,4 +276,21 @@ std::vector<SpatialIndex::Item> SpatialIndex::ItemsOf(const Network &net, int di
     return items;
 }
 
+LegendColumn PlaceLegend(int width, int rightEdge, bool longAllowed, int widestLong, int widestShort)
+{
+    LegendColumn c;
+    c.imageLeft = int(std::lround(width * 0.81));
+    c.labelLeft = int(std::lround(width * 0.83));
+    const int room = std::min(width, rightEdge) - c.labelLeft;
+    c.longCaptions = longAllowed && widestLong <= room;
+    const int caption = c.longCaptions ? widestLong : widestShort;
+    if (caption > room) {
+        const int shift = std::min(caption - room, c.imageLeft);
+        c.imageLeft -= shift;
+        c.labelLeft -= shift;
+    }
+    c.labelWidth = std::max({1, int(std::lround(width * 0.17)), caption});
+    return c;
+}
+
 } // namespace Schematic

@@ -84,6 +84,21 @@ struct Arrow
 };
 Arrow DiversionArrow(QPointF from, const QPointF *to, QSizeF icon);
 
+// The legend's column near the right edge of a picture `width` pixels wide:
+// pictures at 81 and captions at 83 per cent of the width, the captions 17
+// per cent wide. The long captions (when `longAllowed`) are shown only where
+// the widest of them ends before `rightEdge`; the short ones otherwise. A
+// caption wider than the room left moves the whole column left, so that it
+// ends at `rightEdge`, and its label takes the caption's width.
+struct LegendColumn
+{
+    bool longCaptions = false;
+    int imageLeft = 0;
+    int labelLeft = 0;
+    int labelWidth = 1;
+};
+LegendColumn PlaceLegend(int width, int rightEdge, bool longAllowed, int widestLong, int widestShort);
+
 // Finds the items whose boxes meet a rectangle, in time that grows with what
 // is found rather than with the network: a packed tree of boxes.
 class SpatialIndex

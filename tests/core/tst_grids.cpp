@@ -221,6 +221,7 @@ private slots:
     void rowsToTable();
     void emptyItemSharesNoRun();
     void clearAndLoadRows();
+    void titleRowStaysWhileRowsScroll();
 };
 
 void TestGrids::leadingNumber_data()
@@ -755,4 +756,75 @@ void TestGrids::clearAndLoadRows()
 }
 
 QTEST_MAIN(TestGrids)
+// A long keyed grid scrolled by its scroll bar, by TopRow and by the
+// keyboard: the title row stays at the top as it was, the rows below it are
+// the rows scrolled to, and the mouse finds each where it is seen.
+void TestGrids::titleRowStaysWhileRowsScroll()
+{
+    QStringList keys;
+    for (int k = 0; k < 60; ++k)
+        keys << QString::number(100 + k);
+    RowWindow w(keys);
+    QVERIFY(w.exposed());
+    const int frame = w.table->frameWidth();
+    const int titleHeight = w.table->rowHeight(0);
+    const QRect titles(frame, frame, w.table->viewport()->width(), titleHeight);
+    auto titlesShown = [&] { return w.table->grab(titles).toImage(); };
+    // The first row whose middle lies below the titles.
+    auto firstRowShown = [&] {
+        const QPoint below = w.table->viewport()->mapFrom(w.table, QPoint(titles.left() + 4, titles.bottom() + 1));
+        return w.table->rowAt(below.y() + w.table->rowHeight(1) / 2);
+    };
+    auto clickAt = [&](QPoint inTable) {
+        QWidget *target = w.table->childAt(inTable);
+        QVERIFY(target);
+        QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(w.table, inTable));
+    };
+    const QImage unscrolled = titlesShown();
+    QCOMPARE(unscrolled.pixelColor(w.table->columnWidth(0) + 4, titleHeight / 2), QColor(0xC0, 0xC0, 0xC0));
+    QCOMPARE(firstRowShown(), 1);
+
+    QScrollBar *bar = w.table->verticalScrollBar();
+    bar->setValue(bar->maximum());
+    QVERIFY(w.grid->TopRow() > 30);
+    QCOMPARE(firstRowShown(), w.grid->TopRow());
+    QCOMPARE(titlesShown(), unscrolled);
+
+    w.grid->setTopRow(20);
+    QCOMPARE(w.grid->TopRow(), 20);
+    QCOMPARE(firstRowShown(), 20);
+    QCOMPARE(titlesShown(), unscrolled);
+
+    // The row above the first one shown comes into sight below the titles.
+    w.grid->setCurrentCell(20, 1);
+    QTest::keyClick(w.table, Qt::Key_Up);
+    QCOMPARE(w.grid->Row(), 19);
+    QCOMPARE(firstRowShown(), 19);
+    QCOMPARE(titlesShown(), unscrolled);
+
+    // A click on the titles picks no row, the hidden ones behind them
+    // included; one just below them picks the row seen there.
+    const int x = w.table->columnWidth(0) + 10;
+    clickAt(QPoint(x, titles.center().y()));
+    QCOMPARE(w.grid->MouseRow(), 0);
+    QCOMPARE(w.s.GridRow, GridState::None);
+    clickAt(QPoint(x, titles.bottom() + w.table->rowHeight(19) / 2));
+    QCOMPARE(w.grid->MouseRow(), 19);
+    QCOMPARE(w.s.GridRow, 19);
+    QCOMPARE(Globsubs::ControlText(w.boxes.at(3)), QStringLiteral("118"));
+    QCOMPARE(titlesShown(), unscrolled);
+
+    // Scrolled sideways, the titles move with their columns.
+    for (int c = 0; c < 3; ++c)
+        w.table->setColumnWidth(c, 300);
+    QScrollBar *across = w.table->horizontalScrollBar();
+    QTRY_VERIFY(across->maximum() > 0);
+    const QImage left = titlesShown();
+    across->setValue(1);
+    const int shift = -w.table->columnViewportPosition(0);
+    QVERIFY(shift > 0 && shift < left.width());
+    const QImage right = titlesShown();
+    QCOMPARE(right.copy(0, 0, left.width() - shift, left.height()), left.copy(shift, 0, left.width() - shift, left.height()));
+}
+
 #include "tst_grids.moc"

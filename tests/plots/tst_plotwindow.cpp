@@ -125,6 +125,8 @@ private slots:
     void menuTogglesRedrawWithoutMovingAxes();
     void zoomBoxByMouse();
     void zoomBoxReachesTopBand();
+    void zoomedSeriesStayInFrame_data();
+    void zoomedSeriesStayInFrame();
     void clickWithoutMoveKeepsView();
     void pointerReadout();
     void toolbarButtons();
@@ -358,6 +360,55 @@ void TestPlotWindow::zoomBoxReachesTopBand()
     zoomBox(1500, 600, 3000, 240);
     QCOMPARE(window()->view().yMax, 100.0); // not 94: the release was not held 500 twips down
     QVERIFY(window()->view().yMin > 90);
+}
+
+void TestPlotWindow::zoomedSeriesStayInFrame_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QStringList>("flows");
+    QTest::addColumn<QRect>("box"); // twips
+    QTest::newRow("peaks cut by every edge")
+        << 2 << QStringList{u"0"_s, u"100"_s, u"50"_s, u"20"_s, u"80"_s, u"10"_s, u"0"_s} << QRect(QPoint(1500, 1200), QPoint(3600, 3600));
+    QTest::newRow("level stretch entering from the left")
+        << 2 << QStringList{u"0"_s, u"60"_s, u"60"_s, u"60"_s, u"60"_s, u"0"_s} << QRect(QPoint(2600, 100), QPoint(5000, 1500));
+    QTest::newRow("markers next to the edges")
+        << 2 << QStringList{u"0"_s, u"10"_s, u"20"_s, u"30"_s, u"40"_s, u"50"_s} << QRect(QPoint(2000, 2000), QPoint(4000, 3000));
+    // The reference flow of 15 lies just below the view.
+    QTest::newRow("time analysis reference line") << 8 << QStringList() << QRect(QPoint(1416, 2347), QPoint(3416, 3228));
+}
+
+// The zoomed series leave every pixel outside the frame as the axes alone
+// leave it: neither a line nor a marker reaches over the frame.
+void TestPlotWindow::zoomedSeriesStayInFrame()
+{
+    QFETCH(int, kind);
+    QFETCH(QStringList, flows);
+    QFETCH(QRect, box);
+    show(kind == KindTimeAnalysis ? requestForKind(kind) : InputHydrographRequest(1, u"H"_s, u"0"_s, u"1"_s, flows));
+    const View data = window()->view();
+    zoomBox(box.left(), box.bottom(), box.right(), box.top());
+    QVERIFY(window()->view() != data);
+    const QImage series = picture()->grab().toImage();
+    action(QStringLiteral("plotlines"))->trigger();
+    action(QStringLiteral("plotpoints"))->trigger();
+    const QImage axes = picture()->grab().toImage();
+    QCOMPARE(series.size(), axes.size());
+
+    const Frame frame = window()->drawing().transform.frame;
+    // The pixels the frame's centre lines enclose or touch.
+    const QRect inside = QRectF(QPointF(frame.leftMargin, 0) / TwipsPerPixel,
+                                QPointF(frame.plotRight, frame.originY()) / TwipsPerPixel)
+                             .toAlignedRect();
+    int seriesPixels = 0;
+    for (int y = 0; y < series.height(); ++y)
+        for (int x = 0; x < series.width(); ++x) {
+            const bool same = series.pixel(x, y) == axes.pixel(x, y);
+            if (inside.contains(x, y))
+                seriesPixels += !same;
+            else
+                QVERIFY2(same, qPrintable(QStringLiteral("pixel %1, %2").arg(x).arg(y)));
+        }
+    QVERIFY(seriesPixels > 0);
 }
 
 void TestPlotWindow::clickWithoutMoveKeepsView()

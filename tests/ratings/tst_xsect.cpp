@@ -7,6 +7,7 @@
 #include "sections/ratings/frmXsect.h"
 
 #include <QDir>
+#include <QScrollBar>
 
 using namespace RatingDriver;
 using namespace Editglob;
@@ -33,6 +34,7 @@ private slots:
     void cleanup() { closePlot(); }
     void importedRecordsAreShownAndKept();
     void showsItsTextsWhole();
+    void titlesStayWhileRowsScroll();
     void entersAndWritesCrossSection();
     void rowChecks_data();
     void rowChecks();
@@ -70,6 +72,30 @@ void TestXsect::showsItsTextsWhole()
     QCOMPARE(cutGridTitles(form), QStringList());
     const QStringList overlapping = WindowLayout::OverlappingControls(form);
     QVERIFY2(overlapping.isEmpty(), qPrintable(overlapping.join(QStringLiteral(", "))));
+}
+
+// A long cross section scrolled to its end: the title row, taller than the
+// others, stays at the top of the grid as it was, above the last rows.
+void TestXsect::titlesStayWhileRowsScroll()
+{
+    ProgramFolder folder;
+    QByteArray stored = Header + "          X1        10.5                100.      S1        250.      \r\n";
+    for (int k = 0; k < 40; ++k) {
+        const QByteArray n = QByteArray::number(k);
+        stored += row({"1" + n.rightJustified(2, '0') + ".", n + "0.", n + "1.", n + "2.", "0.01"});
+    }
+    QWidget *form = openOn(folder, stored + "\r\n", "X1");
+    QTableWidget *t = grid(form);
+    QCOMPARE(gridRow(form, 40).first(), QStringLiteral("139."));
+    const QRect titles(t->frameWidth(), t->frameWidth(), t->viewport()->width(), t->rowHeight(0));
+    QScrollBar *bar = t->verticalScrollBar();
+    bar->setValue(bar->minimum());
+    const QImage unscrolled = t->grab(titles).toImage();
+    bar->setValue(bar->maximum());
+    QVERIFY(bar->value() > 30);
+    QCOMPARE(t->grab(titles).toImage(), unscrolled);
+    QCOMPARE(t->rowAt(t->viewport()->mapFrom(t, QPoint(4, titles.bottom() + 3)).y()), bar->value());
+    QCOMPARE(cutGridTitles(form), QStringList());
 }
 
 void TestXsect::entersAndWritesCrossSection()

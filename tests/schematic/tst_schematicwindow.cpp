@@ -84,6 +84,8 @@ private slots:
     void viewMenuDrawsTheSavedNetwork();
     void menusAndToolBar();
     void legendAndSwitches();
+    void legendCaptionsShowWhole_data();
+    void legendCaptionsShowWhole();
     void modes_data();
     void modes();
     void mouseZoomPanDrag();
@@ -222,6 +224,49 @@ void TestSchematicWindow::legendAndSwitches()
     action(QStringLiteral("mnuLabels"))->trigger();
     QCOMPARE(form()->PanActive(), 0);
     QVERIFY(shown() != without);
+}
+
+void TestSchematicWindow::legendCaptionsShowWhole_data()
+{
+    QTest::addColumn<QSize>("size"); // empty: as the window opens
+    QTest::addColumn<bool>("longCaptions");
+    QTest::newRow("as opened: the long captions would not fit") << QSize() << false;
+    QTest::newRow("wide") << QSize(1000, 700) << true;
+    QTest::newRow("narrow") << QSize(400, 700) << false;
+    QTest::newRow("very narrow") << QSize(150, 300) << false;
+}
+
+// Every caption ends inside the picture, and inside the part of it that Copy
+// and Print take, and no legend picture covers its caption.
+void TestSchematicWindow::legendCaptionsShowWhole()
+{
+    QFETCH(QSize, size);
+    QFETCH(bool, longCaptions);
+    ProgramFolder folder(true);
+    DialogScript script;
+    openOn(folder, demoBytes());
+    if (size.isValid())
+        form()->resize(size);
+    action(QStringLiteral("mnuLegend"))->trigger();
+    action(QStringLiteral("mnuCopy"))->trigger();
+    const QImage copied = QApplication::clipboard()->image();
+    QVERIFY(!copied.isNull());
+    const int right = std::min(form()->picture()->width(), copied.width());
+    const QStringList captions = longCaptions ? texts({"  = Channel Reach", "  = Structure Reach", "  = Outlet",
+                                                       "  = Sub-Area", "  = Diversion"})
+                                              : texts({"  = Ch.Rch", "  = St.Rch", "  = Outlet", "  = Sub-Area", "  = Div."});
+    for (int i = 0; i < 5; ++i) {
+        const QLabel *label = form()->findChild<QLabel *>(QStringLiteral("Label2_%1").arg(i));
+        const QLabel *image = form()->findChild<QLabel *>(QStringLiteral("Image2_%1").arg(i));
+        QVERIFY(label->isVisibleTo(form()));
+        const QString caption = label->text();
+        QCOMPARE(caption, captions.at(i));
+        const int width = label->fontMetrics().horizontalAdvance(caption);
+        QVERIFY2(label->width() >= width, qPrintable(caption));
+        QVERIFY2(label->x() >= 0 && label->x() + width <= right, qPrintable(caption));
+        QVERIFY2(image->geometry().right() < label->x() + label->fontMetrics().horizontalAdvance(QStringLiteral("  ")),
+                 qPrintable(caption));
+    }
 }
 
 void TestSchematicWindow::modes_data()
