@@ -200,6 +200,15 @@ bool ReadWhole(const TextFile::LineReader &reader, QString *error)
     return false;
 }
 
+bool ReadWorkingFile(const QString &path, const std::function<void(TextFile::LineReader &)> &read, QString *error)
+{
+    TextFile::LineReader reader;
+    const WorkingFile opened = OpenWorkingFile(reader, path, error);
+    if (opened == WorkingFile::Opened)
+        read(reader);
+    return opened == WorkingFile::Absent || (opened == WorkingFile::Opened && ReadWhole(reader, error));
+}
+
 bool Join(const std::array<QString, 17> &tmpFile, const QString &outputPath, QString *error)
 {
     TextFile::LineWriter writer;

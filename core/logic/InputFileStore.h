@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 
 namespace InputFileStore {
 
@@ -50,6 +51,10 @@ WorkingFile OpenWorkingFile(TextFile::LineReader &reader, const QString &path, Q
 // After reading an opened working file: true when the reading ended at its
 // end, false, with `error` as above, when a read failed on the way.
 bool ReadWhole(const TextFile::LineReader &reader, QString *error);
+// Both together: `read` reads an opened working file; a missing one reads
+// nothing. False, with `error` as above, when the file is there and could not
+// be read whole.
+bool ReadWorkingFile(const QString &path, const std::function<void(TextFile::LineReader &)> &read, QString *error);
 
 // Joins the working files in save order into `outputPath`, replacing it only
 // when every byte was written and every working file that is there was read

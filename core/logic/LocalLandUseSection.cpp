@@ -134,32 +134,21 @@ bool BuildLocalLandUseSection(QString *error)
     // A working file that is there and cannot be read whole would drop the
     // definitions of the names it holds: the section is then not rebuilt.
     QSet<QByteArray> namedBytes;
-    for (int section : {SecAlternate, SecSubArea}) {
-        TextFile::LineReader reader;
-        const auto opened = InputFileStore::OpenWorkingFile(reader, TmpFile[section], error);
-        if (opened == InputFileStore::WorkingFile::Unreadable)
+    const auto collect = [&namedBytes](TextFile::LineReader &reader) { CollectNamedLandUses(reader, namedBytes); };
+    for (int section : {SecAlternate, SecSubArea})
+        if (!InputFileStore::ReadWorkingFile(TmpFile[section], collect, error))
             return false;
-        if (opened == InputFileStore::WorkingFile::Absent)
-            continue;
-        CollectNamedLandUses(reader, namedBytes);
-        if (!InputFileStore::ReadWhole(reader, error))
-            return false;
-    }
     QStringList named;
     for (const QByteArray &name : std::as_const(namedBytes))
         named << QString::fromLatin1(name);
     const QString path = TmpFile[SecLocalLandUse];
     QStringList section;
-    TextFile::LineReader reader;
-    const auto opened = InputFileStore::OpenWorkingFile(reader, path, error);
-    if (opened == InputFileStore::WorkingFile::Unreadable)
-        return false;
-    if (opened == InputFileStore::WorkingFile::Opened) {
+    const auto keep = [&section](TextFile::LineReader &reader) {
         for (QString line; reader.readLine(line);)
             section << line;
-        if (!InputFileStore::ReadWhole(reader, error))
-            return false;
-    }
+    };
+    if (!InputFileStore::ReadWorkingFile(path, keep, error))
+        return false;
     const QStringList lines = BuildSection(local, named, section);
     // Most saves build the section that the last one wrote: an unchanged
     // file is left alone, which spares a sync.

@@ -240,12 +240,16 @@ std::optional<InvalidValue> RecordForm::redBox(int first, int last) const
     return std::nullopt;
 }
 
-void RecordForm::refuseWithoutRecord(const InvalidValue &value)
+bool RecordForm::refuseValueWithoutRecord(int first, int last)
 {
+    const std::optional<InvalidValue> value = redBox(first, last);
+    if (!value || value->record != 0)
+        return false;
     Dialogs::message(QStringLiteral("%1: \"%2\" belongs to no %3. Choose or type its identifier first.")
-                         .arg(value.fieldName, TextFile::trimBlanks(value.text), recordNoun().toLower()),
+                         .arg(value->fieldName, TextFile::trimBlanks(value->text), recordNoun().toLower()),
                      Dialogs::Buttons::OK, Dialogs::Icon::Exclamation, messageTitle());
-    focusField(value.field);
+    focusField(value->field);
+    return true;
 }
 
 void RecordForm::showInvalidValue(const InvalidValue &value)

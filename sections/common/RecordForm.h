@@ -140,9 +140,10 @@ protected:
     // The first box from `first` to `last` shown red and holding text, as a
     // value of the record chosen (record 0: none is).
     std::optional<InvalidValue> redBox(int first, int last) const;
-    // Tells the user that `value`, typed while no record was chosen, belongs
-    // to none, and puts the focus there.
-    void refuseWithoutRecord(const InvalidValue &value);
+    // A box from `first` to `last` shown red while no record is chosen: tells
+    // the user that its value belongs to none, puts the focus there and
+    // returns true.
+    bool refuseValueWithoutRecord(int first, int last);
     void showInvalidValue(const InvalidValue &value) override;
     // The identifier combo's text, trimmed.
     QString identifierText() const;

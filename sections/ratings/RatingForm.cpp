@@ -463,13 +463,7 @@ std::optional<InvalidValue> RatingForm::firstInvalidValue()
 
 void RatingForm::cmdFinished_Click()
 {
-    if (!isLoaded())
-        return;
-    if (const auto typed = redBox(2, rating_.lastBox); typed && typed->record == 0) {
-        refuseWithoutRecord(*typed);
-        return;
-    }
-    if (refuseInvalid())
+    if (!isLoaded() || refuseValueWithoutRecord(2, rating_.lastBox) || refuseInvalid())
         return;
     if (data_.Work.ItemCount == 0 && !deleted_) {
         // Nothing was entered: the section stays absent and nothing has changed.

@@ -450,11 +450,7 @@ void frmInpHyd::cmdFinished_Click()
         int index = LastFieldLeft;
         ValidateField(index);
     }
-    const auto typed = redBox(2, 7);
-    const bool orphan = typed && typed->record == 0;
-    if (orphan)
-        refuseWithoutRecord(*typed);
-    const bool refused = orphan || refuseInvalid();
+    const bool refused = refuseValueWithoutRecord(2, 7) || refuseInvalid();
     Accepting = false;
     if (refused)
         return;
