@@ -3,6 +3,9 @@
 // window and choosing the record (the window filled), Accept (the working file
 // written), and "Display Data" (the plot shown), beside a plain
 // standard-library copy of the same working file.
+// Then the cross-section window's stream list at 5,000 and 20,000 cross
+// sections: entering the Stream Identifier box offers the streams of every
+// cross section, beside filling an empty combo with those streams at once.
 #include "common/BenchSupport.h"
 
 #include "core/QvForm.h"
@@ -11,11 +14,13 @@
 #include "plots/frmIO_Plots.h"
 #include "sections/ratings/frmInpHyd.h"
 #include "sections/ratings/frmStruct.h"
+#include "sections/ratings/frmXsect.h"
 #include "sections/ratings/logic/RatingFormats.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
@@ -95,6 +100,67 @@ template <class W> void measure(const char *name, const QString &id, const QStri
     printRow("  Display Data", display, baseline, "< 200 ms");
 }
 
+// Cross sections of two rating rows each; every two of them lie on one stream.
+QStringList writeCrossSections(const QString &path, int count)
+{
+    RatingFormats::Items items;
+    QStringList streams;
+    for (int i = 0; i < count; ++i) {
+        const QString stream = QStringLiteral("ST") + QString::number(i / 2);
+        if (i % 2 == 0)
+            streams << stream;
+        items << RatingFormats::Item{{QStringLiteral("X") + QString::number(i), QStringLiteral("10.5"),
+                                      QStringLiteral("100"), stream, QString::number(i * 10)},
+                                     {{QStringLiteral("100"), QStringLiteral("0"), QStringLiteral("0"),
+                                       QStringLiteral("0"), QStringLiteral("0.01")},
+                                      {QStringLiteral("102"), QStringLiteral("50"), QStringLiteral("40"),
+                                       QStringLiteral("30"), QStringLiteral("0.02")}}};
+    }
+    TextFile::writeLines(path, RatingFormats::Xsect::Lines(items));
+    return streams;
+}
+
+// Moves the focus as a click does, in the window made active.
+void clickInto(QWidget *w)
+{
+    QApplication::setActiveWindow(w->window());
+    w->setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+}
+
+// Times entering the stream box of the cross-section window: the first time
+// after opening (an empty list), and again (the list already full).
+double measureStreamList(int count)
+{
+    const QStringList streams = writeCrossSections(Editglob::TmpFile[Editglob::SecXsect], count);
+    const Bench::Timing baseline = Bench::Time(5, [&] {
+        QComboBox combo;
+        combo.addItems(streams);
+    });
+    frmXsect *form = nullptr;
+    const auto station = [&] { return form->findChild<QLineEdit *>(QStringLiteral("txtinp_5")); };
+    Bench::Timing first;
+    for (int i = 0; i < 5; ++i) {
+        if (form)
+            form->unload();
+        form = openOn<frmXsect>(QStringLiteral("X1"));
+        clickInto(station());
+        first.add(Bench::Seconds([&] { clickInto(form->Cmbinp(4)); }));
+    }
+    const int listed = form->Cmbinp(4)->count();
+    Bench::Timing again;
+    for (int i = 0; i < 5; ++i) {
+        clickInto(station());
+        again.add(Bench::Seconds([&] { clickInto(form->Cmbinp(4)); }));
+    }
+    form->unload();
+    std::printf("Cross-section stream list, %d cross sections (%d streams listed of %d)\n", count, listed,
+                int(streams.size()));
+    printRow("  enter the stream box", first, baseline, "< 200 ms");
+    printRow("  enter it again", again, baseline, "< 200 ms");
+    return first.median();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -114,6 +180,10 @@ int main(int argc, char **argv)
                 flows, rows);
     measure<frmInpHyd>("Input hydrograph", QStringLiteral("BIG"), Editglob::TmpFile[Editglob::SecInpHyd]);
     measure<frmStruct>("Structure rating", QStringLiteral("DAM"), Editglob::TmpFile[Editglob::SecStruct]);
+    const double small = measureStreamList(5000);
+    const double large = measureStreamList(20000);
+    std::printf("stream list: 20,000 cross sections take %.1f times as long as 5,000 (linear: about 4)\n",
+                large / small);
     qDeleteAll(Forms::created());
     return 0;
 }

@@ -19,31 +19,26 @@ namespace {
 
 QString uniqueKey(const QString &text) { return TextFile::trimBlanks(text).toUpper(); }
 
-// Adds identifiers to one list for the length of one filler: the entries'
-// keys are gathered once, so a long working file costs no quadratic scan.
-class UniqueAdder
-{
-public:
-    explicit UniqueAdder(const ListRef &list) : list_(list)
-    {
-        const int n = list.ListCount();
-        keys_.reserve(n);
-        for (int i = 0; i < n; ++i)
-            keys_.insert(uniqueKey(list.List(i)));
-    }
-    void add(const QString &item)
-    {
-        const QString key = uniqueKey(item);
-        if (keys_.contains(key))
-            return;
-        keys_.insert(key);
-        list_.AddItem(TextFile::trimBlanks(item));
-    }
+} // namespace
 
-private:
-    const ListRef &list_;
-    QSet<QString> keys_;
-};
+UniqueAdder::UniqueAdder(const ListRef &list) : list_(list)
+{
+    const int n = list.ListCount();
+    keys_.reserve(n);
+    for (int i = 0; i < n; ++i)
+        keys_.insert(uniqueKey(list.List(i)));
+}
+
+void UniqueAdder::add(const QString &item)
+{
+    const QString key = uniqueKey(item);
+    if (keys_.contains(key))
+        return;
+    keys_.insert(key);
+    list_.AddItem(TextFile::trimBlanks(item));
+}
+
+namespace {
 
 SectionBytesSource &sectionSource()
 {

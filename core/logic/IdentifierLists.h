@@ -11,6 +11,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <functional>
 
@@ -19,6 +20,20 @@ namespace Globsubs {
 // Appends `item`, trimmed, unless an entry equal to it (both trimmed, case
 // ignored) is there already. A blank item gives one empty entry.
 void AddUniqueItem(const ListRef &list, const QString &item);
+
+// Adds identifiers to one list as AddUniqueItem does, for a run of many: the
+// entries' keys are gathered once, so a long run costs no scan of the list per
+// identifier. Only this adder may add to the list while it lives.
+class UniqueAdder
+{
+public:
+    explicit UniqueAdder(const ListRef &list);
+    void add(const QString &item);
+
+private:
+    ListRef list_;
+    QSet<QString> keys_;
+};
 
 // Removes the first entry equal to the list's current text, exactly (case and
 // blanks count); nothing when none is.

@@ -194,7 +194,11 @@ void frmAlternate::Cmbinp_LostFocus(int &Index)
     if (!isLoaded() || recordWindow_)
         return;
     QLineEdit *id = txtinp(1);
-    const QString text = combo_->currentText();
+    // Cut as the identifier box cuts it, so that the list and the look-up
+    // hold the identifier that is stored.
+    const QString text = combo_->currentText().left(AlternateFormat::IdWidth);
+    if (text != combo_->currentText())
+        combo_->setEditText(text);
     if (!TextFile::isBlank(text) && !NetworkFields::SameIdentifier(text, id->text())) {
         StoreAlternate();
         int found = 0;

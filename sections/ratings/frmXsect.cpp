@@ -114,14 +114,14 @@ void frmXsect::comboTaken(int index, const QString &text)
 void frmXsect::Cmbinp_GotFocus(int Index)
 {
     if (Index == StreamBox && data_.Work.ItemCount > 0) {
-        QComboBox *streams = Cmbinp(StreamBox);
+        Globsubs::UniqueAdder streams(Cmbinp(StreamBox));
         for (int k = 1; k <= data_.Work.ItemCount; ++k) {
             const QString stream = data_.Work.ItemHeader.value(StreamBox, k);
             if (!TextFile::isBlank(stream))
-                Globsubs::AddUniqueItem(streams, stream);
+                streams.add(stream);
         }
         if (!TextFile::isBlank(txtinp(StreamBox)->text()))
-            Globsubs::AddUniqueItem(streams, txtinp(StreamBox)->text());
+            streams.add(txtinp(StreamBox)->text());
     }
     RecordForm::Cmbinp_GotFocus(Index);
 }

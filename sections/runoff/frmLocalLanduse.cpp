@@ -152,10 +152,19 @@ bool frmLocalLanduse::refused(const LocalLandUse &r, int group) const
 {
     if (LocalLandUseData::CurveNumberPasses(r.CN, group))
         return false;
-    // As the file holds it (merged from an input file, say), it is kept.
+    // As the file holds it (merged from an input file, say), it is kept. The
+    // order rule binds a pair: a value kept as read still fails it when the
+    // curve number before it changed.
     const std::size_t g = std::size_t(group);
-    return std::none_of(asRead_.cbegin(), asRead_.cend(),
-                        [&](const LocalLandUse &read) { return read.Name == r.Name && read.CN[g] == r.CN[g]; });
+    bool valueAsRead = false;
+    for (const LocalLandUse &read : asRead_) {
+        if (read.Name != r.Name || read.CN[g] != r.CN[g])
+            continue;
+        if (g == 0 || read.CN[g - 1] == r.CN[g - 1])
+            return false;
+        valueAsRead = true;
+    }
+    return !valueAsRead || !LocalLandUseData::CurveNumberInOrder(r.CN, group);
 }
 
 void frmLocalLanduse::storeRecord(int k)

@@ -88,6 +88,7 @@ private slots:
     void acceptAsLoaded_data();
     void acceptAsLoaded();
     void choosingAndCreating();
+    void longIdentifierNamesOneAlternate();
     void keysAndDescriptionCheck();
     void keysInAWindowNotActive_data();
     void keysInAWindowNotActive();
@@ -150,7 +151,7 @@ void TestAlternate::choosingAndCreating()
     QCOMPARE(form->AltCount(), 4);
     QCOMPARE(form->ShownAlternate(), 4);
     QCOMPARE(box(form, 1)->text(), QString("NEW_ALT_12"));
-    QCOMPARE(listed(form, 1).last(), QString("NEW_ALT_1234"));
+    QCOMPARE(listed(form, 1).last(), QString("NEW_ALT_12"));
     QVERIFY(entries(list(form, 1)).isEmpty() && entries(list(form, 2)).isEmpty());
     QCOMPARE(box(form, 2)->text(), QString());
     enterBox(form, 2, QStringLiteral("described"), combo(form, 1));
@@ -166,6 +167,33 @@ void TestAlternate::choosingAndCreating()
     const QByteArray written = ProgramFolder::readBytes(folder.tmp(SecAlternate));
     QVERIFY(written.contains(alternateLine("alt2", "second")));
     QVERIFY(!written.contains("NEW_ALT"));
+}
+
+// An identifier typed too long is cut before it is listed or looked up: its
+// entry, or the same text typed again, finds the alternate with its records.
+void TestAlternate::longIdentifierNamesOneAlternate()
+{
+    ProgramFolder folder;
+    frmAlternate *form = openOn(folder, QByteArray());
+    addRecord(form, QStringLiteral("ABCDEFGHIJK"), 2, QStringLiteral("R1"));
+    activate(form);
+    chooseAndClick(form, 1, QStringLiteral("OTHER"), 2);
+    QCOMPARE(listed(form, 1), (QStringList{"ABCDEFGHIJ", "OTHER"}));
+
+    combo(form, 1)->setFocus(Qt::MouseFocusReason);
+    combo(form, 1)->setCurrentIndex(0);
+    box(form, 2)->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(form->ShownAlternate(), 1);
+    QCOMPARE(entries(list(form, 2)), QStringList{"R1"});
+
+    chooseAndClick(form, 1, QStringLiteral("OTHER"), 2);
+    chooseAndClick(form, 1, QStringLiteral("ABCDEFGHIJK"), 2);
+    QCOMPARE(form->ShownAlternate(), 1);
+    QCOMPARE(form->AltCount(), 2);
+    QCOMPARE(combo(form, 1)->currentText(), QString("ABCDEFGHIJ"));
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecAlternate)),
+             file({"ALTERNATE ANALYSIS:", alternateLine("ABCDEFGHIJ"), Reaches, reachLine("R1"), ""}));
 }
 
 void TestAlternate::keysAndDescriptionCheck()

@@ -39,6 +39,7 @@ private slots:
     void rowChecks_data();
     void rowChecks();
     void streamList();
+    void streamListKeepsFirstFormAndOrder();
     void displayData();
     void acceptRefusesInvalidValue();
     void unwritableFileKeepsWindowOpen();
@@ -168,6 +169,27 @@ void TestXsect::streamList()
     chooseId(form, "X2");
     QCOMPARE(window(form)->records().ItemHeader.value(4, 2), QString());
     QCOMPARE(combo(form, 4)->currentText(), QString());
+}
+
+// Each stream once, as first met, in cross-section order; what the list held
+// before stays first, and the stream of the box comes last.
+void TestXsect::streamListKeepsFirstFormAndOrder()
+{
+    ProgramFolder folder;
+    QByteArray stored = Header;
+    const QList<QByteArray> streams{"S1", "s1", "RIVER", "", "Creek", "river"};
+    for (int i = 0; i < streams.size(); ++i)
+        stored += tenColumns(10, {"X" + QByteArray::number(i + 1), "10.", "", "5.", streams[i], "100."}) + "\r\n";
+    QWidget *form = openOn(folder, stored + "\r\n");
+    combo(form, 4)->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(listed(combo(form, 4)), (QStringList{"S1", "RIVER", "Creek"}));
+    chooseId(form, " other ", 4); // no cross section chosen: only the box takes it
+    combo(form, 4)->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(listed(combo(form, 4)), (QStringList{"S1", "RIVER", "Creek", "other"}));
+    chooseId(form, "X1");
+    chooseId(form, "zed", 4);
+    combo(form, 4)->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(listed(combo(form, 4)), (QStringList{"S1", "RIVER", "Creek", "other", "zed"}));
 }
 
 void TestXsect::displayData()

@@ -61,6 +61,8 @@ private slots:
     void landUseRefusesNames_data();
     void landUseRefusesNames();
     void landUseCurveNumberChecks();
+    void landUseOrderAfterNeighbourChanged_data();
+    void landUseOrderAfterNeighbourChanged();
     void landUseDelete();
     void landUseWriteFailureKeepsWindow();
     void landUseHelp();
@@ -204,6 +206,55 @@ void TestLocalEditors::landUseCurveNumberChecks()
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(LocalLandUseFile),
              QByteArray("\"Lot\",\"70\",\"75\",\"\",\"\"\r\n\"Other\",\"50\",\"\",\"\",\"\"\r\n\"\"\r\n"));
+}
+
+// A value kept as the file held it is checked again against a neighbour
+// that changed: the order rule holds for the pair, not for one value.
+void TestLocalEditors::landUseOrderAfterNeighbourChanged_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<int>("group");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("A raised above B") << QByteArray("\"Lot\",\"50\",\"60\",\"\",\"\"") << 0 << "70"
+                                      << "Curve Number \"B\": \"60\"";
+    QTest::newRow("B raised above C") << QByteArray("\"Lot\",\"50\",\"60\",\"65\",\"\"") << 1 << "70"
+                                      << "Curve Number \"C\": \"65\"";
+    QTest::newRow("A lowered") << QByteArray("\"Lot\",\"50\",\"60\",\"\",\"\"") << 0 << "40" << QString();
+    QTest::newRow("pair out of order as read, other group typed")
+        << QByteArray("\"Lot\",\"70\",\"60\",\"\",\"\"") << 2 << "80" << QString();
+    QTest::newRow("B out of range as read, still above A")
+        << QByteArray("\"Lot\",\"50\",\"150\",\"\",\"\"") << 0 << "60" << QString();
+}
+
+void TestLocalEditors::landUseOrderAfterNeighbourChanged()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(int, group);
+    QFETCH(QString, typed);
+    QFETCH(QString, refusal);
+    ProgramFolder::writeBytes(LocalLandUseFile, stored + "\r\n\"\"\r\n");
+    QWidget *form = open(QStringLiteral("frmLocalLanduse"));
+    chooseId(form, QStringLiteral("Lot"));
+    retype(form, group + 2, typed);
+    tab(form, group + 2);
+    // The neighbour, left by Tab as the file held it.
+    tab(form, group + 3);
+    if (refusal.isEmpty()) {
+        QCOMPARE(color(form, group + 3), Colors::White);
+        accept(form);
+        QVERIFY(!form->isVisible());
+        return;
+    }
+    QCOMPARE(color(form, group + 3), Colors::Red);
+    QCOMPARE(focused(), box(form, group + 3));
+    box(form, 2)->setFocus(Qt::MouseFocusReason);
+    script_->answer(Answer::OK);
+    accept(form);
+    QVERIFY(form->isVisible());
+    QCOMPARE(script_->messages().last(),
+             QStringLiteral("Local Land Use Lot - ") + refusal + QStringLiteral(" is not a valid value."));
+    QCOMPARE(ProgramFolder::readBytes(LocalLandUseFile), stored + "\r\n\"\"\r\n");
 }
 
 void TestLocalEditors::landUseDelete()

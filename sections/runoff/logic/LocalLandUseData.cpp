@@ -61,6 +61,13 @@ bool CanWrite(const LocalLandUse &record)
 
 QString NameKey(const QString &name) { return TextFile::trimBlanks(name).toUpper(); }
 
+bool CurveNumberInOrder(const std::array<QString, 4> &cn, int group)
+{
+    const QString &text = cn[std::size_t(group)];
+    return TextFile::isBlank(text) || group == 0
+           || Globsubs::LeadingNumber(text) >= Globsubs::LeadingNumber(cn[std::size_t(group - 1)]);
+}
+
 bool CurveNumberPasses(const std::array<QString, 4> &cn, int group)
 {
     const QString &text = cn[std::size_t(group)];
@@ -68,8 +75,7 @@ bool CurveNumberPasses(const std::array<QString, 4> &cn, int group)
         return true;
     bool ok = true;
     Globsubs::CheckRange(true, 30, 100, text, ok);
-    return ok
-           && (group == 0 || Globsubs::LeadingNumber(text) >= Globsubs::LeadingNumber(cn[std::size_t(group - 1)]));
+    return ok && CurveNumberInOrder(cn, group);
 }
 
 } // namespace LocalLandUseData

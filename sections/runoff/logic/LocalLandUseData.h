@@ -39,6 +39,9 @@ bool CanWrite(const LocalLandUse &record);
 // (the land use is not on that group) or a number from 30 to 100 not below
 // the curve number of the group before it.
 bool CurveNumberPasses(const std::array<QString, 4> &cn, int group);
+// The order part of that check alone: blank, group A, or not below the
+// curve number of the group before it.
+bool CurveNumberInOrder(const std::array<QString, 4> &cn, int group);
 
 // Land-use names are matched trimmed and without regard to case.
 QString NameKey(const QString &name);
