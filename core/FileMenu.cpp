@@ -137,12 +137,13 @@ Dialogs::Answer AskToSaveChanges(const QString &lastLine)
     return saved ? Dialogs::Answer::Yes : Dialogs::Answer::Cancel;
 }
 
-QString CloseAsAnswered(Dialogs::Answer answer)
+QString CloseAsAnswered(Dialogs::Answer answer, bool &stopped)
 {
+    stopped = false;
     if (answer == Dialogs::Answer::No)
         return FileName;
     FileMenu::CloseEntryWindows();
-    NewFile();
+    stopped = !NewFile();
     return QStringLiteral(" ");
 }
 
@@ -153,7 +154,7 @@ void CheckCurrentFile(QString &previousName, const QString &lastLine, bool &canc
     const Dialogs::Answer answer = AskToSaveChanges(lastLine);
     cancelled = answer == Dialogs::Answer::Cancel;
     if (!cancelled)
-        previousName = CloseAsAnswered(answer);
+        previousName = CloseAsAnswered(answer, cancelled);
 }
 
 QStringList SectionListEntries()
@@ -240,7 +241,8 @@ bool NewQuorvaleFile()
     // Cleared once is enough: a second time would repeat a failure's message.
     if (previous != QLatin1String(" ")) {
         CloseEntryWindows();
-        NewFile();
+        if (!NewFile())
+            return true;
     }
     Globsubs::ShowForm(QStringLiteral("frmQV31"));
     return true;
@@ -305,7 +307,8 @@ bool ConvertOldData()
         || !MayReplace(StripExtension(chosen) + QStringLiteral("inp"), QStringLiteral("converted old QV-31 data")))
         return true;
     CloseEntryWindows();
-    NewFile();
+    if (!NewFile())
+        return true;
     emit ProjectEvents::instance().sectionsChanged();
     SetFileName(chosen);
     if (!RunExternalProgram(QStringLiteral("QV-31 Input Converter (QV31_Converter.exe)"),
@@ -339,8 +342,9 @@ bool ImportHecRas()
         && !MayReplace(StripExtension(chosen) + QStringLiteral("inp"),
                        QStringLiteral("reformatted HEC-RAS cross sections")))
         return true;
-    const QString previous = CloseAsAnswered(changes);
-    if (chosen.isEmpty())
+    bool stopped = false;
+    const QString previous = CloseAsAnswered(changes, stopped);
+    if (stopped || chosen.isEmpty())
         return true;
     const bool kept = previous != QLatin1String(" ");
     SetFileName(chosen);

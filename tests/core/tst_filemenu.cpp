@@ -8,12 +8,14 @@
 #include "core/QvForm.h"
 #include "core/RunSaveOpen.h"
 #include "core/frmMain.h"
+#include "core/ProjectEvents.h"
 #include "core/logic/TextFile.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace Editglob;
@@ -237,6 +239,8 @@ private slots:
     void saveThatCannotDoItsWork();
     void openAndNewKeepTheName_data();
     void openAndNewKeepTheName();
+    void openAndNewLeaveNoWorkingFile_data();
+    void openAndNewLeaveNoWorkingFile();
     void exitCommand_data();
     void exitCommand();
     void exitSaveDialog();
@@ -1037,6 +1041,70 @@ void TestFileMenu::openAndNewKeepTheName()
     QCOMPARE(script.messages().size(), messages);
     QCOMPARE(FileName, opened ? other : UntitledName);
     checkToldAndRemembered(script.messages().value(messages - 1), told, remembered, demo, other);
+}
+
+void TestFileMenu::openAndNewLeaveNoWorkingFile_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("changed"); // unsaved changes, answered No: Open does not clear first
+    QTest::newRow("Open, temp read-only") << 2 << "temp read-only" << false;
+    QTest::newRow("New, temp read-only") << 1 << "temp read-only" << false;
+    QTest::newRow("Open, sub-areas locked") << 2 << "locked" << true;
+    QTest::newRow("Open, sub-areas locked, nothing to save") << 2 << "locked" << false;
+    QTest::newRow("New, sub-areas locked") << 1 << "locked" << false;
+}
+
+// Open and New leave no section of the last project in the working files: a
+// file that cannot be removed is emptied; one that can be neither is named,
+// and the file opened does not take the name that a save would write to.
+void TestFileMenu::openAndNewLeaveNoWorkingFile()
+{
+    QFETCH(int, item);
+    QFETCH(QString, fault);
+    QFETCH(bool, changed);
+    ProgramFolder folder(true);
+    DialogScript script;
+    openDemo(folder, script);
+    DataChanged = changed;
+    const QString other = folder.file(QStringLiteral("other/New.inp"));
+    const QByteArray reachOnly = crlf("Quorvale: Version 1.0\n\nSTREAM REACH:\nR9\n\n");
+    ProgramFolder::writeBytes(other, reachOnly);
+    const bool locked = fault == QLatin1String("locked");
+    {
+        Refusals refusals(refusalsFor(fault, TmpFile[SecSubArea]));
+        if (changed)
+            script.answer(Answer::No);
+        // A project that could not be cleared is not opened into.
+        if (item == 2 && !(locked && !changed))
+            script.chooseFile(other);
+        if (locked)
+            script.answer(Answer::OK);
+        trigger(item);
+        QCOMPARE(script.pending(), 0);
+        if (!locked) {
+            QVERIFY(script.messages().isEmpty());
+            for (int slot = 1; slot <= SectionCount; ++slot)
+                if (item == 1 || (slot != SecIdentifier && slot != SecReach))
+                    QVERIFY2(QFileInfo(TmpFile[slot]).size() == 0, qPrintable(TmpFile[slot]));
+            if (item == 1)
+                return;
+            script.answer(Answer::OK);
+            trigger(14);
+            QCOMPARE(script.messages().last(), QStringLiteral("Data Saved in file: ") + other);
+            const QByteArray saved = ProgramFolder::readBytes(other);
+            QVERIFY(saved.contains("R9"));
+            QVERIFY2(!saved.contains("SUB-AREA") && !saved.contains("Orchard"), saved.constData());
+            return;
+        }
+    }
+    QVERIFY(!script.messages().isEmpty());
+    const QString message = script.messages().last();
+    QVERIFY2(message.contains(TmpFile[SecSubArea] + QStringLiteral(": Permission denied")), qPrintable(message));
+    QCOMPARE(FileName, UntitledName);
+    QVERIFY(Run_Save_Open::ProposedSaveName.isEmpty());
+    QVERIFY(TextFile::readPathFile(TmpFile[FileNameSlot]).isEmpty());
+    QCOMPARE(ProgramFolder::readBytes(other), reachOnly);
 }
 
 void TestFileMenu::exitCommand_data()
