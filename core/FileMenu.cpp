@@ -68,12 +68,14 @@ bool SameBytes(const QString &a, const QString &b)
 }
 
 // Entries typed into a window and never accepted are in no working file, so
-// the save question cannot keep them. This is asked before it: staying then
-// leaves the project, its remembered name and every window as they were.
-bool EndWithoutUnacceptedEntries()
+// the save question cannot keep them. This is asked before it, about the
+// `windows` that are to close, `goOn` saying what happens without them:
+// staying then leaves the project, its remembered name and every window as
+// they were.
+bool GoOnWithoutUnacceptedEntries(const QString &goOn, const QList<QvForm *> &windows = Forms::created())
 {
     QList<QvForm *> holding;
-    for (QvForm *form : Forms::created())
+    for (QvForm *form : windows)
         if (form->isLoaded() && form->HoldsUnacceptedEntries())
             holding << form;
     if (holding.isEmpty())
@@ -88,7 +90,7 @@ bool EndWithoutUnacceptedEntries()
         : QStringLiteral("The windows ") + captions.join(QStringLiteral(", "))
               + QStringLiteral(" hold entries that have not been accepted.");
     Dialogs::Request question;
-    question.text = text + QStringLiteral("\nEnd the program without them ?");
+    question.text = text + QLatin1Char('\n') + goOn;
     question.buttons = Dialogs::Buttons::YesNo;
     question.icon = Dialogs::Icon::Exclamation;
     question.title = QvSystemTitle;
@@ -233,6 +235,8 @@ bool RunExternalProgram(const QString &title, const QString &controlFile, const 
 
 bool NewQuorvaleFile()
 {
+    if (!GoOnWithoutUnacceptedEntries(QStringLiteral("Start a new Quorvale file without them ?")))
+        return true;
     QString previous;
     bool cancelled = false;
     CheckCurrentFile(previous, QStringLiteral("a new Quorvale input data file ?"), cancelled);
@@ -250,6 +254,8 @@ bool NewQuorvaleFile()
 
 bool OpenExisting()
 {
+    if (!GoOnWithoutUnacceptedEntries(QStringLiteral("Open another Quorvale input data file without them ?")))
+        return true;
     QString previous;
     bool cancelled = false;
     CheckCurrentFile(previous, QStringLiteral("another Quorvale input data file ?"), cancelled);
@@ -271,6 +277,8 @@ bool OpenExisting()
 
 bool ReOpenLastSession()
 {
+    if (!GoOnWithoutUnacceptedEntries(QStringLiteral("ReOpen the last session without them ?")))
+        return true;
     CloseEntryWindows();
     QString name = TextFile::readPathFile(TmpFile[FileNameSlot]);
     if (!name.isEmpty() && !IsPlausibleFileName(name)) {
@@ -294,6 +302,8 @@ bool ReOpenLastSession()
 
 bool ConvertOldData()
 {
+    if (!GoOnWithoutUnacceptedEntries(QStringLiteral("Convert old QV-31 data without them ?")))
+        return true;
     // The project is cleared only once an old data file was chosen and the
     // converter may write its input file: a cancelled dialog or a No leaves
     // it as it was.
@@ -328,6 +338,9 @@ bool ConvertOldData()
 
 bool ImportHecRas()
 {
+    const QString without = QStringLiteral("Import HEC-RAS cross sections without them ?");
+    if (!GoOnWithoutUnacceptedEntries(without))
+        return true;
     // The question about unsaved changes (and the save it asks for) comes
     // first; the project is cleared only once the reformatter may write its
     // file, so that a No to replacing it leaves the project as it was.
@@ -394,7 +407,7 @@ bool SaveAs()
 
 bool ConfirmEnd()
 {
-    if (!EndWithoutUnacceptedEntries())
+    if (!GoOnWithoutUnacceptedEntries(QStringLiteral("End the program without them ?")))
         return false;
     if (!DataChanged)
         return true;

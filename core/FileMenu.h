@@ -43,7 +43,9 @@ bool WorkingFilesHoldData();
 namespace FileMenu {
 
 // Each command returns false when it ended early, so that the main window
-// leaves its caption and section frame as they were.
+// leaves its caption and section frame as they were. The commands that close
+// the entry windows first ask, as ending the program does, whether to go on
+// without the entries that they hold unaccepted.
 bool NewQuorvaleFile();
 bool OpenExisting();
 bool ReOpenLastSession();

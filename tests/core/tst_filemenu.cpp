@@ -241,6 +241,8 @@ private slots:
     void openAndNewKeepTheName();
     void openAndNewLeaveNoWorkingFile_data();
     void openAndNewLeaveNoWorkingFile();
+    void commandsAskAboutUnacceptedEntries_data();
+    void commandsAskAboutUnacceptedEntries();
     void exitCommand_data();
     void exitCommand();
     void exitSaveDialog();
@@ -1105,6 +1107,68 @@ void TestFileMenu::openAndNewLeaveNoWorkingFile()
     QVERIFY(Run_Save_Open::ProposedSaveName.isEmpty());
     QVERIFY(TextFile::readPathFile(TmpFile[FileNameSlot]).isEmpty());
     QCOMPARE(ProgramFolder::readBytes(other), reachOnly);
+}
+
+void TestFileMenu::commandsAskAboutUnacceptedEntries_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("goOn");
+    QTest::addColumn<bool>("stay");
+    const QList<QPair<int, QString>> commands = {
+        {1, QStringLiteral("Start a new Quorvale file without them ?")},
+        {2, QStringLiteral("Open another Quorvale input data file without them ?")},
+        {3, QStringLiteral("ReOpen the last session without them ?")},
+        {6, QStringLiteral("Convert old QV-31 data without them ?")},
+        {7, QStringLiteral("Import HEC-RAS cross sections without them ?")}};
+    for (const auto &[item, line] : commands)
+        for (bool stay : {true, false})
+            QTest::addRow("item %d, %s", item, stay ? "stay" : "go on") << item << line << stay;
+}
+
+// A command that closes the entry windows asks first, as ending the program
+// does, about the entries they hold unaccepted. Staying keeps everything and
+// brings the window forward with the focus where it was; going on leads to
+// the command's own questions.
+void TestFileMenu::commandsAskAboutUnacceptedEntries()
+{
+    QFETCH(int, item);
+    QFETCH(QString, goOn);
+    QFETCH(bool, stay);
+    ProgramFolder folder(true);
+    DialogScript script;
+    const QString path = changedProject(folder);
+    Globsubs::ShowForm(mainWindow());
+    EntryForm *durInc = EntryDriver::open(QStringLiteral("frmDurInc"));
+    EntryDriver::type(durInc, 2, QStringLiteral("5"));
+    const QList<QByteArray> before = workingFilesNow();
+    QApplication::setActiveWindow(mainWindow());
+    QVERIFY(QTest::qWaitForWindowActive(mainWindow()));
+
+    script.answer(stay ? Answer::No : Answer::Yes);
+    if (!stay && item != 3)
+        script.answer(Answer::Cancel); // the save question
+    trigger(item);
+    QCOMPARE(script.pending(), 0);
+    const Dialogs::Request &question = script.asked().first();
+    QCOMPARE(question.text,
+             QStringLiteral("The window \"Duration Increment\" holds entries that have not been accepted.\n") + goOn);
+    QCOMPARE(question.buttons, Dialogs::Buttons::YesNo);
+    QCOMPARE(question.icon, Dialogs::Icon::Exclamation);
+    QCOMPARE(question.title, QStringLiteral("Quorvale System"));
+    if (stay) {
+        QCOMPARE(script.asked().size(), 1);
+        QVERIFY(durInc->isLoaded());
+        QCOMPARE(EntryDriver::box(durInc, 2)->text(), QStringLiteral("5"));
+        QCOMPARE(workingFilesNow(), before);
+        QCOMPARE(FileName, path);
+        QVERIFY(DataChanged);
+        QTRY_VERIFY(durInc->isActiveWindow());
+        QCOMPARE(QApplication::focusWidget(), EntryDriver::box(durInc, 2));
+    } else if (item == 3) {
+        QVERIFY(!durInc->isLoaded());
+    } else {
+        QVERIFY(script.asked().at(1).text.startsWith(QStringLiteral("Save and Close current file before loading")));
+    }
 }
 
 void TestFileMenu::exitCommand_data()
