@@ -105,6 +105,15 @@ bool GoOnWithoutUnacceptedEntries(const QString &goOn, const QList<QvForm *> &wi
     return false;
 }
 
+// The cross-section window when it is open.
+QvForm *OpenCrossSectionWindow()
+{
+    for (QvForm *form : Forms::created())
+        if (form->isLoaded() && form->objectName() == QLatin1String("frmXsect"))
+            return form;
+    return nullptr;
+}
+
 // The converters write their input file beside the file they read, whether
 // or not one is there: it may be a file the user has edited since.
 bool MayReplace(const QString &output, const QString &data)
@@ -360,12 +369,25 @@ bool ImportHecRas()
     if (stopped || chosen.isEmpty())
         return true;
     const bool kept = previous != QLatin1String(" ");
+    // The cross-section window, holding the section as it was, would write
+    // it back without the imported records at its Accept.
+    if (QvForm *xsect = OpenCrossSectionWindow())
+        xsect->unload();
     SetFileName(chosen);
     if (!RunExternalProgram(QStringLiteral("HEC-RAS Reformatter (QV31_HECRAS_Rating.exe)"),
                             QStringLiteral("qv31_HECRAS.fil"), QStringLiteral("QV31_HECRAS_Rating.exe"))) {
         // Named after the HEC-RAS output, a later save would overwrite it.
         SetFileName(kept ? previous : UntitledName);
         return false;
+    }
+    // Opened again while the reformatter ran: closed the same way, asking
+    // first about what was typed into it since.
+    if (QvForm *xsect = OpenCrossSectionWindow()) {
+        if (!GoOnWithoutUnacceptedEntries(without, {xsect})) {
+            SetFileName(kept ? previous : UntitledName);
+            return true;
+        }
+        xsect->unload();
     }
     DataChanged = true;
     SetFileName(StripExtension(FileName) + QStringLiteral("inp"));

@@ -243,6 +243,8 @@ private slots:
     void openAndNewLeaveNoWorkingFile();
     void commandsAskAboutUnacceptedEntries_data();
     void commandsAskAboutUnacceptedEntries();
+    void importClosesCrossSectionWindow_data();
+    void importClosesCrossSectionWindow();
     void exitCommand_data();
     void exitCommand();
     void exitSaveDialog();
@@ -1169,6 +1171,68 @@ void TestFileMenu::commandsAskAboutUnacceptedEntries()
     } else {
         QVERIFY(script.asked().at(1).text.startsWith(QStringLiteral("Save and Close current file before loading")));
     }
+}
+
+void TestFileMenu::importClosesCrossSectionWindow_data()
+{
+    QTest::addColumn<bool>("openBefore"); // open when the command starts
+    QTest::addColumn<bool>("openDuring"); // opened while the reformatter runs
+    QTest::addColumn<bool>("typed");      // and entries typed into it then
+    QTest::addColumn<Answer>("answer");   // to the question about them
+    QTest::newRow("open before") << true << false << false << Answer::Yes;
+    QTest::newRow("opened while the reformatter runs") << false << true << false << Answer::Yes;
+    QTest::newRow("entries typed meanwhile, go on") << true << true << true << Answer::Yes;
+    QTest::newRow("entries typed meanwhile, stay") << true << true << true << Answer::No;
+}
+
+// Cross sections imported into the project are in no open cross-section
+// window's older copy, which its Accept would write back without them.
+void TestFileMenu::importClosesCrossSectionWindow()
+{
+    QFETCH(bool, openBefore);
+    QFETCH(bool, openDuring);
+    QFETCH(bool, typed);
+    QFETCH(Answer, answer);
+    ProgramFolder folder(true);
+    folder.installTools();
+    DialogScript script;
+    const QString path = changedProject(folder);
+    const QByteArray xsect = RatingDriver::ratingGolden(QStringLiteral("xsect_written.tmp"));
+    ProgramFolder::writeBytes(TmpFile[SecXsect], xsect);
+    const QString window = QStringLiteral("frmXsect");
+    if (openBefore)
+        EntryDriver::open(window);
+    const QMetaObject::Connection during =
+        QObject::connect(&ProjectEvents::instance(), &ProjectEvents::externalProgramStarted, [&] {
+            if (!openDuring)
+                return;
+            QWidget *form = EntryDriver::open(window);
+            if (typed) {
+                RatingDriver::chooseId(form, QStringLiteral("X1"));
+                EntryDriver::retype(form, 2, QStringLiteral("11"));
+            }
+        });
+    const auto disconnect = qScopeGuard([during] { QObject::disconnect(during); });
+    script.answer(Answer::No).chooseFile(folder.file(QStringLiteral("DemoHecRas.txt")));
+    if (typed)
+        script.answer(answer);
+    trigger(7);
+    QCOMPARE(script.pending(), 0);
+    QCOMPARE(FileName, path);
+    if (typed)
+        QVERIFY(!script.messages().isEmpty() && script.messages().last().endsWith(QStringLiteral("Import HEC-RAS cross sections without them ?")));
+    if (answer == Answer::No) {
+        // Nothing imported: the window keeps what it holds, the section as it was.
+        QVERIFY(windowOpen(window));
+        QCOMPARE(EntryDriver::box(Forms::get(window), 2)->text(), QStringLiteral("11"));
+        QCOMPARE(ProgramFolder::readBytes(TmpFile[SecXsect]), xsect);
+        return;
+    }
+    QVERIFY(!windowOpen(window));
+    EntryDriver::accept(EntryDriver::open(window));
+    const QByteArray accepted = ProgramFolder::readBytes(TmpFile[SecXsect]);
+    for (const char *id : {"X1 ", "X2 ", "XSR1 ", "XSR2 "})
+        QVERIFY2(accepted.contains(id), id);
 }
 
 void TestFileMenu::exitCommand_data()
