@@ -389,9 +389,14 @@ bool ImportHecRas()
         }
         xsect->unload();
     }
-    DataChanged = true;
     SetFileName(StripExtension(FileName) + QStringLiteral("inp"));
-    AppendHecRasSection();
+    // Nothing imported: a new project named after the reformatter's file
+    // would empty that file at its first save.
+    if (!AppendHecRasSection()) {
+        SetFileName(kept ? previous : UntitledName);
+        return true;
+    }
+    DataChanged = true;
     Globsubs::ShowForm(QStringLiteral("frmQV31"));
     if (kept)
         SetFileName(previous);

@@ -245,6 +245,8 @@ private slots:
     void commandsAskAboutUnacceptedEntries();
     void importClosesCrossSectionWindow_data();
     void importClosesCrossSectionWindow();
+    void importThatCannotReadOrWrite_data();
+    void importThatCannotReadOrWrite();
     void exitCommand_data();
     void exitCommand();
     void exitSaveDialog();
@@ -1233,6 +1235,57 @@ void TestFileMenu::importClosesCrossSectionWindow()
     const QByteArray accepted = ProgramFolder::readBytes(TmpFile[SecXsect]);
     for (const char *id : {"X1 ", "X2 ", "XSR1 ", "XSR2 "})
         QVERIFY2(accepted.contains(id), id);
+}
+
+void TestFileMenu::importThatCannotReadOrWrite_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("workingFile"); // struck, else the reformatter's file
+    QTest::addColumn<bool>("keep");        // added to the current project, else a new one
+    QTest::addColumn<QString>("told");
+    QTest::newRow("working file unreadable")
+        << "unreadable" << true << true << "~Xsect.tmp could not be read: Permission denied";
+    QTest::newRow("working file read breaks")
+        << "read breaks" << true << true << "~Xsect.tmp could not be read: Input/output error";
+    QTest::newRow("working file locked") << "locked" << true << true << "~Xsect.tmp could not be written";
+    QTest::newRow("reformatted file unreadable")
+        << "unreadable" << false << true << "DemoHecRas.inp could not be read: Permission denied";
+    QTest::newRow("reformatted file read breaks, new project")
+        << "read breaks" << false << false << "DemoHecRas.inp could not be read: Input/output error";
+}
+
+// An import that could not read or write a file says which and why, and
+// leaves the cross sections as they were: an unread file is no empty one.
+void TestFileMenu::importThatCannotReadOrWrite()
+{
+    QFETCH(QString, fault);
+    QFETCH(bool, workingFile);
+    QFETCH(bool, keep);
+    QFETCH(QString, told);
+    ProgramFolder folder(true);
+    folder.installTools();
+    DialogScript script;
+    const QString path = changedProject(folder);
+    DataChanged = keep;
+    const QByteArray xsect = RatingDriver::ratingGolden(QStringLiteral("xsect_written.tmp"));
+    ProgramFolder::writeBytes(TmpFile[SecXsect], xsect);
+    const QString struck = workingFile ? TmpFile[SecXsect] : folder.file(QStringLiteral("DemoHecRas.inp"));
+    {
+        Refusals refusals(refusalsFor(fault, struck));
+        if (keep)
+            script.answer(Answer::No);
+        script.chooseFile(folder.file(QStringLiteral("DemoHecRas.txt"))).answer(Answer::OK);
+        trigger(7);
+    }
+    QCOMPARE(script.pending(), 0);
+    QVERIFY(!script.messages().isEmpty());
+    const QString message = script.messages().last();
+    QVERIFY2(message.contains(told) && message.endsWith(QStringLiteral("Nothing was imported.")), qPrintable(message));
+    QCOMPARE(ProgramFolder::readBytes(TmpFile[SecXsect]), keep ? xsect : QByteArray());
+    // Named after the reformatter's file, an empty new project would empty it at its save.
+    QCOMPARE(FileName, keep ? path : UntitledName);
+    QCOMPARE(DataChanged, keep);
+    QVERIFY(!windowOpen(QStringLiteral("frmQV31")));
 }
 
 void TestFileMenu::exitCommand_data()
