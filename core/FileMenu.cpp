@@ -68,12 +68,14 @@ bool SameBytes(const QString &a, const QString &b)
 }
 
 // Entries typed into a window and never accepted are in no working file, so
-// the save question cannot keep them. This is asked before it: staying then
-// leaves the project, its remembered name and every window as they were.
-bool EndWithoutUnacceptedEntries()
+// the save question cannot keep them. This is asked before it, about the
+// `windows` that are to close, `goOn` saying what happens without them:
+// staying then leaves the project, its remembered name and every window as
+// they were.
+bool GoOnWithoutUnacceptedEntries(const QString &goOn, const QList<QvForm *> &windows = Forms::created())
 {
     QList<QvForm *> holding;
-    for (QvForm *form : Forms::created())
+    for (QvForm *form : windows)
         if (form->isLoaded() && form->HoldsUnacceptedEntries())
             holding << form;
     if (holding.isEmpty())
@@ -88,7 +90,7 @@ bool EndWithoutUnacceptedEntries()
         : QStringLiteral("The windows ") + captions.join(QStringLiteral(", "))
               + QStringLiteral(" hold entries that have not been accepted.");
     Dialogs::Request question;
-    question.text = text + QStringLiteral("\nEnd the program without them ?");
+    question.text = text + QLatin1Char('\n') + goOn;
     question.buttons = Dialogs::Buttons::YesNo;
     question.icon = Dialogs::Icon::Exclamation;
     question.title = QvSystemTitle;
@@ -101,6 +103,15 @@ bool EndWithoutUnacceptedEntries()
     // goes on, not hidden behind the main window.
     Globsubs::BringToFront(holding.first());
     return false;
+}
+
+// The cross-section window when it is open.
+QvForm *OpenCrossSectionWindow()
+{
+    for (QvForm *form : Forms::created())
+        if (form->isLoaded() && form->objectName() == QLatin1String("frmXsect"))
+            return form;
+    return nullptr;
 }
 
 // The converters write their input file beside the file they read, whether
@@ -137,12 +148,13 @@ Dialogs::Answer AskToSaveChanges(const QString &lastLine)
     return saved ? Dialogs::Answer::Yes : Dialogs::Answer::Cancel;
 }
 
-QString CloseAsAnswered(Dialogs::Answer answer)
+QString CloseAsAnswered(Dialogs::Answer answer, bool &stopped)
 {
+    stopped = false;
     if (answer == Dialogs::Answer::No)
         return FileName;
     FileMenu::CloseEntryWindows();
-    NewFile();
+    stopped = !NewFile();
     return QStringLiteral(" ");
 }
 
@@ -153,7 +165,7 @@ void CheckCurrentFile(QString &previousName, const QString &lastLine, bool &canc
     const Dialogs::Answer answer = AskToSaveChanges(lastLine);
     cancelled = answer == Dialogs::Answer::Cancel;
     if (!cancelled)
-        previousName = CloseAsAnswered(answer);
+        previousName = CloseAsAnswered(answer, cancelled);
 }
 
 QStringList SectionListEntries()
@@ -232,6 +244,8 @@ bool RunExternalProgram(const QString &title, const QString &controlFile, const 
 
 bool NewQuorvaleFile()
 {
+    if (!GoOnWithoutUnacceptedEntries(QStringLiteral("Start a new Quorvale file without them ?")))
+        return true;
     QString previous;
     bool cancelled = false;
     CheckCurrentFile(previous, QStringLiteral("a new Quorvale input data file ?"), cancelled);
@@ -240,7 +254,8 @@ bool NewQuorvaleFile()
     // Cleared once is enough: a second time would repeat a failure's message.
     if (previous != QLatin1String(" ")) {
         CloseEntryWindows();
-        NewFile();
+        if (!NewFile())
+            return true;
     }
     Globsubs::ShowForm(QStringLiteral("frmQV31"));
     return true;
@@ -248,6 +263,8 @@ bool NewQuorvaleFile()
 
 bool OpenExisting()
 {
+    if (!GoOnWithoutUnacceptedEntries(QStringLiteral("Open another Quorvale input data file without them ?")))
+        return true;
     QString previous;
     bool cancelled = false;
     CheckCurrentFile(previous, QStringLiteral("another Quorvale input data file ?"), cancelled);
@@ -269,6 +286,8 @@ bool OpenExisting()
 
 bool ReOpenLastSession()
 {
+    if (!GoOnWithoutUnacceptedEntries(QStringLiteral("ReOpen the last session without them ?")))
+        return true;
     CloseEntryWindows();
     QString name = TextFile::readPathFile(TmpFile[FileNameSlot]);
     if (!name.isEmpty() && !IsPlausibleFileName(name)) {
@@ -292,6 +311,8 @@ bool ReOpenLastSession()
 
 bool ConvertOldData()
 {
+    if (!GoOnWithoutUnacceptedEntries(QStringLiteral("Convert old QV-31 data without them ?")))
+        return true;
     // The project is cleared only once an old data file was chosen and the
     // converter may write its input file: a cancelled dialog or a No leaves
     // it as it was.
@@ -305,7 +326,8 @@ bool ConvertOldData()
         || !MayReplace(StripExtension(chosen) + QStringLiteral("inp"), QStringLiteral("converted old QV-31 data")))
         return true;
     CloseEntryWindows();
-    NewFile();
+    if (!NewFile())
+        return true;
     emit ProjectEvents::instance().sectionsChanged();
     SetFileName(chosen);
     if (!RunExternalProgram(QStringLiteral("QV-31 Input Converter (QV31_Converter.exe)"),
@@ -325,6 +347,9 @@ bool ConvertOldData()
 
 bool ImportHecRas()
 {
+    const QString without = QStringLiteral("Import HEC-RAS cross sections without them ?");
+    if (!GoOnWithoutUnacceptedEntries(without))
+        return true;
     // The question about unsaved changes (and the save it asks for) comes
     // first; the project is cleared only once the reformatter may write its
     // file, so that a No to replacing it leaves the project as it was.
@@ -339,10 +364,15 @@ bool ImportHecRas()
         && !MayReplace(StripExtension(chosen) + QStringLiteral("inp"),
                        QStringLiteral("reformatted HEC-RAS cross sections")))
         return true;
-    const QString previous = CloseAsAnswered(changes);
-    if (chosen.isEmpty())
+    bool stopped = false;
+    const QString previous = CloseAsAnswered(changes, stopped);
+    if (stopped || chosen.isEmpty())
         return true;
     const bool kept = previous != QLatin1String(" ");
+    // The cross-section window, holding the section as it was, would write
+    // it back without the imported records at its Accept.
+    if (QvForm *xsect = OpenCrossSectionWindow())
+        xsect->unload();
     SetFileName(chosen);
     if (!RunExternalProgram(QStringLiteral("HEC-RAS Reformatter (QV31_HECRAS_Rating.exe)"),
                             QStringLiteral("qv31_HECRAS.fil"), QStringLiteral("QV31_HECRAS_Rating.exe"))) {
@@ -350,9 +380,23 @@ bool ImportHecRas()
         SetFileName(kept ? previous : UntitledName);
         return false;
     }
-    DataChanged = true;
+    // Opened again while the reformatter ran: closed the same way, asking
+    // first about what was typed into it since.
+    if (QvForm *xsect = OpenCrossSectionWindow()) {
+        if (!GoOnWithoutUnacceptedEntries(without, {xsect})) {
+            SetFileName(kept ? previous : UntitledName);
+            return true;
+        }
+        xsect->unload();
+    }
     SetFileName(StripExtension(FileName) + QStringLiteral("inp"));
-    AppendHecRasSection();
+    // Nothing imported: a new project named after the reformatter's file
+    // would empty that file at its first save.
+    if (!AppendHecRasSection()) {
+        SetFileName(kept ? previous : UntitledName);
+        return true;
+    }
+    DataChanged = true;
     Globsubs::ShowForm(QStringLiteral("frmQV31"));
     if (kept)
         SetFileName(previous);
@@ -390,7 +434,7 @@ bool SaveAs()
 
 bool ConfirmEnd()
 {
-    if (!EndWithoutUnacceptedEntries())
+    if (!GoOnWithoutUnacceptedEntries(QStringLiteral("End the program without them ?")))
         return false;
     if (!DataChanged)
         return true;

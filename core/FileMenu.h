@@ -13,7 +13,8 @@ namespace Run_Save_Open {
 // then clears the project unless the user answered No. `previousName` comes
 // back as the name to restore when the project was kept, or " " when it was
 // cleared; `cancelled` is set when the user stopped the command (also when a
-// save the user asked for did not happen).
+// save the user asked for did not happen, and when the project could not be
+// cleared).
 void CheckCurrentFile(QString &previousName, const QString &lastLine, bool &cancelled);
 
 // The question of CheckCurrentFile without the clearing: Yes when there was
@@ -22,7 +23,9 @@ void CheckCurrentFile(QString &previousName, const QString &lastLine, bool &canc
 Dialogs::Answer AskToSaveChanges(const QString &lastLine);
 // The clearing of CheckCurrentFile after the answer `answer` (not Cancel):
 // the name to restore when the project was kept (No), or " " when cleared.
-QString CloseAsAnswered(Dialogs::Answer answer);
+// `stopped` is set when a working file of the last project could not be
+// cleared (the user was told): the command must not go on.
+QString CloseAsAnswered(Dialogs::Answer answer, bool &stopped);
 
 // The section list entries 1 to 14: "X   " or five blanks, then the header.
 // Opening each working file for appending creates the missing ones empty.
@@ -40,7 +43,9 @@ bool WorkingFilesHoldData();
 namespace FileMenu {
 
 // Each command returns false when it ended early, so that the main window
-// leaves its caption and section frame as they were.
+// leaves its caption and section frame as they were. The commands that close
+// the entry windows first ask, as ending the program does, whether to go on
+// without the entries that they hold unaccepted.
 bool NewQuorvaleFile();
 bool OpenExisting();
 bool ReOpenLastSession();

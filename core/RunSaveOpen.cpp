@@ -40,14 +40,36 @@ void RememberOrTell(const QString &name)
                          QStringLiteral("Quorvale System"));
 }
 
+// The working files that still hold data of the last project, and what
+// follows from it.
+QString NotCleared(const QStringList &kept, const QString &consequence)
+{
+    const bool one = kept.size() == 1;
+    return (one ? QStringLiteral("This working file") : QStringLiteral("These working files"))
+           + QStringLiteral(" of the last project could not be removed or emptied:\n") + kept.join(QLatin1Char('\n'))
+           + (one ? QStringLiteral("\nIt still holds") : QStringLiteral("\nThey still hold"))
+           + QStringLiteral(" data of that project, so ") + consequence;
+}
+
 } // namespace
 
-void DeleteWorkingFiles()
+QStringList DeleteWorkingFiles()
 {
+    QStringList kept;
     QDir temp(TempDir);
     const QStringList names = temp.entryList({QStringLiteral("*.tmp")}, QDir::Files | QDir::Hidden);
-    for (const QString &n : names)
-        TextFile::removeFile(temp.filePath(n));
+    for (const QString &n : names) {
+        const QString path = temp.filePath(n);
+        QString reason;
+        if (TextFile::removeFile(path, &reason) || QFileInfo(path).size() == 0
+            || TextFile::writeBytes(path, {}, TextFile::LineWriter::Truncate, &reason))
+            continue;
+        // Other files of the folder are no section of any project.
+        for (int i = 1; i <= SectionCount; ++i)
+            if (QFileInfo(TmpFile[i]) == QFileInfo(path))
+                kept << path + QStringLiteral(": ") + reason;
+    }
+    return kept;
 }
 
 bool RememberFileName(const QString &name, QString *error)
@@ -91,14 +113,19 @@ void ForgetFileName()
                      Dialogs::Buttons::OK, Dialogs::Icon::Exclamation, QStringLiteral("Quorvale System"));
 }
 
-void NewFile()
+bool NewFile()
 {
     SetFileName(UntitledName);
     ProposedSaveName.clear();
     emit ProjectEvents::instance().saveEnabledChanged(false);
     emit ProjectEvents::instance().saveAsEnabledChanged(true);
-    DeleteWorkingFiles();
+    const QStringList kept = DeleteWorkingFiles();
+    if (!kept.isEmpty())
+        Dialogs::message(NotCleared(kept, QStringLiteral("the project, untitled now, is not empty; no file was "
+                                                         "opened or imported into it.")),
+                         Dialogs::Buttons::OK, Dialogs::Icon::Critical, QStringLiteral("Quorvale System"));
     ForgetFileName();
+    return kept.isEmpty();
 }
 
 void OpenInputFile()
@@ -106,11 +133,17 @@ void OpenInputFile()
     if (FileName.isEmpty())
         return;
     ProposedSaveName.clear();
-    DeleteWorkingFiles();
+    const QStringList kept = DeleteWorkingFiles();
 
     const QFileInfo info(FileName);
     bool partial = false;
-    if (!info.isFile()) {
+    if (!kept.isEmpty()) {
+        // Opened under its name, the file would take that data at the next save.
+        Dialogs::message(NotCleared(kept, FileName + QStringLiteral(" was not opened: a save would write that "
+                                                                    "data into it.")),
+                         Dialogs::Buttons::OK, Dialogs::Icon::Critical, QStringLiteral("Quorvale System"));
+        SetFileName(UntitledName);
+    } else if (!info.isFile()) {
         Dialogs::message(QStringLiteral("Error --- File ") + FileName + QStringLiteral(" Not Found"),
                          Dialogs::Buttons::OK, Dialogs::Icon::Exclamation);
         SetFileName(UntitledName);

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 
 using namespace Editglob;
@@ -68,12 +69,18 @@ bool RunProgram(const QString &controlFileName, const QString &programFileName)
     return true;
 }
 
-void AppendHecRasSection()
+bool AppendHecRasSection()
 {
+    auto nothingImported = [](const QString &why) {
+        Dialogs::message(why + QStringLiteral("\nNothing was imported."), Dialogs::Buttons::OK,
+                         Dialogs::Icon::Exclamation, QStringLiteral("Quorvale System"));
+        return false;
+    };
     const QString reformatted = FileName;
-    TextFile::LineReader reader(reformatted);
-    if (!reader.isOpen())
-        return;
+    TextFile::LineReader reader;
+    // A reformatter that wrote nothing has nothing to add.
+    if (!reader.open(reformatted) && !QFileInfo::exists(reformatted))
+        return true;
     QString header;
     QString line;
     int read = 0;
@@ -81,36 +88,47 @@ void AppendHecRasSection()
         header = line;
         ++read;
     }
-    if (read == 0)
-        return;
-    QString rebuilt = header;
-    if (read < 5 || InputFileStore::SectionOfHeader(InputFileStore::HeaderKey(header), rebuilt) != SecXsect) {
-        Dialogs::message(QStringLiteral("The file ") + reformatted
-                             + QStringLiteral(" holds no Stream Cross Section header on line 5.\n"
-                                              "Nothing was imported."),
-                         Dialogs::Buttons::OK, Dialogs::Icon::Exclamation, QStringLiteral("Quorvale System"));
-        return;
-    }
     QStringList records;
     while (reader.readLine(line))
         records << line;
+    // Part of the records, or none, would pass for all of them.
+    if (reader.failed())
+        return nothingImported(QStringLiteral("The file ") + reformatted + QStringLiteral(" could not be read: ")
+                               + reader.errorString());
     reader.close();
+    if (read == 0)
+        return true;
+    QString rebuilt = header;
+    if (read < 5 || InputFileStore::SectionOfHeader(InputFileStore::HeaderKey(header), rebuilt) != SecXsect)
+        return nothingImported(QStringLiteral("The file ") + reformatted
+                               + QStringLiteral(" holds no Stream Cross Section header on line 5."));
 
+    // A working file that could not be read is no empty section: written
+    // from what was read, it would lose the project's cross sections.
+    const QString &workFile = TmpFile[SecXsect];
+    QStringList lines;
+    QString error;
+    if (!InputFileStore::ReadWorkingFile(
+            workFile,
+            [&lines, &line](TextFile::LineReader &working) {
+                while (working.readLine(line))
+                    lines << line;
+            },
+            &error)) {
+        error[0] = error[0].toUpper();
+        return nothingImported(error + QLatin1Char('.'));
+    }
     // The cross-section window stops reading at the first blank line, so the
     // records go right after the last line that holds something.
-    const QString &workFile = TmpFile[SecXsect];
-    QStringList lines = TextFile::readLines(workFile);
     while (!lines.isEmpty() && TextFile::isBlank(lines.last()))
         lines.removeLast();
     if (lines.isEmpty())
         lines << header;
     lines << records;
-    QString error;
     if (!TextFile::writeLines(workFile, lines, &error))
-        Dialogs::message(QStringLiteral("The cross-section working file ") + workFile
-                             + QStringLiteral(" could not be written:\n") + error
-                             + QStringLiteral("\nNothing was imported."),
-                         Dialogs::Buttons::OK, Dialogs::Icon::Exclamation, QStringLiteral("Quorvale System"));
+        return nothingImported(QStringLiteral("The cross-section working file ") + workFile
+                               + QStringLiteral(" could not be written:\n") + error);
+    return true;
 }
 
 void UpdateViewMenu(QvForm *frm)

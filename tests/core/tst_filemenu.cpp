@@ -8,12 +8,14 @@
 #include "core/QvForm.h"
 #include "core/RunSaveOpen.h"
 #include "core/frmMain.h"
+#include "core/ProjectEvents.h"
 #include "core/logic/TextFile.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace Editglob;
@@ -237,6 +239,14 @@ private slots:
     void saveThatCannotDoItsWork();
     void openAndNewKeepTheName_data();
     void openAndNewKeepTheName();
+    void openAndNewLeaveNoWorkingFile_data();
+    void openAndNewLeaveNoWorkingFile();
+    void commandsAskAboutUnacceptedEntries_data();
+    void commandsAskAboutUnacceptedEntries();
+    void importClosesCrossSectionWindow_data();
+    void importClosesCrossSectionWindow();
+    void importThatCannotReadOrWrite_data();
+    void importThatCannotReadOrWrite();
     void exitCommand_data();
     void exitCommand();
     void exitSaveDialog();
@@ -1037,6 +1047,245 @@ void TestFileMenu::openAndNewKeepTheName()
     QCOMPARE(script.messages().size(), messages);
     QCOMPARE(FileName, opened ? other : UntitledName);
     checkToldAndRemembered(script.messages().value(messages - 1), told, remembered, demo, other);
+}
+
+void TestFileMenu::openAndNewLeaveNoWorkingFile_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("changed"); // unsaved changes, answered No: Open does not clear first
+    QTest::newRow("Open, temp read-only") << 2 << "temp read-only" << false;
+    QTest::newRow("New, temp read-only") << 1 << "temp read-only" << false;
+    QTest::newRow("Open, sub-areas locked") << 2 << "locked" << true;
+    QTest::newRow("Open, sub-areas locked, nothing to save") << 2 << "locked" << false;
+    QTest::newRow("New, sub-areas locked") << 1 << "locked" << false;
+}
+
+// Open and New leave no section of the last project in the working files: a
+// file that cannot be removed is emptied; one that can be neither is named,
+// and the file opened does not take the name that a save would write to.
+void TestFileMenu::openAndNewLeaveNoWorkingFile()
+{
+    QFETCH(int, item);
+    QFETCH(QString, fault);
+    QFETCH(bool, changed);
+    ProgramFolder folder(true);
+    DialogScript script;
+    openDemo(folder, script);
+    DataChanged = changed;
+    const QString other = folder.file(QStringLiteral("other/New.inp"));
+    const QByteArray reachOnly = crlf("Quorvale: Version 1.0\n\nSTREAM REACH:\nR9\n\n");
+    ProgramFolder::writeBytes(other, reachOnly);
+    const bool locked = fault == QLatin1String("locked");
+    {
+        Refusals refusals(refusalsFor(fault, TmpFile[SecSubArea]));
+        if (changed)
+            script.answer(Answer::No);
+        // A project that could not be cleared is not opened into.
+        if (item == 2 && !(locked && !changed))
+            script.chooseFile(other);
+        if (locked)
+            script.answer(Answer::OK);
+        trigger(item);
+        QCOMPARE(script.pending(), 0);
+        if (!locked) {
+            QVERIFY(script.messages().isEmpty());
+            for (int slot = 1; slot <= SectionCount; ++slot)
+                if (item == 1 || (slot != SecIdentifier && slot != SecReach))
+                    QVERIFY2(QFileInfo(TmpFile[slot]).size() == 0, qPrintable(TmpFile[slot]));
+            if (item == 1)
+                return;
+            script.answer(Answer::OK);
+            trigger(14);
+            QCOMPARE(script.messages().last(), QStringLiteral("Data Saved in file: ") + other);
+            const QByteArray saved = ProgramFolder::readBytes(other);
+            QVERIFY(saved.contains("R9"));
+            QVERIFY2(!saved.contains("SUB-AREA") && !saved.contains("Orchard"), saved.constData());
+            return;
+        }
+    }
+    QVERIFY(!script.messages().isEmpty());
+    const QString message = script.messages().last();
+    QVERIFY2(message.contains(TmpFile[SecSubArea] + QStringLiteral(": Permission denied")), qPrintable(message));
+    QCOMPARE(FileName, UntitledName);
+    QVERIFY(Run_Save_Open::ProposedSaveName.isEmpty());
+    QVERIFY(TextFile::readPathFile(TmpFile[FileNameSlot]).isEmpty());
+    QCOMPARE(ProgramFolder::readBytes(other), reachOnly);
+}
+
+void TestFileMenu::commandsAskAboutUnacceptedEntries_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("goOn");
+    QTest::addColumn<bool>("stay");
+    const QList<QPair<int, QString>> commands = {
+        {1, QStringLiteral("Start a new Quorvale file without them ?")},
+        {2, QStringLiteral("Open another Quorvale input data file without them ?")},
+        {3, QStringLiteral("ReOpen the last session without them ?")},
+        {6, QStringLiteral("Convert old QV-31 data without them ?")},
+        {7, QStringLiteral("Import HEC-RAS cross sections without them ?")}};
+    for (const auto &[item, line] : commands)
+        for (bool stay : {true, false})
+            QTest::addRow("item %d, %s", item, stay ? "stay" : "go on") << item << line << stay;
+}
+
+// A command that closes the entry windows asks first, as ending the program
+// does, about the entries they hold unaccepted. Staying keeps everything and
+// brings the window forward with the focus where it was; going on leads to
+// the command's own questions.
+void TestFileMenu::commandsAskAboutUnacceptedEntries()
+{
+    QFETCH(int, item);
+    QFETCH(QString, goOn);
+    QFETCH(bool, stay);
+    ProgramFolder folder(true);
+    DialogScript script;
+    const QString path = changedProject(folder);
+    Globsubs::ShowForm(mainWindow());
+    EntryForm *durInc = EntryDriver::open(QStringLiteral("frmDurInc"));
+    EntryDriver::type(durInc, 2, QStringLiteral("5"));
+    const QList<QByteArray> before = workingFilesNow();
+    QApplication::setActiveWindow(mainWindow());
+    QVERIFY(QTest::qWaitForWindowActive(mainWindow()));
+
+    script.answer(stay ? Answer::No : Answer::Yes);
+    if (!stay && item != 3)
+        script.answer(Answer::Cancel); // the save question
+    trigger(item);
+    QCOMPARE(script.pending(), 0);
+    const Dialogs::Request &question = script.asked().first();
+    QCOMPARE(question.text,
+             QStringLiteral("The window \"Duration Increment\" holds entries that have not been accepted.\n") + goOn);
+    QCOMPARE(question.buttons, Dialogs::Buttons::YesNo);
+    QCOMPARE(question.icon, Dialogs::Icon::Exclamation);
+    QCOMPARE(question.title, QStringLiteral("Quorvale System"));
+    if (stay) {
+        QCOMPARE(script.asked().size(), 1);
+        QVERIFY(durInc->isLoaded());
+        QCOMPARE(EntryDriver::box(durInc, 2)->text(), QStringLiteral("5"));
+        QCOMPARE(workingFilesNow(), before);
+        QCOMPARE(FileName, path);
+        QVERIFY(DataChanged);
+        QTRY_VERIFY(durInc->isActiveWindow());
+        QCOMPARE(QApplication::focusWidget(), EntryDriver::box(durInc, 2));
+    } else if (item == 3) {
+        QVERIFY(!durInc->isLoaded());
+    } else {
+        QVERIFY(script.asked().at(1).text.startsWith(QStringLiteral("Save and Close current file before loading")));
+    }
+}
+
+void TestFileMenu::importClosesCrossSectionWindow_data()
+{
+    QTest::addColumn<bool>("openBefore"); // open when the command starts
+    QTest::addColumn<bool>("openDuring"); // opened while the reformatter runs
+    QTest::addColumn<bool>("typed");      // and entries typed into it then
+    QTest::addColumn<Answer>("answer");   // to the question about them
+    QTest::newRow("open before") << true << false << false << Answer::Yes;
+    QTest::newRow("opened while the reformatter runs") << false << true << false << Answer::Yes;
+    QTest::newRow("entries typed meanwhile, go on") << true << true << true << Answer::Yes;
+    QTest::newRow("entries typed meanwhile, stay") << true << true << true << Answer::No;
+}
+
+// Cross sections imported into the project are in no open cross-section
+// window's older copy, which its Accept would write back without them.
+void TestFileMenu::importClosesCrossSectionWindow()
+{
+    QFETCH(bool, openBefore);
+    QFETCH(bool, openDuring);
+    QFETCH(bool, typed);
+    QFETCH(Answer, answer);
+    ProgramFolder folder(true);
+    folder.installTools();
+    DialogScript script;
+    const QString path = changedProject(folder);
+    const QByteArray xsect = RatingDriver::ratingGolden(QStringLiteral("xsect_written.tmp"));
+    ProgramFolder::writeBytes(TmpFile[SecXsect], xsect);
+    const QString window = QStringLiteral("frmXsect");
+    if (openBefore)
+        EntryDriver::open(window);
+    const QMetaObject::Connection during =
+        QObject::connect(&ProjectEvents::instance(), &ProjectEvents::externalProgramStarted, [&] {
+            if (!openDuring)
+                return;
+            QWidget *form = EntryDriver::open(window);
+            if (typed) {
+                RatingDriver::chooseId(form, QStringLiteral("X1"));
+                EntryDriver::retype(form, 2, QStringLiteral("11"));
+            }
+        });
+    const auto disconnect = qScopeGuard([during] { QObject::disconnect(during); });
+    script.answer(Answer::No).chooseFile(folder.file(QStringLiteral("DemoHecRas.txt")));
+    if (typed)
+        script.answer(answer);
+    trigger(7);
+    QCOMPARE(script.pending(), 0);
+    QCOMPARE(FileName, path);
+    if (typed)
+        QVERIFY(!script.messages().isEmpty() && script.messages().last().endsWith(QStringLiteral("Import HEC-RAS cross sections without them ?")));
+    if (answer == Answer::No) {
+        // Nothing imported: the window keeps what it holds, the section as it was.
+        QVERIFY(windowOpen(window));
+        QCOMPARE(EntryDriver::box(Forms::get(window), 2)->text(), QStringLiteral("11"));
+        QCOMPARE(ProgramFolder::readBytes(TmpFile[SecXsect]), xsect);
+        return;
+    }
+    QVERIFY(!windowOpen(window));
+    EntryDriver::accept(EntryDriver::open(window));
+    const QByteArray accepted = ProgramFolder::readBytes(TmpFile[SecXsect]);
+    for (const char *id : {"X1 ", "X2 ", "XSR1 ", "XSR2 "})
+        QVERIFY2(accepted.contains(id), id);
+}
+
+void TestFileMenu::importThatCannotReadOrWrite_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("workingFile"); // struck, else the reformatter's file
+    QTest::addColumn<bool>("keep");        // added to the current project, else a new one
+    QTest::addColumn<QString>("told");
+    QTest::newRow("working file unreadable")
+        << "unreadable" << true << true << "~Xsect.tmp could not be read: Permission denied";
+    QTest::newRow("working file read breaks")
+        << "read breaks" << true << true << "~Xsect.tmp could not be read: Input/output error";
+    QTest::newRow("working file locked") << "locked" << true << true << "~Xsect.tmp could not be written";
+    QTest::newRow("reformatted file unreadable")
+        << "unreadable" << false << true << "DemoHecRas.inp could not be read: Permission denied";
+    QTest::newRow("reformatted file read breaks, new project")
+        << "read breaks" << false << false << "DemoHecRas.inp could not be read: Input/output error";
+}
+
+// An import that could not read or write a file says which and why, and
+// leaves the cross sections as they were: an unread file is no empty one.
+void TestFileMenu::importThatCannotReadOrWrite()
+{
+    QFETCH(QString, fault);
+    QFETCH(bool, workingFile);
+    QFETCH(bool, keep);
+    QFETCH(QString, told);
+    ProgramFolder folder(true);
+    folder.installTools();
+    DialogScript script;
+    const QString path = changedProject(folder);
+    DataChanged = keep;
+    const QByteArray xsect = RatingDriver::ratingGolden(QStringLiteral("xsect_written.tmp"));
+    ProgramFolder::writeBytes(TmpFile[SecXsect], xsect);
+    const QString struck = workingFile ? TmpFile[SecXsect] : folder.file(QStringLiteral("DemoHecRas.inp"));
+    {
+        Refusals refusals(refusalsFor(fault, struck));
+        if (keep)
+            script.answer(Answer::No);
+        script.chooseFile(folder.file(QStringLiteral("DemoHecRas.txt"))).answer(Answer::OK);
+        trigger(7);
+    }
+    QCOMPARE(script.pending(), 0);
+    QVERIFY(!script.messages().isEmpty());
+    const QString message = script.messages().last();
+    QVERIFY2(message.contains(told) && message.endsWith(QStringLiteral("Nothing was imported.")), qPrintable(message));
+    QCOMPARE(ProgramFolder::readBytes(TmpFile[SecXsect]), keep ? xsect : QByteArray());
+    // Named after the reformatter's file, an empty new project would empty it at its save.
+    QCOMPARE(FileName, keep ? path : UntitledName);
+    QCOMPARE(DataChanged, keep);
+    QVERIFY(!windowOpen(QStringLiteral("frmQV31")));
 }
 
 void TestFileMenu::exitCommand_data()
