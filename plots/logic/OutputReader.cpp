@@ -162,7 +162,7 @@ public:
 
     bool run()
     {
-        if (rq_.series.empty() || !skipLines(3))
+        if (rq_.series.empty() || !dropLines(3))
             return found_;
         mainPass();
         return found_;
@@ -184,10 +184,33 @@ private:
         return true;
     }
 
-    bool skipLines(int count)
+    // Lines as they come, page headers included.
+    bool dropLines(int count)
     {
         for (int i = 0; i < count; ++i)
             if (!readLine())
+                return false;
+        return true;
+    }
+
+    // The next line of the text: a page header and the three title lines
+    // after it are passed over. The model breaks its pages wherever its line
+    // count says, inside a table's heading too.
+    bool readTextLine()
+    {
+        if (!readLine())
+            return false;
+        while (isPageHeader(line_))
+            if (!dropLines(3) || !readLine())
+                return false;
+        return true;
+    }
+
+    // Drops `count` lines of the text, the last becoming the current line.
+    bool skipLines(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            if (!readTextLine())
                 return false;
         return true;
     }
@@ -197,14 +220,8 @@ private:
     bool readDataLine()
     {
         for (;;) {
-            if (!readLine())
+            if (!readTextLine())
                 return false;
-            if (isPageHeader(line_)) {
-                if (!skipLines(3))
-                    return false;
-                if (!blank(line_) && !readLine())
-                    return false;
-            }
             if (!blank(line_))
                 return true;
         }

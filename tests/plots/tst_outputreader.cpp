@@ -202,6 +202,8 @@ private slots:
     void flowsThatAreNoNumbers();
     void peakFlows_data();
     void peakFlows();
+    void pageBreakAnywhere_data();
+    void pageBreakAnywhere();
     void durations_data();
     void durations();
     void fileReading();
@@ -428,6 +430,69 @@ void TestOutputReader::peakFlows()
     ReadOutputPlotData(gap, again);
     for (int s = 0; s < classes.size(); ++s)
         QCOMPARE(flows(again.series[std::size_t(s)]), y[s]);
+}
+
+// The model breaks its page wherever its line count says: a page header,
+// with its title lines, put before any line of a hydrograph, peak or
+// duration table changes nothing that is read.
+void TestOutputReader::pageBreakAnywhere_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QByteArrayList>("lines");
+    QTest::addColumn<QStringList>("wanted"); // alternate/storm/location/qualifier per series
+
+    Page hydrographs;
+    hydrographs.storm("", "10YR").table("SA1", "", 1).table("R1", "Upstream", 20, 3);
+    QTest::newRow("hydrograph tables") << int(KindOutputHydrograph) << hydrographs.lines
+                                       << QStringList{"/10YR/SA1/", "/10YR/R1/Upstream"};
+    QTest::newRow("peak table") << int(KindPeakFlow) << peakTable().lines
+                                << QStringList{"/10YR/Subarea/", "/10YR/Reach/", "/10YR/Outlet/"};
+    QTest::newRow("duration tables") << int(KindTimeAnalysis) << durationTables(true, true).lines
+                                     << QStringList{"/10YR/R1/Downstream"};
+}
+
+void TestOutputReader::pageBreakAnywhere()
+{
+    QFETCH(int, kind);
+    QFETCH(QByteArrayList, lines);
+    QFETCH(QStringList, wanted);
+    // Everything the reader fills in, as text.
+    auto read = [&](const QByteArrayList &page) {
+        std::vector<OutputSeries> list;
+        for (const QString &w : wanted) {
+            const QStringList f = w.split(QLatin1Char('/'));
+            list.push_back(series(f[0], f[1], f[2], f[3]));
+        }
+        OutputRequest rq = request(kind, list);
+        rq.peakFlowUnit = QStringLiteral("cfs");
+        ReadOutputPlotData(page.join("\r\n") + "\r\n", rq);
+        QStringList got;
+        for (const OutputSeries &s : rq.series) {
+            QStringList values;
+            for (double f : flows(s))
+                values << QString::number(f);
+            for (double a : kind == KindPeakFlow ? areas(s) : QList<double>())
+                values << QString::number(a);
+            got << QStringLiteral("%1 points from %2 by %3: ").arg(s.count).arg(s.startTime).arg(s.timeStep)
+                       + values.join(QLatin1Char(' '));
+        }
+        for (const DurationTable *t : {&rq.percentOfPeak, &rq.stage})
+            got << QStringList(t->caption.begin(), t->caption.end()).join(QLatin1Char('|'))
+                << QStringList(t->value.begin(), t->value.end()).join(QLatin1Char('|'));
+        return got;
+    };
+    const QStringList whole = read(lines);
+    QVERIFY(!whole.first().startsWith(QLatin1String("0 points")));
+    const QByteArrayList header{"\fQuorvale                            Page    49", "  test run", "", ""};
+    // After the first page's header, before every line to the end.
+    for (qsizetype at = 4; at <= lines.size(); ++at) {
+        QByteArrayList broken = lines;
+        for (qsizetype h = header.size() - 1; h >= 0; --h)
+            broken.insert(at, header[h]);
+        QVERIFY2(read(broken) == whole, qPrintable(QStringLiteral("page header before line %1: %2")
+                                                        .arg(at + 1)
+                                                        .arg(QString::fromLatin1(at < lines.size() ? lines[at] : "end"))));
+    }
 }
 
 void TestOutputReader::durations_data()
