@@ -1,4 +1,5 @@
 #include "DialogScript.h"
+#include "ProgramFolder.h"
 
 #include "plots/PlotPainter.h"
 #include "plots/clsPrintDialog.h"
@@ -132,6 +133,7 @@ private slots:
     void toolbarButtons();
     void copyToClipboard();
     void saveAsBitmap();
+    void saveAsAsksBeforeReplacing();
     void printToPdf();
     void printFailureIsReported();
     void printPreview();
@@ -488,6 +490,46 @@ void TestPlotWindow::saveAsBitmap()
     script.chooseFile(dir.filePath(QStringLiteral("missing/plot.bmp"))).answer(Dialogs::Answer::OK);
     action(QStringLiteral("saveas"))->trigger();
     QCOMPARE(script.messages().size(), 1);
+}
+
+// An existing file is replaced only after a Yes; No returns to the dialog,
+// which offers the name chosen before.
+void TestPlotWindow::saveAsAsksBeforeReplacing()
+{
+    QTemporaryDir dir;
+    const QString input = dir.filePath(QStringLiteral("run.inp"));
+    const QByteArray inputBytes = "STREAM REACH\r\n";
+    ProgramFolder::writeBytes(input, inputBytes);
+    const auto bytesOf = &ProgramFolder::readBytes;
+    show(requestForKind(6));
+    const QString question = QStringLiteral("run.inp already exists.\nDo you want to replace it?");
+
+    DialogScript script;
+    const QString picture = dir.filePath(QStringLiteral("plot.bmp"));
+    script.chooseFile(input).answer(Dialogs::Answer::No).chooseFile(picture);
+    action(QStringLiteral("saveas"))->trigger();
+    QCOMPARE(script.pending(), 0);
+    QCOMPARE(script.messages(), QStringList{question});
+    QCOMPARE(script.asked().at(1).title, QStringLiteral("Save As"));
+    QCOMPARE(script.asked().at(1).buttons, Dialogs::Buttons::YesNo);
+    QCOMPARE(script.asked().at(2).kind, Dialogs::Kind::SaveFile);
+    QCOMPARE(script.asked().at(2).fileName, QFileInfo(input).absoluteFilePath());
+    QCOMPARE(bytesOf(input), inputBytes);
+    QCOMPARE(bytesOf(picture).left(2), QByteArray("BM"));
+
+    // No, then Cancel: nothing is saved.
+    script.clear();
+    script.chooseFile(input).answer(Dialogs::Answer::No).cancelFile();
+    action(QStringLiteral("Graphtools_SaveAs"))->trigger();
+    QCOMPARE(script.pending(), 0);
+    QCOMPARE(bytesOf(input), inputBytes);
+
+    // Yes replaces it.
+    script.clear();
+    script.chooseFile(input).answer(Dialogs::Answer::Yes);
+    action(QStringLiteral("saveas"))->trigger();
+    QCOMPARE(script.pending(), 0);
+    QCOMPARE(bytesOf(input).left(2), QByteArray("BM"));
 }
 
 void TestPlotWindow::printToPdf()
