@@ -194,11 +194,10 @@ void frmFileDisp::PrintTo(QPrinter *printer)
     if (printer->printRange() == QPrinter::Selection) {
         lines = text_ ? text_->selectedText().split(QLatin1Char('\n')) : QStringList();
         indent = 0;
-    } else {
-        TextFile::LineReader reader(shownFile_);
-        QString line;
-        while (reader.readLine(line))
-            lines << line;
+    } else if (text_) {
+        // What the window shows, as it was loaded: the file may have been
+        // rewritten by a later run, or removed, since.
+        lines = TextFile::linesOf(text_->lines().bytes());
     }
 
     QPainter painter;

@@ -35,7 +35,7 @@ public:
     static void ReportUnreadable(const QString &path);
     void cmdCancel_Click();
 
-    // Prints the shown file (or, with a Selection range, the selected text)
+    // Prints the text shown (or, with a Selection range, the selected text)
     // on a printer that is already set up.
     void PrintTo(QPrinter *printer);
 

@@ -477,9 +477,8 @@ void frmIO_Plots::CopyPictureToClipboard()
 void frmIO_Plots::SaveAs()
 {
     CopyPictureToClipboard();
-    const QString name = Dialogs::saveFile(QStringLiteral("Save As"),
-                                           QStringLiteral("All Files (*.*)|*.*|Bitmap Files (*.bmp)|*.bmp"), 2,
-                                           QString());
+    const QString name = Dialogs::saveFileAskingToReplace(
+        QStringLiteral("Save As"), QStringLiteral("All Files (*.*)|*.*|Bitmap Files (*.bmp)|*.bmp"), 2, QString());
     if (name.isEmpty())
         return;
     QImage image = QApplication::clipboard()->image();

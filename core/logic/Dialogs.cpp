@@ -1,5 +1,6 @@
 #include "core/logic/Dialogs.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 namespace Dialogs {
@@ -74,6 +75,23 @@ QString saveFile(const QString &title, const QString &filter, int filterIndex,
                  const QString &initialDir, const QString &fileName)
 {
     return fileDialog(Kind::SaveFile, title, filter, filterIndex, initialDir, fileName);
+}
+
+QString saveFileAskingToReplace(const QString &title, const QString &filter, int filterIndex,
+                                const QString &initialDir, const QString &fileName)
+{
+    QString chosen = saveFile(title, filter, filterIndex, initialDir, fileName);
+    // The question goes through the seam as every other; the real dialog is
+    // told not to ask it a second time.
+    while (!chosen.isEmpty() && QFileInfo::exists(chosen)) {
+        const QFileInfo info(chosen);
+        if (message(info.fileName() + QStringLiteral(" already exists.\nDo you want to replace it?"), Buttons::YesNo,
+                    Icon::Exclamation, title)
+            == Answer::Yes)
+            break;
+        chosen = saveFile(title, filter, filterIndex, QString(), info.absoluteFilePath());
+    }
+    return chosen;
 }
 
 bool print(QPrinter *printer, const QString &title, int minPage, int maxPage, int options)

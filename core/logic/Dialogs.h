@@ -69,6 +69,10 @@ QString openFile(const QString &title, const QString &filter, int filterIndex,
                  const QString &initialDir, const QString &fileName = QString());
 QString saveFile(const QString &title, const QString &filter, int filterIndex,
                  const QString &initialDir, const QString &fileName = QString());
+// A save dialog that asks before it replaces an existing file, as the
+// platform's save dialogs do; No returns to the dialog.
+QString saveFileAskingToReplace(const QString &title, const QString &filter, int filterIndex,
+                                const QString &initialDir, const QString &fileName = QString());
 
 // What a print dialog offers besides printing everything.
 enum PrintOption { PrintSelection = 1, PrintPageRange = 2, PrintToFile = 4 };

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -162,7 +163,7 @@ public:
 
     bool run()
     {
-        if (rq_.series.empty() || !skipLines(3))
+        if (rq_.series.empty() || !dropLines(3))
             return found_;
         mainPass();
         return found_;
@@ -184,10 +185,33 @@ private:
         return true;
     }
 
-    bool skipLines(int count)
+    // Lines as they come, page headers included.
+    bool dropLines(int count)
     {
         for (int i = 0; i < count; ++i)
             if (!readLine())
+                return false;
+        return true;
+    }
+
+    // The next line of the text: a page header and the three title lines
+    // after it are passed over. The model breaks its pages wherever its line
+    // count says, inside a table's heading too.
+    bool readTextLine()
+    {
+        if (!readLine())
+            return false;
+        while (isPageHeader(line_))
+            if (!dropLines(3) || !readLine())
+                return false;
+        return true;
+    }
+
+    // Drops `count` lines of the text, the last becoming the current line.
+    bool skipLines(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            if (!readTextLine())
                 return false;
         return true;
     }
@@ -197,14 +221,8 @@ private:
     bool readDataLine()
     {
         for (;;) {
-            if (!readLine())
+            if (!readTextLine())
                 return false;
-            if (isPageHeader(line_)) {
-                if (!skipLines(3))
-                    return false;
-                if (!blank(line_) && !readLine())
-                    return false;
-            }
             if (!blank(line_))
                 return true;
         }
@@ -371,7 +389,7 @@ private:
                 if (stormColumn != 0 && matches(colsRaw(line_, 21, 30), keys_[0].alternate)) {
                     const Bytes name = colsRaw(line_, 1, 10);
                     if (matches(name, Outlet)) {
-                        outletRow(cur, counter, stormColumn);
+                        outletRow(cur, counter, downstream, stormColumn);
                         return;
                     }
                     const bool downstreamRow = matches(name, Downstream);
@@ -422,21 +440,26 @@ private:
         }
     }
 
-    void outletRow(int cur, int counter, int stormColumn)
+    void outletRow(int cur, int counter, bool downstream, int stormColumn)
     {
         static const QByteArray Reach("REACH"), Outlet("OUTLET");
+        // Without a DOWNSTREAM row the table holds no reach: the point the
+        // reach series took in waiting is a sub-area's.
         if (keys_[std::size_t(cur)].location == Reach)
-            rq_.series[std::size_t(cur)].count = counter;
-        if (cur < int(rq_.series.size()) - 1)
-            ++cur;
-        if (keys_[std::size_t(cur)].location == Outlet) {
-            OutputSeries &s = rq_.series[std::size_t(cur)];
+            rq_.series[std::size_t(cur)].count = downstream ? counter : 0;
+        // The outlet series comes after the classes that found rows, and
+        // after those that found none (no reaches in the network, say).
+        for (std::size_t o = std::size_t(cur); o < rq_.series.size(); ++o) {
+            if (keys_[o].location != Outlet)
+                continue;
+            OutputSeries &s = rq_.series[o];
             reserve(s, 1);
             s.count = 1;
             s.area[0] = float(lenient(colsRaw(line_, 11, 20)));
             s.flow[0] = peakValue(line_, stormColumn, s.area[0]);
-            found_ = true;
+            break;
         }
+        found_ = std::any_of(rq_.series.begin(), rq_.series.end(), [](const OutputSeries &s) { return s.count > 0; });
     }
 
     // Captions of the duration table whose banner is in hand; false at the end.

@@ -8,7 +8,8 @@
 // lines, columns and texts listed below and nothing else; every other part of
 // the page is the model's business.
 //   page header    "Quorvale" in columns 1-8 and "Page" in 37-40 (a form feed
-//                  before it is ignored); skipped with the three lines after it
+//                  before it is ignored); passed over with the three lines
+//                  after it wherever it falls, inside a table's heading too
 //   storm line     "STORM" in columns 41-49; alternate 31-40, storm 50-59
 //   peak banner    "------------ Peak Flow ------------" in columns 45-79,
 //                  then three lines, then the location row (name 1-10,

@@ -779,6 +779,18 @@ bool insideFrame(const Frame &f, float x, float y)
     return f.leftMargin <= x && x <= f.plotRight && 0 <= y && y <= f.originY();
 }
 
+// At least `margin` twips inside the frame's edges.
+bool wellInside(const Frame &f, float x, float y, float margin)
+{
+    return f.leftMargin + margin <= x && x <= f.plotRight - margin && margin <= y && y <= f.originY() - margin;
+}
+
+// How far past its point a data marker, and past its ends a series line, may
+// paint: half the figure (48 twips at size 1.2) and half the pen, a pixel
+// more for rounding.
+constexpr float MarkerReach = 48 + 3 * TwipsPerPixel;
+constexpr float LineReach = 3 * TwipsPerPixel;
+
 // Lines between consecutive points, clipped to the frame.
 void drawPolyline(const Frame &frame, const std::vector<std::pair<float, float>> &pts, Rgb color, Commands &out)
 {
@@ -849,9 +861,19 @@ Drawing Draw(const PlotSetup &setup, View &view, const DrawOptions &options, Leg
     const int columns = (frame.plotRight - frame.leftMargin) / TwipsPerPixel;
     const int rows = int(frame.originY()) / TwipsPerPixel + 1;
     std::vector<std::uint8_t> marked;
-    // The clipped segments end on the frame, but a line 4 pixels wide and a
-    // marker near the edge would still reach past it: the painter clips them.
-    d.plot.push_back(clip(float(frame.leftMargin), 0, float(frame.plotRight), float(frame.originY())));
+    // The clipped segments end on the frame, but a line 4 pixels wide would
+    // still reach past it: the painter clips lines. A marker whose centre
+    // lies in the frame, on its edge too, is drawn whole. The clip is switched
+    // only for figures near the edge, whose drawing it changes, so the order
+    // of markers and lines stays and a dense series costs no switch a point.
+    bool clipped = false;
+    auto clipLines = [&](bool on) {
+        if (on == clipped)
+            return;
+        clipped = on;
+        d.plot.push_back(on ? clip(float(frame.leftMargin), 0, float(frame.plotRight), float(frame.originY()))
+                            : clip(0, 0, 0, 0));
+    };
 
     for (int i = 1; i <= setup.seriesCount && i <= MaxSeries; ++i) {
         legend.lineVisible[std::size_t(i)] = false;
@@ -868,12 +890,18 @@ Drawing Draw(const PlotSetup &setup, View &view, const DrawOptions &options, Leg
             float prevX = 0, prevY = 0;
             for (std::size_t j = 0; j < pts.size(); ++j) {
                 float qx = pts[j].first, qy = pts[j].second;
-                if (options.points && insideFrame(frame, qx, qy))
+                if (options.points && insideFrame(frame, qx, qy)) {
+                    if (!wellInside(frame, qx, qy, MarkerReach))
+                        clipLines(false);
                     DrawPt(d.plot, qx, qy, i, 1.2);
+                }
                 if (options.lines && j > 0) {
                     float px = prevX, py = prevY;
-                    if (ClipSegment(frame, px, py, qx, qy) && std::isfinite(px) && std::isfinite(py))
+                    if (ClipSegment(frame, px, py, qx, qy) && std::isfinite(px) && std::isfinite(py)) {
+                        if (!wellInside(frame, px, py, LineReach) || !wellInside(frame, qx, qy, LineReach))
+                            clipLines(true);
                         d.plot.push_back(line(qx, qy, px, py, 4, SeriesColor(i)));
+                    }
                 }
                 prevX = qx;
                 prevY = qy;
@@ -881,6 +909,7 @@ Drawing Draw(const PlotSetup &setup, View &view, const DrawOptions &options, Leg
         } else {
             // One marker per pixel, lines over the thinned points.
             if (options.points) {
+                clipLines(false);
                 marked.assign(std::size_t(frame.plotRight / TwipsPerPixel + 1) * std::size_t(rows), 0);
                 for (const auto &[x, y] : pts) {
                     if (!insideFrame(frame, x, y))
@@ -893,8 +922,10 @@ Drawing Draw(const PlotSetup &setup, View &view, const DrawOptions &options, Leg
                     DrawPt(d.plot, x, y, i, 1.2);
                 }
             }
-            if (options.lines)
+            if (options.lines) {
+                clipLines(true);
                 drawPolyline(frame, thinned(frame, pts), SeriesColor(i), d.plot);
+            }
         }
 
         if (n > 0 && setup.seriesCount > 1) {
@@ -928,10 +959,11 @@ Drawing Draw(const PlotSetup &setup, View &view, const DrawOptions &options, Leg
             legend.lineVisible[std::size_t(r)] = true;
             legend.lineColor[std::size_t(r)] = SeriesColor(r);
             const float sy = t.yToScreen(y);
+            clipLines(true);
             d.plot.push_back(line(float(frame.originX()), sy, t.xToScreen(x), sy, 4, SeriesColor(r)));
         }
     }
-    d.plot.push_back(clip(0, 0, 0, 0));
+    clipLines(false);
     return d;
 }
 

@@ -78,6 +78,7 @@ private slots:
     void paginate();
     void printToPdf();
     void printSelection();
+    void printsWhatIsShown();
     void printFailureIsReported();
     void printCancelled();
 
@@ -328,6 +329,39 @@ void TestViewer::printSelection()
     viewerText()->selectAll();
     QCOMPARE(viewerText()->selectedText(), viewerText()->toPlainText());
     QVERIFY(printPages(QPrinter::Selection) >= 3);
+}
+
+// Print prints the text the window shows, not the file on disk: a later run
+// may have rewritten it, or it may be gone.
+void TestViewer::printsWhatIsShown()
+{
+    QByteArray bytes;
+    for (int i = 0; i < 200; ++i)
+        bytes += "row " + QByteArray::number(i) + "\r\n";
+    SetFileName(folder_->file(QStringLiteral("W.inp")));
+    const QString out = folder_->file(QStringLiteral("W.out"));
+    ProgramFolder::writeBytes(out, bytes);
+    ViewFileIndex = 4;
+    Globsubs::ShowForm(viewer());
+
+    int run = 0;
+    const auto printPages = [&] {
+        const QString pdf = folder_->file(QStringLiteral("print%1.pdf").arg(++run));
+        DialogScript script;
+        script.print([&](QPrinter *p) {
+            p->setOutputFormat(QPrinter::PdfFormat);
+            p->setOutputFileName(pdf);
+            p->setPageSize(QPageSize(QPageSize::A4));
+        });
+        viewer()->findChild<QAction *>(QStringLiteral("mnuPrint"))->trigger();
+        return script.pending() == 0 && !script.unexpected() ? pdfPages(pdf) : -1;
+    };
+    const int shown = printPages();
+    QVERIFY(shown >= 3);
+    ProgramFolder::writeBytes(out, "second run\r\n");
+    QCOMPARE(printPages(), shown);
+    QVERIFY(QFile::remove(out));
+    QCOMPARE(printPages(), shown);
 }
 
 // A printer that cannot start (none installed, say) is reported.

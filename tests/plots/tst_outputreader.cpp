@@ -124,9 +124,9 @@ QList<double> range(double first, int n)
 }
 
 // The peak table of storms 10YR and 100YR with rows for the base data and
-// the alternate ALT: sub-areas SA1 and SA2, reach R1 and its DOWNSTREAM row,
-// the outlet.
-Page peakTable()
+// the alternate ALT: sub-areas SA1 and SA2, reach R1 and its DOWNSTREAM row
+// (unless the network has no reaches), the outlet.
+Page peakTable(bool reaches = true)
 {
     Page p;
     p.storm("", "100YR").table("SA1", "", 1);
@@ -141,12 +141,13 @@ Page peakTable()
         .line("--------- --------- ---------")
         .line(peak("SA1", 2, "", 20, 40))
         .line(peak("SA1", 2, "ALT", 25, 50))
-        .line(peak("SA2", 4, "", 30, 60))
-        .line(peak("R1", 6, "", 45, 90))
-        .line(peak("R1", 6, "ALT", 55, 99))
-        .line(peak("DOWNSTREAM", -1, "", 44, 88))
-        .line(peak("DOWNSTREAM", -1, "ALT", 54, 98))
-        .line(peak("OUTLET", 8, "ALT", 70, 140))
+        .line(peak("SA2", 4, "", 30, 60));
+    if (reaches)
+        p.line(peak("R1", 6, "", 45, 90))
+            .line(peak("R1", 6, "ALT", 55, 99))
+            .line(peak("DOWNSTREAM", -1, "", 44, 88))
+            .line(peak("DOWNSTREAM", -1, "ALT", 54, 98));
+    p.line(peak("OUTLET", 8, "ALT", 70, 140))
         .line(peak("OUTLET", 8, "", 60, 120))
         .line("")
         .line("  End of run");
@@ -202,6 +203,8 @@ private slots:
     void flowsThatAreNoNumbers();
     void peakFlows_data();
     void peakFlows();
+    void pageBreakAnywhere_data();
+    void pageBreakAnywhere();
     void durations_data();
     void durations();
     void fileReading();
@@ -382,6 +385,7 @@ void TestOutputReader::flowsThatAreNoNumbers()
 
 void TestOutputReader::peakFlows_data()
 {
+    QTest::addColumn<bool>("reaches");
     QTest::addColumn<QStringList>("classes");
     QTest::addColumn<QString>("storm");
     QTest::addColumn<QString>("alternate");
@@ -390,19 +394,28 @@ void TestOutputReader::peakFlows_data()
     QTest::addColumn<QList<QList<double>>>("y");
 
     using L = QList<QList<double>>;
-    QTest::newRow("sub-areas, base data") << QStringList{"Subarea"} << "10YR" << "" << "cfs" << L{{2, 4}} << L{{20, 30}};
-    QTest::newRow("sub-areas, alternate") << QStringList{"Subarea"} << "100YR" << "alt" << "cfs" << L{{2}} << L{{50}};
-    QTest::newRow("reach and outlet") << QStringList{"Reach", "Outlet"} << "100YR" << "" << "cfs"
+    QTest::newRow("sub-areas, base data") << true << QStringList{"Subarea"} << "10YR" << "" << "cfs" << L{{2, 4}} << L{{20, 30}};
+    QTest::newRow("sub-areas, alternate") << true << QStringList{"Subarea"} << "100YR" << "alt" << "cfs" << L{{2}} << L{{50}};
+    QTest::newRow("reach and outlet") << true << QStringList{"Reach", "Outlet"} << "100YR" << "" << "cfs"
                                       << L{{6, 6}, {8}} << L{{90, 88}, {120}};
-    QTest::newRow("all classes") << QStringList{"Subarea", "Reach", "Outlet"} << "10YR" << "" << "cfs"
+    QTest::newRow("all classes") << true << QStringList{"Subarea", "Reach", "Outlet"} << "10YR" << "" << "cfs"
                                  << L{{2, 4}, {6, 6}, {8}} << L{{20, 30}, {45, 44}, {60}};
-    QTest::newRow("outlet alone, per area") << QStringList{"Outlet"} << "10YR" << "" << "csm" << L{{8}} << L{{7.5}};
-    QTest::newRow("alternate's outlet") << QStringList{"Outlet"} << "10YR" << "ALT" << "cfs" << L{{8}} << L{{70}};
-    QTest::newRow("storm not in the table") << QStringList{"Subarea", "Outlet"} << "2YR" << "" << "cfs" << L{{}, {}} << L{{}, {}};
+    QTest::newRow("outlet alone, per area") << true << QStringList{"Outlet"} << "10YR" << "" << "csm" << L{{8}} << L{{7.5}};
+    QTest::newRow("alternate's outlet") << true << QStringList{"Outlet"} << "10YR" << "ALT" << "cfs" << L{{8}} << L{{70}};
+    QTest::newRow("storm not in the table")
+        << true << QStringList{"Subarea", "Outlet"} << "2YR" << "" << "cfs" << L{{}, {}} << L{{}, {}};
+    // Without reaches the outlet row still reaches the outlet series, and
+    // the reach series takes no sub-area's point.
+    QTest::newRow("no reaches, all classes") << false << QStringList{"Subarea", "Reach", "Outlet"} << "10YR" << "" << "cfs"
+                                             << L{{2, 4}, {}, {8}} << L{{20, 30}, {}, {60}};
+    QTest::newRow("no reaches, reach and outlet")
+        << false << QStringList{"Reach", "Outlet"} << "100YR" << "" << "cfs" << L{{}, {8}} << L{{}, {120}};
+    QTest::newRow("no reaches, reach alone") << false << QStringList{"Reach"} << "10YR" << "" << "cfs" << L{{}} << L{{}};
 }
 
 void TestOutputReader::peakFlows()
 {
+    QFETCH(bool, reaches);
     QFETCH(QStringList, classes);
     QFETCH(QString, storm);
     QFETCH(QString, alternate);
@@ -414,20 +427,84 @@ void TestOutputReader::peakFlows()
         list.push_back(series(alternate, storm, c));
     OutputRequest rq = request(KindPeakFlow, list);
     rq.peakFlowUnit = unit;
-    QCOMPARE(ReadOutputPlotData(peakTable().bytes(), rq), !x.first().isEmpty());
+    const bool anyPoints = std::any_of(x.begin(), x.end(), [](const QList<double> &v) { return !v.isEmpty(); });
+    QCOMPARE(ReadOutputPlotData(peakTable(reaches).bytes(), rq), anyPoints);
     for (int s = 0; s < classes.size(); ++s) {
         QCOMPARE(areas(rq.series[std::size_t(s)]), x[s]);
         QCOMPARE(flows(rq.series[std::size_t(s)]), y[s]);
     }
 
     // A blank line where the first row belongs does not become a point.
-    QByteArray gap = peakTable().bytes();
+    QByteArray gap = peakTable(reaches).bytes();
     gap.replace("--------- --------- ---------\r\n", "--------- --------- ---------\r\n\r\n");
     OutputRequest again = request(KindPeakFlow, list);
     again.peakFlowUnit = unit;
     ReadOutputPlotData(gap, again);
     for (int s = 0; s < classes.size(); ++s)
         QCOMPARE(flows(again.series[std::size_t(s)]), y[s]);
+}
+
+// The model breaks its page wherever its line count says: a page header,
+// with its title lines, put before any line of a hydrograph, peak or
+// duration table changes nothing that is read.
+void TestOutputReader::pageBreakAnywhere_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QByteArrayList>("lines");
+    QTest::addColumn<QStringList>("wanted"); // alternate/storm/location/qualifier per series
+
+    Page hydrographs;
+    hydrographs.storm("", "10YR").table("SA1", "", 1).table("R1", "Upstream", 20, 3);
+    QTest::newRow("hydrograph tables") << int(KindOutputHydrograph) << hydrographs.lines
+                                       << QStringList{"/10YR/SA1/", "/10YR/R1/Upstream"};
+    QTest::newRow("peak table") << int(KindPeakFlow) << peakTable().lines
+                                << QStringList{"/10YR/Subarea/", "/10YR/Reach/", "/10YR/Outlet/"};
+    QTest::newRow("duration tables") << int(KindTimeAnalysis) << durationTables(true, true).lines
+                                     << QStringList{"/10YR/R1/Downstream"};
+}
+
+void TestOutputReader::pageBreakAnywhere()
+{
+    QFETCH(int, kind);
+    QFETCH(QByteArrayList, lines);
+    QFETCH(QStringList, wanted);
+    // Everything the reader fills in, as text.
+    auto read = [&](const QByteArrayList &page) {
+        std::vector<OutputSeries> list;
+        for (const QString &w : wanted) {
+            const QStringList f = w.split(QLatin1Char('/'));
+            list.push_back(series(f[0], f[1], f[2], f[3]));
+        }
+        OutputRequest rq = request(kind, list);
+        rq.peakFlowUnit = QStringLiteral("cfs");
+        ReadOutputPlotData(page.join("\r\n") + "\r\n", rq);
+        QStringList got;
+        for (const OutputSeries &s : rq.series) {
+            QStringList values;
+            for (double f : flows(s))
+                values << QString::number(f);
+            for (double a : kind == KindPeakFlow ? areas(s) : QList<double>())
+                values << QString::number(a);
+            got << QStringLiteral("%1 points from %2 by %3: ").arg(s.count).arg(s.startTime).arg(s.timeStep)
+                       + values.join(QLatin1Char(' '));
+        }
+        for (const DurationTable *t : {&rq.percentOfPeak, &rq.stage})
+            got << QStringList(t->caption.begin(), t->caption.end()).join(QLatin1Char('|'))
+                << QStringList(t->value.begin(), t->value.end()).join(QLatin1Char('|'));
+        return got;
+    };
+    const QStringList whole = read(lines);
+    QVERIFY(!whole.first().startsWith(QLatin1String("0 points")));
+    const QByteArrayList header{"\fQuorvale                            Page    49", "  test run", "", ""};
+    // After the first page's header, before every line to the end.
+    for (qsizetype at = 4; at <= lines.size(); ++at) {
+        QByteArrayList broken = lines;
+        for (qsizetype h = header.size() - 1; h >= 0; --h)
+            broken.insert(at, header[h]);
+        QVERIFY2(read(broken) == whole, qPrintable(QStringLiteral("page header before line %1: %2")
+                                                        .arg(at + 1)
+                                                        .arg(QString::fromLatin1(at < lines.size() ? lines[at] : "end"))));
+    }
 }
 
 void TestOutputReader::durations_data()

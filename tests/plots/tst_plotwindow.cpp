@@ -1,4 +1,5 @@
 #include "DialogScript.h"
+#include "ProgramFolder.h"
 
 #include "plots/PlotPainter.h"
 #include "plots/clsPrintDialog.h"
@@ -127,11 +128,13 @@ private slots:
     void zoomBoxReachesTopBand();
     void zoomedSeriesStayInFrame_data();
     void zoomedSeriesStayInFrame();
+    void markersOnTheFrameDrawnWhole();
     void clickWithoutMoveKeepsView();
     void pointerReadout();
     void toolbarButtons();
     void copyToClipboard();
     void saveAsBitmap();
+    void saveAsAsksBeforeReplacing();
     void printToPdf();
     void printFailureIsReported();
     void printPreview();
@@ -377,8 +380,9 @@ void TestPlotWindow::zoomedSeriesStayInFrame_data()
     QTest::newRow("time analysis reference line") << 8 << QStringList() << QRect(QPoint(1416, 2347), QPoint(3416, 3228));
 }
 
-// The zoomed series leave every pixel outside the frame as the axes alone
-// leave it: neither a line nor a marker reaches over the frame.
+// Lines are clipped to the frame: zoomed, they leave every pixel outside it
+// as the axes alone leave it. Markers reach over the frame only around
+// points whose centre lies inside it.
 void TestPlotWindow::zoomedSeriesStayInFrame()
 {
     QFETCH(int, kind);
@@ -388,27 +392,75 @@ void TestPlotWindow::zoomedSeriesStayInFrame()
     const View data = window()->view();
     zoomBox(box.left(), box.bottom(), box.right(), box.top());
     QVERIFY(window()->view() != data);
-    const QImage series = picture()->grab().toImage();
-    action(QStringLiteral("plotlines"))->trigger();
+    const QImage both = picture()->grab().toImage();
     action(QStringLiteral("plotpoints"))->trigger();
+    const QImage lines = picture()->grab().toImage();
+    action(QStringLiteral("plotlines"))->trigger();
     const QImage axes = picture()->grab().toImage();
-    QCOMPARE(series.size(), axes.size());
+    action(QStringLiteral("plotpoints"))->trigger();
+    const QImage markers = picture()->grab().toImage();
+    QCOMPARE(lines.size(), axes.size());
 
     const Frame frame = window()->drawing().transform.frame;
     // The pixels the frame's centre lines enclose or touch.
     const QRect inside = QRectF(QPointF(frame.leftMargin, 0) / TwipsPerPixel,
                                 QPointF(frame.plotRight, frame.originY()) / TwipsPerPixel)
                              .toAlignedRect();
+    // Around each marker drawn: its centre in the frame, edges included.
+    QList<QRect> markerReach;
+    for (const ScreenPoint &p : SeriesScreenPoints(window()->setup(), window()->drawing().transform, 1))
+        if (frame.leftMargin <= p.x && p.x <= frame.plotRight && 0 <= p.y && p.y <= frame.originY())
+            markerReach << QRect(pixel(p.x, p.y) - QPoint(6, 6), QSize(13, 13));
+    auto nearMarker = [&](int x, int y) {
+        return std::any_of(markerReach.begin(), markerReach.end(), [&](const QRect &r) { return r.contains(x, y); });
+    };
     int seriesPixels = 0;
-    for (int y = 0; y < series.height(); ++y)
-        for (int x = 0; x < series.width(); ++x) {
-            const bool same = series.pixel(x, y) == axes.pixel(x, y);
-            if (inside.contains(x, y))
-                seriesPixels += !same;
-            else
-                QVERIFY2(same, qPrintable(QStringLiteral("pixel %1, %2").arg(x).arg(y)));
+    for (int y = 0; y < axes.height(); ++y)
+        for (int x = 0; x < axes.width(); ++x) {
+            if (inside.contains(x, y)) {
+                seriesPixels += both.pixel(x, y) != axes.pixel(x, y);
+                continue;
+            }
+            QVERIFY2(lines.pixel(x, y) == axes.pixel(x, y), qPrintable(QStringLiteral("line at %1, %2").arg(x).arg(y)));
+            QVERIFY2(markers.pixel(x, y) == axes.pixel(x, y) || nearMarker(x, y),
+                     qPrintable(QStringLiteral("marker at %1, %2").arg(x).arg(y)));
+            QVERIFY2(both.pixel(x, y) == markers.pixel(x, y), qPrintable(QStringLiteral("at %1, %2").arg(x).arg(y)));
         }
     QVERIFY(seriesPixels > 0);
+}
+
+// A marker whose centre lies on the frame is drawn whole: it reaches as far
+// past its centre as a marker inside the frame does.
+void TestPlotWindow::markersOnTheFrameDrawnWhole()
+{
+    // A first point on the Y axis, a zero flow on the X axis, a third inside.
+    show(InputHydrographRequest(1, u"H"_s, u"0"_s, u"1"_s, {u"10"_s, u"0"_s, u"40"_s, u"25"_s}));
+    action(QStringLiteral("plotlines"))->trigger();
+    const QImage markers = picture()->grab().toImage();
+    action(QStringLiteral("plotpoints"))->trigger();
+    const QImage axes = picture()->grab().toImage();
+    const Transform &t = window()->drawing().transform;
+    QCOMPARE(t.xToScreen(0), float(t.frame.leftMargin));
+    QCOMPARE(t.yToScreen(0), float(t.frame.originY()));
+
+    // How far the marker at data point (x, y) paints left of and below its centre pixel.
+    auto reach = [&](double x, double y) {
+        const QPoint c = pixel(t.xToScreen(x), t.yToScreen(y));
+        int left = 0, down = 0;
+        for (int dy = -8; dy <= 8; ++dy)
+            for (int dx = -8; dx <= 8; ++dx) {
+                const QPoint p = c + QPoint(dx, dy);
+                if (markers.valid(p) && markers.pixel(p) != axes.pixel(p)) {
+                    left = std::max(left, -dx);
+                    down = std::max(down, dy);
+                }
+            }
+        return QPoint(left, down);
+    };
+    const QPoint whole = reach(2, 40);
+    QVERIFY(whole.x() >= 3 && whole.y() >= 3);
+    QCOMPARE(reach(0, 10).x(), whole.x());
+    QCOMPARE(reach(1, 0).y(), whole.y());
 }
 
 void TestPlotWindow::clickWithoutMoveKeepsView()
@@ -488,6 +540,46 @@ void TestPlotWindow::saveAsBitmap()
     script.chooseFile(dir.filePath(QStringLiteral("missing/plot.bmp"))).answer(Dialogs::Answer::OK);
     action(QStringLiteral("saveas"))->trigger();
     QCOMPARE(script.messages().size(), 1);
+}
+
+// An existing file is replaced only after a Yes; No returns to the dialog,
+// which offers the name chosen before.
+void TestPlotWindow::saveAsAsksBeforeReplacing()
+{
+    QTemporaryDir dir;
+    const QString input = dir.filePath(QStringLiteral("run.inp"));
+    const QByteArray inputBytes = "STREAM REACH\r\n";
+    ProgramFolder::writeBytes(input, inputBytes);
+    const auto bytesOf = &ProgramFolder::readBytes;
+    show(requestForKind(6));
+    const QString question = QStringLiteral("run.inp already exists.\nDo you want to replace it?");
+
+    DialogScript script;
+    const QString picture = dir.filePath(QStringLiteral("plot.bmp"));
+    script.chooseFile(input).answer(Dialogs::Answer::No).chooseFile(picture);
+    action(QStringLiteral("saveas"))->trigger();
+    QCOMPARE(script.pending(), 0);
+    QCOMPARE(script.messages(), QStringList{question});
+    QCOMPARE(script.asked().at(1).title, QStringLiteral("Save As"));
+    QCOMPARE(script.asked().at(1).buttons, Dialogs::Buttons::YesNo);
+    QCOMPARE(script.asked().at(2).kind, Dialogs::Kind::SaveFile);
+    QCOMPARE(script.asked().at(2).fileName, QFileInfo(input).absoluteFilePath());
+    QCOMPARE(bytesOf(input), inputBytes);
+    QCOMPARE(bytesOf(picture).left(2), QByteArray("BM"));
+
+    // No, then Cancel: nothing is saved.
+    script.clear();
+    script.chooseFile(input).answer(Dialogs::Answer::No).cancelFile();
+    action(QStringLiteral("Graphtools_SaveAs"))->trigger();
+    QCOMPARE(script.pending(), 0);
+    QCOMPARE(bytesOf(input), inputBytes);
+
+    // Yes replaces it.
+    script.clear();
+    script.chooseFile(input).answer(Dialogs::Answer::Yes);
+    action(QStringLiteral("saveas"))->trigger();
+    QCOMPARE(script.pending(), 0);
+    QCOMPARE(bytesOf(input).left(2), QByteArray("BM"));
 }
 
 void TestPlotWindow::printToPdf()
