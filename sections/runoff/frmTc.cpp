@@ -39,9 +39,8 @@ const QString ShallowCodes = QStringLiteral(" PU");
 // blank entry for a blank code; -1 (no entry) for a character not there.
 int EntryOfCode(const QString &code, const QString &codes)
 {
-    if (TextFile::isBlank(code))
-        return 0;
-    return int(codes.indexOf(code.at(0).toUpper()));
+    const QString letter = SurfaceCodeOf(code);
+    return letter.isEmpty() ? 0 : int(codes.indexOf(letter.toUpper()));
 }
 
 } // namespace
@@ -92,6 +91,8 @@ void frmTc::Form_Unload()
     // without a request must not return into an earlier sub-area window.
     request_ = SubAreaDetailRequest();
     work_.clear();
+    rowOfEntry_.clear();
+    entryOfRow_.clear();
     TcRow_ = 0;
     focusedCombo_ = 0;
 }
@@ -244,19 +245,26 @@ void frmTc::Form_Load()
     // even when a file written elsewhere gave them a Tc as well.
     QComboBox *ids = Cmbinp(1);
     QStringList listed{QString()};
+    rowOfEntry_ = {0};
+    entryOfRow_.clear();
     work_.clear();
     work_.reserve(request_.SubAreas.size());
     for (const SubAreaRecord &record : std::as_const(request_.SubAreas)) {
         WorkColumn column;
         column[1] = record.Field[1];
-        if (TextFile::isBlank(record.Field[6]) || record.HasFlowSegments())
+        entryOfRow_ << -1;
+        if (TextFile::isBlank(record.Field[6]) || record.HasFlowSegments()) {
+            entryOfRow_.back() = int(listed.size());
             listed << record.Field[1];
+            rowOfEntry_ << int(work_.size()) + 1;
+        }
         for (int f = 12; f <= 24; ++f)
             column[std::size_t(f)] = record.Field[std::size_t(f)];
         // A stored code stands for its list entry (exact case, as stored).
         for (auto [f, codes] : {std::pair{15, SheetCodes}, std::pair{18, ShallowCodes}}) {
             QString &code = column[std::size_t(f)];
-            const qsizetype p = code.isEmpty() ? 0 : codes.indexOf(code.at(0));
+            const QString letter = SurfaceCodeOf(code);
+            const qsizetype p = letter.isEmpty() ? 0 : codes.indexOf(letter);
             if (p >= 0)
                 code = Cmbinp(f)->itemText(int(p));
         }
@@ -271,10 +279,9 @@ void frmTc::Form_Load()
     if (request_.Current >= 0 && request_.Current < work_.size()) {
         const int k = request_.Current + 1;
         ShowSubAreaTc(k);
-        const QString &id = work_[k - 1][1];
-        txtinp(1)->setText(id);
+        txtinp(1)->setText(work_[k - 1][1]);
         // Not listed when it has a Tc of its own and no segments: then nothing is selected.
-        ids->setCurrentIndex(ids->findText(id, Qt::MatchExactly | Qt::MatchCaseSensitive));
+        ids->setCurrentIndex(entryOfRow_[k - 1]);
     }
     showDeleteButton();
     ids->setFocus(Qt::OtherFocusReason);
@@ -433,14 +440,9 @@ void frmTc::Cmbinp_LostFocus(int Index)
     twin->setText(combo->currentText());
     ValidateField(Index);
     if (Index == 1) {
-        int row = 0;
-        const QString id = TextFile::trimBlanks(twin->text());
-        for (int k = int(work_.size()); k >= 1; --k) {
-            if (TextFile::trimBlanks(work_[k - 1][1]) == id) {
-                row = k;
-                break;
-            }
-        }
+        // The entry chosen names its sub-area by its place, also where two
+        // share an identifier.
+        const int row = rowOfEntry_.value(combo->currentIndex(), 0);
         // Leaving the list on the sub-area already shown keeps the entries
         // on screen; another sub-area first takes them into the table.
         if (row != TcRow_) {
@@ -494,7 +496,7 @@ std::optional<InvalidValue> frmTc::firstInvalidValue()
     StoreSubAreaTc();
     for (int k = 1; k <= work_.size(); ++k) {
         // Only the sub-areas the list offers can be shown to be corrected.
-        if (Cmbinp(1)->findText(work_[k - 1][1], Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+        if (entryOfRow_.value(k - 1, -1) < 0)
             continue;
         for (int f = 12; f <= 24; ++f) {
             const QString &text = work_[k - 1][std::size_t(f)];
@@ -510,8 +512,7 @@ std::optional<InvalidValue> frmTc::firstInvalidValue()
 void frmTc::showInvalidValue(const InvalidValue &value)
 {
     if (value.record != TcRow_) {
-        QComboBox *ids = Cmbinp(1);
-        ids->setCurrentIndex(ids->findText(work_[value.record - 1][1], Qt::MatchExactly | Qt::MatchCaseSensitive));
+        Cmbinp(1)->setCurrentIndex(entryOfRow_.value(value.record - 1, -1));
         Cmbinp_LostFocus(1);
     }
     SetBackColor(txtinp(value.field), Colors::Red);
@@ -529,15 +530,19 @@ void frmTc::cmdFinished_Click()
     // window's Accept.
     if (refuseInvalidValue())
         return;
-    QList<SubAreaRecord> changed;
+    QList<ReturnedSubArea> changed;
     for (int k = 0; k < work_.size() && k < request_.SubAreas.size(); ++k) {
         SubAreaRecord record = request_.SubAreas.at(k);
         bool differs = false;
         for (int f = 12; f <= 24; ++f) {
             QString value = work_[k][std::size_t(f)];
-            if (f == 15 || f == 18)
-                value = value.left(1);
             QString &stored = record.Field[std::size_t(f)];
+            if (f == 15 || f == 18) {
+                // The same code, wherever its field held it, is no change.
+                if (SurfaceCodeOf(value) == SurfaceCodeOf(stored))
+                    continue;
+                value = value.left(1);
+            }
             // A blank entry for a blank field is no change.
             if (value == stored || (TextFile::isBlank(value) && TextFile::isBlank(stored)))
                 continue;
@@ -545,7 +550,7 @@ void frmTc::cmdFinished_Click()
             differs = true;
         }
         if (differs)
-            changed.append(record);
+            changed.append({k, record});
     }
     const auto onReturn = request_.OnReturn;
     unload();

@@ -68,6 +68,11 @@ private:
 
     SubAreaDetailRequest request_;
     QList<WorkColumn> work_;
+    // The identifier list by place: the sub-area (row from 1; 0 none) of each
+    // entry, and the entry (-1 none) of each sub-area (from 0). Two sub-areas
+    // may share an identifier; each entry still shows its own.
+    QList<int> rowOfEntry_;
+    QList<int> entryOfRow_;
     int TcRow_ = 0;
     ControlArray boxes_;
     ControlArray combos_;

@@ -304,7 +304,7 @@ void TestSubArea::controlsKeepTheirPlaces()
 }
 
 // Land Use Details: the window gets copies of every sub-area with the boxes
-// stored; its return gives back land rows alone, by identifier, and nothing is
+// stored; its return gives back land rows alone, by place, and nothing is
 // written before Accept.
 void TestSubArea::landUseDetails()
 {
@@ -327,8 +327,7 @@ void TestSubArea::landUseDetails()
     changed[2].Land = {land("Lawns", "A", "1.5"), land("Woods", "D", "0")};
     changed[2].Field[4] = QStringLiteral("99"); // not the land-use window's to change
     changed[0].Land = {land("Meadow", "B", "640")};
-    std::swap(changed[0], changed[2]);
-    request.OnReturn(changed);
+    request.OnReturn({{2, changed[2]}, {0, changed[0]}});
     for (const char *name : {"txtinp_4", "txtinp_5"})
         QVERIFY2(!shown(form, QString::fromLatin1(name)), name);
     QVERIFY(shown(form, QStringLiteral("cmdSub_0")));
@@ -349,14 +348,14 @@ void TestSubArea::tcDetails()
     const SubAreaDetailRequest request = tc()->last;
     QCOMPARE(request.Current, 1);
     SubAreaRecord sa2 = request.SubAreas[1];
-    sa2.Field[1] = QStringLiteral(" sa2"); // the same sub-area
+    sa2.Field[1] = QStringLiteral(" sa2"); // not the window's to change
     for (int f = 12; f <= 24; ++f)
         sa2.Field[size_t(f)].clear();
     sa2.Field[19] = QStringLiteral("300");
     sa2.Field[24] = QStringLiteral("2.5");
     sa2.Field[6] = QStringLiteral("9");      // not the window's to change
     sa2.Land = {land("Woods", "B", "1")};    // neither
-    request.OnReturn({sa2});
+    request.OnReturn({{1, sa2}});
     QVERIFY(shown(form, QStringLiteral("cmdSub_1")));
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecSubArea)),
@@ -399,9 +398,9 @@ void TestSubArea::detailReturnAfterClose()
     const SubAreaDetailRequest request = landUse()->last;
     cancel(form);
     form = openOn(folder, Three);
-    QList<SubAreaRecord> changed = request.SubAreas;
-    changed[2].Land = {land("Lawns", "A", "1")};
-    request.OnReturn(changed); // belongs to the closed opening
+    SubAreaRecord changed = request.SubAreas[2];
+    changed.Land = {land("Lawns", "A", "1")};
+    request.OnReturn({{2, changed}}); // belongs to the closed opening
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecSubArea)), Three);
 }

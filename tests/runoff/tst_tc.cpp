@@ -74,7 +74,14 @@ public:
         request.Current = current;
         request.Alternate = alternate;
         request.AlternateId = alternate ? QStringLiteral("ALT2") : QString();
-        request.OnReturn = [this](const QList<SubAreaRecord> &changed) { handedBack = changed; };
+        request.OnReturn = [this](const QList<ReturnedSubArea> &changed) {
+            handedBack.emplace();
+            places.clear();
+            for (const ReturnedSubArea &r : changed) {
+                handedBack->append(r.Record);
+                places << r.Index;
+            }
+        };
         auto *form = qobject_cast<frmTc *>(Forms::get(QStringLiteral("frmTc")));
         if (!form)
             return nullptr;
@@ -88,6 +95,7 @@ public:
     ProgramFolder folder;
     QWidget owner;
     std::optional<QList<SubAreaRecord>> handedBack;
+    QList<int> places; // of the records handed back, in the list handed over
 };
 
 QLineEdit *box(QWidget *form, int n)
@@ -169,6 +177,8 @@ private slots:
     void keysLeaveAListInAWindowNotActive_data();
     void keysLeaveAListInAWindowNotActive();
     void surfaceCodes();
+    void surfaceCodesAnywhereInTheirField();
+    void failingValueOfOneOfTwoNamesAlike();
     void resultFieldsTakeNoFocus();
     void rainfall();
     void deleteAsksAndEmpties();
@@ -422,6 +432,52 @@ void TestTc::surfaceCodes()
     QCOMPARE(fx.handedBack->at(0).Field[14], QStringLiteral("0.24"));
     QCOMPARE(fx.handedBack->at(0).Field[15], QString());
     QCOMPARE(fx.handedBack->at(0).Field[18], QStringLiteral(" "));
+}
+
+// As an alternate holds them: the codes where the line had them in their
+// columns. They are the surfaces they name, and a Return with nothing changed
+// hands nothing back.
+void TestTc::surfaceCodesAnywhereInTheirField()
+{
+    TcFixture fx;
+    SubAreaRecord a = record("A", "G2", "", "100,.01,,; 500,.02,; ,,,,,");
+    a.Field[15] = QStringLiteral(" A        ");
+    a.Field[18] = QStringLiteral("  P");
+    frmTc *form = fx.open({a}, 0);
+    QCOMPARE(combo(form, 15)->currentText(), QStringLiteral("A Smooth Surface"));
+    QCOMPARE(combo(form, 18)->currentText(), QStringLiteral("Paved"));
+    QVERIFY(!box(form, 26)->text().isEmpty());
+    QVERIFY(!box(form, 27)->text().isEmpty());
+    key(form, 1, Qt::Key_Return);
+    QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("cmdFinished")), Qt::LeftButton);
+    QVERIFY(fx.handedBack);
+    QCOMPARE(fx.handedBack->size(), 0);
+}
+
+// Two sub-areas named alike: Return shows the one whose value failed, by its
+// place in the list, and hands its corrected value back to it.
+void TestTc::failingValueOfOneOfTwoNamesAlike()
+{
+    TcFixture fx;
+    DialogScript script;
+    frmTc *form = fx.open({record("S1", "G2", "", "abc,.01,,F; ,,; ,,,,,"), record("S1", "G2", "", "50,.01,,F; ,,; ,,,,,")},
+                          1);
+    QCOMPARE(box(form, 12)->text(), QStringLiteral("50"));
+    script.answer(Dialogs::Answer::OK);
+    QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("cmdFinished")), Qt::LeftButton);
+    QCOMPARE(script.messages(), QStringList{QStringLiteral("Sub-Area S1 - Sheet Length: \"abc\" is not a valid value.")});
+    QVERIFY(form->isLoaded());
+    QCOMPARE(form->TcRow(), 1);
+    QCOMPARE(combo(form, 1)->currentIndex(), 1);
+    QCOMPARE(box(form, 12)->text(), QStringLiteral("abc"));
+    QCOMPARE(focused(), box(form, 12));
+
+    typeInto(form, 12, QStringLiteral("60"));
+    QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("cmdFinished")), Qt::LeftButton);
+    QVERIFY(!form->isLoaded());
+    QVERIFY(!script.unexpected());
+    QCOMPARE(fx.places, QList<int>{0});
+    QCOMPARE(fx.handedBack->value(0).Field[12], QStringLiteral("60"));
 }
 
 void TestTc::resultFieldsTakeNoFocus()
