@@ -2,6 +2,7 @@
 
 #include "core/AlignedCells.h"
 #include "core/Colors.h"
+#include "core/ComboFocus.h"
 #include "core/ControlArray.h"
 #include "core/FlexGrid.h"
 #include "core/GridStuff.h"
@@ -583,7 +584,7 @@ bool frmLandUse::eventFilter(QObject *watched, QEvent *event)
     // The cast comes first: a combo being destroyed is no longer a combo, and
     // comparing it with the typed pointer would treat it as one.
     const bool isCombo = qobject_cast<QComboBox *>(watched) && watched == combo_;
-    if (isCombo && event->type() == QEvent::FocusOut && isLoaded()) {
+    if (isCombo && isLoaded() && ComboFocus::Leaves(combo_, event)) {
         const int listed = recordOfEntry_.value(combo_->currentIndex(), -1);
         if (listed != shown_ && (listed >= 0 || entryOfRecord_.value(shown_, 0) > 0))
             Cmbinp_Click();

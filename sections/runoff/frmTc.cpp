@@ -11,7 +11,6 @@
 #include "sections/runoff/logic/TravelTime.h"
 #include "sections/setup/logic/UnitSystem.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -94,13 +93,13 @@ void frmTc::Form_Unload()
     rowOfEntry_.clear();
     entryOfRow_.clear();
     TcRow_ = 0;
-    focusedCombo_ = 0;
+    focus_.reset();
 }
 
 void frmTc::buildControls(QWidget *central)
 {
     comboIndex_.clear();
-    focusedCombo_ = 0;
+    focus_.reset();
     EntryForm::buildControls(central);
     // The window hands back or discards: there is no "No Changes" button.
     delete central->findChild<QPushButton *>(QStringLiteral("cmdCancel"));
@@ -238,7 +237,7 @@ void frmTc::Form_Load()
         altId->setVisible(true);
     }
     TcRow_ = 0;
-    focusedCombo_ = 0;
+    focus_.reset();
 
     // The window's own copy of every sub-area's segments; the identifier list
     // offers those without a Tc of their own, and those with segments to edit
@@ -569,37 +568,31 @@ bool frmTc::eventFilter(QObject *watched, QEvent *event)
         if (int keyAscii = TabOrEnterAscii(static_cast<QKeyEvent *>(event))) {
             // A key typed in the list means the user is in it, also when the
             // window got no focus events to tell.
-            focusedCombo_ = index;
+            focus_.enter(index);
             int i = index;
             Cmbinp_KeyPress(i, keyAscii);
             return true;
         }
         if (TabDirection(static_cast<QKeyEvent *>(event)) < 0) {
-            focusedCombo_ = index;
+            focus_.enter(index);
             tabAlongLayout(-1);
             return true;
         }
         break;
-    case QEvent::FocusIn: {
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
         // The list that holds the focus when the window opens gets it too.
-        if (focusedCombo_ != index && reason != Qt::PopupFocusReason) {
-            focusedCombo_ = index;
+        switch (focus_.see(index, combo, event)) {
+        case ComboFocus::Change::Arrived:
             Cmbinp_GotFocus(index);
-        }
-        break;
-    }
-    case QEvent::FocusOut: {
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        QWidget *now = QApplication::focusWidget();
-        const bool stillInside = now && combo && (now == combo || combo->isAncestorOf(now));
-        if (focusedCombo_ == index && !stillInside && reason != Qt::ActiveWindowFocusReason
-            && reason != Qt::PopupFocusReason) {
-            focusedCombo_ = 0;
+            break;
+        case ComboFocus::Change::Left:
             Cmbinp_LostFocus(index);
+            break;
+        case ComboFocus::Change::None:
+            break;
         }
         break;
-    }
     default:
         break;
     }

@@ -4,6 +4,7 @@
 // shown as they are entered. It opens modal over the sub-area window on copies
 // of its records and, on "Return to Sub-Area", hands back the records whose
 // segment fields it changed; it writes no file. Its close box discards.
+#include "core/ComboFocus.h"
 #include "core/ControlArray.h"
 #include "sections/common/EntryForm.h"
 #include "sections/common/SubAreaDetail.h"
@@ -77,6 +78,6 @@ private:
     ControlArray boxes_;
     ControlArray combos_;
     QHash<QObject *, int> comboIndex_; // identity only
-    int focusedCombo_ = 0;
+    ComboFocus focus_;
     QPointer<QPushButton> cmdDelCur_;
 };

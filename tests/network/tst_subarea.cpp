@@ -2,6 +2,7 @@
 // codes, the detail state, the hand-over to the land-use and
 // time-of-concentration windows, deleting, the working file it writes, and
 // its alternate mode.
+#include "ComboMouse.h"
 #include "DialogScript.h"
 #include "NetworkDriver.h"
 #include "NetworkRecords.h"
@@ -149,6 +150,10 @@ void TestSubArea::chooseAndCreate()
     QWidget *form = openOn(folder, Three);
     choose(form, 1, QStringLiteral("   ")); // names no sub-area
     QCOMPARE(subAreas(form)->records().ItemCount, 3);
+    // Picked with the mouse in the drop-down: taken as the focus goes on.
+    QVERIFY(ComboMouse::Pick(combo(form, 1), 0));
+    QTest::mouseClick(box(form, 4), Qt::LeftButton);
+    QCOMPARE(box(form, 4)->text(), QString("640."));
     choose(form, 1, QStringLiteral("sa2"));
     QCOMPARE(combo(form, 2)->currentText(), QString("R1"));
     QCOMPARE(box(form, 4)->text(), QString("12.5"));

@@ -1,5 +1,6 @@
 // The time-of-concentration window, opened as the sub-area window opens it:
 // modal, on copies of the records, handing back the records it changed.
+#include "ComboMouse.h"
 #include "DialogScript.h"
 #include "ProgramFolder.h"
 #include "tests/setup/EntryDriver.h"
@@ -177,6 +178,8 @@ private slots:
     void keysLeaveAListInAWindowNotActive_data();
     void keysLeaveAListInAWindowNotActive();
     void surfaceCodes();
+    void surfacePickedWithTheMouse_data();
+    void surfacePickedWithTheMouse();
     void surfaceCodesAnywhereInTheirField();
     void failingValueOfOneOfTwoNamesAlike();
     void resultFieldsTakeNoFocus();
@@ -432,6 +435,52 @@ void TestTc::surfaceCodes()
     QCOMPARE(fx.handedBack->at(0).Field[14], QStringLiteral("0.24"));
     QCOMPARE(fx.handedBack->at(0).Field[15], QString());
     QCOMPARE(fx.handedBack->at(0).Field[18], QStringLiteral(" "));
+}
+
+void TestTc::surfacePickedWithTheMouse_data()
+{
+    QTest::addColumn<int>("list");
+    QTest::addColumn<int>("leaveTo");         // the box clicked after the pick; 0 "Return to Sub-Area"
+    QTest::addColumn<QStringList>("results"); // boxes 25, 26 and 27 once the list is left
+    QTest::addColumn<QStringList>("kept");    // fields 14, 15 and 18 handed back
+
+    // "A Smooth Surface" replaces n (E gave 0.178); "Paved" gives the shallow
+    // flow its velocity.
+    const QStringList sheet{"", "0.022", ""};
+    const QStringList shallow{"2.875", "0.178", "0.048"};
+    QTest::newRow("sheet, then another box") << 15 << 16 << sheet << QStringList{"", "A", ""};
+    QTest::newRow("sheet, then Return") << 15 << 0 << QStringList() << QStringList{"", "A", ""};
+    QTest::newRow("shallow, then another box") << 18 << 19 << shallow << QStringList{"0.24", "E", "P"};
+    QTest::newRow("shallow, then Return") << 18 << 0 << QStringList() << QStringList{"0.24", "E", "P"};
+}
+
+// A surface picked with the mouse in its list's drop-down is taken as one
+// left with Tab, when the focus goes on to another control: opening and
+// closing the drop-down is not leaving the list.
+void TestTc::surfacePickedWithTheMouse()
+{
+    QFETCH(int, list);
+    QFETCH(int, leaveTo);
+    QFETCH(QStringList, results);
+    QFETCH(QStringList, kept);
+    TcFixture fx;
+    frmTc *form = fx.open({record("NORTH", "G1", "", "100,0.02,0.24,E; 500,.02,; ,,,,,")}, 0);
+    QVERIFY(ComboMouse::Pick(combo(form, list), 1));
+    QCOMPARE(focused(), combo(form, list));
+    QCOMPARE(box(form, 14)->text(), QStringLiteral("0.24"));
+    QCOMPARE(box(form, 15)->text(), QStringLiteral("E Grass (Range, short)"));
+
+    if (leaveTo) {
+        QTest::mouseClick(box(form, leaveTo), Qt::LeftButton);
+        QCOMPARE(focused(), box(form, leaveTo));
+        QCOMPARE((QStringList{box(form, 25)->text(), box(form, 26)->text(), box(form, 27)->text()}), results);
+    }
+    QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("cmdFinished")), Qt::LeftButton);
+    QVERIFY(!form->isLoaded());
+    QVERIFY(fx.handedBack);
+    QCOMPARE(fx.handedBack->size(), 1);
+    const SubAreaRecord &back = fx.handedBack->first();
+    QCOMPARE((QStringList{back.Field[14], back.Field[15], back.Field[18]}), kept);
 }
 
 // As an alternate holds them: the codes where the line had them in their
