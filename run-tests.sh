@@ -24,7 +24,7 @@ qv_ctest build
 (cd "$QV_ROOT/build" && qv_under_window_manager env QT_QPA_PLATFORM=xcb tests/tst_placement)
 # A drop-down list is a window of its own: the focus goes to it and back
 # while a choice is picked with the mouse.
-(cd "$QV_ROOT/build" && qv_under_window_manager env QT_QPA_PLATFORM=xcb tests/tst_tc surfacePickedWithTheMouse)
+(cd "$QV_ROOT/build" && qv_under_window_manager env QT_QPA_PLATFORM=xcb tests/tst_tc surfacePickedWithTheMouse subAreaPickedWithTheMouse)
 
 # The sanitizer build is the clang one, so every test also builds with both compilers.
 CC=clang CXX=clang++ qv_build build-asan -DQV_SANITIZE=ON

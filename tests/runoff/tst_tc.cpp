@@ -180,6 +180,7 @@ private slots:
     void surfaceCodes();
     void surfacePickedWithTheMouse_data();
     void surfacePickedWithTheMouse();
+    void subAreaPickedWithTheMouse();
     void surfaceCodesAnywhereInTheirField();
     void failingValueOfOneOfTwoNamesAlike();
     void resultFieldsTakeNoFocus();
@@ -481,6 +482,22 @@ void TestTc::surfacePickedWithTheMouse()
     QCOMPARE(fx.handedBack->size(), 1);
     const SubAreaRecord &back = fx.handedBack->first();
     QCOMPARE((QStringList{back.Field[14], back.Field[15], back.Field[18]}), kept);
+}
+
+// The sub-area list too: the sub-area picked in its drop-down is the one
+// edited once the focus goes on.
+void TestTc::subAreaPickedWithTheMouse()
+{
+    TcFixture fx;
+    frmTc *form = fx.open({record("A", "G2", "", WorkedExample), record("B", "G2", "", "60,.01,,F; ,,; ,,,,,")}, 0);
+    QVERIFY(ComboMouse::Pick(combo(form, 1), 2));
+    QTest::mouseClick(box(form, 13), Qt::LeftButton);
+    QCOMPARE(form->TcRow(), 2);
+    QCOMPARE(box(form, 12)->text(), QStringLiteral("60"));
+    typeInto(form, 13, QStringLiteral("0.02"));
+    QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("cmdFinished")), Qt::LeftButton);
+    QCOMPARE(fx.places, QList<int>{1});
+    QCOMPARE(fx.handedBack->value(0).Field[13], QStringLiteral("0.02"));
 }
 
 // As an alternate holds them: the codes where the line had them in their
