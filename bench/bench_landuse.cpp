@@ -1,6 +1,9 @@
 // The land-use window with 500 local land uses beside the 81 standard ones:
 // opening it on a sub-area, and one typed area with its totals, beside a bare
-// QTableWidget filled with the same texts and one cell text set.
+// QTableWidget filled with the same texts and one cell text set; and "Return
+// to Sub-Area" on 20,000 sub-areas of three land rows, which checks every
+// area and hands back the sub-areas changed, beside one pass comparing every
+// land row with a copy.
 #include "common/BenchSupport.h"
 
 #include "core/FlexGrid.h"
@@ -22,6 +25,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const int localCount = argc > 1 ? std::max(1, std::atoi(argv[1])) : 500;
+    const int subAreaCount = argc > 2 ? std::max(1, std::atoi(argv[2])) : 20000;
     QTemporaryDir dir;
     Editglob::InitProjectState(dir.path());
     Standard_Land_Use::LoadStandardLandUse();
@@ -80,6 +84,44 @@ int main(int argc, char **argv)
                 open.text().c_str(), openBaseline.text().c_str());
     std::printf("one typed area + sums:  %s   baseline (one cell text)   %s   (target: under 16 ms)\n",
                 typed.text().c_str(), typedBaseline.text().c_str());
+
+    // Return on many sub-areas, each with rows on a local and a standard land use.
+    SubAreaDetailRequest many;
+    many.SubAreas.reserve(subAreaCount);
+    for (int i = 0; i < subAreaCount; ++i) {
+        SubAreaRecord s;
+        s.Field[1] = QStringLiteral("SA%1").arg(i);
+        s.Land << LandRow{QStringLiteral("Local land use %1").arg(i % localCount), QStringLiteral("A"),
+                          QString::number(1 + i % 9)}
+               << LandRow{Standard_Land_Use::StdLandUse[1][1 + i % 81], QStringLiteral("B"), QStringLiteral("2.5")}
+               << LandRow{Standard_Land_Use::StdLandUse[1][1 + (i + 7) % 81], QStringLiteral("D"), QStringLiteral("0.5")};
+        many.SubAreas << s;
+    }
+    many.Current = subAreaCount / 2;
+    int handedBack = 0;
+    many.OnReturn = [&handedBack](const auto &changed) { handedBack += int(changed.size()); };
+    Bench::Timing returned;
+    for (int run = 0; run < 5; ++run) {
+        form->unload();
+        form->OpenOn(nullptr, many);
+        QApplication::processEvents();
+        returned.add(Bench::Seconds([&] { form->cmdFinished_Click(); }));
+        if (form->isLoaded())
+            std::printf("Return did not close the window\n");
+    }
+    long same = 0;
+    const Bench::Timing compare = Bench::Time(5, [&] {
+        const QList<SubAreaRecord> copy = many.SubAreas;
+        for (qsizetype k = 0; k < copy.size(); ++k)
+            for (qsizetype r = 0; r < copy[k].Land.size(); ++r) {
+                const LandRow &a = copy[k].Land[r];
+                const LandRow &b = many.SubAreas[k].Land[r];
+                same += a.LandUseName == b.LandUseName && a.SoilGroup == b.SoilGroup && a.LandArea == b.LandArea;
+            }
+    });
+    std::printf("Return, %d sub-areas:  %s   baseline (compare rows)    %s   (target: under 500 ms)\n",
+                subAreaCount, returned.text().c_str(), compare.text().c_str());
+    std::printf("(%ld rows compared, %d handed back)\n", same, handedBack);
     form->unload();
     return 0;
 }

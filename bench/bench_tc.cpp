@@ -1,7 +1,9 @@
 // Travel times of 20,000 sub-areas of three segments each, computed from their
-// field texts, beside the same formulas on numbers already parsed; and the
+// field texts, beside the same formulas on numbers already parsed; the
 // time-of-concentration window opening on them, beside a bare list filled with
-// their identifiers.
+// their identifiers; and its "Return to Sub-Area", which checks every
+// sub-area's segments and hands back those changed, beside one pass comparing
+// every segment field with a copy.
 #include "common/BenchSupport.h"
 
 #include "core/logic/IdentifierLists.h"
@@ -126,6 +128,27 @@ int main(int argc, char **argv)
         QApplication::processEvents();
     });
     printRow("window opens and closes", open, "bare list of the ids", bareList, "under 500 ms");
+
+    Bench::Timing returned;
+    int handedBack = 0;
+    request.OnReturn = [&handedBack](const auto &changed) { handedBack += int(changed.size()); };
+    for (int run = 0; run < 5; ++run) {
+        form->OpenOn(&owner, request);
+        QApplication::processEvents();
+        returned.add(Bench::Seconds([&] { form->cmdFinished_Click(); }));
+        if (form->isLoaded())
+            std::printf("Return did not close the window\n");
+        QApplication::processEvents();
+    }
+    const Bench::Timing compare = Bench::Time(5, [&] {
+        const QList<SubAreaRecord> copy = request.SubAreas;
+        for (qsizetype k = 0; k < copy.size(); ++k)
+            for (std::size_t f = 12; f <= 24; ++f)
+                checksum += copy[k].Field[f] == records[k].Field[f] ? 1 : 0;
+    });
+    printRow("Return to Sub-Area", returned, "compare segments w/ a copy", compare, "under 500 ms");
+    std::printf("(%d handed back)\n", handedBack);
+    request.OnReturn = {};
     std::printf("(checksum %g)\n", checksum);
     delete form;
     return 0;

@@ -1,5 +1,6 @@
 #include "plots/frmGraphicsOutput.h"
 
+#include "core/ComboFocus.h"
 #include "core/Help_Stuff.h"
 #include "core/logic/IdentifierLists.h"
 #include "core/logic/Dialogs.h"
@@ -263,8 +264,8 @@ bool frmGraphicsOutput::eventFilter(QObject *watched, QEvent *event)
         const int index = combo->objectName().mid(7).toInt();
         switch (event->type()) {
         case QEvent::FocusOut:
-            // Opening the drop-down list takes the focus for a moment.
-            if (!movingByKey_ && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason)
+            // The drop-down list holds the focus only while it is open.
+            if (!movingByKey_ && ComboFocus::Leaves(combo, event))
                 Cmbinp_LostFocus(index);
             break;
         case QEvent::KeyPress: {

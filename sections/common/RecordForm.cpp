@@ -7,7 +7,6 @@
 #include "core/logic/TextFile.h"
 #include "sections/common/logic/RecordList.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -25,7 +24,7 @@ void RecordForm::buildControls(QWidget *central)
 {
     combos_.clear();
     comboIndex_.clear();
-    focusedCombo_ = 0;
+    focus_.reset();
     movingByKey_ = false;
     EntryForm::buildControls(central);
 }
@@ -316,32 +315,27 @@ bool RecordForm::eventFilter(QObject *watched, QEvent *event)
         if (const int direction = TabDirection(static_cast<QKeyEvent *>(event))) {
             // A key typed in the combo means the user is in it, also when
             // the window got no focus events to tell.
-            focusedCombo_ = index;
+            focus_.enter(index);
             tabAlongLayout(direction);
             return true;
         }
-    } else if (type == QEvent::FocusIn) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        // The focus the window had when it opened, or gets back from another
-        // window, is in the combo too: only its first arrival shows the twin.
-        if (focusedCombo_ != index && reason != Qt::PopupFocusReason) {
-            focusedCombo_ = index;
-            if (reason != Qt::ActiveWindowFocusReason)
+    } else if (type == QEvent::FocusIn || type == QEvent::FocusOut) {
+        switch (focus_.see(index, combo, event)) {
+        case ComboFocus::Change::Arrived:
+            // The focus the window had when it opened, or gets back from
+            // another window, is in the combo too: only its first arrival
+            // shows the twin.
+            if (static_cast<QFocusEvent *>(event)->reason() != Qt::ActiveWindowFocusReason)
                 Cmbinp_GotFocus(index);
-        }
-    } else if (type == QEvent::FocusOut) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        // The combo's own drop-down list takes the focus as a popup window.
-        QWidget *now = QApplication::focusWidget();
-        const bool stillInside = now && combo
-                                 && (now == combo || combo->isAncestorOf(now) || now->window()->windowType() == Qt::Popup);
-        if (focusedCombo_ == index && !stillInside && reason != Qt::PopupFocusReason
-            && reason != Qt::ActiveWindowFocusReason) {
-            focusedCombo_ = 0;
+            break;
+        case ComboFocus::Change::Left:
             if (!movingByKey_) {
                 int i = index;
                 Cmbinp_LostFocus(i);
             }
+            break;
+        case ComboFocus::Change::None:
+            break;
         }
     }
     return EntryForm::eventFilter(watched, event);

@@ -44,6 +44,7 @@
 // comboTaken, movesOn and focusField. A window whose fields are stored one by
 // one as they pass, keyed by several fields (RecordSetup::idIndex 0), uses
 // the combos, the keys, the question and the store alone.
+#include "core/ComboFocus.h"
 #include "core/GridState.h"
 #include "sections/common/EntryForm.h"
 
@@ -171,6 +172,6 @@ private:
     int selected_ = 0;
     QHash<int, QPointer<QComboBox>> combos_;
     QHash<QObject *, int> comboIndex_; // identity only: never dereferenced
-    int focusedCombo_ = 0;             // the combo the focus is in; 0 none
+    ComboFocus focus_;
     bool movingByKey_ = false;
 };

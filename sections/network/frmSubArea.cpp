@@ -266,21 +266,23 @@ void frmSubArea::cmdSub_Click(int Index)
     request.Current = data_.Work.HasItem(selectedRecord()) ? selectedRecord() - 1 : -1;
     request.Alternate = loadedAlternate();
     request.AlternateId = isAlternate() ? request_.AlternateId : QString();
-    request.OnReturn = [guard = QPointer<frmSubArea>(this), load = loadCount_, Index](const QList<SubAreaRecord> &changed) {
+    request.OnReturn = [guard = QPointer<frmSubArea>(this), load = loadCount_, Index](const QList<ReturnedSubArea> &changed) {
         if (guard && guard->isLoaded() && guard->loadCount_ == load)
             guard->takeDetail(Index, changed);
     };
     detail->OpenOn(this, request);
 }
 
-void frmSubArea::takeDetail(int Index, const QList<SubAreaRecord> &changed)
+void frmSubArea::takeDetail(int Index, const QList<ReturnedSubArea> &changed)
 {
     // The boxes may hold what was typed while the detail window was open.
     storeShownRecord();
     WorkTables &w = data_.Work;
-    for (const SubAreaRecord &record : changed) {
-        const int k = findRecord(record.SubAreaId());
-        if (k <= 0)
+    // The detail windows are modal: the records stand where they stood when
+    // they were handed over.
+    for (const auto &[place, record] : changed) {
+        const int k = place + 1;
+        if (!w.HasItem(k))
             continue;
         if (Index == 0) {
             NetworkTables::SetLandRows(w, k, record.Land);

@@ -5,6 +5,7 @@
 // "Tc Details" hand copies of the sub-areas to the land-use and
 // time-of-concentration windows and take back the part each owns; nothing
 // reaches the working file before this window's own Accept.
+#include "sections/common/SubAreaDetail.h"
 #include "sections/network/AlternateRecords.h"
 #include "sections/network/NetworkForm.h"
 
@@ -51,9 +52,10 @@ protected:
 private:
     // Shows the boxes a detail window owns, or its button, for the chosen sub-area.
     void SetDetailState();
-    // A detail window returned: record by record, matched by identifier, the
-    // land rows (Index 0) or fields 12 to 24 (Index 1) come back.
-    void takeDetail(int Index, const QList<SubAreaRecord> &changed);
+    // A detail window returned: record by record, by its place in the list
+    // handed over, the land rows (Index 0) or fields 12 to 24 (Index 1) come
+    // back.
+    void takeDetail(int Index, const QList<ReturnedSubArea> &changed);
 
     SubAreaAlternateRequest request_;
     // Counts the loads, so that a detail window returning after this window

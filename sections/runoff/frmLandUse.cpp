@@ -2,6 +2,7 @@
 
 #include "core/AlignedCells.h"
 #include "core/Colors.h"
+#include "core/ComboFocus.h"
 #include "core/ControlArray.h"
 #include "core/FlexGrid.h"
 #include "core/GridStuff.h"
@@ -218,6 +219,7 @@ void frmLandUse::Form_Load()
     // The grid: the local land uses, then the standard ones. Rows are built
     // afresh at every load, so none is left over from an earlier opening.
     rows_ = LandUseGrid::BuildRows(LocalLandUseData::Read(LocalLandUseFile));
+    rowIndex_ = LandUseGrid::RowIndex(rows_);
     QTableWidget *table = grid_->table();
     table->setUpdatesEnabled(false);
     grid_->setRows(int(rows_.size()) + 1);
@@ -241,13 +243,21 @@ void frmLandUse::Form_Load()
     records_ = request_.SubAreas;
     edited_ = QList<bool>(records_.size(), false);
     combo_->clear();
-    combo_->addItem(QString());
+    QStringList listed{QString()};
+    recordOfEntry_ = {-1};
+    entryOfRecord_ = QList<int>(records_.size(), 0);
     // Offered: the sub-areas without an area or curve number of their own,
     // and those with land rows to edit even when a file written elsewhere
     // gave them an area or curve number as well.
-    for (const SubAreaRecord &record : records_)
-        if ((TextFile::isBlank(record.Field[4]) && TextFile::isBlank(record.Field[5])) || !record.Land.isEmpty())
-            combo_->addItem(TextFile::trimBlanks(record.SubAreaId()));
+    for (int k = 0; k < records_.size(); ++k) {
+        const SubAreaRecord &record = records_[k];
+        if ((TextFile::isBlank(record.Field[4]) && TextFile::isBlank(record.Field[5])) || !record.Land.isEmpty()) {
+            entryOfRecord_[k] = int(listed.size());
+            recordOfEntry_ << k;
+            listed << TextFile::trimBlanks(record.SubAreaId());
+        }
+    }
+    combo_->addItems(listed);
     help_->setVisible(false);
     area_->clear();
     weighted_->clear();
@@ -257,8 +267,7 @@ void frmLandUse::Form_Load()
     if (current >= 0 && current < records_.size()) {
         shown_ = current;
         twin_->setText(records_[current].SubAreaId());
-        const int index = combo_->findText(TextFile::trimBlanks(records_[current].SubAreaId()));
-        combo_->setCurrentIndex(index > 0 ? index : 0);
+        combo_->setCurrentIndex(entryOfRecord_[current]);
         ShowSubAreaLandUse(current);
     }
     SetDeleteVisible();
@@ -283,6 +292,8 @@ void frmLandUse::Form_Unload()
 {
     request_ = SubAreaDetailRequest();
     records_.clear();
+    recordOfEntry_.clear();
+    entryOfRecord_.clear();
 }
 
 void frmLandUse::SetDeleteVisible() { delete_->setVisible(!TextFile::isBlank(combo_->currentText())); }
@@ -290,13 +301,12 @@ void frmLandUse::SetDeleteVisible() { delete_->setVisible(!TextFile::isBlank(com
 void frmLandUse::Cmbinp_Click()
 {
     twin_->setText(combo_->currentText());
-    const QString id = TextFile::trimBlanks(twin_->text());
-    int chosen = -1;
-    for (int k = 0; k < records_.size(); ++k)
-        if (!id.isEmpty() && TextFile::trimBlanks(records_[k].SubAreaId()) == id)
-            chosen = k;
-    if (shown_ >= 0 && shown_ != chosen)
-        StoreSubAreaLandUse();
+    // The entry chosen names its sub-area by its place, also where two share
+    // an identifier.
+    const int chosen = recordOfEntry_.value(combo_->currentIndex(), -1);
+    // What the grid holds is stored before any reload, also of the sub-area
+    // chosen again.
+    StoreSubAreaLandUse();
     shown_ = chosen;
     if (chosen >= 0) {
         Globsubs::SetBackColor(combo_, Colors::White);
@@ -330,7 +340,7 @@ void frmLandUse::ClearGrid()
 void frmLandUse::ShowSubAreaLandUse(int k)
 {
     ClearGrid();
-    const LandUseGrid::Placement placed = LandUseGrid::PlaceEntries(rows_, records_[k].Land);
+    const LandUseGrid::Placement placed = LandUseGrid::PlaceEntries(rows_, rowIndex_, records_[k].Land);
     bool any = false;
     for (int i = 0; i < placed.areas.size(); ++i)
         for (int g = 0; g < 4; ++g)
@@ -504,14 +514,15 @@ void frmLandUse::cmdDelCur_Click()
 bool frmLandUse::refuseInvalidArea()
 {
     for (int k = 0; k < records_.size(); ++k) {
-        const QString id = TextFile::trimBlanks(records_[k].SubAreaId());
-        // Only the sub-areas the list offers can be shown to be corrected.
-        const int entry = combo_->findText(id);
-        std::optional<InvalidValue> fault;
-        if (entry > 0)
-            fault = LandUseGrid::FirstInvalidArea(rows_, records_[k].Land);
+        // Only the sub-areas the list offers, or the one shown, can be shown
+        // to be corrected.
+        const int entry = entryOfRecord_.value(k, 0);
+        if (entry <= 0 && k != shown_)
+            continue;
+        std::optional<InvalidValue> fault = LandUseGrid::FirstInvalidArea(rows_, rowIndex_, records_[k].Land);
         if (!fault)
             continue;
+        const QString id = TextFile::trimBlanks(records_[k].SubAreaId());
         const int row = fault->row + 1;
         const int col = AreaColumn(fault->field);
         fault->recordName = QStringLiteral("Sub-Area ") + id;
@@ -536,7 +547,7 @@ void frmLandUse::cmdFinished_Click()
     StoreSubAreaLandUse();
     if (refuseInvalidArea())
         return;
-    QList<SubAreaRecord> changed;
+    QList<ReturnedSubArea> changed;
     for (int k = 0; k < records_.size(); ++k) {
         if (!edited_[k])
             continue;
@@ -547,7 +558,7 @@ void frmLandUse::cmdFinished_Click()
             same = before[i].LandUseName == after[i].LandUseName && before[i].SoilGroup == after[i].SoilGroup
                    && before[i].LandArea == after[i].LandArea;
         if (!same)
-            changed << records_[k];
+            changed << ReturnedSubArea{k, records_[k]};
     }
     const auto onReturn = request_.OnReturn;
     unload();
@@ -573,10 +584,9 @@ bool frmLandUse::eventFilter(QObject *watched, QEvent *event)
     // The cast comes first: a combo being destroyed is no longer a combo, and
     // comparing it with the typed pointer would treat it as one.
     const bool isCombo = qobject_cast<QComboBox *>(watched) && watched == combo_;
-    if (isCombo && event->type() == QEvent::FocusOut && isLoaded()) {
-        const QString listed = TextFile::trimBlanks(combo_->currentText());
-        const QString taken = TextFile::trimBlanks(twin_->text());
-        if (listed != taken && (!listed.isEmpty() || combo_->findText(taken) > 0))
+    if (isCombo && isLoaded() && ComboFocus::Leaves(combo_, event)) {
+        const int listed = recordOfEntry_.value(combo_->currentIndex(), -1);
+        if (listed != shown_ && (listed >= 0 || entryOfRecord_.value(shown_, 0) > 0))
             Cmbinp_Click();
     }
     if (isCombo && event->type() == QEvent::KeyPress) {

@@ -11,7 +11,6 @@
 #include "sections/runoff/logic/TravelTime.h"
 #include "sections/setup/logic/UnitSystem.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -39,9 +38,8 @@ const QString ShallowCodes = QStringLiteral(" PU");
 // blank entry for a blank code; -1 (no entry) for a character not there.
 int EntryOfCode(const QString &code, const QString &codes)
 {
-    if (TextFile::isBlank(code))
-        return 0;
-    return int(codes.indexOf(code.at(0).toUpper()));
+    const QString letter = SurfaceCodeOf(code);
+    return letter.isEmpty() ? 0 : int(codes.indexOf(letter.toUpper()));
 }
 
 } // namespace
@@ -92,14 +90,16 @@ void frmTc::Form_Unload()
     // without a request must not return into an earlier sub-area window.
     request_ = SubAreaDetailRequest();
     work_.clear();
+    rowOfEntry_.clear();
+    entryOfRow_.clear();
     TcRow_ = 0;
-    focusedCombo_ = 0;
+    focus_.reset();
 }
 
 void frmTc::buildControls(QWidget *central)
 {
     comboIndex_.clear();
-    focusedCombo_ = 0;
+    focus_.reset();
     EntryForm::buildControls(central);
     // The window hands back or discards: there is no "No Changes" button.
     delete central->findChild<QPushButton *>(QStringLiteral("cmdCancel"));
@@ -237,26 +237,33 @@ void frmTc::Form_Load()
         altId->setVisible(true);
     }
     TcRow_ = 0;
-    focusedCombo_ = 0;
+    focus_.reset();
 
     // The window's own copy of every sub-area's segments; the identifier list
     // offers those without a Tc of their own, and those with segments to edit
     // even when a file written elsewhere gave them a Tc as well.
     QComboBox *ids = Cmbinp(1);
     QStringList listed{QString()};
+    rowOfEntry_ = {0};
+    entryOfRow_.clear();
     work_.clear();
     work_.reserve(request_.SubAreas.size());
     for (const SubAreaRecord &record : std::as_const(request_.SubAreas)) {
         WorkColumn column;
         column[1] = record.Field[1];
-        if (TextFile::isBlank(record.Field[6]) || record.HasFlowSegments())
+        entryOfRow_ << -1;
+        if (TextFile::isBlank(record.Field[6]) || record.HasFlowSegments()) {
+            entryOfRow_.back() = int(listed.size());
             listed << record.Field[1];
+            rowOfEntry_ << int(work_.size()) + 1;
+        }
         for (int f = 12; f <= 24; ++f)
             column[std::size_t(f)] = record.Field[std::size_t(f)];
         // A stored code stands for its list entry (exact case, as stored).
         for (auto [f, codes] : {std::pair{15, SheetCodes}, std::pair{18, ShallowCodes}}) {
             QString &code = column[std::size_t(f)];
-            const qsizetype p = code.isEmpty() ? 0 : codes.indexOf(code.at(0));
+            const QString letter = SurfaceCodeOf(code);
+            const qsizetype p = letter.isEmpty() ? 0 : codes.indexOf(letter);
             if (p >= 0)
                 code = Cmbinp(f)->itemText(int(p));
         }
@@ -271,10 +278,9 @@ void frmTc::Form_Load()
     if (request_.Current >= 0 && request_.Current < work_.size()) {
         const int k = request_.Current + 1;
         ShowSubAreaTc(k);
-        const QString &id = work_[k - 1][1];
-        txtinp(1)->setText(id);
+        txtinp(1)->setText(work_[k - 1][1]);
         // Not listed when it has a Tc of its own and no segments: then nothing is selected.
-        ids->setCurrentIndex(ids->findText(id, Qt::MatchExactly | Qt::MatchCaseSensitive));
+        ids->setCurrentIndex(entryOfRow_[k - 1]);
     }
     showDeleteButton();
     ids->setFocus(Qt::OtherFocusReason);
@@ -433,14 +439,9 @@ void frmTc::Cmbinp_LostFocus(int Index)
     twin->setText(combo->currentText());
     ValidateField(Index);
     if (Index == 1) {
-        int row = 0;
-        const QString id = TextFile::trimBlanks(twin->text());
-        for (int k = int(work_.size()); k >= 1; --k) {
-            if (TextFile::trimBlanks(work_[k - 1][1]) == id) {
-                row = k;
-                break;
-            }
-        }
+        // The entry chosen names its sub-area by its place, also where two
+        // share an identifier.
+        const int row = rowOfEntry_.value(combo->currentIndex(), 0);
         // Leaving the list on the sub-area already shown keeps the entries
         // on screen; another sub-area first takes them into the table.
         if (row != TcRow_) {
@@ -494,7 +495,7 @@ std::optional<InvalidValue> frmTc::firstInvalidValue()
     StoreSubAreaTc();
     for (int k = 1; k <= work_.size(); ++k) {
         // Only the sub-areas the list offers can be shown to be corrected.
-        if (Cmbinp(1)->findText(work_[k - 1][1], Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+        if (entryOfRow_.value(k - 1, -1) < 0)
             continue;
         for (int f = 12; f <= 24; ++f) {
             const QString &text = work_[k - 1][std::size_t(f)];
@@ -510,8 +511,7 @@ std::optional<InvalidValue> frmTc::firstInvalidValue()
 void frmTc::showInvalidValue(const InvalidValue &value)
 {
     if (value.record != TcRow_) {
-        QComboBox *ids = Cmbinp(1);
-        ids->setCurrentIndex(ids->findText(work_[value.record - 1][1], Qt::MatchExactly | Qt::MatchCaseSensitive));
+        Cmbinp(1)->setCurrentIndex(entryOfRow_.value(value.record - 1, -1));
         Cmbinp_LostFocus(1);
     }
     SetBackColor(txtinp(value.field), Colors::Red);
@@ -529,15 +529,19 @@ void frmTc::cmdFinished_Click()
     // window's Accept.
     if (refuseInvalidValue())
         return;
-    QList<SubAreaRecord> changed;
+    QList<ReturnedSubArea> changed;
     for (int k = 0; k < work_.size() && k < request_.SubAreas.size(); ++k) {
         SubAreaRecord record = request_.SubAreas.at(k);
         bool differs = false;
         for (int f = 12; f <= 24; ++f) {
             QString value = work_[k][std::size_t(f)];
-            if (f == 15 || f == 18)
-                value = value.left(1);
             QString &stored = record.Field[std::size_t(f)];
+            if (f == 15 || f == 18) {
+                // The same code, wherever its field held it, is no change.
+                if (SurfaceCodeOf(value) == SurfaceCodeOf(stored))
+                    continue;
+                value = value.left(1);
+            }
             // A blank entry for a blank field is no change.
             if (value == stored || (TextFile::isBlank(value) && TextFile::isBlank(stored)))
                 continue;
@@ -545,7 +549,7 @@ void frmTc::cmdFinished_Click()
             differs = true;
         }
         if (differs)
-            changed.append(record);
+            changed.append({k, record});
     }
     const auto onReturn = request_.OnReturn;
     unload();
@@ -564,37 +568,31 @@ bool frmTc::eventFilter(QObject *watched, QEvent *event)
         if (int keyAscii = TabOrEnterAscii(static_cast<QKeyEvent *>(event))) {
             // A key typed in the list means the user is in it, also when the
             // window got no focus events to tell.
-            focusedCombo_ = index;
+            focus_.enter(index);
             int i = index;
             Cmbinp_KeyPress(i, keyAscii);
             return true;
         }
         if (TabDirection(static_cast<QKeyEvent *>(event)) < 0) {
-            focusedCombo_ = index;
+            focus_.enter(index);
             tabAlongLayout(-1);
             return true;
         }
         break;
-    case QEvent::FocusIn: {
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
         // The list that holds the focus when the window opens gets it too.
-        if (focusedCombo_ != index && reason != Qt::PopupFocusReason) {
-            focusedCombo_ = index;
+        switch (focus_.see(index, combo, event)) {
+        case ComboFocus::Change::Arrived:
             Cmbinp_GotFocus(index);
-        }
-        break;
-    }
-    case QEvent::FocusOut: {
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        QWidget *now = QApplication::focusWidget();
-        const bool stillInside = now && combo && (now == combo || combo->isAncestorOf(now));
-        if (focusedCombo_ == index && !stillInside && reason != Qt::ActiveWindowFocusReason
-            && reason != Qt::PopupFocusReason) {
-            focusedCombo_ = 0;
+            break;
+        case ComboFocus::Change::Left:
             Cmbinp_LostFocus(index);
+            break;
+        case ComboFocus::Change::None:
+            break;
         }
         break;
-    }
     default:
         break;
     }

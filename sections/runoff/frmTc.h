@@ -4,6 +4,7 @@
 // shown as they are entered. It opens modal over the sub-area window on copies
 // of its records and, on "Return to Sub-Area", hands back the records whose
 // segment fields it changed; it writes no file. Its close box discards.
+#include "core/ComboFocus.h"
 #include "core/ControlArray.h"
 #include "sections/common/EntryForm.h"
 #include "sections/common/SubAreaDetail.h"
@@ -68,10 +69,15 @@ private:
 
     SubAreaDetailRequest request_;
     QList<WorkColumn> work_;
+    // The identifier list by place: the sub-area (row from 1; 0 none) of each
+    // entry, and the entry (-1 none) of each sub-area (from 0). Two sub-areas
+    // may share an identifier; each entry still shows its own.
+    QList<int> rowOfEntry_;
+    QList<int> entryOfRow_;
     int TcRow_ = 0;
     ControlArray boxes_;
     ControlArray combos_;
     QHash<QObject *, int> comboIndex_; // identity only
-    int focusedCombo_ = 0;
+    ComboFocus focus_;
     QPointer<QPushButton> cmdDelCur_;
 };

@@ -2,6 +2,7 @@
 // codes, the detail state, the hand-over to the land-use and
 // time-of-concentration windows, deleting, the working file it writes, and
 // its alternate mode.
+#include "ComboMouse.h"
 #include "DialogScript.h"
 #include "NetworkDriver.h"
 #include "NetworkRecords.h"
@@ -149,6 +150,10 @@ void TestSubArea::chooseAndCreate()
     QWidget *form = openOn(folder, Three);
     choose(form, 1, QStringLiteral("   ")); // names no sub-area
     QCOMPARE(subAreas(form)->records().ItemCount, 3);
+    // Picked with the mouse in the drop-down: taken as the focus goes on.
+    QVERIFY(ComboMouse::Pick(combo(form, 1), 0));
+    QTest::mouseClick(box(form, 4), Qt::LeftButton);
+    QCOMPARE(box(form, 4)->text(), QString("640."));
     choose(form, 1, QStringLiteral("sa2"));
     QCOMPARE(combo(form, 2)->currentText(), QString("R1"));
     QCOMPARE(box(form, 4)->text(), QString("12.5"));
@@ -304,7 +309,7 @@ void TestSubArea::controlsKeepTheirPlaces()
 }
 
 // Land Use Details: the window gets copies of every sub-area with the boxes
-// stored; its return gives back land rows alone, by identifier, and nothing is
+// stored; its return gives back land rows alone, by place, and nothing is
 // written before Accept.
 void TestSubArea::landUseDetails()
 {
@@ -327,8 +332,7 @@ void TestSubArea::landUseDetails()
     changed[2].Land = {land("Lawns", "A", "1.5"), land("Woods", "D", "0")};
     changed[2].Field[4] = QStringLiteral("99"); // not the land-use window's to change
     changed[0].Land = {land("Meadow", "B", "640")};
-    std::swap(changed[0], changed[2]);
-    request.OnReturn(changed);
+    request.OnReturn({{2, changed[2]}, {0, changed[0]}});
     for (const char *name : {"txtinp_4", "txtinp_5"})
         QVERIFY2(!shown(form, QString::fromLatin1(name)), name);
     QVERIFY(shown(form, QStringLiteral("cmdSub_0")));
@@ -349,14 +353,14 @@ void TestSubArea::tcDetails()
     const SubAreaDetailRequest request = tc()->last;
     QCOMPARE(request.Current, 1);
     SubAreaRecord sa2 = request.SubAreas[1];
-    sa2.Field[1] = QStringLiteral(" sa2"); // the same sub-area
+    sa2.Field[1] = QStringLiteral(" sa2"); // not the window's to change
     for (int f = 12; f <= 24; ++f)
         sa2.Field[size_t(f)].clear();
     sa2.Field[19] = QStringLiteral("300");
     sa2.Field[24] = QStringLiteral("2.5");
     sa2.Field[6] = QStringLiteral("9");      // not the window's to change
     sa2.Land = {land("Woods", "B", "1")};    // neither
-    request.OnReturn({sa2});
+    request.OnReturn({{1, sa2}});
     QVERIFY(shown(form, QStringLiteral("cmdSub_1")));
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecSubArea)),
@@ -399,9 +403,9 @@ void TestSubArea::detailReturnAfterClose()
     const SubAreaDetailRequest request = landUse()->last;
     cancel(form);
     form = openOn(folder, Three);
-    QList<SubAreaRecord> changed = request.SubAreas;
-    changed[2].Land = {land("Lawns", "A", "1")};
-    request.OnReturn(changed); // belongs to the closed opening
+    SubAreaRecord changed = request.SubAreas[2];
+    changed.Land = {land("Lawns", "A", "1")};
+    request.OnReturn({{2, changed}}); // belongs to the closed opening
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecSubArea)), Three);
 }

@@ -1,3 +1,4 @@
+#include "ComboMouse.h"
 #include "DialogScript.h"
 #include "ProgramFolder.h"
 #include "WindowLayout.h"
@@ -135,6 +136,7 @@ private slots:
     void displayButton();
     void multipleList();
     void tabMovesAmongCombos();
+    void locationPickedWithTheMouse();
     void locationSeries();
     void displaysEveryMode_data();
     void displaysEveryMode();
@@ -340,6 +342,20 @@ void TestGraphicsOutput::tabMovesAmongCombos()
     chooser()->Cmbinp(4)->setFocus();
     QTest::keyClick(chooser()->Cmbinp(4), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), storm);
+}
+
+// Opening a combo's drop-down list with the mouse is not leaving the combo:
+// the sub-area shown before joins no list, the one picked there joins it as
+// the focus goes on.
+void TestGraphicsOutput::locationPickedWithTheMouse()
+{
+    QApplication::setActiveWindow(chooser());
+    QVERIFY(QTest::qWaitForWindowActive(chooser()));
+    steps({"type:1", "storm:100YR", "mode:4", "pick:sub:EAST"});
+    QVERIFY(ComboMouse::Pick(chooser()->Cmbinp(5), 1));
+    QCOMPARE(listEntries(), QStringList{});
+    chooser()->Cmbinp(6)->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(listEntries(), QStringList{"SOUTH"});
 }
 
 // Three locations in one plot: the sub-area without a qualifier, a reach end

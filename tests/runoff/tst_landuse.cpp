@@ -90,6 +90,8 @@ private slots:
     void removingEveryAreaLeavesNoRows();
     void deleteLandUseDetails();
     void leavingTheListTakesItsSubArea();
+    void choosingTheShownSubAreaAgainKeepsTheGrid();
+    void failingAreaOfOneOfTwoNamesAlike();
     void subAreaWithAnAreaOfItsOwnAndLandRows();
     void cursorStaysOffGreyCells();
     void entriesKeptUnseen();
@@ -104,6 +106,7 @@ private:
     ProgramFolder *folder_ = nullptr;
     frmLandUse *form_ = nullptr;
     QList<QList<SubAreaRecord>> returned_;
+    QList<QList<int>> returnedPlaces_; // in the list handed over
 };
 
 void TestLandUse::totals_data()
@@ -162,7 +165,7 @@ void TestLandUse::placeAndStore()
                     {"Meadow", "X", "6"},             // no such group
                     {"Meadow", "", "7"},              // no group: group A
                     {"Pasture (Good)", "B", "8"}};    // same cell: replaces the first
-    const LandUseGrid::Placement p = LandUseGrid::PlaceEntries(rows, land);
+    const LandUseGrid::Placement p = LandUseGrid::PlaceEntries(rows, LandUseGrid::RowIndex(rows), land);
     QCOMPARE(p.areas[RowOf("Orchard")][0], QStringLiteral("2"));
     QCOMPARE(p.areas[RowOf("Open Space (Poor)")][3], QStringLiteral("3"));
     QCOMPARE(p.areas[RowOf("Meadow")][0], QStringLiteral("7"));
@@ -187,6 +190,7 @@ void TestLandUse::init()
     ProgramFolder::writeBytes(LocalLandUseFile, "\"Orchard\",\"45\",\"66\",\"77\",\"83\"\r\n"
                                                 "\"Gravel lot\",\"76\",\"\",\"89\",\"91\"\r\n\"\"\r\n");
     returned_.clear();
+    returnedPlaces_.clear();
 }
 
 void TestLandUse::cleanup()
@@ -203,7 +207,16 @@ frmLandUse *TestLandUse::open(const QList<SubAreaRecord> &records, int current, 
     request.Current = current;
     request.Alternate = alternate;
     request.AlternateId = alternate ? QStringLiteral("ALT1") : QString();
-    request.OnReturn = [this](const QList<SubAreaRecord> &changed) { returned_ << changed; };
+    request.OnReturn = [this](const QList<ReturnedSubArea> &changed) {
+        QList<SubAreaRecord> records;
+        QList<int> places;
+        for (const ReturnedSubArea &r : changed) {
+            records << r.Record;
+            places << r.Index;
+        }
+        returned_ << records;
+        returnedPlaces_ << places;
+    };
     form_ = qobject_cast<frmLandUse *>(Forms::get(QStringLiteral("frmLandUse")));
     if (form_)
         form_->OpenOn(nullptr, request);
@@ -278,6 +291,48 @@ void TestLandUse::typingUpdatesTotalsAndReturnHandsBackChanged()
     QCOMPARE(returned_[0].size(), 1); // NORTH was only shown
     QCOMPARE(returned_[0][0].SubAreaId(), QStringLiteral("SOUTH"));
     QVERIFY2(SameLand(returned_[0][0].Land, Land{{"Open Space (Good)", "B", "10"}, {"Residential (38% imp)", "B", "5"}}),
+             qPrintable(Describe(returned_[0][0].Land)));
+}
+
+// The list's entry of the sub-area shown, chosen again, reloads the grid from
+// what it held.
+void TestLandUse::choosingTheShownSubAreaAgainKeepsTheGrid()
+{
+    const int openGood = 2 + 3;
+    QVERIFY(open({Record("SA1")}, 0));
+    typeInto(openGood, 3, QStringLiteral("2.5"));
+    QCOMPARE(form_->Cmbinp()->currentIndex(), 1);
+    form_->Cmbinp_Click();
+    QCOMPARE(form_->grid()->TextMatrix(openGood, 3), QStringLiteral("2.5"));
+    QCOMPARE(summary(27), QStringLiteral("2.5"));
+    form_->cmdFinished_Click();
+    QCOMPARE(returned_.size(), 1);
+    QVERIFY2(SameLand(returned_[0].value(0).Land, Land{{"Open Space (Good)", "B", "2.5"}}),
+             qPrintable(Describe(returned_[0].value(0).Land)));
+}
+
+// Two sub-areas named alike: Return shows the one whose area failed, by its
+// place in the list, and hands its corrected area back to it.
+void TestLandUse::failingAreaOfOneOfTwoNamesAlike()
+{
+    const int openGood = 2 + 3;
+    QVERIFY(open({Record("S1", {{"Open Space (Good)", "B", "abc"}}), Record("S1", {{"Meadow", "B", "5"}})}, 1));
+    DialogScript script;
+    script.answer(Dialogs::Answer::OK);
+    form_->cmdFinished_Click();
+    QCOMPARE(script.messages().size(), 1);
+    QVERIFY(form_->isLoaded());
+    QCOMPARE(form_->ShownSubArea(), 0);
+    QCOMPARE(form_->Cmbinp()->currentIndex(), 1);
+    QCOMPARE(form_->grid()->TextMatrix(openGood, 3), QStringLiteral("abc"));
+    QCOMPARE(form_->grid()->CellColor(openGood, 3), Colors::Red);
+
+    typeInto(openGood, 3, QStringLiteral("4"));
+    form_->cmdFinished_Click();
+    QVERIFY(!form_->isLoaded());
+    QVERIFY(!script.unexpected());
+    QCOMPARE(returnedPlaces_, QList<QList<int>>{{0}});
+    QVERIFY2(SameLand(returned_[0][0].Land, Land{{"Open Space (Good)", "B", "4"}}),
              qPrintable(Describe(returned_[0][0].Land)));
 }
 

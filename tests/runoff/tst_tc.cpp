@@ -1,5 +1,6 @@
 // The time-of-concentration window, opened as the sub-area window opens it:
 // modal, on copies of the records, handing back the records it changed.
+#include "ComboMouse.h"
 #include "DialogScript.h"
 #include "ProgramFolder.h"
 #include "tests/setup/EntryDriver.h"
@@ -74,7 +75,14 @@ public:
         request.Current = current;
         request.Alternate = alternate;
         request.AlternateId = alternate ? QStringLiteral("ALT2") : QString();
-        request.OnReturn = [this](const QList<SubAreaRecord> &changed) { handedBack = changed; };
+        request.OnReturn = [this](const QList<ReturnedSubArea> &changed) {
+            handedBack.emplace();
+            places.clear();
+            for (const ReturnedSubArea &r : changed) {
+                handedBack->append(r.Record);
+                places << r.Index;
+            }
+        };
         auto *form = qobject_cast<frmTc *>(Forms::get(QStringLiteral("frmTc")));
         if (!form)
             return nullptr;
@@ -88,6 +96,7 @@ public:
     ProgramFolder folder;
     QWidget owner;
     std::optional<QList<SubAreaRecord>> handedBack;
+    QList<int> places; // of the records handed back, in the list handed over
 };
 
 QLineEdit *box(QWidget *form, int n)
@@ -169,6 +178,11 @@ private slots:
     void keysLeaveAListInAWindowNotActive_data();
     void keysLeaveAListInAWindowNotActive();
     void surfaceCodes();
+    void surfacePickedWithTheMouse_data();
+    void surfacePickedWithTheMouse();
+    void subAreaPickedWithTheMouse();
+    void surfaceCodesAnywhereInTheirField();
+    void failingValueOfOneOfTwoNamesAlike();
     void resultFieldsTakeNoFocus();
     void rainfall();
     void deleteAsksAndEmpties();
@@ -422,6 +436,114 @@ void TestTc::surfaceCodes()
     QCOMPARE(fx.handedBack->at(0).Field[14], QStringLiteral("0.24"));
     QCOMPARE(fx.handedBack->at(0).Field[15], QString());
     QCOMPARE(fx.handedBack->at(0).Field[18], QStringLiteral(" "));
+}
+
+void TestTc::surfacePickedWithTheMouse_data()
+{
+    QTest::addColumn<int>("list");
+    QTest::addColumn<int>("leaveTo");         // the box clicked after the pick; 0 "Return to Sub-Area"
+    QTest::addColumn<QStringList>("results"); // boxes 25, 26 and 27 once the list is left
+    QTest::addColumn<QStringList>("kept");    // fields 14, 15 and 18 handed back
+
+    // "A Smooth Surface" replaces n (E gave 0.178); "Paved" gives the shallow
+    // flow its velocity.
+    const QStringList sheet{"", "0.022", ""};
+    const QStringList shallow{"2.875", "0.178", "0.048"};
+    QTest::newRow("sheet, then another box") << 15 << 16 << sheet << QStringList{"", "A", ""};
+    QTest::newRow("sheet, then Return") << 15 << 0 << QStringList() << QStringList{"", "A", ""};
+    QTest::newRow("shallow, then another box") << 18 << 19 << shallow << QStringList{"0.24", "E", "P"};
+    QTest::newRow("shallow, then Return") << 18 << 0 << QStringList() << QStringList{"0.24", "E", "P"};
+}
+
+// A surface picked with the mouse in its list's drop-down is taken as one
+// left with Tab, when the focus goes on to another control: opening and
+// closing the drop-down is not leaving the list.
+void TestTc::surfacePickedWithTheMouse()
+{
+    QFETCH(int, list);
+    QFETCH(int, leaveTo);
+    QFETCH(QStringList, results);
+    QFETCH(QStringList, kept);
+    TcFixture fx;
+    frmTc *form = fx.open({record("NORTH", "G1", "", "100,0.02,0.24,E; 500,.02,; ,,,,,")}, 0);
+    QVERIFY(ComboMouse::Pick(combo(form, list), 1));
+    QCOMPARE(focused(), combo(form, list));
+    QCOMPARE(box(form, 14)->text(), QStringLiteral("0.24"));
+    QCOMPARE(box(form, 15)->text(), QStringLiteral("E Grass (Range, short)"));
+
+    if (leaveTo) {
+        QTest::mouseClick(box(form, leaveTo), Qt::LeftButton);
+        QCOMPARE(focused(), box(form, leaveTo));
+        QCOMPARE((QStringList{box(form, 25)->text(), box(form, 26)->text(), box(form, 27)->text()}), results);
+    }
+    QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("cmdFinished")), Qt::LeftButton);
+    QVERIFY(!form->isLoaded());
+    QVERIFY(fx.handedBack);
+    QCOMPARE(fx.handedBack->size(), 1);
+    const SubAreaRecord &back = fx.handedBack->first();
+    QCOMPARE((QStringList{back.Field[14], back.Field[15], back.Field[18]}), kept);
+}
+
+// The sub-area list too: the sub-area picked in its drop-down is the one
+// edited once the focus goes on.
+void TestTc::subAreaPickedWithTheMouse()
+{
+    TcFixture fx;
+    frmTc *form = fx.open({record("A", "G2", "", WorkedExample), record("B", "G2", "", "60,.01,,F; ,,; ,,,,,")}, 0);
+    QVERIFY(ComboMouse::Pick(combo(form, 1), 2));
+    QTest::mouseClick(box(form, 13), Qt::LeftButton);
+    QCOMPARE(form->TcRow(), 2);
+    QCOMPARE(box(form, 12)->text(), QStringLiteral("60"));
+    typeInto(form, 13, QStringLiteral("0.02"));
+    QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("cmdFinished")), Qt::LeftButton);
+    QCOMPARE(fx.places, QList<int>{1});
+    QCOMPARE(fx.handedBack->value(0).Field[13], QStringLiteral("0.02"));
+}
+
+// As an alternate holds them: the codes where the line had them in their
+// columns. They are the surfaces they name, and a Return with nothing changed
+// hands nothing back.
+void TestTc::surfaceCodesAnywhereInTheirField()
+{
+    TcFixture fx;
+    SubAreaRecord a = record("A", "G2", "", "100,.01,,; 500,.02,; ,,,,,");
+    a.Field[15] = QStringLiteral(" A        ");
+    a.Field[18] = QStringLiteral("  P");
+    frmTc *form = fx.open({a}, 0);
+    QCOMPARE(combo(form, 15)->currentText(), QStringLiteral("A Smooth Surface"));
+    QCOMPARE(combo(form, 18)->currentText(), QStringLiteral("Paved"));
+    QVERIFY(!box(form, 26)->text().isEmpty());
+    QVERIFY(!box(form, 27)->text().isEmpty());
+    key(form, 1, Qt::Key_Return);
+    QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("cmdFinished")), Qt::LeftButton);
+    QVERIFY(fx.handedBack);
+    QCOMPARE(fx.handedBack->size(), 0);
+}
+
+// Two sub-areas named alike: Return shows the one whose value failed, by its
+// place in the list, and hands its corrected value back to it.
+void TestTc::failingValueOfOneOfTwoNamesAlike()
+{
+    TcFixture fx;
+    DialogScript script;
+    frmTc *form = fx.open({record("S1", "G2", "", "abc,.01,,F; ,,; ,,,,,"), record("S1", "G2", "", "50,.01,,F; ,,; ,,,,,")},
+                          1);
+    QCOMPARE(box(form, 12)->text(), QStringLiteral("50"));
+    script.answer(Dialogs::Answer::OK);
+    QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("cmdFinished")), Qt::LeftButton);
+    QCOMPARE(script.messages(), QStringList{QStringLiteral("Sub-Area S1 - Sheet Length: \"abc\" is not a valid value.")});
+    QVERIFY(form->isLoaded());
+    QCOMPARE(form->TcRow(), 1);
+    QCOMPARE(combo(form, 1)->currentIndex(), 1);
+    QCOMPARE(box(form, 12)->text(), QStringLiteral("abc"));
+    QCOMPARE(focused(), box(form, 12));
+
+    typeInto(form, 12, QStringLiteral("60"));
+    QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("cmdFinished")), Qt::LeftButton);
+    QVERIFY(!form->isLoaded());
+    QVERIFY(!script.unexpected());
+    QCOMPARE(fx.places, QList<int>{0});
+    QCOMPARE(fx.handedBack->value(0).Field[12], QStringLiteral("60"));
 }
 
 void TestTc::resultFieldsTakeNoFocus()

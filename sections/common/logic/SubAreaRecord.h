@@ -15,6 +15,16 @@ struct LandRow
     QString LandArea;    // the area, as typed
 };
 
+// The code of a surface field (15 sheet, 18 shallow): its first letter that
+// is not a blank, wherever in its columns a file holds it; empty for none.
+inline QString SurfaceCodeOf(const QString &field)
+{
+    for (QChar c : field)
+        if (c != QLatin1Char(' '))
+            return QString(c);
+    return QString();
+}
+
 struct SubAreaRecord
 {
     // Fields 1 to 25 by their numbers in the section; index 0 is unused.

@@ -42,9 +42,10 @@ bool ReachFieldPasses(int field, const std::function<QString(int)> &valueOf, boo
 std::optional<InvalidValue> FirstReachFault(const QList<ReachRecord> &reaches, const QList<ReachRecord> &asRead,
                                             bool alternate)
 {
+    const QHash<QString, int> readIndex = NetworkFields::IndexByIdentifier(asRead);
     for (int k = 0; k < reaches.size(); ++k) {
         const ReachRecord &reach = reaches[k];
-        const int read = NetworkFields::FindRecord(asRead, reach.ReachId());
+        const int read = readIndex.value(NetworkFields::IdentifierKey(reach.ReachId()), -1);
         const auto valueOf = [&reach](int f) { return reach.Field[std::size_t(f)]; };
         for (int f = 5; f <= 18; ++f) {
             const QString &text = reach.Field[std::size_t(f)];

@@ -13,6 +13,8 @@ bool SameIdentifier(const QString &a, const QString &b)
     return TextFile::trimBlanks(a).compare(TextFile::trimBlanks(b), Qt::CaseInsensitive) == 0;
 }
 
+QString IdentifierKey(const QString &id) { return TextFile::trimBlanks(id).toCaseFolded(); }
+
 int CodeOption(const QString &code)
 {
     const QString first = code.left(1).toUpper();

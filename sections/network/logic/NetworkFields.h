@@ -1,5 +1,6 @@
 #pragma once
 // Rules the reach and sub-area windows share on identifiers and output codes.
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -13,6 +14,9 @@ QString CutIdentifier(const QString &text);
 bool IsIdentifier(const QString &text);
 // Identifiers are compared trimmed and without regard to case.
 bool SameIdentifier(const QString &a, const QString &b);
+// The identifier as a look-up key: two identifiers are the same exactly when
+// their keys are equal.
+QString IdentifierKey(const QString &id);
 
 // Index of the record whose identifier (field 1) is `id`; the last one when
 // several are; -1 when none is.
@@ -23,6 +27,18 @@ template <class Record> int FindRecord(const QList<Record> &records, const QStri
         if (SameIdentifier(records[i].Field[1], id))
             found = int(i);
     return found;
+}
+
+// The index of every record by its identifier's key, the last one where
+// several share it (as FindRecord finds it): built once, it finds each
+// record's counterpart without a search over all records.
+template <class Record> QHash<QString, int> IndexByIdentifier(const QList<Record> &records)
+{
+    QHash<QString, int> index;
+    index.reserve(records.size());
+    for (qsizetype i = 0; i < records.size(); ++i)
+        index.insert(IdentifierKey(records[i].Field[1]), int(i));
+    return index;
 }
 
 // The option of a code group that a stored code selects: 1 "Yes" for Y, 2

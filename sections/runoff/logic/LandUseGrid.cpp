@@ -4,8 +4,8 @@
 #include "core/logic/TextFile.h"
 #include "sections/runoff/logic/StandardLandUse.h"
 
-#include <QHash>
 #include <cmath>
+#include <map>
 
 namespace LandUseGrid {
 
@@ -68,26 +68,46 @@ int GroupOf(const QString &soilGroup)
     return -1;
 }
 
-Placement PlaceEntries(const QList<GridRow> &rows, const QList<LandRow> &land)
+RowIndex::RowIndex(const QList<GridRow> &rows)
+{
+    exact_.reserve(rows.size());
+    folded_.reserve(rows.size());
+    for (qsizetype r = rows.size() - 1; r >= 0; --r) {
+        const QString name = TextFile::trimBlanks(rows[r].Name);
+        exact_.insert(name, int(r));
+        folded_.insert(name.toUpper(), int(r));
+    }
+}
+
+int RowIndex::rowOf(const QString &landUseName) const
+{
+    const QString name = TextFile::trimBlanks(landUseName);
+    return exact_.value(name, folded_.value(name.toUpper(), -1));
+}
+
+namespace {
+
+// The cell (grid row, group) of an entry, or nullopt where no usable cell can show it.
+std::optional<std::pair<int, int>> CellOf(const QList<GridRow> &rows, const RowIndex &index, const LandRow &entry)
+{
+    const int row = index.rowOf(entry.LandUseName);
+    const int group = GroupOf(entry.SoilGroup);
+    if (row < 0 || row >= rows.size() || group < 0 || !CellUsable(rows[row], group))
+        return std::nullopt;
+    return std::pair{row, group};
+}
+
+} // namespace
+
+Placement PlaceEntries(const QList<GridRow> &rows, const RowIndex &index, const QList<LandRow> &land)
 {
     Placement p;
     p.areas.resize(rows.size());
-    QHash<QString, int> exact;
-    QHash<QString, int> folded;
-    for (qsizetype r = rows.size() - 1; r >= 0; --r) {
-        const QString name = TextFile::trimBlanks(rows[r].Name);
-        exact.insert(name, int(r));
-        folded.insert(name.toUpper(), int(r));
-    }
     for (const LandRow &entry : land) {
-        const QString name = TextFile::trimBlanks(entry.LandUseName);
-        const int row = exact.value(name, folded.value(name.toUpper(), -1));
-        const int group = GroupOf(entry.SoilGroup);
-        if (row < 0 || group < 0 || !CellUsable(rows[row], group)) {
+        if (const auto cell = CellOf(rows, index, entry))
+            p.areas[cell->first][std::size_t(cell->second)] = entry.LandArea;
+        else
             p.unseen << entry;
-            continue;
-        }
-        p.areas[row][group] = entry.LandArea;
     }
     return p;
 }
@@ -99,13 +119,17 @@ bool AreaPasses(const QString &area)
     return ok;
 }
 
-std::optional<InvalidValue> FirstInvalidArea(const QList<GridRow> &rows, const QList<LandRow> &land)
+std::optional<InvalidValue> FirstInvalidArea(const QList<GridRow> &rows, const RowIndex &index,
+                                             const QList<LandRow> &land)
 {
-    const Placement placed = PlaceEntries(rows, land);
-    for (int r = 0; r < placed.areas.size(); ++r)
-        for (int g = 0; g < 4; ++g)
-            if (const QString &area = placed.areas[r][std::size_t(g)]; !AreaPasses(area))
-                return InvalidValue{0, r, g, area, {}, {}};
+    // What each cell shows: the last entry for it, in grid order.
+    std::map<std::pair<int, int>, QString> shown;
+    for (const LandRow &entry : land)
+        if (const auto cell = CellOf(rows, index, entry))
+            shown[*cell] = entry.LandArea;
+    for (const auto &[cell, area] : shown)
+        if (!AreaPasses(area))
+            return InvalidValue{0, cell.first, cell.second, area, {}, {}};
     return std::nullopt;
 }
 

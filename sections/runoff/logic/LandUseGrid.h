@@ -7,6 +7,7 @@
 #include "sections/common/logic/SubAreaRecord.h"
 #include "sections/runoff/logic/LocalLandUseData.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <array>
@@ -49,16 +50,30 @@ double RoundHalfEven(double value, int decimals);
 // text stands for group A.
 int GroupOf(const QString &soilGroup);
 
+// The grid rows by name, built once for every sub-area shown or checked: an
+// entry's row is the first whose name equals it trimmed, else the first equal
+// without regard to case; -1 for none.
+class RowIndex
+{
+public:
+    RowIndex() = default;
+    explicit RowIndex(const QList<GridRow> &rows);
+    int rowOf(const QString &landUseName) const;
+
+private:
+    QHash<QString, int> exact_;
+    QHash<QString, int> folded_;
+};
+
 struct Placement
 {
     Areas areas;            // the entries laid into the grid
     QList<LandRow> unseen;  // entries that no usable cell of the grid can show
 };
 
-// Lays a sub-area's land rows into the grid. An entry's row is the first
-// whose name equals it trimmed, else the first equal without regard to case;
-// a later entry for the same cell replaces an earlier one.
-Placement PlaceEntries(const QList<GridRow> &rows, const QList<LandRow> &land);
+// Lays a sub-area's land rows into the grid of `rows`, whose index is
+// `index`; a later entry for the same cell replaces an earlier one.
+Placement PlaceEntries(const QList<GridRow> &rows, const RowIndex &index, const QList<LandRow> &land);
 
 // The check of an area: blank (none) or a number of at least 0.
 bool AreaPasses(const QString &area);
@@ -66,8 +81,9 @@ bool AreaPasses(const QString &area);
 // The first area of a sub-area's land rows that the grid shows (by row, then
 // group) and that fails its check: its row in `rows` (from 0) as `row`, its
 // group (0 to 3) as `field`. Entries the grid cannot show are kept as they
-// are and not checked.
-std::optional<InvalidValue> FirstInvalidArea(const QList<GridRow> &rows, const QList<LandRow> &land);
+// are and not checked. Takes time by the sub-area's rows, not the grid's.
+std::optional<InvalidValue> FirstInvalidArea(const QList<GridRow> &rows, const RowIndex &index,
+                                             const QList<LandRow> &land);
 
 // The land rows of the grid in grid order (by row, then groups A to D) for
 // every cell holding text, then the entries kept unseen, unchanged.
