@@ -330,8 +330,23 @@ int FlexGrid::TopRow() const { return table_->verticalScrollBar()->value(); }
 
 void FlexGrid::setTopRow(int row)
 {
-    if (row >= 0 && row < Rows())
-        table_->verticalScrollBar()->setValue(row);
+    if (row < 0 || row >= Rows())
+        return;
+    QScrollBar *bar = table_->verticalScrollBar();
+    // Rows added just now count in the scroll range only once laid out.
+    if (row > bar->maximum())
+        table_->doItemsLayout();
+    bar->setValue(row);
+}
+
+void FlexGrid::setRowsShown(int rows)
+{
+    int height = 2 * table_->frameWidth() + rows * table_->verticalHeader()->defaultSectionSize();
+    for (int r = 0; r < std::min(fixedRows_, Rows()); ++r)
+        height += table_->rowHeight(r);
+    if (table_->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn)
+        height += table_->horizontalScrollBar()->sizeHint().height();
+    table_->setMinimumHeight(height);
 }
 
 void FlexGrid::AddItem(const QString &item, int index)

@@ -63,6 +63,9 @@ public:
     // First row shown at the top of the view, below the fixed rows.
     int TopRow() const;
     void setTopRow(int row);
+    // The grid is at least tall enough to show its fixed rows and `rows`
+    // rows below them.
+    void setRowsShown(int rows);
     // Row and column under the mouse at its last move or press over the grid.
     int MouseRow() const { return mouseRow_; }
     int MouseCol() const { return mouseCol_; }
