@@ -2,11 +2,13 @@
 
 #include "core/Colors.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTableView>
@@ -36,6 +38,38 @@ private:
 };
 } // namespace
 
+// Sees a focus change before the widget that loses the focus does: when a
+// click moves the focus into a grid, the grid notes what it shows before that
+// widget's focus-out handling runs.
+class FlexGrid::FocusWatch : public QObject
+{
+public:
+    explicit FocusWatch(QObject *parent) : QObject(parent) {}
+
+    static void install()
+    {
+        static QPointer<FocusWatch> watch;
+        if (watch || !qApp)
+            return;
+        watch = new FocusWatch(qApp);
+        qApp->installEventFilter(watch);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // The style hears of a focus-out too, after the widget has handled it.
+        if (event->type() != QEvent::FocusOut || !watched->isWidgetType()
+            || static_cast<QFocusEvent *>(event)->reason() != Qt::MouseFocusReason)
+            return false;
+        // The widget taking the focus has it already when the one leaving hears of it.
+        if (auto *table = qobject_cast<QTableWidget *>(QApplication::focusWidget()))
+            if (auto *grid = table->findChild<FlexGrid *>(QString(), Qt::FindDirectChildrenOnly))
+                grid->noteViewSeen();
+        return false;
+    }
+};
+
 FlexGrid::FlexGrid(QTableWidget *table)
     : QObject(table), table_(table), tableObject_(table), viewport_(table->viewport())
 {
@@ -56,6 +90,7 @@ FlexGrid::FlexGrid(QTableWidget *table)
                     emit RowColChange();
             });
     connect(table_, &QTableWidget::cellPressed, this, [this](int row, int col) { emit MouseDown(row, col); });
+    FocusWatch::install();
 }
 
 int FlexGrid::Rows() const { return table_->rowCount(); }
@@ -203,10 +238,12 @@ bool FlexGrid::forwardFromFixedView(QEvent *event)
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove: {
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->type() == QEvent::MouseMove || mouse->type() == QEvent::MouseButtonPress)
-            noteMouse(fixedView_, mouse->position().toPoint());
         QWidget *port = table_->viewport();
         const QPointF global = static_cast<QWidget *>(fixedPort_)->mapToGlobal(mouse->position());
+        if (mouse->type() == QEvent::MouseButtonPress || mouse->type() == QEvent::MouseButtonDblClick)
+            showViewSeen(port->mapFromGlobal(global).toPoint());
+        if (mouse->type() == QEvent::MouseMove || mouse->type() == QEvent::MouseButtonPress)
+            noteMouse(fixedView_, mouse->position().toPoint());
         QMouseEvent moved(mouse->type(), port->mapFromGlobal(global), global, mouse->button(), mouse->buttons(),
                           mouse->modifiers(), mouse->pointingDevice());
         QScopedValueRollback<const QEvent *> forwarding(forwarded_, &moved);
@@ -330,8 +367,73 @@ int FlexGrid::TopRow() const { return table_->verticalScrollBar()->value(); }
 
 void FlexGrid::setTopRow(int row)
 {
-    if (row >= 0 && row < Rows())
-        table_->verticalScrollBar()->setValue(row);
+    if (row < 0 || row >= Rows())
+        return;
+    QScrollBar *bar = table_->verticalScrollBar();
+    // Rows added just now count in the scroll range only once laid out.
+    if (row > bar->maximum())
+        table_->doItemsLayout();
+    bar->setValue(row);
+}
+
+void FlexGrid::setRowsShown(int rows)
+{
+    int height = 2 * table_->frameWidth() + rows * table_->verticalHeader()->defaultSectionSize();
+    for (int r = 0; r < std::min(fixedRows_, Rows()); ++r)
+        height += table_->rowHeight(r);
+    if (table_->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn)
+        height += table_->horizontalScrollBar()->sizeHint().height();
+    table_->setMinimumHeight(height);
+}
+
+void FlexGrid::noteViewSeen()
+{
+    if (!tableAlive())
+        return;
+    SeenView view;
+    view.vertical = table_->verticalScrollBar()->value();
+    view.horizontal = table_->horizontalScrollBar()->value();
+    const int height = table_->viewport()->height();
+    for (int r = std::max(table_->rowAt(0), 0); r < Rows(); ++r) {
+        const int top = table_->rowViewportPosition(r);
+        if (top >= height)
+            break;
+        view.rows.append({QPersistentModelIndex(table_->model()->index(r, 0)), top, table_->rowHeight(r)});
+    }
+    seen_ = view;
+    // Only the press of the click that moved the focus may use it.
+    const quint64 count = ++seenCount_;
+    QMetaObject::invokeMethod(
+        this,
+        [this, count] {
+            if (count == seenCount_)
+                seen_.reset();
+        },
+        Qt::QueuedConnection);
+}
+
+void FlexGrid::showViewSeen(QPoint pressed)
+{
+    if (!seen_ || !tableAlive())
+        return;
+    const SeenView view = *seen_;
+    seen_.reset();
+    // Rows that the focus-out added or removed count in the scroll range.
+    table_->doItemsLayout();
+    int top = view.vertical;
+    if (!view.rows.isEmpty() && view.rows.first().index.isValid())
+        top = view.rows.first().index.row();
+    for (int i = 0; i < view.rows.size(); ++i) {
+        const SeenRow &row = view.rows[i];
+        if (pressed.y() >= row.top && pressed.y() < row.top + row.height) {
+            // The row pointed at may have moved: it goes back under the pointer.
+            if (row.index.isValid())
+                top = row.index.row() - i;
+            break;
+        }
+    }
+    table_->verticalScrollBar()->setValue(top);
+    table_->horizontalScrollBar()->setValue(view.horizontal);
 }
 
 void FlexGrid::AddItem(const QString &item, int index)
@@ -375,7 +477,10 @@ bool FlexGrid::eventFilter(QObject *watched, QEvent *event)
     if (watched == viewport_) {
         if (event == forwarded_)
             return true;
-        if (event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonPress)
+        const QEvent::Type type = event->type();
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
+            showViewSeen(static_cast<QMouseEvent *>(event)->position().toPoint());
+        if (type == QEvent::MouseMove || type == QEvent::MouseButtonPress)
             noteMouse(table_, static_cast<QMouseEvent *>(event)->position().toPoint());
         return false;
     }

@@ -15,9 +15,19 @@
 //
 // Colours are &HBBGGRR numbers (core/Colors.h); a cell without a colour of its
 // own is white.
+//
+// A click acts on the cell that was under the pointer when the button went
+// down. The click first takes the focus from the box that had it, whose
+// focus-out check may place and scroll rows; the grid then shows again what
+// it showed before, with the row the pointer was on under it, so that the
+// press and MouseRow find that cell.
+#include <QList>
 #include <QObject>
+#include <QPersistentModelIndex>
 #include <QPoint>
 #include <QString>
+
+#include <optional>
 
 class QTableView;
 class QTableWidget;
@@ -63,6 +73,9 @@ public:
     // First row shown at the top of the view, below the fixed rows.
     int TopRow() const;
     void setTopRow(int row);
+    // The grid is at least tall enough to show its fixed rows and `rows`
+    // rows below them.
+    void setRowsShown(int rows);
     // Row and column under the mouse at its last move or press over the grid.
     int MouseRow() const { return mouseRow_; }
     int MouseCol() const { return mouseCol_; }
@@ -84,6 +97,23 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    class FocusWatch;
+    // A row seen in the view: where it was and how high.
+    struct SeenRow
+    {
+        QPersistentModelIndex index;
+        int top = 0;
+        int height = 0;
+    };
+    struct SeenView
+    {
+        int vertical = 0;
+        int horizontal = 0;
+        QList<SeenRow> rows; // from the top row down
+    };
+    void noteViewSeen();
+    void showViewSeen(QPoint pressed);
+
     QTableWidgetItem *cell(int row, int col) const;
     QTableWidgetItem *makeCell(int row, int col);
     void paintFixedRow(int row);
@@ -108,4 +138,8 @@ private:
     int fixedRows_ = 0;
     int mouseRow_ = 0;
     int mouseCol_ = 0;
+    // What the view showed when a click began to move the focus into it,
+    // until that click's press (or the next pass of the event loop).
+    std::optional<SeenView> seen_;
+    quint64 seenCount_ = 0;
 };

@@ -193,12 +193,11 @@ void InsertGridValue(FlexGrid &grid, GridState &s, int &row, int &col, int &cell
         if (isLastCell(r, c))
             grid.AddItem(QStringLiteral(" "));
         ensureRow(grid, r);
-        const QString source = cellText(grid, i - 1);
-        if (holdsText(source)) {
-            grid.setTextMatrix(r, c, source);
-            if (i > k + 2)
-                grid.setCellColor(r, c, grid.CellColor((i - 1) / cols, (i - 1) % cols));
-        }
+        // A blank cell moves on too: left behind, the value before it would
+        // stand there twice.
+        grid.setTextMatrix(r, c, cellText(grid, i - 1));
+        if (i > k + 2)
+            grid.setCellColor(r, c, grid.CellColor((i - 1) / cols, (i - 1) % cols));
     }
     row = k / cols;
     col = k % cols;

@@ -70,8 +70,8 @@ void ValidateGridCell(FlexGrid &grid, const GridState &s, int row, int col, int 
 void DeleteGridValue(FlexGrid &grid, GridState &s, int &row, int &col, int &cellCount, bool &ok,
                      bool &typing);
 
-// Opens a place at cell (row, col): its value and the later ones move one
-// cell on; the cell keeps its text to be typed over.
+// Opens a place at cell (row, col): its text and every later cell's, blank
+// ones too, move one cell on; the cell keeps its text to be typed over.
 void InsertGridValue(FlexGrid &grid, GridState &s, int &row, int &col, int &cellCount, bool &ok,
                      bool &typing);
 

@@ -40,6 +40,8 @@ void ValueGridPanel::build(QGridLayout *layout, QWidget *parent, QObject *contex
     for (int c = 0; c < GridColumns; ++c)
         table->setColumnWidth(c, width);
     table->setMinimumWidth(width * GridColumns + 24);
+    // The current cell is kept among the rows shown.
+    grid->setRowsShown(settings.startRows);
     // The values stand centred in their cells.
     table->setItemDelegate(new AlignedCells([](int) -> Qt::Alignment { return Qt::AlignCenter; }, table));
     table->viewport()->installEventFilter(context);

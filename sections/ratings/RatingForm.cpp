@@ -19,7 +19,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QHeaderView>
 #include <QStyle>
 #include <QTableWidget>
 
@@ -86,8 +85,7 @@ void RatingForm::buildFields(QGridLayout *layout)
     if (rating_.titleRowTwips > 0)
         table->setRowHeight(0, rating_.titleRowTwips / Plots::TwipsPerPixel);
     table->setMinimumWidth(gridWidth + 40);
-    table->setMinimumHeight(table->rowHeight(0) + VisibleRows * table->verticalHeader()->defaultSectionSize()
-                            + 2 * table->frameWidth());
+    grid_->setRowsShown(VisibleRows);
     layout->addWidget(table, row++, 0, 1, 3);
     connect(grid_, &FlexGrid::MouseDown, this, [this](int r, int) { MSFlexGrid1_MouseDown(r); });
     table->viewport()->installEventFilter(this);

@@ -126,6 +126,9 @@ void frmStorm::buildFields(QGridLayout *layout)
         table->setColumnWidth(c, c == 0 || c == 1 || c == 4 ? 100 : 50);
     }
     table->setMinimumWidth(3 * 100 + 4 * 50 + 24);
+    // The title row and ten records: a record chosen by its identifiers is
+    // scrolled to the ninth of them.
+    grid_->setRowsShown(StartRows - 1);
     layout->addWidget(table, FieldCount + 2, 0, 1, 3);
     connect(grid_, &FlexGrid::MouseDown, this, [this](int row, int) { MSFlexGrid1_MouseDown(row); });
     table->viewport()->installEventFilter(this);

@@ -208,6 +208,7 @@ private slots:
     void validation_data();
     void validation();
     void deleteAndInsertValues();
+    void insertMovesBlankCells();
     void seriesToTable();
     void windowsKeepTheirOwnTables();
     // Keyed-row grids.
@@ -469,6 +470,19 @@ void TestGrids::deleteAndInsertValues()
         QCOMPARE(w.cells(6), (QStringList{"0", "1", "1", "2", "3", "4"}));
         QCOMPARE(w.s.CellCount, 6);
     }
+}
+
+// An emptied cell moves on with the values after it; no value is copied
+// into its place.
+void TestGrids::insertMovesBlankCells()
+{
+    ValueWindow w({"0", "0.2", "", "0.8"}, false);
+    QVERIFY(w.exposed());
+    w.start(0, 1);
+    InsertGridValue(*w.grid, w.s, w.s.GridRow, w.s.GridCol, w.s.CellCount, w.s.FieldOK, w.s.Typing);
+    QCOMPARE(w.cells(5), (QStringList{"0", "0.2", "0.2", "", "0.8"}));
+    QCOMPARE(w.s.CellCount, 5);
+    QCOMPARE(w.current(), 1);
 }
 
 void TestGrids::seriesToTable()

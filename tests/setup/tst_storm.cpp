@@ -116,6 +116,7 @@ private slots:
     void checks_data();
     void checks();
     void keyLookup();
+    void recordChosenByKeyIsInView();
     void firstIdentifierTakenWhenLeft_data();
     void firstIdentifierTakenWhenLeft();
     void popupsAndOtherWindowsDoNotLeave();
@@ -322,6 +323,26 @@ void TestStorm::keyLookup()
     box(form, 3)->setFocus(Qt::MouseFocusReason);
     combo(form, 5)->setFocus(Qt::MouseFocusReason);
     QCOMPARE(Globsubs::BackColor(combo(form, 5)), Colors::Red);
+    cancel(form);
+}
+
+// The grid shows its title row and ten records, so a record that the key
+// lookup scrolls to the ninth row shown is seen whole.
+void TestStorm::recordChosenByKeyIsInView()
+{
+    ProgramFolder folder;
+    QList<QByteArray> lines;
+    for (int i = 1; i <= 45; ++i)
+        lines << record({"S" + QByteArray::number(i), "G", "", "1.", "Type I", "2", ""});
+    ProgramFolder::writeBytes(folder.tmp(SecStorm), file(lines));
+    frmStorm *form = openStorm();
+    enterId(form, 1, u"S42"_s);
+    enterId(form, 2, u"G"_s);
+    QCOMPARE(form->gridState().GridRow, 42);
+    QCOMPARE(form->grid()->TopRow(), 34);
+    QTableWidget *t = grid(form);
+    QVERIFY(t->viewport()->rect().contains(t->visualRect(t->model()->index(42, 0))));
+    QCOMPARE(box(form, 1)->text(), QStringLiteral("S42"));
     cancel(form);
 }
 
