@@ -243,7 +243,7 @@ bool FlexGrid::forwardFromFixedView(QEvent *event)
         if (mouse->type() == QEvent::MouseButtonPress || mouse->type() == QEvent::MouseButtonDblClick)
             showViewSeen(port->mapFromGlobal(global).toPoint());
         if (mouse->type() == QEvent::MouseMove || mouse->type() == QEvent::MouseButtonPress)
-            noteMouse(fixedView_, mouse->position().toPoint());
+            noteMouse(fixedView_, mouse);
         QMouseEvent moved(mouse->type(), port->mapFromGlobal(global), global, mouse->button(), mouse->buttons(),
                           mouse->modifiers(), mouse->pointingDevice());
         QScopedValueRollback<const QEvent *> forwarding(forwarded_, &moved);
@@ -452,8 +452,11 @@ void FlexGrid::RemoveItem(int index)
         table_->removeRow(index);
 }
 
-void FlexGrid::noteMouse(const QTableView *view, QPoint pos)
+void FlexGrid::noteMouse(const QTableView *view, const QMouseEvent *mouse)
 {
+    if (mouse->type() == QEvent::MouseButtonPress)
+        mouseButton_ = mouse->button();
+    const QPoint pos = mouse->position().toPoint();
     const int row = view->rowAt(pos.y());
     const int col = view->columnAt(pos.x());
     if (row >= 0)
@@ -481,7 +484,7 @@ bool FlexGrid::eventFilter(QObject *watched, QEvent *event)
         if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
             showViewSeen(static_cast<QMouseEvent *>(event)->position().toPoint());
         if (type == QEvent::MouseMove || type == QEvent::MouseButtonPress)
-            noteMouse(table_, static_cast<QMouseEvent *>(event)->position().toPoint());
+            noteMouse(table_, static_cast<QMouseEvent *>(event));
         return false;
     }
     if (watched != tableObject_)

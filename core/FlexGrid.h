@@ -29,6 +29,7 @@
 
 #include <optional>
 
+class QMouseEvent;
 class QTableView;
 class QTableWidget;
 class QTableWidgetItem;
@@ -79,6 +80,8 @@ public:
     // Row and column under the mouse at its last move or press over the grid.
     int MouseRow() const { return mouseRow_; }
     int MouseCol() const { return mouseCol_; }
+    // The button of the last press over the grid.
+    Qt::MouseButton MouseButton() const { return mouseButton_; }
 
     // Adds a row whose cells take the tab-separated texts of `item`, at row
     // `index` (the rows from it move down) or at the end when `index` < 0.
@@ -123,7 +126,7 @@ private:
     void updateFrozen();
     void placeFixedView();
     bool forwardFromFixedView(QEvent *event);
-    void noteMouse(const QTableView *view, QPoint pos);
+    void noteMouse(const QTableView *view, const QMouseEvent *mouse);
 
     QTableWidget *table_;
     QObject *tableObject_;
@@ -138,6 +141,7 @@ private:
     int fixedRows_ = 0;
     int mouseRow_ = 0;
     int mouseCol_ = 0;
+    Qt::MouseButton mouseButton_ = Qt::NoButton;
     // What the view showed when a click began to move the focus into it,
     // until that click's press (or the next pass of the event loop).
     std::optional<SeenView> seen_;

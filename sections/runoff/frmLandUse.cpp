@@ -442,7 +442,7 @@ void frmLandUse::MouseDown(int row, int)
 {
     if (row < 1)
         return;
-    if (QGuiApplication::mouseButtons() & Qt::RightButton)
+    if (grid_->MouseButton() == Qt::RightButton)
         popup_->popup(QCursor::pos());
 }
 

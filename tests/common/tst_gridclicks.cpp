@@ -291,7 +291,7 @@ GridWindow landUseWindow()
         request.SubAreas = {record(QStringLiteral("S1"), QStringLiteral("1"), QStringLiteral("2")),
                             record(QStringLiteral("S2"), QStringLiteral("3"), QStringLiteral("4"))};
         request.Current = 0;
-        request.OnReturn = [](const QList<SubAreaRecord> &) {};
+        request.OnReturn = [](const QList<ReturnedSubArea> &) {};
         auto *form = qobject_cast<frmLandUse *>(Forms::get(QStringLiteral("frmLandUse")));
         form->OpenOn(nullptr, request);
         QApplication::setActiveWindow(form);
@@ -310,8 +310,10 @@ GridWindow landUseWindow()
     w.clickedShown = QStringLiteral("30,3 4");
     // The popup's one item, "Delete Value".
     w.deleteChosen = [](QWidget *form) {
+        auto *popup = form->findChild<QMenu *>(QStringLiteral("mnupopup"));
+        QTRY_VERIFY(popup->isVisible());
         qobject_cast<frmLandUse *>(form)->mnuDelInsItem_Click(2);
-        form->findChild<QMenu *>(QStringLiteral("mnupopup"))->hide();
+        popup->hide();
     };
     w.values = [](QWidget *form) {
         const FlexGrid *g = flexGrid(form);
