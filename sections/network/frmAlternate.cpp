@@ -10,7 +10,6 @@
 #include "sections/network/logic/NetworkChecks.h"
 #include "sections/network/logic/NetworkFields.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -99,7 +98,7 @@ void frmAlternate::buildFields(QGridLayout *grid)
     setTabOrder(combo_, txtinp(2));
     setTabOrder(txtinp(2), lists_[1]);
     setTabOrder(lists_[1], lists_[2]);
-    comboFocused_ = false;
+    comboFocus_.reset();
 }
 
 void frmAlternate::setDefaults()
@@ -171,8 +170,8 @@ void frmAlternate::NextField(int &Index, int &KeyAscii)
     } else {
         // Leaving the combo by the key chooses the alternate now, whether or
         // not the window has the focus to move.
-        if (comboFocused_) {
-            comboFocused_ = false;
+        if (comboFocus_.current() == 1) {
+            comboFocus_.reset();
             int i = 1;
             Cmbinp_LostFocus(i);
         }
@@ -532,35 +531,31 @@ bool frmAlternate::eventFilter(QObject *watched, QEvent *event)
         if (type == QEvent::KeyPress) {
             int keyAscii = TabOrEnterAscii(static_cast<QKeyEvent *>(event));
             if (keyAscii) {
-                comboFocused_ = true; // the user is in it, focus events or not
+                comboFocus_.enter(1); // the user is in it, focus events or not
                 int index = 1;
                 NextField(index, keyAscii);
                 return true;
             }
             if (TabDirection(static_cast<QKeyEvent *>(event)) < 0) {
-                comboFocused_ = true;
+                comboFocus_.enter(1);
                 tabAlongLayout(-1);
                 return true;
             }
-        } else if (type == QEvent::FocusIn) {
-            const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-            // Only the first arrival shows the accepted identifier: the
-            // combo's own list and a return from another window do not.
-            if (!comboFocused_ && reason != Qt::PopupFocusReason) {
-                comboFocused_ = true;
-                if (reason != Qt::ActiveWindowFocusReason)
+        } else if (type == QEvent::FocusIn || type == QEvent::FocusOut) {
+            switch (comboFocus_.see(1, combo_.data(), event)) {
+            case ComboFocus::Change::Arrived:
+                // Only the first arrival shows the accepted identifier: the
+                // combo's own list and a return from another window do not.
+                if (static_cast<QFocusEvent *>(event)->reason() != Qt::ActiveWindowFocusReason)
                     Cmbinp_GotFocus(1);
-            }
-        } else if (type == QEvent::FocusOut) {
-            const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-            QWidget *now = QApplication::focusWidget();
-            const bool stillInside = now && (now == combo_.data() || combo_->isAncestorOf(now)
-                                             || now->window()->windowType() == Qt::Popup);
-            if (comboFocused_ && !stillInside && reason != Qt::PopupFocusReason
-                && reason != Qt::ActiveWindowFocusReason) {
-                comboFocused_ = false;
+                break;
+            case ComboFocus::Change::Left: {
                 int index = 1;
                 Cmbinp_LostFocus(index);
+                break;
+            }
+            case ComboFocus::Change::None:
+                break;
             }
         }
         return EntryForm::eventFilter(watched, event);

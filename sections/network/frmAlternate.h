@@ -7,6 +7,7 @@
 //
 // The alternates live in the window (its tables are rebuilt from the working
 // file at every opening): no other window reloads or renumbers them.
+#include "core/ComboFocus.h"
 #include "sections/common/EntryForm.h"
 #include "sections/network/logic/AlternateFormat.h"
 
@@ -86,7 +87,7 @@ private:
     int shown_ = 0;
     int remembered_ = -999;
     int session_ = 0; // counts the openings, so a late hand-back finds its own
-    bool comboFocused_ = false;
+    ComboFocus comboFocus_;
     QPointer<QComboBox> combo_;
     QPointer<QListWidget> lists_[3];
     QPointer<QvForm> recordWindow_;

@@ -207,8 +207,9 @@ private slots:
     void backspaceAndOtherKeys();
     void validation_data();
     void validation();
-    void deleteAndInsertValues();
-    void insertMovesBlankCells();
+    void deleteValues();
+    void insertValue_data();
+    void insertValue();
     void seriesToTable();
     void windowsKeepTheirOwnTables();
     // Keyed-row grids.
@@ -432,57 +433,61 @@ void TestGrids::validation()
     QCOMPARE(w.colour(w.current()), Colors::Green);
 }
 
-void TestGrids::deleteAndInsertValues()
+void TestGrids::deleteValues()
 {
-    {
-        ValueWindow w({"0", "0.2", "0.4", "0.6"});
-        QVERIFY(w.exposed());
-        w.start(0, 2);
-        DeleteGridValue(*w.grid, w.s, w.s.GridRow, w.s.GridCol, w.s.CellCount, w.s.FieldOK, w.s.Typing);
-        QCOMPARE(w.cells(5), (QStringList{"0", "0.2", "0.6", "", ""}));
-        QCOMPARE(w.s.CellCount, 4);
-        QCOMPARE(w.current(), 2);
-        QCOMPARE(w.colour(2), Colors::Green);
-        // Deleting the empty cell at the end keeps the cursor green there.
-        w.click(0, 3);
-        DeleteGridValue(*w.grid, w.s, w.s.GridRow, w.s.GridCol, w.s.CellCount, w.s.FieldOK, w.s.Typing);
-        QCOMPARE(w.s.CellCount, 3);
-        QCOMPARE(w.colour(w.current()), Colors::Green);
-        QVERIFY(!w.s.GridBusy);
-    }
-    {
-        ValueWindow w({"0", "0.2", "0.4", "0.6"});
-        QVERIFY(w.exposed());
-        w.start(0, 2);
-        InsertGridValue(*w.grid, w.s, w.s.GridRow, w.s.GridCol, w.s.CellCount, w.s.FieldOK, w.s.Typing);
-        QCOMPARE(w.cells(6), (QStringList{"0", "0.2", "0.4", "0.4", "0.6", ""}));
-        QCOMPARE(w.s.CellCount, 6);
-        QCOMPARE(w.current(), 2);
-        QVERIFY(!w.s.GridBusy);
-    }
-    {
-        // A full last row gets a row appended before the values move on.
-        ValueWindow w({"0", "1", "2", "3", "4"}, false);
-        w.grid->setRows(1);
-        QVERIFY(w.exposed());
-        w.start(0, 1);
-        InsertGridValue(*w.grid, w.s, w.s.GridRow, w.s.GridCol, w.s.CellCount, w.s.FieldOK, w.s.Typing);
-        QCOMPARE(w.cells(6), (QStringList{"0", "1", "1", "2", "3", "4"}));
-        QCOMPARE(w.s.CellCount, 6);
-    }
+    ValueWindow w({"0", "0.2", "0.4", "0.6"});
+    QVERIFY(w.exposed());
+    w.start(0, 2);
+    DeleteGridValue(*w.grid, w.s, w.s.GridRow, w.s.GridCol, w.s.CellCount, w.s.FieldOK, w.s.Typing);
+    QCOMPARE(w.cells(5), (QStringList{"0", "0.2", "0.6", "", ""}));
+    QCOMPARE(w.s.CellCount, 4);
+    QCOMPARE(w.current(), 2);
+    QCOMPARE(w.colour(2), Colors::Green);
+    // Deleting the empty cell at the end keeps the cursor green there.
+    w.click(0, 3);
+    DeleteGridValue(*w.grid, w.s, w.s.GridRow, w.s.GridCol, w.s.CellCount, w.s.FieldOK, w.s.Typing);
+    QCOMPARE(w.s.CellCount, 3);
+    QCOMPARE(w.colour(w.current()), Colors::Green);
+    QVERIFY(!w.s.GridBusy);
 }
 
-// An emptied cell moves on with the values after it; no value is copied
-// into its place.
-void TestGrids::insertMovesBlankCells()
+void TestGrids::insertValue_data()
 {
-    ValueWindow w({"0", "0.2", "", "0.8"}, false);
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<bool>("withEmpty");
+    QTest::addColumn<int>("rows"); // 0: as many as the values need
+    QTest::addColumn<int>("at");
+    QTest::addColumn<QStringList>("after");
+
+    QTest::newRow("inside the values") << QStringList{"0", "0.2", "0.4", "0.6"} << true << 0 << 2
+                                       << QStringList{"0", "0.2", "0.4", "0.4", "0.6", ""};
+    // A full last row gets a row appended before the values move on.
+    QTest::newRow("full last row") << QStringList{"0", "1", "2", "3", "4"} << false << 1 << 1
+                                   << QStringList{"0", "1", "1", "2", "3", "4"};
+    // An emptied cell moves on with the values after it; no value is copied
+    // into its place.
+    QTest::newRow("emptied cell after the place") << QStringList{"0", "0.2", "", "0.8"} << false << 0 << 1
+                                                  << QStringList{"0", "0.2", "0.2", "", "0.8"};
+}
+
+void TestGrids::insertValue()
+{
+    QFETCH(QStringList, values);
+    QFETCH(bool, withEmpty);
+    QFETCH(int, rows);
+    QFETCH(int, at);
+    QFETCH(QStringList, after);
+
+    ValueWindow w(values, withEmpty);
+    if (rows > 0)
+        w.grid->setRows(rows);
     QVERIFY(w.exposed());
-    w.start(0, 1);
+    w.start(0, at);
     InsertGridValue(*w.grid, w.s, w.s.GridRow, w.s.GridCol, w.s.CellCount, w.s.FieldOK, w.s.Typing);
-    QCOMPARE(w.cells(5), (QStringList{"0", "0.2", "0.2", "", "0.8"}));
-    QCOMPARE(w.s.CellCount, 5);
-    QCOMPARE(w.current(), 1);
+    QCOMPARE(w.cells(int(after.size())), after);
+    QCOMPARE(w.s.CellCount, int(after.size()));
+    QCOMPARE(w.current(), at);
+    QVERIFY(!w.s.GridBusy);
 }
 
 void TestGrids::seriesToTable()

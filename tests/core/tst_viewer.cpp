@@ -59,6 +59,19 @@ int pdfPages(const QString &path)
     const QByteArray pdf = ProgramFolder::readBytes(path);
     return int(QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
 }
+
+// Prints the viewer's text through its Print item into the A4 PDF `pdf`,
+// the print dialog answered by `script` with the range `range`.
+void printViewer(DialogScript &script, const QString &pdf, QPrinter::PrintRange range = QPrinter::AllPages)
+{
+    script.print([pdf, range](QPrinter *p) {
+        p->setOutputFormat(QPrinter::PdfFormat);
+        p->setOutputFileName(pdf);
+        p->setPageSize(QPageSize(QPageSize::A4));
+        p->setPrintRange(range);
+    });
+    viewer()->findChild<QAction *>(QStringLiteral("mnuPrint"))->trigger();
+}
 } // namespace
 
 class TestViewer : public QObject
@@ -271,12 +284,7 @@ void TestViewer::printToPdf()
     const QString pdf = folder_->file(QStringLiteral("print.pdf"));
     int perPage = 0;
     DialogScript script;
-    script.print([&](QPrinter *p) {
-        p->setOutputFormat(QPrinter::PdfFormat);
-        p->setOutputFileName(pdf);
-        p->setPageSize(QPageSize(QPageSize::A4));
-    });
-    viewer()->findChild<QAction *>(QStringLiteral("mnuPrint"))->trigger();
+    printViewer(script, pdf);
     QCOMPARE(script.asked().size(), 1);
     QCOMPARE(script.asked().first().kind, Dialogs::Kind::Print);
     {
@@ -312,13 +320,7 @@ void TestViewer::printSelection()
     const auto printPages = [&](QPrinter::PrintRange range) {
         const QString pdf = folder_->file(QStringLiteral("print%1.pdf").arg(int(range)));
         DialogScript script;
-        script.print([&](QPrinter *p) {
-            p->setOutputFormat(QPrinter::PdfFormat);
-            p->setOutputFileName(pdf);
-            p->setPageSize(QPageSize(QPageSize::A4));
-            p->setPrintRange(range);
-        });
-        viewer()->findChild<QAction *>(QStringLiteral("mnuPrint"))->trigger();
+        printViewer(script, pdf, range);
         // The dialog offers the selection, and neither page ranges nor a file.
         if (script.asked().last().printOptions != Dialogs::PrintSelection)
             return -1;
@@ -348,12 +350,7 @@ void TestViewer::printsWhatIsShown()
     const auto printPages = [&] {
         const QString pdf = folder_->file(QStringLiteral("print%1.pdf").arg(++run));
         DialogScript script;
-        script.print([&](QPrinter *p) {
-            p->setOutputFormat(QPrinter::PdfFormat);
-            p->setOutputFileName(pdf);
-            p->setPageSize(QPageSize(QPageSize::A4));
-        });
-        viewer()->findChild<QAction *>(QStringLiteral("mnuPrint"))->trigger();
+        printViewer(script, pdf);
         return script.pending() == 0 && !script.unexpected() ? pdfPages(pdf) : -1;
     };
     const int shown = printPages();
