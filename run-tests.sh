@@ -2,8 +2,8 @@
 # Installs what is missing, builds, and runs every test: once as built with
 # the default compiler, once built by clang with AddressSanitizer and
 # UndefinedBehaviorSanitizer; then a short run of each fuzzer. The window
-# placement test and a pick with the mouse in a drop-down list run once more
-# under a real window manager.
+# placement test, picks with the mouse in drop-down lists and clicks on grids
+# run once more under a real window manager.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 qv_install_deps
 qv_install_deps $QV_WM_PACKAGES
@@ -25,6 +25,9 @@ qv_ctest build
 # A drop-down list is a window of its own: the focus goes to it and back
 # while a choice is picked with the mouse.
 (cd "$QV_ROOT/build" && qv_under_window_manager env QT_QPA_PLATFORM=xcb tests/tst_tc surfacePickedWithTheMouse subAreaPickedWithTheMouse)
+(cd "$QV_ROOT/build" && qv_under_window_manager env QT_QPA_PLATFORM=xcb tests/tst_alternate choosingAndCreating)
+# A click on a grid takes the focus from a box whose check scrolls the grid.
+(cd "$QV_ROOT/build" && qv_under_window_manager env QT_QPA_PLATFORM=xcb tests/tst_gridclicks)
 
 # The sanitizer build is the clang one, so every test also builds with both compilers.
 CC=clang CXX=clang++ qv_build build-asan -DQV_SANITIZE=ON
