@@ -22,6 +22,39 @@ struct ReturnedSubArea
     SubAreaRecord Record;
 };
 
+// A detail window's identifier list by place. Entry 0 is the empty one; each
+// other entry stands for its own record, also where two records share an
+// identifier.
+class SubAreaListPlaces
+{
+public:
+    // Starts the list afresh for `records` records, none listed yet.
+    void reset(int records)
+    {
+        recordOf_ = {-1};
+        entryOf_ = QList<int>(records, -1);
+    }
+    // Lists record `k` (from 0) as the next entry.
+    void add(int k)
+    {
+        entryOf_[k] = int(recordOf_.size());
+        recordOf_ << k;
+    }
+    void clear()
+    {
+        recordOf_.clear();
+        entryOf_.clear();
+    }
+    // The record (from 0) of entry `entry`; -1 for the empty entry or none.
+    int record(int entry) const { return recordOf_.value(entry, -1); }
+    // The entry of record `k`; -1 when it is not listed.
+    int entry(int k) const { return entryOf_.value(k, -1); }
+
+private:
+    QList<int> recordOf_;
+    QList<int> entryOf_;
+};
+
 struct SubAreaDetailRequest
 {
     QList<SubAreaRecord> SubAreas; // copies of every record of the data edited

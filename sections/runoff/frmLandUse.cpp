@@ -244,16 +244,14 @@ void frmLandUse::Form_Load()
     edited_ = QList<bool>(records_.size(), false);
     combo_->clear();
     QStringList listed{QString()};
-    recordOfEntry_ = {-1};
-    entryOfRecord_ = QList<int>(records_.size(), 0);
+    places_.reset(int(records_.size()));
     // Offered: the sub-areas without an area or curve number of their own,
     // and those with land rows to edit even when a file written elsewhere
     // gave them an area or curve number as well.
     for (int k = 0; k < records_.size(); ++k) {
         const SubAreaRecord &record = records_[k];
         if ((TextFile::isBlank(record.Field[4]) && TextFile::isBlank(record.Field[5])) || !record.Land.isEmpty()) {
-            entryOfRecord_[k] = int(listed.size());
-            recordOfEntry_ << k;
+            places_.add(k);
             listed << TextFile::trimBlanks(record.SubAreaId());
         }
     }
@@ -267,7 +265,8 @@ void frmLandUse::Form_Load()
     if (current >= 0 && current < records_.size()) {
         shown_ = current;
         twin_->setText(records_[current].SubAreaId());
-        combo_->setCurrentIndex(entryOfRecord_[current]);
+        // A sub-area the list does not offer shows the empty entry.
+        combo_->setCurrentIndex(std::max(places_.entry(current), 0));
         ShowSubAreaLandUse(current);
     }
     SetDeleteVisible();
@@ -292,8 +291,7 @@ void frmLandUse::Form_Unload()
 {
     request_ = SubAreaDetailRequest();
     records_.clear();
-    recordOfEntry_.clear();
-    entryOfRecord_.clear();
+    places_.clear();
 }
 
 void frmLandUse::SetDeleteVisible() { delete_->setVisible(!TextFile::isBlank(combo_->currentText())); }
@@ -303,7 +301,7 @@ void frmLandUse::Cmbinp_Click()
     twin_->setText(combo_->currentText());
     // The entry chosen names its sub-area by its place, also where two share
     // an identifier.
-    const int chosen = recordOfEntry_.value(combo_->currentIndex(), -1);
+    const int chosen = places_.record(combo_->currentIndex());
     // What the grid holds is stored before any reload, also of the sub-area
     // chosen again.
     StoreSubAreaLandUse();
@@ -516,8 +514,7 @@ bool frmLandUse::refuseInvalidArea()
     for (int k = 0; k < records_.size(); ++k) {
         // Only the sub-areas the list offers, or the one shown, can be shown
         // to be corrected.
-        const int entry = entryOfRecord_.value(k, 0);
-        if (entry <= 0 && k != shown_)
+        if (places_.entry(k) < 0 && k != shown_)
             continue;
         std::optional<InvalidValue> fault = LandUseGrid::FirstInvalidArea(rows_, rowIndex_, records_[k].Land);
         if (!fault)
@@ -530,7 +527,7 @@ bool frmLandUse::refuseInvalidArea()
                            + TextFile::trimBlanks(grid_->TextMatrix(0, col));
         InvalidValues::Tell(*fault, Title);
         if (shown_ != k) {
-            combo_->setCurrentIndex(entry);
+            combo_->setCurrentIndex(places_.entry(k));
             Cmbinp_Click();
         }
         MoveCursor(row, col);
@@ -585,8 +582,8 @@ bool frmLandUse::eventFilter(QObject *watched, QEvent *event)
     // comparing it with the typed pointer would treat it as one.
     const bool isCombo = qobject_cast<QComboBox *>(watched) && watched == combo_;
     if (isCombo && isLoaded() && ComboFocus::Leaves(combo_, event)) {
-        const int listed = recordOfEntry_.value(combo_->currentIndex(), -1);
-        if (listed != shown_ && (listed >= 0 || entryOfRecord_.value(shown_, 0) > 0))
+        const int listed = places_.record(combo_->currentIndex());
+        if (listed != shown_ && (listed >= 0 || places_.entry(shown_) >= 0))
             Cmbinp_Click();
     }
     if (isCombo && event->type() == QEvent::KeyPress) {

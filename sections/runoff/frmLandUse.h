@@ -75,12 +75,7 @@ private:
 
     SubAreaDetailRequest request_;
     QList<SubAreaRecord> records_;
-    // The identifier list by place: the sub-area (from 0; -1 none) of each
-    // entry, and the entry (0, the empty one, when not listed) of each
-    // sub-area. Two sub-areas may share an identifier; each entry still
-    // shows its own.
-    QList<int> recordOfEntry_;
-    QList<int> entryOfRecord_;
+    SubAreaListPlaces places_; // the identifier list's entries by place
     QList<LandUseGrid::GridRow> rows_;
     LandUseGrid::RowIndex rowIndex_;
     LandUseGrid::Areas areas_;

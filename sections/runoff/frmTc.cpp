@@ -90,8 +90,7 @@ void frmTc::Form_Unload()
     // without a request must not return into an earlier sub-area window.
     request_ = SubAreaDetailRequest();
     work_.clear();
-    rowOfEntry_.clear();
-    entryOfRow_.clear();
+    places_.clear();
     TcRow_ = 0;
     focus_.reset();
 }
@@ -244,18 +243,15 @@ void frmTc::Form_Load()
     // even when a file written elsewhere gave them a Tc as well.
     QComboBox *ids = Cmbinp(1);
     QStringList listed{QString()};
-    rowOfEntry_ = {0};
-    entryOfRow_.clear();
+    places_.reset(int(request_.SubAreas.size()));
     work_.clear();
     work_.reserve(request_.SubAreas.size());
     for (const SubAreaRecord &record : std::as_const(request_.SubAreas)) {
         WorkColumn column;
         column[1] = record.Field[1];
-        entryOfRow_ << -1;
         if (TextFile::isBlank(record.Field[6]) || record.HasFlowSegments()) {
-            entryOfRow_.back() = int(listed.size());
+            places_.add(int(work_.size()));
             listed << record.Field[1];
-            rowOfEntry_ << int(work_.size()) + 1;
         }
         for (int f = 12; f <= 24; ++f)
             column[std::size_t(f)] = record.Field[std::size_t(f)];
@@ -280,7 +276,7 @@ void frmTc::Form_Load()
         ShowSubAreaTc(k);
         txtinp(1)->setText(work_[k - 1][1]);
         // Not listed when it has a Tc of its own and no segments: then nothing is selected.
-        ids->setCurrentIndex(entryOfRow_[k - 1]);
+        ids->setCurrentIndex(places_.entry(k - 1));
     }
     showDeleteButton();
     ids->setFocus(Qt::OtherFocusReason);
@@ -441,7 +437,7 @@ void frmTc::Cmbinp_LostFocus(int Index)
     if (Index == 1) {
         // The entry chosen names its sub-area by its place, also where two
         // share an identifier.
-        const int row = rowOfEntry_.value(combo->currentIndex(), 0);
+        const int row = places_.record(combo->currentIndex()) + 1;
         // Leaving the list on the sub-area already shown keeps the entries
         // on screen; another sub-area first takes them into the table.
         if (row != TcRow_) {
@@ -495,7 +491,7 @@ std::optional<InvalidValue> frmTc::firstInvalidValue()
     StoreSubAreaTc();
     for (int k = 1; k <= work_.size(); ++k) {
         // Only the sub-areas the list offers can be shown to be corrected.
-        if (entryOfRow_.value(k - 1, -1) < 0)
+        if (places_.entry(k - 1) < 0)
             continue;
         for (int f = 12; f <= 24; ++f) {
             const QString &text = work_[k - 1][std::size_t(f)];
@@ -511,7 +507,7 @@ std::optional<InvalidValue> frmTc::firstInvalidValue()
 void frmTc::showInvalidValue(const InvalidValue &value)
 {
     if (value.record != TcRow_) {
-        Cmbinp(1)->setCurrentIndex(entryOfRow_.value(value.record - 1, -1));
+        Cmbinp(1)->setCurrentIndex(places_.entry(value.record - 1));
         Cmbinp_LostFocus(1);
     }
     SetBackColor(txtinp(value.field), Colors::Red);

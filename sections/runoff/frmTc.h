@@ -69,11 +69,7 @@ private:
 
     SubAreaDetailRequest request_;
     QList<WorkColumn> work_;
-    // The identifier list by place: the sub-area (row from 1; 0 none) of each
-    // entry, and the entry (-1 none) of each sub-area (from 0). Two sub-areas
-    // may share an identifier; each entry still shows its own.
-    QList<int> rowOfEntry_;
-    QList<int> entryOfRow_;
+    SubAreaListPlaces places_; // the identifier list's entries by place
     int TcRow_ = 0;
     ControlArray boxes_;
     ControlArray combos_;
