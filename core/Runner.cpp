@@ -115,7 +115,9 @@ bool AppendHecRasSection()
                     lines << line;
             },
             &error)) {
-        error[0] = error[0].toUpper();
+        // The store's reason reads as the end of a sentence.
+        if (!error.isEmpty())
+            error[0] = error[0].toUpper();
         return nothingImported(error + QLatin1Char('.'));
     }
     // The cross-section window stops reading at the first blank line, so the

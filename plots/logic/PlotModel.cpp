@@ -774,16 +774,13 @@ std::vector<ScreenPoint> SeriesScreenPoints(const PlotSetup &setup, const Transf
 
 namespace {
 
-bool insideFrame(const Frame &f, float x, float y)
-{
-    return f.leftMargin <= x && x <= f.plotRight && 0 <= y && y <= f.originY();
-}
-
 // At least `margin` twips inside the frame's edges.
 bool wellInside(const Frame &f, float x, float y, float margin)
 {
     return f.leftMargin + margin <= x && x <= f.plotRight - margin && margin <= y && y <= f.originY() - margin;
 }
+
+bool insideFrame(const Frame &f, float x, float y) { return wellInside(f, x, y, 0); }
 
 // How far past its point a data marker, and past its ends a series line, may
 // paint: half the figure (48 twips at size 1.2) and half the pen, a pixel
