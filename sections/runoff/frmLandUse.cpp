@@ -327,6 +327,7 @@ void frmLandUse::ClearGrid()
                 areas_[i][g].clear();
                 grid_->setTextMatrix(i + 1, AreaColumn(g), QString());
             }
+    parcels_.clear();
     unseen_.clear();
     ShowKept();
     drainage_->clear();
@@ -346,6 +347,7 @@ void frmLandUse::ShowSubAreaLandUse(int k)
                 SetArea(i + 1, AreaColumn(g), placed.areas[i][g]);
                 any = true;
             }
+    parcels_ = placed.parcels;
     unseen_ = placed.unseen;
     ShowKept();
     if (any)
@@ -372,13 +374,24 @@ void frmLandUse::StoreSubAreaLandUse()
 {
     if (shown_ < 0 || shown_ >= records_.size() || !edited_[shown_])
         return;
-    records_[shown_].Land = LandUseGrid::LandRowsFrom(rows_, areas_, unseen_);
+    records_[shown_].Land = LandUseGrid::LandRowsFrom(rows_, areas_, parcels_, unseen_);
 }
 
 void frmLandUse::SetArea(int row, int col, const QString &text)
 {
     areas_[row - 1][GroupOfColumn(col)] = text;
     grid_->setTextMatrix(row, col, text);
+}
+
+// The area the user typed or deleted: the cell holds it alone, whatever
+// parcels it stood for.
+void frmLandUse::EditArea(int row, int col, const QString &text)
+{
+    SetArea(row, col, text);
+    parcels_.remove(LandUseGrid::CellKey(row - 1, GroupOfColumn(col)));
+    if (shown_ >= 0)
+        edited_[shown_] = true;
+    UpdateTotals();
 }
 
 void frmLandUse::UpdateTotals()
@@ -475,10 +488,7 @@ void frmLandUse::KeyPress(int &KeyAscii)
     text = TextFile::trimBlanks(text).left(MaxAreaLength);
     if (text == TextFile::trimBlanks(before))
         return;
-    SetArea(row, col, text);
-    if (shown_ >= 0)
-        edited_[shown_] = true;
-    UpdateTotals();
+    EditArea(row, col, text);
 }
 
 void frmLandUse::mnuDelInsItem_Click(int Index)
@@ -488,10 +498,7 @@ void frmLandUse::mnuDelInsItem_Click(int Index)
     MoveCursor(gridRow_, gridCol_);
     if (areas_[gridRow_ - 1][GroupOfColumn(gridCol_)].isEmpty())
         return;
-    SetArea(gridRow_, gridCol_, QString());
-    if (shown_ >= 0)
-        edited_[shown_] = true;
-    UpdateTotals();
+    EditArea(gridRow_, gridCol_, QString());
 }
 
 void frmLandUse::cmdDelCur_Click()

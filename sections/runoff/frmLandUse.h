@@ -65,6 +65,7 @@ private:
     void HighlightCell();
     void MoveCursor(int row, int col);
     void SetArea(int row, int col, const QString &text);
+    void EditArea(int row, int col, const QString &text);
     void ShowKept();
     bool Blocked(int row, int col) const;
     void MouseDown(int row, int col);
@@ -79,6 +80,7 @@ private:
     QList<LandUseGrid::GridRow> rows_;
     LandUseGrid::RowIndex rowIndex_;
     LandUseGrid::Areas areas_;
+    LandUseGrid::Parcels parcels_;
     QList<LandRow> unseen_;
     QList<bool> edited_; // by record: its land rows were changed here
     int shown_ = -1;

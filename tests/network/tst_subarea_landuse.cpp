@@ -8,6 +8,7 @@
 #include "sections/runoff/frmLandUse.h"
 #include "sections/runoff/logic/StandardLandUse.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -23,6 +24,8 @@ private slots:
     void landRowComesBack_data();
     void landRowComesBack();
     void landRowsGoToTheSubAreaShown();
+    void parcelsOfOneLandUseKeepTheirArea_data();
+    void parcelsOfOneLandUseKeepTheirArea();
 };
 
 namespace {
@@ -106,6 +109,62 @@ void TestSubAreaLandUse::landRowsGoToTheSubAreaShown()
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecSubArea)),
              file({header, first, at({{21, "LAND AREA"}, {31, "Open Space (Good)"}, {66, "B"}, {71, "2.5"}}, 80),
                    second, impervious, ""}));
+}
+
+void TestSubAreaLandUse::parcelsOfOneLandUseKeepTheirArea_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("col");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArrayList>("written");
+    const QByteArray openB10 = landLine("Open Space (Good)", "B", "10.");
+    const QByteArray openB5 = landLine("Open Space (Good)", "B", "5.");
+    const QByteArray woodsC3 = landLine("Woods (Good)", "C", "3.");
+    // Nothing typed: the lines stay as the file held them.
+    QTest::newRow("nothing changed") << QString() << 0 << QString() << QByteArrayList{openB10, woodsC3, openB5};
+    // Another cell edited: the parcels go back as they were, in grid order.
+    QTest::newRow("another cell edited") << QStringLiteral("Woods (Good)") << 5 << QStringLiteral("4")
+                                         << QByteArrayList{openB10, openB5, landLine("Woods (Good)", "C", "4.")};
+    // Their own cell edited: it holds what was typed.
+    QTest::newRow("their cell edited") << QStringLiteral("Open Space (Good)") << 3 << QStringLiteral("12")
+                                       << QByteArrayList{landLine("Open Space (Good)", "B", "12."), woodsC3};
+}
+
+// Two LAND AREA lines of one land use on one soil group: their cell shows
+// the sum, the totals count both, and an edit anywhere keeps their area.
+void TestSubAreaLandUse::parcelsOfOneLandUseKeepTheirArea()
+{
+    QFETCH(QString, name);
+    QFETCH(int, col);
+    QFETCH(QString, typed);
+    QFETCH(QByteArrayList, written);
+    ProgramFolder folder;
+    const QByteArray header = QByteArray("SUB-AREA:").leftJustified(40);
+    const QByteArray main = at({{11, "SA1"}, {21, "R1"}}, 75);
+    const QByteArray stored = file({header, main, landLine("Open Space (Good)", "B", "10."),
+                                    landLine("Woods (Good)", "C", "3."), landLine("Open Space (Good)", "B", "5."), ""});
+    ProgramFolder::writeBytes(folder.tmp(SecSubArea), stored);
+    QWidget *form = open(QStringLiteral("frmSubArea"));
+    choose(form, 1, QStringLiteral("SA1"));
+    click(button(form, "cmdSub_0"));
+    auto *landUse = qobject_cast<frmLandUse *>(Forms::get(QStringLiteral("frmLandUse")));
+    QVERIFY(landUse && landUse->isLoaded());
+    activate(landUse);
+    FlexGrid *grid = landUse->grid();
+    for (int r = 1; r < grid->Rows(); ++r)
+        if (grid->TextMatrix(r, 0) == QLatin1String("Open Space (Good)"))
+            QCOMPARE(grid->TextMatrix(r, 3), QStringLiteral("15"));
+    QCOMPARE(landUse->findChild<QLabel *>(QStringLiteral("txtlbl_27"))->text(), QStringLiteral("18"));
+    QCOMPARE(landUse->findChild<QLabel *>(QStringLiteral("txtlbl_28"))->text(), QStringLiteral("62.5")); // (15 * 61 + 3 * 70) / 18
+    if (!typed.isEmpty())
+        typeArea(landUse, name, col, typed);
+    landUse->cmdFinished_Click();
+    QVERIFY(!landUse->isLoaded());
+    activate(form);
+    accept(form);
+    QByteArrayList lines{header, main};
+    lines << written << QByteArray();
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecSubArea)), lines.join("\r\n") + "\r\n");
 }
 
 QTEST_MAIN(TestSubAreaLandUse)

@@ -164,23 +164,28 @@ void TestLandUse::placeAndStore()
                     {"Gravel lot", "B", "5"},         // no CN for group B
                     {"Meadow", "X", "6"},             // no such group
                     {"Meadow", "", "7"},              // no group: group A
-                    {"Pasture (Good)", "B", "8"}};    // same cell: replaces the first
+                    {"Pasture (Good)", "B", "8.25"}}; // same cell: a second parcel
     const LandUseGrid::Placement p = LandUseGrid::PlaceEntries(rows, LandUseGrid::RowIndex(rows), land);
     QCOMPARE(p.areas[RowOf("Orchard")][0], QStringLiteral("2"));
     QCOMPARE(p.areas[RowOf("Open Space (Poor)")][3], QStringLiteral("3"));
     QCOMPARE(p.areas[RowOf("Meadow")][0], QStringLiteral("7"));
-    QCOMPARE(p.areas[RowOf("Pasture (Good)")][1], QStringLiteral("8"));
+    QCOMPARE(p.areas[RowOf("Pasture (Good)")][1], QStringLiteral("9.25"));
+    QCOMPARE(p.parcels.size(), 1);
     QVERIFY2(SameLand(p.unseen, Land{{"Removed lot", "C", "4"}, {"Gravel lot", "B", "5"}, {"Meadow", "X", "6"}}),
              qPrintable(Describe(p.unseen)));
-    const Land stored = LandUseGrid::LandRowsFrom(rows, p.areas, p.unseen);
+    const Land stored = LandUseGrid::LandRowsFrom(rows, p.areas, p.parcels, p.unseen);
     QVERIFY2(SameLand(stored, Land{{"Orchard", "A", "2"},
                                    {"Open Space (Poor)", "D", "3"},
-                                   {"Pasture (Good)", "B", "8"},
+                                   {"Pasture (Good)", "B", "1"},
+                                   {"Pasture (Good)", "B", "8.25"},
                                    {"Meadow", "A", "7"},
                                    {"Removed lot", "C", "4"},
                                    {"Gravel lot", "B", "5"},
                                    {"Meadow", "X", "6"}}),
              qPrintable(Describe(stored)));
+    // A cell's sum is exact to its parcels' decimals.
+    QCOMPARE(LandUseGrid::SumOfAreas({"0.1", "0.2"}), QStringLiteral("0.3"));
+    QCOMPARE(LandUseGrid::SumOfAreas({"10.", " 5", "abc"}), QStringLiteral("15"));
 }
 
 void TestLandUse::init()

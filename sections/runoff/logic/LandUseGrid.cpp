@@ -103,13 +103,47 @@ Placement PlaceEntries(const QList<GridRow> &rows, const RowIndex &index, const 
 {
     Placement p;
     p.areas.resize(rows.size());
+    QHash<int, QStringList> byCell;
+    QList<std::pair<int, int>> cells; // in the order first met
     for (const LandRow &entry : land) {
-        if (const auto cell = CellOf(rows, index, entry))
-            p.areas[cell->first][std::size_t(cell->second)] = entry.LandArea;
-        else
+        if (const auto cell = CellOf(rows, index, entry)) {
+            QStringList &areas = byCell[CellKey(cell->first, cell->second)];
+            if (areas.isEmpty())
+                cells << *cell;
+            areas << entry.LandArea;
+        } else {
             p.unseen << entry;
+        }
+    }
+    for (const auto &[row, group] : cells) {
+        const QStringList &areas = byCell[CellKey(row, group)];
+        if (areas.size() == 1) {
+            p.areas[row][std::size_t(group)] = areas.first();
+        } else {
+            p.areas[row][std::size_t(group)] = SumOfAreas(areas);
+            p.parcels.insert(CellKey(row, group), areas);
+        }
     }
     return p;
+}
+
+QString SumOfAreas(const QStringList &areas)
+{
+    double sum = 0;
+    int decimals = 0;
+    for (const QString &area : areas) {
+        sum += Globsubs::LeadingNumber(area);
+        const QString text = TextFile::trimBlanks(area);
+        const qsizetype dot = text.indexOf(QLatin1Char('.'));
+        if (dot < 0)
+            continue;
+        int d = 0;
+        for (qsizetype i = dot + 1; i < text.size() && text[i].isDigit(); ++i)
+            ++d;
+        decimals = std::max(decimals, d);
+    }
+    // Summed in binary, decimal areas gain a tail of digits that none of them has.
+    return Globsubs::NumberText(RoundHalfEven(sum, std::min(decimals, 10)));
 }
 
 bool AreaPasses(const QString &area)
@@ -122,26 +156,36 @@ bool AreaPasses(const QString &area)
 std::optional<InvalidValue> FirstInvalidArea(const QList<GridRow> &rows, const RowIndex &index,
                                              const QList<LandRow> &land)
 {
-    // What each cell shows: the last entry for it, in grid order.
-    std::map<std::pair<int, int>, QString> shown;
+    // Every entry a cell shows is written, so each is checked; a cell names
+    // the first of its entries that fails.
+    std::map<std::pair<int, int>, QString> failing;
     for (const LandRow &entry : land)
-        if (const auto cell = CellOf(rows, index, entry))
-            shown[*cell] = entry.LandArea;
-    for (const auto &[cell, area] : shown)
-        if (!AreaPasses(area))
-            return InvalidValue{0, cell.first, cell.second, area, {}, {}};
-    return std::nullopt;
+        if (const auto cell = CellOf(rows, index, entry); cell && !AreaPasses(entry.LandArea))
+            failing.try_emplace(*cell, entry.LandArea);
+    if (failing.empty())
+        return std::nullopt;
+    const auto &[cell, area] = *failing.begin();
+    return InvalidValue{0, cell.first, cell.second, area, {}, {}};
 }
 
-QList<LandRow> LandRowsFrom(const QList<GridRow> &rows, const Areas &areas, const QList<LandRow> &unseen)
+QList<LandRow> LandRowsFrom(const QList<GridRow> &rows, const Areas &areas, const Parcels &parcels,
+                            const QList<LandRow> &unseen)
 {
     static const QString Letters[4] = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
                                        QStringLiteral("D")};
     QList<LandRow> land;
     for (qsizetype r = 0; r < rows.size() && r < areas.size(); ++r)
-        for (int g = 0; g < 4; ++g)
-            if (!TextFile::trimBlanks(areas[r][g]).isEmpty())
+        for (int g = 0; g < 4; ++g) {
+            if (TextFile::trimBlanks(areas[r][g]).isEmpty())
+                continue;
+            const auto kept = parcels.constFind(CellKey(int(r), g));
+            if (kept == parcels.cend()) {
                 land << LandRow{rows[r].Name, Letters[g], areas[r][g]};
+                continue;
+            }
+            for (const QString &area : *kept)
+                land << LandRow{rows[r].Name, Letters[g], area};
+        }
     land << unseen;
     return land;
 }

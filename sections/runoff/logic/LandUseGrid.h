@@ -65,28 +65,40 @@ private:
     QHash<QString, int> folded_;
 };
 
+// A sub-area may list one land use on one soil group more than once (parcels):
+// their cell shows the sum, and while the cell is not edited the parcels are
+// handed back as they were. Keyed by CellKey; only cells of two or more.
+using Parcels = QHash<int, QStringList>;
+inline int CellKey(int row, int group) { return row * 4 + group; }
+
 struct Placement
 {
-    Areas areas;            // the entries laid into the grid
+    Areas areas;            // what each cell shows: its entry's area, or its parcels' sum
+    Parcels parcels;        // the areas of the cells that hold parcels, in file order
     QList<LandRow> unseen;  // entries that no usable cell of the grid can show
 };
 
-// Lays a sub-area's land rows into the grid of `rows`, whose index is
-// `index`; a later entry for the same cell replaces an earlier one.
+// Lays a sub-area's land rows into the grid of `rows`, whose index is `index`.
 Placement PlaceEntries(const QList<GridRow> &rows, const RowIndex &index, const QList<LandRow> &land);
+
+// The sum of areas as a cell shows it, exact to the most decimals among them.
+QString SumOfAreas(const QStringList &areas);
 
 // The check of an area: blank (none) or a number of at least 0.
 bool AreaPasses(const QString &area);
 
-// The first area of a sub-area's land rows that the grid shows (by row, then
-// group) and that fails its check: its row in `rows` (from 0) as `row`, its
-// group (0 to 3) as `field`. Entries the grid cannot show are kept as they
-// are and not checked. Takes time by the sub-area's rows, not the grid's.
+// The first cell showing an area of a sub-area's land rows that fails its
+// check (by row, then group; every parcel counts): its row in `rows` (from 0)
+// as `row`, its group (0 to 3) as `field`. Entries the grid cannot show are
+// kept as they are and not checked. Takes time by the sub-area's rows, not the
+// grid's.
 std::optional<InvalidValue> FirstInvalidArea(const QList<GridRow> &rows, const RowIndex &index,
                                              const QList<LandRow> &land);
 
 // The land rows of the grid in grid order (by row, then groups A to D) for
-// every cell holding text, then the entries kept unseen, unchanged.
-QList<LandRow> LandRowsFrom(const QList<GridRow> &rows, const Areas &areas, const QList<LandRow> &unseen);
+// every cell holding text, a cell with parcels as its parcels, then the
+// entries kept unseen, unchanged.
+QList<LandRow> LandRowsFrom(const QList<GridRow> &rows, const Areas &areas, const Parcels &parcels,
+                            const QList<LandRow> &unseen);
 
 } // namespace LandUseGrid
