@@ -38,8 +38,8 @@ const QString ShallowCodes = QStringLiteral(" PU");
 // blank entry for a blank code; -1 (no entry) for a character not there.
 int EntryOfCode(const QString &code, const QString &codes)
 {
-    const QString letter = SurfaceCodeOf(code);
-    return letter.isEmpty() ? 0 : int(codes.indexOf(letter.toUpper()));
+    const QChar letter = SurfaceCodeOf(code);
+    return letter.isNull() ? 0 : int(codes.indexOf(letter));
 }
 
 } // namespace
@@ -255,13 +255,11 @@ void frmTc::Form_Load()
         }
         for (int f = 12; f <= 24; ++f)
             column[std::size_t(f)] = record.Field[std::size_t(f)];
-        // A stored code stands for its list entry (exact case, as stored).
+        // A stored code stands for its list entry.
         for (auto [f, codes] : {std::pair{15, SheetCodes}, std::pair{18, ShallowCodes}}) {
             QString &code = column[std::size_t(f)];
-            const QString letter = SurfaceCodeOf(code);
-            const qsizetype p = letter.isEmpty() ? 0 : codes.indexOf(letter);
-            if (p >= 0)
-                code = Cmbinp(f)->itemText(int(p));
+            if (const int entry = EntryOfCode(code, codes); entry >= 0)
+                code = Cmbinp(f)->itemText(entry);
         }
         work_.append(column);
     }
@@ -357,8 +355,10 @@ void frmTc::checkBox(int Index)
         return;
     }
     // A surface is kept as the code its list entry starts with.
-    if (Index == 15 || Index == 18)
-        txtinp(Index)->setText(TextFile::trimBlanks(text).left(1).toUpper());
+    if (Index == 15 || Index == 18) {
+        const QChar code = SurfaceCodeOf(text);
+        txtinp(Index)->setText(code.isNull() ? QString() : QString(code));
+    }
     FieldOK = TravelTime::FieldPasses(Index, text, Editglob::EnglishUnits) && TcRow_ > 0;
 }
 
@@ -533,7 +533,8 @@ void frmTc::cmdFinished_Click()
             QString value = work_[k][std::size_t(f)];
             QString &stored = record.Field[std::size_t(f)];
             if (f == 15 || f == 18) {
-                // The same code, wherever its field held it, is no change.
+                // The same code, in either case and wherever its field held it, is
+                // no change.
                 if (SurfaceCodeOf(value) == SurfaceCodeOf(stored))
                     continue;
                 value = value.left(1);

@@ -181,6 +181,7 @@ private slots:
     void surfacePickedWithTheMouse_data();
     void surfacePickedWithTheMouse();
     void subAreaPickedWithTheMouse();
+    void surfaceCodesAnywhereInTheirField_data();
     void surfaceCodesAnywhereInTheirField();
     void failingValueOfOneOfTwoNamesAlike();
     void resultFieldsTakeNoFocus();
@@ -503,18 +504,44 @@ void TestTc::subAreaPickedWithTheMouse()
 // As an alternate holds them: the codes where the line had them in their
 // columns. They are the surfaces they name, and a Return with nothing changed
 // hands nothing back.
+void TestTc::surfaceCodesAnywhereInTheirField_data()
+{
+    QTest::addColumn<QString>("sheet");
+    QTest::addColumn<QString>("shallow");
+    QTest::addColumn<QString>("sheetEntry");
+    QTest::addColumn<QString>("shallowEntry");
+    QTest::newRow("capitals, shifted") << " A        " << "  P" << "A Smooth Surface" << "Paved";
+    QTest::newRow("small letters") << "a" << "u" << "A Smooth Surface" << "Unpaved";
+    QTest::newRow("small letters, shifted") << "  g" << " p" << "G Grass (Bermuda)" << "Paved";
+}
+
+// A stored code is its first letter that is not a blank, in either case: the
+// lists show it, the travel times use it, and passing through its list
+// without choosing hands nothing back.
 void TestTc::surfaceCodesAnywhereInTheirField()
 {
+    QFETCH(QString, sheet);
+    QFETCH(QString, shallow);
+    QFETCH(QString, sheetEntry);
+    QFETCH(QString, shallowEntry);
     TcFixture fx;
     SubAreaRecord a = record("A", "G2", "", "100,.01,,; 500,.02,; ,,,,,");
-    a.Field[15] = QStringLiteral(" A        ");
-    a.Field[18] = QStringLiteral("  P");
+    a.Field[15] = sheet;
+    a.Field[18] = shallow;
     frmTc *form = fx.open({a}, 0);
-    QCOMPARE(combo(form, 15)->currentText(), QStringLiteral("A Smooth Surface"));
-    QCOMPARE(combo(form, 18)->currentText(), QStringLiteral("Paved"));
+    QCOMPARE(combo(form, 15)->currentText(), sheetEntry);
+    QCOMPARE(combo(form, 18)->currentText(), shallowEntry);
     QVERIFY(!box(form, 26)->text().isEmpty());
     QVERIFY(!box(form, 27)->text().isEmpty());
     key(form, 1, Qt::Key_Return);
+    for (int n : {15, 18}) {
+        combo(form, n)->setFocus(Qt::TabFocusReason);
+        QCOMPARE(focused(), combo(form, n));
+        key(form, n, Qt::Key_Tab);
+        QCOMPARE(color(form, n), Colors::Cyan);
+    }
+    QCOMPARE(combo(form, 15)->currentText(), sheetEntry);
+    QCOMPARE(combo(form, 18)->currentText(), shallowEntry);
     QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("cmdFinished")), Qt::LeftButton);
     QVERIFY(fx.handedBack);
     QCOMPARE(fx.handedBack->size(), 0);

@@ -15,14 +15,16 @@ struct LandRow
     QString LandArea;    // the area, as typed
 };
 
-// The code of a surface field (15 sheet, 18 shallow): its first letter that
-// is not a blank, wherever in its columns a file holds it; empty for none.
-inline QString SurfaceCodeOf(const QString &field)
+// The code of a surface field (15 sheet, 18 shallow): its first character
+// that is not a blank, wherever in its columns a file holds it, in capitals; a
+// null character for none. The lists, the check, the travel time and the
+// change test all read a code through this, so "a" and "  A" are one code.
+inline QChar SurfaceCodeOf(QStringView field)
 {
     for (QChar c : field)
         if (c != QLatin1Char(' '))
-            return QString(c);
-    return QString();
+            return c.toUpper();
+    return QChar();
 }
 
 struct SubAreaRecord

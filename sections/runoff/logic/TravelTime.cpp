@@ -3,6 +3,7 @@
 #include "core/logic/Fields.h"
 #include "core/logic/LeadingNumber.h"
 #include "core/logic/TextFile.h"
+#include "sections/common/logic/SubAreaRecord.h"
 
 #include <charconv>
 #include <cmath>
@@ -34,15 +35,6 @@ constexpr double PavedCoefficient = 20.3282;
 constexpr double UnpavedCoefficient = 16.1345;
 
 bool blank(const QString &text) { return TextFile::isBlank(text); }
-
-// The upper-cased first character of a trimmed text; a null character when blank.
-QChar codeOf(const QString &text)
-{
-    for (QChar c : text)
-        if (c != QLatin1Char(' '))
-            return c.toUpper();
-    return QChar();
-}
 
 // The strict value of a text (Globsubs::ParseNumber's rule), read without
 // allocating: blanks around, an optional sign, digits with at most one ".", an
@@ -137,7 +129,7 @@ const QStringList &SheetSurfaceTexts()
 
 int SheetSurfaceRow(const QString &text)
 {
-    const QChar c = codeOf(text);
+    const QChar c = SurfaceCodeOf(text);
     return c >= QLatin1Char('A') && c <= QLatin1Char('J') ? c.unicode() - 'A' + 1 : 0;
 }
 
@@ -162,7 +154,7 @@ const QStringList &ShallowSurfaceTexts()
 
 int ShallowSurfaceRow(const QString &text)
 {
-    const QChar c = codeOf(text);
+    const QChar c = SurfaceCodeOf(text);
     if (c == QLatin1Char('P'))
         return 1;
     if (c == QLatin1Char('U'))
@@ -346,8 +338,8 @@ bool FieldPasses(int field, const QString &text, bool english)
         CheckRange(true, 0.0005, 1, text, ok);
         break;
     case 18: {
-        const QString code = TextFile::trimBlanks(text).left(1).toUpper();
-        ok = code.isEmpty() || code == QLatin1String("P") || code == QLatin1String("U");
+        const QChar code = SurfaceCodeOf(text);
+        ok = code.isNull() || code == QLatin1Char('P') || code == QLatin1Char('U');
         break;
     }
     default:
