@@ -247,6 +247,7 @@ private slots:
     void importClosesCrossSectionWindow();
     void importThatCannotReadOrWrite_data();
     void importThatCannotReadOrWrite();
+    void importWithoutReformattedFile();
     void exitCommand_data();
     void exitCommand();
     void exitSaveDialog();
@@ -1285,6 +1286,26 @@ void TestFileMenu::importThatCannotReadOrWrite()
     // Named after the reformatter's file, an empty new project would empty it at its save.
     QCOMPARE(FileName, keep ? path : UntitledName);
     QCOMPARE(DataChanged, keep);
+    QVERIFY(!windowOpen(QStringLiteral("frmQV31")));
+}
+
+// A HEC-RAS file the reformatter cannot read leaves only its error file:
+// nothing to import, so no project named after the missing output.
+void TestFileMenu::importWithoutReformattedFile()
+{
+    ProgramFolder folder(true);
+    folder.installTools();
+    DialogScript script;
+    script.chooseFile(folder.file(QStringLiteral("gone.txt"))).answer(Answer::OK);
+    trigger(7);
+
+    QCOMPARE(script.pending(), 0);
+    const QString message = script.messages().last();
+    for (const char *named : {"gone.inp", "gone.err"})
+        QVERIFY2(message.contains(folder.file(QString::fromLatin1(named))), qPrintable(message));
+    QVERIFY2(message.endsWith(QStringLiteral("\nNothing was imported.")), qPrintable(message));
+    QCOMPARE(FileName, UntitledName);
+    QVERIFY(!DataChanged);
     QVERIFY(!windowOpen(QStringLiteral("frmQV31")));
 }
 
