@@ -125,6 +125,20 @@ bool MayReplace(const QString &output, const QString &data)
     return Dialogs::message(question, Dialogs::Buttons::YesNo, Dialogs::Icon::Question) == Dialogs::Answer::Yes;
 }
 
+// Commands waiting for an external program to end.
+int waitingCommands = 0;
+
+// The waiting command goes on with its project when its program ends: a
+// command that replaces the project must not run before then.
+bool RefusedDuringWait()
+{
+    if (waitingCommands == 0)
+        return false;
+    Dialogs::message(RunProgramTitle + QStringLiteral(" is still running.\nChoose this command again when it has ended."),
+                     Dialogs::Buttons::OK, Dialogs::Icon::Exclamation);
+    return true;
+}
+
 } // namespace
 
 namespace Run_Save_Open {
@@ -227,13 +241,11 @@ bool RunExternalProgram(const QString &title, const QString &controlFile, const 
 {
     RunProgramTitle = title;
     ProjectEvents &events = ProjectEvents::instance();
-    // Commands chosen during the wait run inside it, so runs may nest.
-    static int running = 0;
+    ++waitingCommands;
     emit events.externalProgramStarted();
-    ++running;
     const bool ran = RunProgram(controlFile, programFile);
-    --running;
-    emit events.externalProgramEnded(running > 0);
+    --waitingCommands;
+    emit events.externalProgramEnded(waitingCommands > 0);
     if (!ran) {
         const Dialogs::Answer answer = Dialogs::message(RunProgramTitle + QStringLiteral(" - NOT FOUND"));
         QDir::setCurrent(AppDir);
@@ -244,6 +256,8 @@ bool RunExternalProgram(const QString &title, const QString &controlFile, const 
 
 bool NewQuorvaleFile()
 {
+    if (RefusedDuringWait())
+        return false;
     if (!GoOnWithoutUnacceptedEntries(QStringLiteral("Start a new Quorvale file without them ?")))
         return true;
     QString previous;
@@ -263,6 +277,8 @@ bool NewQuorvaleFile()
 
 bool OpenExisting()
 {
+    if (RefusedDuringWait())
+        return false;
     if (!GoOnWithoutUnacceptedEntries(QStringLiteral("Open another Quorvale input data file without them ?")))
         return true;
     QString previous;
@@ -286,6 +302,8 @@ bool OpenExisting()
 
 bool ReOpenLastSession()
 {
+    if (RefusedDuringWait())
+        return false;
     if (!GoOnWithoutUnacceptedEntries(QStringLiteral("ReOpen the last session without them ?")))
         return true;
     CloseEntryWindows();
@@ -311,6 +329,8 @@ bool ReOpenLastSession()
 
 bool ConvertOldData()
 {
+    if (RefusedDuringWait())
+        return false;
     if (!GoOnWithoutUnacceptedEntries(QStringLiteral("Convert old QV-31 data without them ?")))
         return true;
     // The project is cleared only once an old data file was chosen and the
@@ -347,6 +367,8 @@ bool ConvertOldData()
 
 bool ImportHecRas()
 {
+    if (RefusedDuringWait())
+        return false;
     const QString without = QStringLiteral("Import HEC-RAS cross sections without them ?");
     if (!GoOnWithoutUnacceptedEntries(without))
         return true;
@@ -389,7 +411,7 @@ bool ImportHecRas()
         }
         xsect->unload();
     }
-    SetFileName(StripExtension(FileName) + QStringLiteral("inp"));
+    SetFileName(StripExtension(chosen) + QStringLiteral("inp"));
     // Nothing imported: a new project named after the reformatter's file
     // would empty that file at its first save.
     if (!AppendHecRasSection()) {

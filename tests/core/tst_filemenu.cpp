@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <QTest>
+#include <QTimer>
 
 using namespace Editglob;
 using Dialogs::Answer;
@@ -248,6 +249,8 @@ private slots:
     void importThatCannotReadOrWrite_data();
     void importThatCannotReadOrWrite();
     void importWithoutReformattedFile();
+    void projectCommandsRefusedDuringImport_data();
+    void projectCommandsRefusedDuringImport();
     void exitCommand_data();
     void exitCommand();
     void exitSaveDialog();
@@ -1307,6 +1310,48 @@ void TestFileMenu::importWithoutReformattedFile()
     QCOMPARE(FileName, UntitledName);
     QVERIFY(!DataChanged);
     QVERIFY(!windowOpen(QStringLiteral("frmQV31")));
+}
+
+void TestFileMenu::projectCommandsRefusedDuringImport_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::newRow("new") << 1;
+    QTest::newRow("open") << 2;
+    QTest::newRow("reopen") << 3;
+    QTest::newRow("convert") << 6;
+    QTest::newRow("import") << 7;
+}
+
+// A command that would replace the project, chosen while the reformatter
+// runs, is refused: the import then goes on with its own output and project.
+void TestFileMenu::projectCommandsRefusedDuringImport()
+{
+    QFETCH(int, item);
+    ProgramFolder folder(true);
+    folder.installTools();
+    DialogScript script;
+    bool chosen = false;
+    QObject waitScope; // the command is chosen inside the wait, never after the test
+    const QMetaObject::Connection during =
+        QObject::connect(&ProjectEvents::instance(), &ProjectEvents::externalProgramStarted, &waitScope, [&] {
+            QTimer::singleShot(0, &waitScope, [&] {
+                chosen = true;
+                trigger(item);
+            });
+        });
+    script.chooseFile(folder.file(QStringLiteral("DemoHecRas.txt"))).answer(Answer::OK);
+    trigger(7);
+
+    QVERIFY(chosen);
+    QCOMPARE(script.pending(), 0);
+    QCOMPARE(script.messages().size(), 1);
+    QVERIFY2(script.messages().first().startsWith(
+                 QStringLiteral("HEC-RAS Reformatter (QV31_HECRAS_Rating.exe) is still running.\n")),
+             qPrintable(script.messages().first()));
+    QCOMPARE(FileName, folder.file(QStringLiteral("DemoHecRas.inp")));
+    QVERIFY(DataChanged);
+    QVERIFY(ProgramFolder::readBytes(TmpFile[SecXsect]).contains("XSR1"));
+    QVERIFY(windowOpen(QStringLiteral("frmQV31")));
 }
 
 void TestFileMenu::exitCommand_data()
