@@ -71,13 +71,16 @@ bool SameBytes(const QString &a, const QString &b)
 // the save question cannot keep them. This is asked before it, about the
 // `windows` that are to close, `goOn` saying what happens without them:
 // staying then leaves the project, its remembered name and every window as
-// they were.
-bool GoOnWithoutUnacceptedEntries(const QString &goOn, const QList<QvForm *> &windows = Forms::created())
+// they were. Going on, the windows asked about come back in `asked`.
+bool GoOnWithoutUnacceptedEntries(const QString &goOn, const QList<QvForm *> &windows = Forms::created(),
+                                  QList<QvForm *> *asked = nullptr)
 {
     QList<QvForm *> holding;
     for (QvForm *form : windows)
         if (form->isLoaded() && form->HoldsUnacceptedEntries())
             holding << form;
+    if (asked)
+        *asked = holding;
     if (holding.isEmpty())
         return true;
     std::sort(holding.begin(), holding.end(),
@@ -370,7 +373,8 @@ bool ImportHecRas()
     if (RefusedDuringWait())
         return false;
     const QString without = QStringLiteral("Import HEC-RAS cross sections without them ?");
-    if (!GoOnWithoutUnacceptedEntries(without))
+    QList<QvForm *> holding;
+    if (!GoOnWithoutUnacceptedEntries(without, Forms::created(), &holding))
         return true;
     // The question about unsaved changes (and the save it asks for) comes
     // first; the project is cleared only once the reformatter may write its
@@ -391,6 +395,11 @@ bool ImportHecRas()
     if (stopped || chosen.isEmpty())
         return true;
     const bool kept = previous != QLatin1String(" ");
+    // The user went on without these windows' entries, also for a kept
+    // project: left open, a later Accept would still write them.
+    for (QvForm *form : holding)
+        if (form->isLoaded())
+            form->unload();
     // The cross-section window, holding the section as it was, would write
     // it back without the imported records at its Accept.
     if (QvForm *xsect = OpenCrossSectionWindow())

@@ -246,6 +246,7 @@ private slots:
     void commandsAskAboutUnacceptedEntries();
     void importClosesCrossSectionWindow_data();
     void importClosesCrossSectionWindow();
+    void importIntoKeptProjectClosesWindowsAskedAbout();
     void importThatCannotReadOrWrite_data();
     void importThatCannotReadOrWrite();
     void importWithoutReformattedFile();
@@ -1239,6 +1240,28 @@ void TestFileMenu::importClosesCrossSectionWindow()
     const QByteArray accepted = ProgramFolder::readBytes(TmpFile[SecXsect]);
     for (const char *id : {"X1 ", "X2 ", "XSR1 ", "XSR2 "})
         QVERIFY2(accepted.contains(id), id);
+}
+
+// Going on without a window's unaccepted entries drops the window too, also
+// when the import adds to the kept project; a window holding nothing unaccepted
+// stays with the project.
+void TestFileMenu::importIntoKeptProjectClosesWindowsAskedAbout()
+{
+    ProgramFolder folder(true);
+    folder.installTools();
+    DialogScript script;
+    const QString path = changedProject(folder);
+    Globsubs::ShowForm(QStringLiteral("frmTestEntry"));
+    EntryForm *durInc = EntryDriver::open(QStringLiteral("frmDurInc"));
+    EntryDriver::type(durInc, 2, QStringLiteral("5"));
+    script.answer(Answer::Yes).answer(Answer::No).chooseFile(folder.file(QStringLiteral("DemoHecRas.txt")));
+    trigger(7);
+
+    QCOMPARE(script.pending(), 0);
+    QCOMPARE(FileName, path);
+    QVERIFY(ProgramFolder::readBytes(TmpFile[SecXsect]).contains("XSR1"));
+    QVERIFY(!durInc->isLoaded());
+    QVERIFY(Forms::get(QStringLiteral("frmTestEntry"))->isLoaded());
 }
 
 void TestFileMenu::importThatCannotReadOrWrite_data()
