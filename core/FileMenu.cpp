@@ -71,13 +71,16 @@ bool SameBytes(const QString &a, const QString &b)
 // the save question cannot keep them. This is asked before it, about the
 // `windows` that are to close, `goOn` saying what happens without them:
 // staying then leaves the project, its remembered name and every window as
-// they were.
-bool GoOnWithoutUnacceptedEntries(const QString &goOn, const QList<QvForm *> &windows = Forms::created())
+// they were. Going on, the windows asked about come back in `asked`.
+bool GoOnWithoutUnacceptedEntries(const QString &goOn, const QList<QvForm *> &windows = Forms::created(),
+                                  QList<QvForm *> *asked = nullptr)
 {
     QList<QvForm *> holding;
     for (QvForm *form : windows)
         if (form->isLoaded() && form->HoldsUnacceptedEntries())
             holding << form;
+    if (asked)
+        *asked = holding;
     if (holding.isEmpty())
         return true;
     std::sort(holding.begin(), holding.end(),
@@ -123,6 +126,20 @@ bool MayReplace(const QString &output, const QString &data)
     const QString question = QStringLiteral("The file ") + output
                              + QStringLiteral(" already exists.\nReplace it with the ") + data + QStringLiteral(" ?");
     return Dialogs::message(question, Dialogs::Buttons::YesNo, Dialogs::Icon::Question) == Dialogs::Answer::Yes;
+}
+
+// Commands waiting for an external program to end.
+int waitingCommands = 0;
+
+// The waiting command goes on with its project when its program ends: a
+// command that replaces the project must not run before then.
+bool RefusedDuringWait()
+{
+    if (waitingCommands == 0)
+        return false;
+    Dialogs::message(RunProgramTitle + QStringLiteral(" is still running.\nChoose this command again when it has ended."),
+                     Dialogs::Buttons::OK, Dialogs::Icon::Exclamation);
+    return true;
 }
 
 } // namespace
@@ -227,13 +244,11 @@ bool RunExternalProgram(const QString &title, const QString &controlFile, const 
 {
     RunProgramTitle = title;
     ProjectEvents &events = ProjectEvents::instance();
-    // Commands chosen during the wait run inside it, so runs may nest.
-    static int running = 0;
+    ++waitingCommands;
     emit events.externalProgramStarted();
-    ++running;
     const bool ran = RunProgram(controlFile, programFile);
-    --running;
-    emit events.externalProgramEnded(running > 0);
+    --waitingCommands;
+    emit events.externalProgramEnded(waitingCommands > 0);
     if (!ran) {
         const Dialogs::Answer answer = Dialogs::message(RunProgramTitle + QStringLiteral(" - NOT FOUND"));
         QDir::setCurrent(AppDir);
@@ -244,6 +259,8 @@ bool RunExternalProgram(const QString &title, const QString &controlFile, const 
 
 bool NewQuorvaleFile()
 {
+    if (RefusedDuringWait())
+        return false;
     if (!GoOnWithoutUnacceptedEntries(QStringLiteral("Start a new Quorvale file without them ?")))
         return true;
     QString previous;
@@ -263,6 +280,8 @@ bool NewQuorvaleFile()
 
 bool OpenExisting()
 {
+    if (RefusedDuringWait())
+        return false;
     if (!GoOnWithoutUnacceptedEntries(QStringLiteral("Open another Quorvale input data file without them ?")))
         return true;
     QString previous;
@@ -286,6 +305,8 @@ bool OpenExisting()
 
 bool ReOpenLastSession()
 {
+    if (RefusedDuringWait())
+        return false;
     if (!GoOnWithoutUnacceptedEntries(QStringLiteral("ReOpen the last session without them ?")))
         return true;
     CloseEntryWindows();
@@ -311,6 +332,8 @@ bool ReOpenLastSession()
 
 bool ConvertOldData()
 {
+    if (RefusedDuringWait())
+        return false;
     if (!GoOnWithoutUnacceptedEntries(QStringLiteral("Convert old QV-31 data without them ?")))
         return true;
     // The project is cleared only once an old data file was chosen and the
@@ -347,8 +370,11 @@ bool ConvertOldData()
 
 bool ImportHecRas()
 {
+    if (RefusedDuringWait())
+        return false;
     const QString without = QStringLiteral("Import HEC-RAS cross sections without them ?");
-    if (!GoOnWithoutUnacceptedEntries(without))
+    QList<QvForm *> holding;
+    if (!GoOnWithoutUnacceptedEntries(without, Forms::created(), &holding))
         return true;
     // The question about unsaved changes (and the save it asks for) comes
     // first; the project is cleared only once the reformatter may write its
@@ -369,6 +395,11 @@ bool ImportHecRas()
     if (stopped || chosen.isEmpty())
         return true;
     const bool kept = previous != QLatin1String(" ");
+    // The user went on without these windows' entries, also for a kept
+    // project: left open, a later Accept would still write them.
+    for (QvForm *form : holding)
+        if (form->isLoaded())
+            form->unload();
     // The cross-section window, holding the section as it was, would write
     // it back without the imported records at its Accept.
     if (QvForm *xsect = OpenCrossSectionWindow())
@@ -389,7 +420,7 @@ bool ImportHecRas()
         }
         xsect->unload();
     }
-    SetFileName(StripExtension(FileName) + QStringLiteral("inp"));
+    SetFileName(StripExtension(chosen) + QStringLiteral("inp"));
     // Nothing imported: a new project named after the reformatter's file
     // would empty that file at its first save.
     if (!AppendHecRasSection()) {

@@ -45,7 +45,9 @@ namespace FileMenu {
 // Each command returns false when it ended early, so that the main window
 // leaves its caption and section frame as they were. The commands that close
 // the entry windows first ask, as ending the program does, whether to go on
-// without the entries that they hold unaccepted.
+// without the entries that they hold unaccepted. The commands that replace
+// the project (New, Open, ReOpen, Convert, Import) are refused, with a message,
+// while a command waits for an external program.
 bool NewQuorvaleFile();
 bool OpenExisting();
 bool ReOpenLastSession();

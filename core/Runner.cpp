@@ -77,10 +77,19 @@ bool AppendHecRasSection()
         return false;
     };
     const QString reformatted = FileName;
+    // A reformatter that could not read its file writes only its error file,
+    // which then says why.
+    auto nothingWritten = [&nothingImported, &reformatted] {
+        const QString errorFile = StripExtension(reformatted) + QStringLiteral("err");
+        return nothingImported(QStringLiteral("The HEC-RAS reformatter wrote no cross sections into ") + reformatted
+                               + QLatin1Char('.')
+                               + (QFileInfo::exists(errorFile)
+                                      ? QStringLiteral("\nIts error file is ") + errorFile + QLatin1Char('.')
+                                      : QString()));
+    };
     TextFile::LineReader reader;
-    // A reformatter that wrote nothing has nothing to add.
     if (!reader.open(reformatted) && !QFileInfo::exists(reformatted))
-        return true;
+        return nothingWritten();
     QString header;
     QString line;
     int read = 0;
@@ -97,7 +106,7 @@ bool AppendHecRasSection()
                                + reader.errorString());
     reader.close();
     if (read == 0)
-        return true;
+        return nothingWritten();
     QString rebuilt = header;
     if (read < 5 || InputFileStore::SectionOfHeader(InputFileStore::HeaderKey(header), rebuilt) != SecXsect)
         return nothingImported(QStringLiteral("The file ") + reformatted

@@ -21,10 +21,11 @@ bool RunProgram(const QString &controlFileName, const QString &programFileName);
 // Appends the reformatter's Stream Cross Section records (from the file named
 // by FileName, line 6 on) to the cross-section working file, after its last
 // non-blank line. Its header (line 5) starts a missing or empty working file.
-// A missing or empty file appends nothing. When the file or the working file
-// cannot be read whole, line 5 is no Stream Cross Section header, or the
-// working file cannot be written, the user is told which file and why, the
-// working file stays as it was, and the result is false.
+// When the file is missing or empty, or it or the working file cannot be read
+// whole, line 5 is no Stream Cross Section header, or the working file cannot
+// be written, the user is told which file and why (for a missing or empty
+// file, with the reformatter's error file when there is one), the working file
+// stays as it was, and the result is false.
 bool AppendHecRasSection();
 
 // Brings the View menu of `frm` (a window with the menu "mnuView" and the

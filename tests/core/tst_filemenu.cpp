@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <QTest>
+#include <QTimer>
 
 using namespace Editglob;
 using Dialogs::Answer;
@@ -245,8 +246,12 @@ private slots:
     void commandsAskAboutUnacceptedEntries();
     void importClosesCrossSectionWindow_data();
     void importClosesCrossSectionWindow();
+    void importIntoKeptProjectClosesWindowsAskedAbout();
     void importThatCannotReadOrWrite_data();
     void importThatCannotReadOrWrite();
+    void importWithoutReformattedFile();
+    void projectCommandsRefusedDuringImport_data();
+    void projectCommandsRefusedDuringImport();
     void exitCommand_data();
     void exitCommand();
     void exitSaveDialog();
@@ -1237,6 +1242,28 @@ void TestFileMenu::importClosesCrossSectionWindow()
         QVERIFY2(accepted.contains(id), id);
 }
 
+// Going on without a window's unaccepted entries drops the window too, also
+// when the import adds to the kept project; a window holding nothing unaccepted
+// stays with the project.
+void TestFileMenu::importIntoKeptProjectClosesWindowsAskedAbout()
+{
+    ProgramFolder folder(true);
+    folder.installTools();
+    DialogScript script;
+    const QString path = changedProject(folder);
+    Globsubs::ShowForm(QStringLiteral("frmTestEntry"));
+    EntryForm *durInc = EntryDriver::open(QStringLiteral("frmDurInc"));
+    EntryDriver::type(durInc, 2, QStringLiteral("5"));
+    script.answer(Answer::Yes).answer(Answer::No).chooseFile(folder.file(QStringLiteral("DemoHecRas.txt")));
+    trigger(7);
+
+    QCOMPARE(script.pending(), 0);
+    QCOMPARE(FileName, path);
+    QVERIFY(ProgramFolder::readBytes(TmpFile[SecXsect]).contains("XSR1"));
+    QVERIFY(!durInc->isLoaded());
+    QVERIFY(Forms::get(QStringLiteral("frmTestEntry"))->isLoaded());
+}
+
 void TestFileMenu::importThatCannotReadOrWrite_data()
 {
     QTest::addColumn<QString>("fault");
@@ -1286,6 +1313,68 @@ void TestFileMenu::importThatCannotReadOrWrite()
     QCOMPARE(FileName, keep ? path : UntitledName);
     QCOMPARE(DataChanged, keep);
     QVERIFY(!windowOpen(QStringLiteral("frmQV31")));
+}
+
+// A HEC-RAS file the reformatter cannot read leaves only its error file:
+// nothing to import, so no project named after the missing output.
+void TestFileMenu::importWithoutReformattedFile()
+{
+    ProgramFolder folder(true);
+    folder.installTools();
+    DialogScript script;
+    script.chooseFile(folder.file(QStringLiteral("gone.txt"))).answer(Answer::OK);
+    trigger(7);
+
+    QCOMPARE(script.pending(), 0);
+    const QString message = script.messages().last();
+    for (const char *named : {"gone.inp", "gone.err"})
+        QVERIFY2(message.contains(folder.file(QString::fromLatin1(named))), qPrintable(message));
+    QVERIFY2(message.endsWith(QStringLiteral("\nNothing was imported.")), qPrintable(message));
+    QCOMPARE(FileName, UntitledName);
+    QVERIFY(!DataChanged);
+    QVERIFY(!windowOpen(QStringLiteral("frmQV31")));
+}
+
+void TestFileMenu::projectCommandsRefusedDuringImport_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::newRow("new") << 1;
+    QTest::newRow("open") << 2;
+    QTest::newRow("reopen") << 3;
+    QTest::newRow("convert") << 6;
+    QTest::newRow("import") << 7;
+}
+
+// A command that would replace the project, chosen while the reformatter
+// runs, is refused: the import then goes on with its own output and project.
+void TestFileMenu::projectCommandsRefusedDuringImport()
+{
+    QFETCH(int, item);
+    ProgramFolder folder(true);
+    folder.installTools();
+    DialogScript script;
+    bool chosen = false;
+    QObject waitScope; // the command is chosen inside the wait, never after the test
+    const QMetaObject::Connection during =
+        QObject::connect(&ProjectEvents::instance(), &ProjectEvents::externalProgramStarted, &waitScope, [&] {
+            QTimer::singleShot(0, &waitScope, [&] {
+                chosen = true;
+                trigger(item);
+            });
+        });
+    script.chooseFile(folder.file(QStringLiteral("DemoHecRas.txt"))).answer(Answer::OK);
+    trigger(7);
+
+    QVERIFY(chosen);
+    QCOMPARE(script.pending(), 0);
+    QCOMPARE(script.messages().size(), 1);
+    QVERIFY2(script.messages().first().startsWith(
+                 QStringLiteral("HEC-RAS Reformatter (QV31_HECRAS_Rating.exe) is still running.\n")),
+             qPrintable(script.messages().first()));
+    QCOMPARE(FileName, folder.file(QStringLiteral("DemoHecRas.inp")));
+    QVERIFY(DataChanged);
+    QVERIFY(ProgramFolder::readBytes(TmpFile[SecXsect]).contains("XSR1"));
+    QVERIFY(windowOpen(QStringLiteral("frmQV31")));
 }
 
 void TestFileMenu::exitCommand_data()
