@@ -240,13 +240,14 @@ void CloseEntryWindows()
             form->unload();
 }
 
-bool RunExternalProgram(const QString &title, const QString &controlFile, const QString &programFile)
+bool RunExternalProgram(const QString &title, const QString &controlFile, const QString &programFile,
+                        const QString &runFile)
 {
     RunProgramTitle = title;
     ProjectEvents &events = ProjectEvents::instance();
     ++waitingCommands;
     emit events.externalProgramStarted();
-    const bool ran = RunProgram(controlFile, programFile);
+    const bool ran = RunProgram(controlFile, programFile, runFile);
     --waitingCommands;
     emit events.externalProgramEnded(waitingCommands > 0);
     if (!ran) {
@@ -352,13 +353,16 @@ bool ConvertOldData()
     if (!NewFile())
         return true;
     emit ProjectEvents::instance().sectionsChanged();
-    SetFileName(chosen);
+    // The project is not named after the old data file, even during the wait:
+    // a Save then would write the project over it.
     if (!RunExternalProgram(QStringLiteral("QV-31 Input Converter (QV31_Converter.exe)"),
-                            QStringLiteral("qv31Conv.fil"), QStringLiteral("QV31_Converter.exe"))) {
-        // Named after the old data file, a later save would overwrite it.
-        SetFileName(UntitledName);
+                            QStringLiteral("qv31Conv.fil"), QStringLiteral("QV31_Converter.exe"), chosen))
         return false;
-    }
+    // Windows opened during the wait hold entries of the cleared project,
+    // which the converted file replaces.
+    if (!GoOnWithoutUnacceptedEntries(QStringLiteral("Open the converted QV-31 data without them ?")))
+        return true;
+    CloseEntryWindows();
     DataChanged = false;
     SetFileName(StripExtension(chosen) + QStringLiteral("inp"));
     OpenInputFile();
@@ -404,33 +408,27 @@ bool ImportHecRas()
     // it back without the imported records at its Accept.
     if (QvForm *xsect = OpenCrossSectionWindow())
         xsect->unload();
-    SetFileName(chosen);
+    // The project keeps its name during the wait: named after the HEC-RAS
+    // file, a Save then would write the project over it.
     if (!RunExternalProgram(QStringLiteral("HEC-RAS Reformatter (QV31_HECRAS_Rating.exe)"),
-                            QStringLiteral("qv31_HECRAS.fil"), QStringLiteral("QV31_HECRAS_Rating.exe"))) {
-        // Named after the HEC-RAS output, a later save would overwrite it.
-        SetFileName(kept ? previous : UntitledName);
+                            QStringLiteral("qv31_HECRAS.fil"), QStringLiteral("QV31_HECRAS_Rating.exe"), chosen))
         return false;
-    }
     // Opened again while the reformatter ran: closed the same way, asking
     // first about what was typed into it since.
     if (QvForm *xsect = OpenCrossSectionWindow()) {
-        if (!GoOnWithoutUnacceptedEntries(without, {xsect})) {
-            SetFileName(kept ? previous : UntitledName);
+        if (!GoOnWithoutUnacceptedEntries(without, {xsect}))
             return true;
-        }
         xsect->unload();
     }
-    SetFileName(StripExtension(chosen) + QStringLiteral("inp"));
     // Nothing imported: a new project named after the reformatter's file
     // would empty that file at its first save.
-    if (!AppendHecRasSection()) {
-        SetFileName(kept ? previous : UntitledName);
+    const QString reformatted = StripExtension(chosen) + QStringLiteral("inp");
+    if (!AppendHecRasSection(reformatted))
         return true;
-    }
     DataChanged = true;
+    if (!kept)
+        SetFileName(reformatted);
     Globsubs::ShowForm(QStringLiteral("frmQV31"));
-    if (kept)
-        SetFileName(previous);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The File-menu commands of the main window and the routines around them.
 #include "core/logic/Dialogs.h"
+#include "core/logic/Editglob.h"
 
 #include <QString>
 #include <QStringList>
@@ -69,8 +70,10 @@ bool Exit();
 
 // Starts an external program as the commands do: RunProgramTitle, the
 // hourglass on the main window, RunProgram, the pointer back; when the program
-// could not be started, the " - NOT FOUND" message. False in that case.
-bool RunExternalProgram(const QString &title, const QString &controlFile, const QString &programFile);
+// could not be started, the " - NOT FOUND" message. False in that case. The
+// program works on `runFile`, by default the current file.
+bool RunExternalProgram(const QString &title, const QString &controlFile, const QString &programFile,
+                        const QString &runFile = Editglob::FileName);
 
 // Closes every open entry window without accepting it, so that none writes
 // the old project's data into the next one.

@@ -42,11 +42,10 @@ void ReportMissingPrintedPage(const QString &input, const QString &printedPage)
 
 } // namespace
 
-bool RunProgram(const QString &controlFileName, const QString &programFileName)
+bool RunProgram(const QString &controlFileName, const QString &programFileName, QString runFile)
 {
     // Everything this run needs of the project is taken now: a command chosen
     // during the wait may open another file.
-    const QString runFile = FileName;
     const QString base = StripExtension(runFile);
     const QString appDir = AppDir;
 
@@ -69,14 +68,13 @@ bool RunProgram(const QString &controlFileName, const QString &programFileName)
     return true;
 }
 
-bool AppendHecRasSection()
+bool AppendHecRasSection(QString reformatted)
 {
     auto nothingImported = [](const QString &why) {
         Dialogs::message(why + QStringLiteral("\nNothing was imported."), Dialogs::Buttons::OK,
                          Dialogs::Icon::Exclamation, QStringLiteral("Quorvale System"));
         return false;
     };
-    const QString reformatted = FileName;
     // A reformatter that could not read its file writes only its error file,
     // which then says why.
     auto nothingWritten = [&nothingImported, &reformatted] {

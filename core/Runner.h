@@ -1,14 +1,16 @@
 #pragma once
 // Starting the external programs (model engine, converters) and waiting for
 // them while every window stays usable.
+#include "core/logic/Editglob.h"
+
 #include <QString>
 
 class QvForm;
 
 namespace Run_Save_Open {
 
-// Writes the control file `controlFileName` (in the program folder) for the
-// current file, starts `programFileName` from the program folder maximised and
+// Writes the control file `controlFileName` (in the program folder) for
+// `runFile` (by default the current file), starts `programFileName` from the program folder maximised and
 // waits for it, then opens the output viewer as the run asks. The file to
 // process and the base of its outputs are taken before the program starts, so
 // a file opened during the wait does not change what the viewer shows. Returns
@@ -16,17 +18,18 @@ namespace Run_Save_Open {
 // started; the caller then shows RunProgramTitle & " - NOT FOUND". When the
 // application quits during the wait, the program goes on running and nothing
 // is shown.
-bool RunProgram(const QString &controlFileName, const QString &programFileName);
+bool RunProgram(const QString &controlFileName, const QString &programFileName,
+                QString runFile = Editglob::FileName);
 
-// Appends the reformatter's Stream Cross Section records (from the file named
-// by FileName, line 6 on) to the cross-section working file, after its last
+// Appends the reformatter's Stream Cross Section records (from `reformatted`,
+// by default the file named by FileName, line 6 on) to the cross-section working file, after its last
 // non-blank line. Its header (line 5) starts a missing or empty working file.
 // When the file is missing or empty, or it or the working file cannot be read
 // whole, line 5 is no Stream Cross Section header, or the working file cannot
 // be written, the user is told which file and why (for a missing or empty
 // file, with the reformatter's error file when there is one), the working file
 // stays as it was, and the result is false.
-bool AppendHecRasSection();
+bool AppendHecRasSection(QString reformatted = Editglob::FileName);
 
 // Brings the View menu of `frm` (a window with the menu "mnuView" and the
 // actions "mnuViewItem_<n>") up to date.

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
@@ -252,6 +253,9 @@ private slots:
     void importWithoutReformattedFile();
     void projectCommandsRefusedDuringImport_data();
     void projectCommandsRefusedDuringImport();
+    void saveDuringImportWritesTheProject();
+    void convertAsksAboutEntriesTypedDuringItsWait_data();
+    void convertAsksAboutEntriesTypedDuringItsWait();
     void exitCommand_data();
     void exitCommand();
     void exitSaveDialog();
@@ -1375,6 +1379,69 @@ void TestFileMenu::projectCommandsRefusedDuringImport()
     QVERIFY(DataChanged);
     QVERIFY(ProgramFolder::readBytes(TmpFile[SecXsect]).contains("XSR1"));
     QVERIFY(windowOpen(QStringLiteral("frmQV31")));
+}
+
+// Save chosen while the reformatter adds to a kept project saves the project
+// under its own name, never over the HEC-RAS file the reformatter reads.
+void TestFileMenu::saveDuringImportWritesTheProject()
+{
+    ProgramFolder folder(true);
+    folder.installTools();
+    DialogScript script;
+    const QString path = changedProject(folder);
+    const QString txt = folder.file(QStringLiteral("DemoHecRas.txt"));
+    const QByteArray before = ProgramFolder::readBytes(txt);
+    bool saved = false;
+    QObject waitScope;
+    QObject::connect(&ProjectEvents::instance(), &ProjectEvents::externalProgramStarted, &waitScope, [&] {
+        QTimer::singleShot(0, &waitScope, [&] {
+            saved = true;
+            trigger(14);
+        });
+    });
+    script.answer(Answer::No).chooseFile(txt).answer(Answer::OK); // keep the project; "Data Saved in file: "
+    trigger(7);
+
+    QVERIFY(saved);
+    QCOMPARE(script.pending(), 0);
+    QCOMPARE(ProgramFolder::readBytes(txt), before);
+    QCOMPARE(script.messages().last(), QStringLiteral("Data Saved in file: ") + path);
+    QVERIFY(ProgramFolder::readBytes(path).contains("R1"));
+    QCOMPARE(FileName, path);
+    QVERIFY(DataChanged);
+    QVERIFY(ProgramFolder::readBytes(TmpFile[SecXsect]).contains("XSR1"));
+}
+
+void TestFileMenu::convertAsksAboutEntriesTypedDuringItsWait_data()
+{
+    QTest::addColumn<bool>("goOn");
+    QTest::newRow("stay") << false;
+    QTest::newRow("go on") << true;
+}
+
+void TestFileMenu::convertAsksAboutEntriesTypedDuringItsWait()
+{
+    QFETCH(bool, goOn);
+    ProgramFolder folder(true);
+    folder.installTools();
+    DialogScript script;
+    QPointer<EntryForm> durInc;
+    QObject waitScope;
+    QObject::connect(&ProjectEvents::instance(), &ProjectEvents::externalProgramStarted, &waitScope, [&] {
+        QTimer::singleShot(0, &waitScope, [&] {
+            durInc = EntryDriver::open(QStringLiteral("frmDurInc"));
+            EntryDriver::type(durInc, 2, QStringLiteral("5"));
+        });
+    });
+    script.chooseFile(folder.file(QStringLiteral("DemoOld.dat"))).answer(goOn ? Answer::Yes : Answer::No);
+    trigger(6);
+
+    QVERIFY(durInc);
+    QCOMPARE(script.pending(), 0);
+    QVERIFY2(script.messages().last().endsWith(QStringLiteral("Open the converted QV-31 data without them ?")),
+             qPrintable(script.messages().last()));
+    QCOMPARE(durInc->isLoaded(), !goOn);
+    QCOMPARE(FileName, goOn ? folder.file(QStringLiteral("DemoOld.inp")) : UntitledName);
 }
 
 void TestFileMenu::exitCommand_data()
