@@ -48,6 +48,9 @@ bool SetControlText(QWidget *control, const QString &text)
             combo->setEditText(text);
             return true;
         }
+        // Two entries may read alike: the one shown already stays chosen.
+        if (combo->currentIndex() >= 0 && combo->currentText() == text)
+            return true;
         const int index = combo->findText(text, Qt::MatchExactly);
         if (index < 0)
             return false;

@@ -24,6 +24,7 @@ private slots:
     void landRowComesBack_data();
     void landRowComesBack();
     void landRowsGoToTheSubAreaShown();
+    void landRowsGoToTheNamesakeShown();
     void parcelsOfOneLandUseKeepTheirArea_data();
     void parcelsOfOneLandUseKeepTheirArea();
 };
@@ -109,6 +110,31 @@ void TestSubAreaLandUse::landRowsGoToTheSubAreaShown()
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecSubArea)),
              file({header, first, at({{21, "LAND AREA"}, {31, "Open Space (Good)"}, {66, "B"}, {71, "2.5"}}, 80),
                    second, impervious, ""}));
+}
+
+// Two sub-areas sharing an identifier: the window shows the last, and the
+// land-use window opens on it and hands back to it.
+void TestSubAreaLandUse::landRowsGoToTheNamesakeShown()
+{
+    ProgramFolder folder;
+    const QByteArray header = QByteArray("SUB-AREA:").leftJustified(40);
+    const QByteArray first = at({{11, "SA1"}, {21, "R1"}}, 75);
+    const QByteArray second = at({{11, "SA1"}, {21, "R2"}}, 75);
+    ProgramFolder::writeBytes(folder.tmp(SecSubArea), file({header, first, second, ""}));
+    QWidget *form = open(QStringLiteral("frmSubArea"));
+    choose(form, 1, QStringLiteral("SA1"));
+    QCOMPARE(combo(form, 2)->currentText(), QStringLiteral("R2"));
+    click(button(form, "cmdSub_0"));
+    auto *landUse = qobject_cast<frmLandUse *>(Forms::get(QStringLiteral("frmLandUse")));
+    QVERIFY(landUse && landUse->isLoaded());
+    activate(landUse);
+    QCOMPARE(landUse->ShownSubArea(), 1);
+    typeArea(landUse, QStringLiteral("Open Space (Good)"), 3, QStringLiteral("2.5"));
+    landUse->cmdFinished_Click();
+    activate(form);
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecSubArea)),
+             file({header, first, second, landLine("Open Space (Good)", "B", "2.5"), ""}));
 }
 
 void TestSubAreaLandUse::parcelsOfOneLandUseKeepTheirArea_data()

@@ -16,6 +16,7 @@ class TestSubAreaTc : public QObject
 private slots:
     void cleanupTestCase() { deleteWindows(); }
     void flowLengthComesBack();
+    void segmentsGoToTheSubAreaShown();
 };
 
 void TestSubAreaTc::flowLengthComesBack()
@@ -40,6 +41,35 @@ void TestSubAreaTc::flowLengthComesBack()
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecSubArea)),
              file({header, main, at({{21, "SHEET"}, {31, "80."}, {41, ".01"}, {61, "F"}}, 70), ""}));
+}
+
+// Two sub-areas sharing an identifier: the window shows the last, and what is
+// typed in the time-of-concentration window reaches that one.
+void TestSubAreaTc::segmentsGoToTheSubAreaShown()
+{
+    ProgramFolder folder;
+    const QByteArray header = QByteArray("SUB-AREA:").leftJustified(40);
+    const QByteArray first = at({{11, "SA1"}, {21, "R1"}}, 75);
+    const QByteArray second = at({{11, "SA1"}, {21, "R2"}}, 75);
+    ProgramFolder::writeBytes(folder.tmp(SecSubArea), file({header, first, second, ""}));
+    QWidget *form = open(QStringLiteral("frmSubArea"));
+    choose(form, 1, QStringLiteral("SA1"));
+    QCOMPARE(combo(form, 2)->currentText(), QStringLiteral("R2"));
+    click(button(form, "cmdSub_1"));
+    QvForm *tc = Forms::get(QStringLiteral("frmTc"));
+    QVERIFY(tc && tc->isLoaded());
+    activate(tc);
+    QTest::keyClick(combo(tc, 1), Qt::Key_Return);
+    for (auto [n, text] : {std::pair{12, "90"}, std::pair{13, ".02"}, std::pair{14, ".2"}}) {
+        retype(tc, n, QString::fromLatin1(text));
+        enter(tc, n);
+    }
+    click(button(tc, "cmdFinished"));
+    QVERIFY(!tc->isLoaded());
+    activate(form);
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecSubArea)),
+             file({header, first, second, at({{21, "SHEET"}, {31, "90."}, {41, ".02"}, {51, ".2"}}, 70), ""}));
 }
 
 QTEST_MAIN(TestSubAreaTc)
