@@ -70,7 +70,7 @@ void ReadSubAreaLine(Alternate &alternate, const QString &line)
             f[19] = Slice(line, 31);
             f[24] = Slice(line, 41);
         }
-    } else if (keyword("LAND AREA")) {
+    } else if (DetailLine::IsLandRow(line)) {
         s.Land.append({cols(line, 31, 65), cols(line, 66, 70), cols(line, 71, 80)});
     }
 }
