@@ -1,4 +1,5 @@
 #include "core/logic/LocalLandUseSection.h"
+#include "core/logic/DetailLine.h"
 #include "core/logic/Dialogs.h"
 #include "core/logic/Editglob.h"
 #include "core/logic/Fields.h"
@@ -32,7 +33,7 @@ void CollectNamedLandUses(TextFile::LineReader &reader, QSet<QByteArray> &names)
     bool ended = true;
     while (reader.readLinePiece(piece, ended)) {
         // The first piece of a line is all of it or far longer than column 65.
-        if (piece.size() > 30 && piece.sliced(20, 9) == QByteArrayView("LAND AREA")) {
+        if (piece.size() > 30 && DetailLine::IsLandRow(QLatin1StringView(piece.data(), piece.size()))) {
             QByteArrayView name = piece.sliced(30, std::min<qsizetype>(35, piece.size() - 30));
             while (!name.isEmpty() && name.front() == ' ')
                 name = name.sliced(1);

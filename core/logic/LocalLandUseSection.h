@@ -22,9 +22,9 @@ extern const QString Header;
 QString SectionLine(const LocalLandUseData::LocalLandUse &landUse);
 
 // Adds to `names` the land-use names (columns 31-65, trimmed, as the bytes
-// stand) of the lines from `reader` whose columns 21-29 are "LAND AREA"; a
-// blank name adds nothing. The lines pass one at a time, so a working file of
-// any size costs a small buffer and the set of its distinct names.
+// stand) of the land rows from `reader` (DetailLine::IsLandRow); a blank
+// name adds nothing. The lines pass one at a time, so a working file of any
+// size costs a small buffer and the set of its distinct names.
 void CollectNamedLandUses(TextFile::LineReader &reader, QSet<QByteArray> &names);
 
 // The land use of a section line (name columns 1-50, curve numbers 51-55,

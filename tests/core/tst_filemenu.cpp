@@ -237,6 +237,7 @@ private slots:
     void convertedFileReplacedOnlyWhenAllowed();
     void importedStreamStaysText();
     void saveAndSaveAs();
+    void saveKeepsDefinitionsOfEveryLandRow();
     void saveThatCannotDoItsWork_data();
     void saveThatCannotDoItsWork();
     void openAndNewKeepTheName_data();
@@ -893,6 +894,28 @@ void TestFileMenu::saveAndSaveAs()
     QVERIFY(QFile::exists(FileName));
     QVERIFY(!QFile::exists(folder.file(QStringLiteral("MyRun"))));
     QCOMPARE(script.asked().at(1).text, QStringLiteral("Save: ") + FileName);
+}
+
+// Land rows in small letters or keyed WEIGHT CN name their local land uses
+// as LAND AREA rows do: opened and saved, the file keeps every definition.
+void TestFileMenu::saveKeepsDefinitionsOfEveryLandRow()
+{
+    ProgramFolder folder(true);
+    DialogScript script;
+    const QByteArray land = "                    ";
+    const QByteArray input = "Quorvale: Version 1.0\r\n\r\n"
+                             "SUB-AREA:\r\n          NORTH     OUTLET\r\n"
+                             + land + "LAND AREA Orchard, local                     B    0.50\r\n"
+                             + land + "land area Vineyard, local                    C    0.30\r\n"
+                             + land + "WEIGHT CN Meadow, local                      C    0.20\r\n\r\n"
+                             "LOCAL LAND USE:\r\n" + landUseLine("Orchard, local", "45.  66.  77.  83.  ") + "\r\n"
+                             + landUseLine("Vineyard, local", "40.  60.  70.  80.  ") + "\r\n"
+                             + landUseLine("Meadow, local", "30.  58.  71.  78.  ") + "\r\n\r\n";
+    const QString path = openInput(folder, script, QStringLiteral("run.inp"), input);
+    script.answer(Answer::OK);
+    trigger(14);
+    QCOMPARE(script.messages(), QStringList{QStringLiteral("Data Saved in file: ") + path});
+    QCOMPARE(ProgramFolder::readBytes(path), input);
 }
 
 void TestFileMenu::saveThatCannotDoItsWork_data()

@@ -228,6 +228,13 @@ void TestStore::openSaveRoundTrip_data()
     QTest::newRow("latin-1 names and trailing blanks")
         << QByteArray("SUB-AREA:\r\n          Caf\xe9 \xc5s   \r\n\r\n")
         << QByteArray("SUB-AREA:\r\n          Caf\xe9 \xc5s   \r\n\r\n");
+    const QByteArray landRows = crlf("Quorvale: Version 1.0\n\nSUB-AREA:\n          NORTH     OUTLET\n"
+                                     "                    LAND AREA Orchard, local                     B    0.50\n"
+                                     "                    LAND AREA Vineyard, local                    C    0.30\n\n"
+                                     "LOCAL LAND USE:\n"
+                                     + QByteArray("Orchard, local").leftJustified(50) + "45.  66.  77.  83.  \n"
+                                     + QByteArray("Vineyard, local").leftJustified(50) + "40.  60.  70.  80.  \n\n");
+    QTest::newRow("land rows in capitals, local land uses rebuilt") << landRows << landRows;
 }
 
 void TestStore::openSaveRoundTrip()

@@ -98,6 +98,8 @@ private slots:
     void recordWindowOnShownAlternate();
     void recordWindowIsModal();
     void subAreaRecordsKeepTheirLandRows();
+    void weightRowsKeptAsLandRows_data();
+    void weightRowsKeptAsLandRows();
     void cancelDropsEverything();
     void recordOnlyNamedLikeABlockIsRefused();
     void failedWriteKeepsWindow();
@@ -398,6 +400,32 @@ void TestAlternate::subAreaRecordsKeepTheirLandRows()
                                    landLine("Lawns", "A", "3"), alternateLine("ALT2", "second")})));
     QVERIFY(written.contains(file({subAreaLine("S1", "5."), landLine("Pasture", "C", "5"), subAreaLine("S5"),
                                    alternateLine("ALT3", "third")})));
+}
+
+void TestAlternate::weightRowsKeptAsLandRows_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QByteArray>("keyword");
+    QTest::newRow("capitals") << 21 << QByteArray("WEIGHT CN");
+    QTest::newRow("small letters, one column in") << 22 << QByteArray("weight cn");
+}
+
+// A WEIGHT CN row is a land row, as the Sub-Area section reads it: an
+// alternate chosen and accepted unchanged keeps it, as a LAND AREA row.
+void TestAlternate::weightRowsKeptAsLandRows()
+{
+    QFETCH(int, column);
+    QFETCH(QByteArray, keyword);
+    ProgramFolder folder;
+    const auto stored = [](const QByteArray &woods) {
+        return file({"ALTERNATE ANALYSIS:", alternateLine("ALT1"), Areas, subAreaLine("SA1"), woods,
+                     landLine("Open Space (Good)", "A", "3"), ""});
+    };
+    frmAlternate *form = openOn(folder, stored(at({{column, keyword}, {31, "Woods (Good)"}, {66, "B"}, {71, "12."}}, 80)));
+    chooseAndClick(form, 1, QStringLiteral("ALT1"), 2);
+    QCOMPARE(form->ShownAlternate(), 1);
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecAlternate)), stored(landLine("Woods (Good)", "B", "12.")));
 }
 
 void TestAlternate::cancelDropsEverything()

@@ -146,7 +146,7 @@ void TestAlternateFormat::reader_data()
         << "A1/first | R:1=[R1        ] 2=[OUTLET    ] 3=[          ] 4=[          ] 5=[12.       ] "
            "6=[          ] 7=[ 5.] 8=[Y] 10=[N] 13=[y] | S:1=[S1        ] 2=[          ] 3=[          ] "
            "4=[1.5       ] 5=[          ] 6=[          ] 7=[Y] 8=[N]";
-    QTest::newRow("detail lines of both kinds; land rows trimmed; weight lines ignored")
+    QTest::newRow("detail lines of both kinds; land rows trimmed, weight lines among them")
         << QStringList{Header, at({{1, "A1"}}), Reaches, at({{11, "R1"}}),
                        at({{21, "SPLIT FLOW"}, {31, "R2"}, {71, ".5"}}), at({{21, "REACH LOSS"}, {31, "0.5"}}),
                        Areas, at({{11, "S1"}}), at({{21, "SHEET"}, {31, "100."}, {61, "A"}}),
@@ -156,7 +156,7 @@ void TestAlternateFormat::reader_data()
                        at({{21, "WEIGHT CN"}, {31, "Lawns"}, {71, "3"}})}
         << "A1/ | R:1=[R1] 14=[R2        ] 15=[          ] 16=[          ] 17=[          ] 18=[.5] 19=[0.5] "
            "| S:1=[S1] 12=[100.      ] 13=[          ] 14=[          ] 15=[A] 16=[300.      ] "
-           "17=[          ] 18=[Paved] 19=[900.      ] 24=[2.5] L=[Woods/B/12]";
+           "17=[          ] 18=[Paved] 19=[900.      ] 24=[2.5] L=[Woods/B/12] L=[Lawns//3]";
     QTest::newRow("channel long form when columns 51-80 hold anything")
         << QStringList{Header, at({{1, "A1"}}), Areas, at({{11, "S1"}}),
                        at({{21, "CHANNEL"}, {31, "1"}, {41, "2"}, {51, "3"}, {61, "4"}, {71, "5"}}),

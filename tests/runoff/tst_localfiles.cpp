@@ -277,28 +277,32 @@ void TestLocalFiles::saveBuildsWorkingFile()
 void TestLocalFiles::collectNamedLandUses()
 {
     // Lines of either end, a line far longer than a read piece, a last line
-    // without its end; the keyword only in capitals at columns 21-29.
+    // without its end; the keyword anywhere in columns 21-30, in any case,
+    // "LAND AREA" or "WEIGHT CN" and nothing longer.
     const QByteArray land = QByteArray(20, ' ') + "LAND AREA ";
     const QByteArray name35 = QByteArray("N").repeated(35);
     const QByteArray bytes = "SUB-AREA:\r\n" + land + QByteArray("Orchard").leftJustified(35) + "B    1.\r\n" + land + "  Pr\xe9 de fauche\n" + land
                              + "Long" + QByteArray(TextFile::LineReader::MaxPiece * 2, 'x') + "\r\n" + land
                              + "After the long line\r\n" + land + "Orchard\r\n" + land + name35 + "B    2.\r\n"
                              + QByteArray(20, ' ') + "land area Lower case\r\n" + QByteArray(21, ' ')
-                             + "LAND AREA Shifted\r\n" + land + "     \r\n" + QByteArray(20, ' ') + "LAND AREA\r\n"
-                             + land + "Last line";
+                             + "LAND AREA Shifted\r\n" + QByteArray(20, ' ') + "Weight CN Weighted\r\n"
+                             + QByteArray(20, ' ') + "LAND AREAS Longer keyword\r\n" + land + "     \r\n"
+                             + QByteArray(20, ' ') + "LAND AREA\r\n" + land + "Last line";
     TextFile::LineReader reader;
     reader.openBytes(bytes);
     QSet<QByteArray> names{"Kept"};
     LocalLandUseSection::CollectNamedLandUses(reader, names);
     QCOMPARE(names, (QSet<QByteArray>{"Kept", "Orchard", "Pr\xe9 de fauche", "Long" + QByteArray(31, 'x'),
-                                      "After the long line", name35, "Last line"}));
+                                      "After the long line", name35, "Lower case", "Shifted", "Weighted",
+                                      "Last line"}));
 }
 
 void TestLocalFiles::saveOfSubAreasAndAlternates()
 {
     // Names repeated, in other letter case, indented, with a Latin-1 letter,
-    // in the sub-areas and the alternates; lines that only look like LAND
-    // AREA lines; an old definition still named and one no longer named.
+    // in the sub-areas and the alternates; land rows whose keyword is in
+    // small letters or one column in; an old definition still named, one
+    // named that the local file defines anew, and one no longer named.
     ProgramFolder folder;
     DialogScript script;
     ProgramFolder::writeBytes(LocalLandUseFile, "\"Orchard, irrigated\",\"45\",\"66\",\"77\",\"83\"\r\n"
@@ -317,6 +321,7 @@ void TestLocalFiles::saveOfSubAreasAndAlternates()
              "LOCAL LAND USE:\r\n" + QByteArray("Orchard, irrigated").leftJustified(50) + "45.  66.  77.  83.  \r\n"
                  + QByteArray("Parking lot").leftJustified(50) + "76.  85.  89.  91.  \r\n"
                  + QByteArray("Pr\xe9 de fauche").leftJustified(50) + "30.  58.  71.  78.  \r\n"
+                 + QByteArray("Woods lot").leftJustified(50) + "36.  60.  73.  79.  \r\n"
                  + QByteArray("Wet meadow").leftJustified(50) + "78.  85.  90.  92.  \r\n"
                  + QByteArray("Gone lot").leftJustified(50) + "50.  60.  70.  80.  \r\n\r\n");
     QCOMPARE(ProgramFolder::readBytes(saved),

@@ -1,5 +1,6 @@
 #include "sections/network/logic/AlternateFormat.h"
 
+#include "core/logic/DetailLine.h"
 #include "core/logic/Fields.h"
 #include "core/logic/TextFile.h"
 #include "sections/network/logic/NetworkLines.h"
@@ -27,7 +28,7 @@ void ReadReachLine(Alternate &alternate, const QString &line)
     if (alternate.Reaches.isEmpty())
         return;
     auto &f = alternate.Reaches.last().Field;
-    const auto keyword = [&line](const char *word) { return NetworkLines::HasKeyword(line, QLatin1StringView(word)); };
+    const auto keyword = [&line](const char *word) { return DetailLine::HasKeyword(line, QLatin1StringView(word)); };
     if (keyword("BASE FLOW")) {
         f[7] = Slice(line, 31);
     } else if (keyword("SPLIT FLOW")) {
@@ -53,7 +54,7 @@ void ReadSubAreaLine(Alternate &alternate, const QString &line)
         return;
     SubAreaRecord &s = alternate.SubAreas.last();
     auto &f = s.Field;
-    const auto keyword = [&line](const char *word) { return NetworkLines::HasKeyword(line, QLatin1StringView(word)); };
+    const auto keyword = [&line](const char *word) { return DetailLine::HasKeyword(line, QLatin1StringView(word)); };
     if (keyword("SHEET")) {
         for (int i = 12; i <= 15; ++i)
             f[size_t(i)] = Slice(line, 10 * i - 89);
@@ -69,7 +70,7 @@ void ReadSubAreaLine(Alternate &alternate, const QString &line)
             f[19] = Slice(line, 31);
             f[24] = Slice(line, 41);
         }
-    } else if (keyword("LAND AREA")) {
+    } else if (DetailLine::IsLandRow(line)) {
         s.Land.append({cols(line, 31, 65), cols(line, 66, 70), cols(line, 71, 80)});
     }
 }

@@ -68,16 +68,6 @@ bool BlankAt(const QString &line, int first, int last)
     return true;
 }
 
-bool HasKeyword(const QString &line, QLatin1StringView keyword)
-{
-    QStringView v = Slice(line, 21, 30);
-    while (!v.isEmpty() && v.front() == QLatin1Char(' '))
-        v = v.sliced(1);
-    while (!v.isEmpty() && v.back() == QLatin1Char(' '))
-        v.chop(1);
-    return v.compare(keyword, Qt::CaseInsensitive) == 0;
-}
-
 qsizetype CountMainLines(const QStringList &lines)
 {
     qsizetype count = 0;

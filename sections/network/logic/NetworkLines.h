@@ -64,9 +64,6 @@ void AppendReachLines(QStringList &out, const ReachRecord &reach, const ReachLin
 // LAND AREA lines that apply; nothing for a sub-area without identifier.
 void AppendSubAreaLines(QStringList &out, const SubAreaRecord &subArea, const SubAreaLineOptions &options);
 
-// Whether the keyword of a detail line (columns 21-30, trimmed) is
-// `keyword`, in any letter case.
-bool HasKeyword(const QString &line, QLatin1StringView keyword);
 // Columns first to last (1-based) hold nothing but blanks, or lie past the end.
 bool BlankAt(const QString &line, int first, int last);
 

@@ -1,5 +1,6 @@
 #include "sections/network/logic/ReachFormat.h"
 
+#include "core/logic/DetailLine.h"
 #include "core/logic/Fields.h"
 #include "core/logic/TextFile.h"
 #include "sections/network/logic/NetworkLines.h"
@@ -27,7 +28,7 @@ QList<ReachRecord> ParseReaches(const QStringList &lines)
         if (reaches.isEmpty())
             continue;
         auto &f = reaches.last().Field;
-        using NetworkLines::HasKeyword;
+        using DetailLine::HasKeyword;
         if (HasKeyword(line, QLatin1StringView("BASE FLOW"))) {
             f[7] = cols(line, 31, 40);
         } else if (HasKeyword(line, QLatin1StringView("SPLIT FLOW"))) {

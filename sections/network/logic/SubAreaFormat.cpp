@@ -1,5 +1,6 @@
 #include "sections/network/logic/SubAreaFormat.h"
 
+#include "core/logic/DetailLine.h"
 #include "core/logic/Fields.h"
 #include "core/logic/TextFile.h"
 #include "sections/network/logic/NetworkLines.h"
@@ -10,7 +11,7 @@ namespace SubAreaFormat {
 
 void ForEachSubArea(const QStringList &lines, const std::function<void(SubAreaRecord &&)> &take)
 {
-    using NetworkLines::HasKeyword;
+    using DetailLine::HasKeyword;
     SubAreaRecord s;
     bool open = false;
     for (qsizetype n = 1; n < lines.size(); ++n) {
@@ -46,7 +47,7 @@ void ForEachSubArea(const QStringList &lines, const std::function<void(SubAreaRe
                 f[19] = cols(line, 31, 40);
                 f[24] = cols(line, 41, 50);
             }
-        } else if (HasKeyword(line, QLatin1StringView("LAND AREA")) || HasKeyword(line, QLatin1StringView("WEIGHT CN"))) {
+        } else if (DetailLine::IsLandRow(line)) {
             s.Land.append({cols(line, 31, 65), cols(line, 66, 70), cols(line, 71, 80)});
         }
     }
