@@ -346,8 +346,8 @@ bool ConvertOldData()
     const QString chosen = OpenDialog(QStringLiteral("Open old QV-31 file"),
                                       QStringLiteral("Data Files (*.dat)|*.dat|All files (*.*)|*.*"), 1,
                                       QStringLiteral("*.dat"));
-    if (chosen.isEmpty()
-        || !MayReplace(StripExtension(chosen) + QStringLiteral("inp"), QStringLiteral("converted old QV-31 data")))
+    const QString converted = StripExtension(chosen) + QStringLiteral("inp");
+    if (chosen.isEmpty() || !MayReplace(converted, QStringLiteral("converted old QV-31 data")))
         return true;
     CloseEntryWindows();
     if (!NewFile())
@@ -355,16 +355,25 @@ bool ConvertOldData()
     emit ProjectEvents::instance().sectionsChanged();
     // The project is not named after the old data file, even during the wait:
     // a Save then would write the project over it.
+    const OutputStamp before(converted);
     if (!RunExternalProgram(QStringLiteral("QV-31 Input Converter (QV31_Converter.exe)"),
                             QStringLiteral("qv31Conv.fil"), QStringLiteral("QV31_Converter.exe"), chosen))
         return false;
+    // An input file of an earlier conversion, left as it was, is not this one's.
+    if (QFileInfo::exists(converted) && before.unchanged()) {
+        Dialogs::message(QStringLiteral("The QV-31 input converter did not write ") + converted
+                             + QStringLiteral(": it holds what it held before the conversion.") + ErrorFileNote(converted)
+                             + QStringLiteral("\nNothing was converted."),
+                         Dialogs::Buttons::OK, Dialogs::Icon::Exclamation, QvSystemTitle);
+        return true;
+    }
     // Windows opened during the wait hold entries of the cleared project,
     // which the converted file replaces.
     if (!GoOnWithoutUnacceptedEntries(QStringLiteral("Open the converted QV-31 data without them ?")))
         return true;
     CloseEntryWindows();
     DataChanged = false;
-    SetFileName(StripExtension(chosen) + QStringLiteral("inp"));
+    SetFileName(converted);
     OpenInputFile();
     EnableSave(true, true);
     DataChanged = false;
@@ -390,9 +399,8 @@ bool ImportHecRas()
     const QString chosen = OpenDialog(QStringLiteral("Open HEC-RAS file"),
                                       QStringLiteral("Text Files (*.txt)|*.txt|All files (*.*)|*.*"), 1,
                                       QStringLiteral("*.txt"));
-    if (!chosen.isEmpty()
-        && !MayReplace(StripExtension(chosen) + QStringLiteral("inp"),
-                       QStringLiteral("reformatted HEC-RAS cross sections")))
+    const QString reformatted = StripExtension(chosen) + QStringLiteral("inp");
+    if (!chosen.isEmpty() && !MayReplace(reformatted, QStringLiteral("reformatted HEC-RAS cross sections")))
         return true;
     bool stopped = false;
     const QString previous = CloseAsAnswered(changes, stopped);
@@ -410,6 +418,7 @@ bool ImportHecRas()
         xsect->unload();
     // The project keeps its name during the wait: named after the HEC-RAS
     // file, a Save then would write the project over it.
+    const OutputStamp before(reformatted);
     if (!RunExternalProgram(QStringLiteral("HEC-RAS Reformatter (QV31_HECRAS_Rating.exe)"),
                             QStringLiteral("qv31_HECRAS.fil"), QStringLiteral("QV31_HECRAS_Rating.exe"), chosen))
         return false;
@@ -422,8 +431,7 @@ bool ImportHecRas()
     }
     // Nothing imported: a new project named after the reformatter's file
     // would empty that file at its first save.
-    const QString reformatted = StripExtension(chosen) + QStringLiteral("inp");
-    if (!AppendHecRasSection(reformatted))
+    if (!AppendHecRasSection(reformatted, &before))
         return true;
     DataChanged = true;
     if (!kept)

@@ -68,7 +68,32 @@ bool RunProgram(const QString &controlFileName, const QString &programFileName, 
     return true;
 }
 
-bool AppendHecRasSection(QString reformatted)
+OutputStamp::OutputStamp(const QString &path) : path_(path)
+{
+    const QFileInfo info(path);
+    existed_ = info.exists();
+    if (existed_) {
+        size_ = info.size();
+        modified_ = info.lastModified();
+    }
+}
+
+bool OutputStamp::unchanged() const
+{
+    const QFileInfo info(path_);
+    if (info.exists() != existed_)
+        return false;
+    return !existed_ || (info.size() == size_ && info.lastModified() == modified_);
+}
+
+QString ErrorFileNote(const QString &output)
+{
+    const QString errorFile = StripExtension(output) + QStringLiteral("err");
+    return QFileInfo::exists(errorFile) ? QStringLiteral("\nIts error file is ") + errorFile + QLatin1Char('.')
+                                        : QString();
+}
+
+bool AppendHecRasSection(QString reformatted, const OutputStamp *before)
 {
     auto nothingImported = [](const QString &why) {
         Dialogs::message(why + QStringLiteral("\nNothing was imported."), Dialogs::Buttons::OK,
@@ -78,13 +103,12 @@ bool AppendHecRasSection(QString reformatted)
     // A reformatter that could not read its file writes only its error file,
     // which then says why.
     auto nothingWritten = [&nothingImported, &reformatted] {
-        const QString errorFile = StripExtension(reformatted) + QStringLiteral("err");
         return nothingImported(QStringLiteral("The HEC-RAS reformatter wrote no cross sections into ") + reformatted
-                               + QLatin1Char('.')
-                               + (QFileInfo::exists(errorFile)
-                                      ? QStringLiteral("\nIts error file is ") + errorFile + QLatin1Char('.')
-                                      : QString()));
+                               + QLatin1Char('.') + ErrorFileNote(reformatted));
     };
+    // A file of an earlier run, left as it was, holds no cross sections of this one.
+    if (before && before->unchanged())
+        return nothingWritten();
     TextFile::LineReader reader;
     if (!reader.open(reformatted) && !QFileInfo::exists(reformatted))
         return nothingWritten();

@@ -3,6 +3,7 @@
 // them while every window stays usable.
 #include "core/logic/Editglob.h"
 
+#include <QDateTime>
 #include <QString>
 
 class QvForm;
@@ -21,6 +22,25 @@ namespace Run_Save_Open {
 bool RunProgram(const QString &controlFileName, const QString &programFileName,
                 QString runFile = Editglob::FileName);
 
+// What an output file was before a program ran: a file that the program left
+// as it was is no output of that run, though an older run may have written it.
+class OutputStamp
+{
+public:
+    explicit OutputStamp(const QString &path);
+    // The file is still as it was when stamped (also: still missing).
+    bool unchanged() const;
+
+private:
+    QString path_;
+    bool existed_ = false;
+    qint64 size_ = 0;
+    QDateTime modified_;
+};
+
+// "\nIts error file is <output's base>err." when the program left one; else empty.
+QString ErrorFileNote(const QString &output);
+
 // Appends the reformatter's Stream Cross Section records (from `reformatted`,
 // by default the file named by FileName, line 6 on) to the cross-section working file, after its last
 // non-blank line. Its header (line 5) starts a missing or empty working file.
@@ -28,8 +48,9 @@ bool RunProgram(const QString &controlFileName, const QString &programFileName,
 // whole, line 5 is no Stream Cross Section header, or the working file cannot
 // be written, the user is told which file and why (for a missing or empty
 // file, with the reformatter's error file when there is one), the working file
-// stays as it was, and the result is false.
-bool AppendHecRasSection(QString reformatted = Editglob::FileName);
+// stays as it was, and the result is false. A file that `before` finds
+// unchanged by the run counts as missing.
+bool AppendHecRasSection(QString reformatted = Editglob::FileName, const OutputStamp *before = nullptr);
 
 // Brings the View menu of `frm` (a window with the menu "mnuView" and the
 // actions "mnuViewItem_<n>") up to date.

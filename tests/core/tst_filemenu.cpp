@@ -252,6 +252,8 @@ private slots:
     void importThatCannotReadOrWrite_data();
     void importThatCannotReadOrWrite();
     void importWithoutReformattedFile();
+    void outputOfAnEarlierRunIsNotTaken_data();
+    void outputOfAnEarlierRunIsNotTaken();
     void projectCommandsRefusedDuringImport_data();
     void projectCommandsRefusedDuringImport();
     void saveDuringImportWritesTheProject();
@@ -1359,6 +1361,46 @@ void TestFileMenu::importWithoutReformattedFile()
     QVERIFY2(message.endsWith(QStringLiteral("\nNothing was imported.")), qPrintable(message));
     QCOMPARE(FileName, UntitledName);
     QVERIFY(!DataChanged);
+    QVERIFY(!windowOpen(QStringLiteral("frmQV31")));
+}
+
+void TestFileMenu::outputOfAnEarlierRunIsNotTaken_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("told");
+    QTest::addColumn<QByteArray>("earlier");
+    QTest::newRow("import") << 7 << QStringLiteral("wrote no cross sections into ")
+                            << crlf("1\n2\n3\n4\nSTREAM CROSS SECTION:\n          XSOLD     1.\n");
+    QTest::newRow("convert") << 6 << QStringLiteral("did not write ")
+                             << crlf("Quorvale: Version 1.0\n\nSTREAM REACH:\nROLD\n\n");
+}
+
+// The file the converter or reformatter would write is there from an earlier
+// run, and the user lets it be replaced; a run that cannot read its input
+// leaves it as it was, and that is no output of this run.
+void TestFileMenu::outputOfAnEarlierRunIsNotTaken()
+{
+    QFETCH(int, item);
+    QFETCH(QString, told);
+    QFETCH(QByteArray, earlier);
+    ProgramFolder folder(true);
+    folder.installTools();
+    DialogScript script;
+    const QString output = folder.file(QStringLiteral("gone.inp"));
+    ProgramFolder::writeBytes(output, earlier);
+    const QString input = folder.file(item == 7 ? QStringLiteral("gone.txt") : QStringLiteral("gone.dat"));
+    script.chooseFile(input).answer(Answer::Yes).answer(Answer::OK); // replace it; the message
+    trigger(item);
+
+    QCOMPARE(script.pending(), 0);
+    const QString message = script.messages().last();
+    QVERIFY2(message.contains(told + output), qPrintable(message));
+    QVERIFY2(message.contains(folder.file(QStringLiteral("gone.err"))), qPrintable(message));
+    QCOMPARE(ProgramFolder::readBytes(output), earlier);
+    QCOMPARE(FileName, UntitledName);
+    QVERIFY(!DataChanged);
+    QVERIFY(!ProgramFolder::readBytes(TmpFile[SecXsect]).contains("XSOLD"));
+    QVERIFY(!ProgramFolder::readBytes(TmpFile[SecReach]).contains("ROLD"));
     QVERIFY(!windowOpen(QStringLiteral("frmQV31")));
 }
 
