@@ -111,4 +111,28 @@ inline void activate(QWidget *form)
 
 inline void clickOption(QWidget *form, int n) { click(opt(form, QStringLiteral("opt1"), n)); }
 
+// The Sub-Area section's header, and the main line of sub-area `id` draining to `reach`.
+inline QByteArray subAreaHeader() { return QByteArray("SUB-AREA:").leftJustified(40); }
+inline QByteArray subAreaMain(const QByteArray &id, const QByteArray &reach) { return at({{11, id}, {21, reach}}, 75); }
+
+// The sub-area window opened on `id`, and the detail window (land use or time
+// of concentration) its button `button` opened, made active.
+struct DetailOpened
+{
+    QWidget *subArea = nullptr;
+    QvForm *detail = nullptr;
+};
+
+inline DetailOpened openDetail(const QString &id, const char *button, const char *detailName)
+{
+    DetailOpened o;
+    o.subArea = open(QStringLiteral("frmSubArea"));
+    choose(o.subArea, 1, id);
+    click(NetworkDriver::button(o.subArea, button));
+    o.detail = Forms::get(QLatin1String(detailName));
+    if (o.detail && o.detail->isLoaded())
+        activate(o.detail);
+    return o;
+}
+
 } // namespace NetworkDriver

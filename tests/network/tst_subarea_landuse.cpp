@@ -45,6 +45,14 @@ void typeArea(frmLandUse *landUse, const QString &name, int col, const QString &
     QFAIL("no such land use");
 }
 
+// The land-use window opened from the sub-area window on `id`.
+frmLandUse *openLandUse(const QString &id, QWidget *&subArea)
+{
+    const DetailOpened o = openDetail(id, "cmdSub_0", "frmLandUse");
+    subArea = o.subArea;
+    return qobject_cast<frmLandUse *>(o.detail);
+}
+
 } // namespace
 
 void TestSubAreaLandUse::landRowComesBack_data()
@@ -62,12 +70,9 @@ void TestSubAreaLandUse::landRowComesBack()
     const QByteArray main = at({{11, "SA1"}, {21, "R1"}}, 75);
     const QByteArray stored = file({header, main, ""});
     ProgramFolder::writeBytes(folder.tmp(SecSubArea), stored);
-    QWidget *form = open(QStringLiteral("frmSubArea"));
-    choose(form, 1, QStringLiteral("SA1"));
-    click(button(form, "cmdSub_0"));
-    auto *landUse = qobject_cast<frmLandUse *>(Forms::get(QStringLiteral("frmLandUse")));
+    QWidget *form = nullptr;
+    frmLandUse *landUse = openLandUse(QStringLiteral("SA1"), form);
     QVERIFY(landUse && landUse->isLoaded());
-    activate(landUse);
     typeArea(landUse, QStringLiteral("Open Space (Good)"), 3, QStringLiteral("2.5")); // soil group B
     landUse->cmdFinished_Click();
     QVERIFY(!landUse->isLoaded());
@@ -117,17 +122,14 @@ void TestSubAreaLandUse::landRowsGoToTheSubAreaShown()
 void TestSubAreaLandUse::landRowsGoToTheNamesakeShown()
 {
     ProgramFolder folder;
-    const QByteArray header = QByteArray("SUB-AREA:").leftJustified(40);
-    const QByteArray first = at({{11, "SA1"}, {21, "R1"}}, 75);
-    const QByteArray second = at({{11, "SA1"}, {21, "R2"}}, 75);
+    const QByteArray header = subAreaHeader();
+    const QByteArray first = subAreaMain("SA1", "R1");
+    const QByteArray second = subAreaMain("SA1", "R2");
     ProgramFolder::writeBytes(folder.tmp(SecSubArea), file({header, first, second, ""}));
-    QWidget *form = open(QStringLiteral("frmSubArea"));
-    choose(form, 1, QStringLiteral("SA1"));
-    QCOMPARE(combo(form, 2)->currentText(), QStringLiteral("R2"));
-    click(button(form, "cmdSub_0"));
-    auto *landUse = qobject_cast<frmLandUse *>(Forms::get(QStringLiteral("frmLandUse")));
+    QWidget *form = nullptr;
+    frmLandUse *landUse = openLandUse(QStringLiteral("SA1"), form);
     QVERIFY(landUse && landUse->isLoaded());
-    activate(landUse);
+    QCOMPARE(combo(form, 2)->currentText(), QStringLiteral("R2"));
     QCOMPARE(landUse->ShownSubArea(), 1);
     typeArea(landUse, QStringLiteral("Open Space (Good)"), 3, QStringLiteral("2.5"));
     landUse->cmdFinished_Click();
@@ -170,12 +172,9 @@ void TestSubAreaLandUse::parcelsOfOneLandUseKeepTheirArea()
     const QByteArray stored = file({header, main, landLine("Open Space (Good)", "B", "10."),
                                     landLine("Woods (Good)", "C", "3."), landLine("Open Space (Good)", "B", "5."), ""});
     ProgramFolder::writeBytes(folder.tmp(SecSubArea), stored);
-    QWidget *form = open(QStringLiteral("frmSubArea"));
-    choose(form, 1, QStringLiteral("SA1"));
-    click(button(form, "cmdSub_0"));
-    auto *landUse = qobject_cast<frmLandUse *>(Forms::get(QStringLiteral("frmLandUse")));
+    QWidget *form = nullptr;
+    frmLandUse *landUse = openLandUse(QStringLiteral("SA1"), form);
     QVERIFY(landUse && landUse->isLoaded());
-    activate(landUse);
     FlexGrid *grid = landUse->grid();
     for (int r = 1; r < grid->Rows(); ++r)
         if (grid->TextMatrix(r, 0) == QLatin1String("Open Space (Good)"))

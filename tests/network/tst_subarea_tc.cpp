@@ -26,12 +26,8 @@ void TestSubAreaTc::flowLengthComesBack()
     const QByteArray main = at({{11, "SA1"}, {21, "R1"}, {41, "2."}}, 75);
     const QByteArray stored = file({header, main, at({{21, "SHEET"}, {31, "100."}, {41, ".01"}, {61, "F"}}, 70), ""});
     ProgramFolder::writeBytes(folder.tmp(SecSubArea), stored);
-    QWidget *form = open(QStringLiteral("frmSubArea"));
-    choose(form, 1, QStringLiteral("SA1"));
-    click(button(form, "cmdSub_1"));
-    QvForm *tc = Forms::get(QStringLiteral("frmTc"));
+    const auto [form, tc] = openDetail(QStringLiteral("SA1"), "cmdSub_1", "frmTc");
     QVERIFY(tc && tc->isLoaded());
-    activate(tc);
     retype(tc, 12, QStringLiteral("80"));
     enter(tc, 12);
     click(button(tc, "cmdFinished"));
@@ -48,17 +44,13 @@ void TestSubAreaTc::flowLengthComesBack()
 void TestSubAreaTc::segmentsGoToTheSubAreaShown()
 {
     ProgramFolder folder;
-    const QByteArray header = QByteArray("SUB-AREA:").leftJustified(40);
-    const QByteArray first = at({{11, "SA1"}, {21, "R1"}}, 75);
-    const QByteArray second = at({{11, "SA1"}, {21, "R2"}}, 75);
+    const QByteArray header = subAreaHeader();
+    const QByteArray first = subAreaMain("SA1", "R1");
+    const QByteArray second = subAreaMain("SA1", "R2");
     ProgramFolder::writeBytes(folder.tmp(SecSubArea), file({header, first, second, ""}));
-    QWidget *form = open(QStringLiteral("frmSubArea"));
-    choose(form, 1, QStringLiteral("SA1"));
-    QCOMPARE(combo(form, 2)->currentText(), QStringLiteral("R2"));
-    click(button(form, "cmdSub_1"));
-    QvForm *tc = Forms::get(QStringLiteral("frmTc"));
+    const auto [form, tc] = openDetail(QStringLiteral("SA1"), "cmdSub_1", "frmTc");
     QVERIFY(tc && tc->isLoaded());
-    activate(tc);
+    QCOMPARE(combo(form, 2)->currentText(), QStringLiteral("R2"));
     QTest::keyClick(combo(tc, 1), Qt::Key_Return);
     for (auto [n, text] : {std::pair{12, "90"}, std::pair{13, ".02"}, std::pair{14, ".2"}}) {
         retype(tc, n, QString::fromLatin1(text));
