@@ -11,7 +11,8 @@ class QvForm;
 namespace Run_Save_Open {
 
 // Writes the control file `controlFileName` (in the program folder) for
-// `runFile` (by default the current file), starts `programFileName` from the program folder maximised and
+// `runFile` (by default the current file), starts `programFileName` from the
+// program folder maximised and
 // waits for it, then opens the output viewer as the run asks. The file to
 // process and the base of its outputs are taken before the program starts, so
 // a file opened during the wait does not change what the viewer shows. Returns
@@ -42,7 +43,8 @@ private:
 QString ErrorFileNote(const QString &output);
 
 // Appends the reformatter's Stream Cross Section records (from `reformatted`,
-// by default the file named by FileName, line 6 on) to the cross-section working file, after its last
+// by default the file named by FileName, line 6 on) to the cross-section
+// working file, after its last
 // non-blank line. Its header (line 5) starts a missing or empty working file.
 // When the file is missing or empty, or it or the working file cannot be read
 // whole, line 5 is no Stream Cross Section header, or the working file cannot

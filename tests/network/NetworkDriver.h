@@ -115,6 +115,15 @@ inline void clickOption(QWidget *form, int n) { click(opt(form, QStringLiteral("
 inline QByteArray subAreaHeader() { return QByteArray("SUB-AREA:").leftJustified(40); }
 inline QByteArray subAreaMain(const QByteArray &id, const QByteArray &reach) { return at({{11, id}, {21, reach}}, 75); }
 
+// The Sub-Area working file of `folder` made of two sub-areas sharing the
+// identifier SA1, draining to R1 and then R2; its lines but the closing one.
+inline QByteArrayList writeNamesakes(const ProgramFolder &folder)
+{
+    const QByteArrayList lines{subAreaHeader(), subAreaMain("SA1", "R1"), subAreaMain("SA1", "R2")};
+    ProgramFolder::writeBytes(folder.tmp(Editglob::SecSubArea), lines.join("\r\n") + "\r\n\r\n");
+    return lines;
+}
+
 // The sub-area window opened on `id`, and the detail window (land use or time
 // of concentration) its button `button` opened, made active.
 struct DetailOpened

@@ -122,10 +122,7 @@ void TestSubAreaLandUse::landRowsGoToTheSubAreaShown()
 void TestSubAreaLandUse::landRowsGoToTheNamesakeShown()
 {
     ProgramFolder folder;
-    const QByteArray header = subAreaHeader();
-    const QByteArray first = subAreaMain("SA1", "R1");
-    const QByteArray second = subAreaMain("SA1", "R2");
-    ProgramFolder::writeBytes(folder.tmp(SecSubArea), file({header, first, second, ""}));
+    const QByteArrayList lines = writeNamesakes(folder);
     QWidget *form = nullptr;
     frmLandUse *landUse = openLandUse(QStringLiteral("SA1"), form);
     QVERIFY(landUse && landUse->isLoaded());
@@ -136,7 +133,7 @@ void TestSubAreaLandUse::landRowsGoToTheNamesakeShown()
     activate(form);
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecSubArea)),
-             file({header, first, second, landLine("Open Space (Good)", "B", "2.5"), ""}));
+             file({lines[0], lines[1], lines[2], landLine("Open Space (Good)", "B", "2.5"), ""}));
 }
 
 void TestSubAreaLandUse::parcelsOfOneLandUseKeepTheirArea_data()

@@ -44,10 +44,7 @@ void TestSubAreaTc::flowLengthComesBack()
 void TestSubAreaTc::segmentsGoToTheSubAreaShown()
 {
     ProgramFolder folder;
-    const QByteArray header = subAreaHeader();
-    const QByteArray first = subAreaMain("SA1", "R1");
-    const QByteArray second = subAreaMain("SA1", "R2");
-    ProgramFolder::writeBytes(folder.tmp(SecSubArea), file({header, first, second, ""}));
+    const QByteArrayList lines = writeNamesakes(folder);
     const auto [form, tc] = openDetail(QStringLiteral("SA1"), "cmdSub_1", "frmTc");
     QVERIFY(tc && tc->isLoaded());
     QCOMPARE(combo(form, 2)->currentText(), QStringLiteral("R2"));
@@ -61,7 +58,7 @@ void TestSubAreaTc::segmentsGoToTheSubAreaShown()
     activate(form);
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecSubArea)),
-             file({header, first, second, at({{21, "SHEET"}, {31, "90."}, {41, ".02"}, {51, ".2"}}, 70), ""}));
+             file({lines[0], lines[1], lines[2], at({{21, "SHEET"}, {31, "90."}, {41, ".02"}, {51, ".2"}}, 70), ""}));
 }
 
 QTEST_MAIN(TestSubAreaTc)
