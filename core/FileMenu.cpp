@@ -1,4 +1,5 @@
 #include "core/FileMenu.h"
+#include "core/logic/CallShell.h"
 #include "core/logic/Dialogs.h"
 #include "core/logic/Editglob.h"
 #include "core/logic/InputFileStore.h"
@@ -71,9 +72,11 @@ bool SameBytes(const QString &a, const QString &b)
 // the save question cannot keep them. This is asked before it, about the
 // `windows` that are to close, `goOn` saying what happens without them:
 // staying then leaves the project, its remembered name and every window as
-// they were. Going on, the windows asked about come back in `asked`.
+// they were. Going on, the windows asked about come back in `asked`. A
+// command that would replace accepted entries too names them in `accepted`,
+// which makes the question asked even when no window holds anything.
 bool GoOnWithoutUnacceptedEntries(const QString &goOn, const QList<QvForm *> &windows = Forms::created(),
-                                  QList<QvForm *> *asked = nullptr)
+                                  QList<QvForm *> *asked = nullptr, const QString &accepted = QString())
 {
     QList<QvForm *> holding;
     for (QvForm *form : windows)
@@ -81,30 +84,36 @@ bool GoOnWithoutUnacceptedEntries(const QString &goOn, const QList<QvForm *> &wi
             holding << form;
     if (asked)
         *asked = holding;
-    if (holding.isEmpty())
+    if (holding.isEmpty() && accepted.isEmpty())
         return true;
     std::sort(holding.begin(), holding.end(),
               [](const QvForm *a, const QvForm *b) { return a->ShortCaption() < b->ShortCaption(); });
     QStringList captions;
     for (const QvForm *form : holding)
         captions << QLatin1Char('"') + form->ShortCaption() + QLatin1Char('"');
-    const QString text = captions.size() == 1
-        ? QStringLiteral("The window ") + captions.first() + QStringLiteral(" holds entries that have not been accepted.")
-        : QStringLiteral("The windows ") + captions.join(QStringLiteral(", "))
-              + QStringLiteral(" hold entries that have not been accepted.");
+    QStringList lines;
+    if (!accepted.isEmpty())
+        lines << accepted;
+    if (captions.size() == 1)
+        lines << QStringLiteral("The window ") + captions.first()
+                     + QStringLiteral(" holds entries that have not been accepted.");
+    else if (!captions.isEmpty())
+        lines << QStringLiteral("The windows ") + captions.join(QStringLiteral(", "))
+                     + QStringLiteral(" hold entries that have not been accepted.");
     Dialogs::Request question;
-    question.text = text + QLatin1Char('\n') + goOn;
+    question.text = lines.join(QLatin1Char('\n')) + QLatin1Char('\n') + goOn;
     question.buttons = Dialogs::Buttons::YesNo;
     question.icon = Dialogs::Icon::Exclamation;
     question.title = QvSystemTitle;
     // Asked over the first window named: closing the question gives the focus
     // back to it, not to the main window.
-    question.parent = holding.first();
+    question.parent = holding.value(0);
     if (Dialogs::ask(question).answer == Dialogs::Answer::Yes)
         return true;
     // Staying is for those entries: the first window named is where the user
     // goes on, not hidden behind the main window.
-    Globsubs::BringToFront(holding.first());
+    if (!holding.isEmpty())
+        Globsubs::BringToFront(holding.first());
     return false;
 }
 
@@ -132,7 +141,10 @@ bool MayReplace(const QString &output, const QString &data)
 int waitingCommands = 0;
 
 // The waiting command goes on with its project when its program ends: a
-// command that replaces the project must not run before then.
+// command that replaces the project must not run before then, nor one that
+// writes it (a Save would write the project that Convert or Import has
+// cleared, or delete the outputs that the engine is writing from the input as
+// it was).
 bool RefusedDuringWait()
 {
     if (waitingCommands == 0)
@@ -247,15 +259,16 @@ bool RunExternalProgram(const QString &title, const QString &controlFile, const 
     ProjectEvents &events = ProjectEvents::instance();
     ++waitingCommands;
     emit events.externalProgramStarted();
-    const bool ran = RunProgram(controlFile, programFile, runFile);
+    const CallShell::WaitResult result = RunProgram(controlFile, programFile, runFile);
     --waitingCommands;
     emit events.externalProgramEnded(waitingCommands > 0);
-    if (!ran) {
+    if (result == CallShell::WaitResult::NotStarted) {
         const Dialogs::Answer answer = Dialogs::message(RunProgramTitle + QStringLiteral(" - NOT FOUND"));
         QDir::setCurrent(AppDir);
         emit events.mainAnswer(answer);
     }
-    return ran;
+    // Abandoned, the editor is ending: the command stops where it is.
+    return result == CallShell::WaitResult::Finished;
 }
 
 bool NewQuorvaleFile()
@@ -352,24 +365,40 @@ bool ConvertOldData()
     CloseEntryWindows();
     if (!NewFile())
         return true;
+    // The cleared project holds nothing to save: from here on DataChanged
+    // tells what was accepted during the wait.
+    DataChanged = false;
     emit ProjectEvents::instance().sectionsChanged();
+    ShowProjectInCaption();
     // The project is not named after the old data file, even during the wait:
     // a Save then would write the project over it.
     const OutputStamp before(converted);
     if (!RunExternalProgram(QStringLiteral("QV-31 Input Converter (QV31_Converter.exe)"),
                             QStringLiteral("qv31Conv.fil"), QStringLiteral("QV31_Converter.exe"), chosen))
         return false;
+    // Nothing to open: the project stays as it is, with whatever was entered
+    // during the wait.
+    if (!QFileInfo::exists(converted)) {
+        Dialogs::message(QStringLiteral("Error --- File ") + converted + QStringLiteral(" Not Found")
+                             + ErrorFileNote(converted) + QStringLiteral("\nNothing was converted."),
+                         Dialogs::Buttons::OK, Dialogs::Icon::Exclamation);
+        return true;
+    }
     // An input file of an earlier conversion, left as it was, is not this one's.
-    if (QFileInfo::exists(converted) && before.unchanged()) {
+    if (before.unchanged()) {
         Dialogs::message(QStringLiteral("The QV-31 input converter did not write ") + converted
                              + QStringLiteral(": it holds what it held before the conversion.") + ErrorFileNote(converted)
                              + QStringLiteral("\nNothing was converted."),
                          Dialogs::Buttons::OK, Dialogs::Icon::Exclamation, QvSystemTitle);
         return true;
     }
-    // Windows opened during the wait hold entries of the cleared project,
-    // which the converted file replaces.
-    if (!GoOnWithoutUnacceptedEntries(QStringLiteral("Open the converted QV-31 data without them ?")))
+    // Entries made during the wait belong to the cleared project, which the
+    // converted file replaces, whether they were accepted or not.
+    const QString accepted = DataChanged ? QStringLiteral("Entries were accepted while the QV-31 input converter wrote ")
+                                               + converted + QLatin1Char('.')
+                                         : QString();
+    if (!GoOnWithoutUnacceptedEntries(QStringLiteral("Open the converted QV-31 data without them ?"), Forms::created(),
+                                      nullptr, accepted))
         return true;
     CloseEntryWindows();
     DataChanged = false;
@@ -407,6 +436,8 @@ bool ImportHecRas()
     if (stopped || chosen.isEmpty())
         return true;
     const bool kept = previous != QLatin1String(" ");
+    if (!kept)
+        ShowProjectInCaption();
     // The user went on without these windows' entries, also for a kept
     // project: left open, a later Accept would still write them.
     for (QvForm *form : holding)
@@ -454,6 +485,8 @@ bool LocalSoil()
 
 bool Save()
 {
+    if (RefusedDuringWait())
+        return false;
     if (IsUntitled())
         return SaveAs();
     if (SaveInputFile())
@@ -463,6 +496,8 @@ bool Save()
 
 bool SaveAs()
 {
+    if (RefusedDuringWait())
+        return false;
     SaveAsInputFile(SaveAsTitle);
     if (!DataChanged && !IsUntitled())
         OfferRun();
@@ -506,6 +541,8 @@ bool Exit()
 {
     if (!ConfirmEnd())
         return false;
+    // Ends at once: a command waiting for its program stops where it is.
+    CallShell::AbandonWaits();
     endProgram()();
     return false;
 }

@@ -47,8 +47,8 @@ namespace FileMenu {
 // leaves its caption and section frame as they were. The commands that close
 // the entry windows first ask, as ending the program does, whether to go on
 // without the entries that they hold unaccepted. The commands that replace
-// the project (New, Open, ReOpen, Convert, Import) are refused, with a message,
-// while a command waits for an external program.
+// the project (New, Open, ReOpen, Convert, Import) or write it (Save, Save As)
+// are refused, with a message, while a command waits for an external program.
 bool NewQuorvaleFile();
 bool OpenExisting();
 bool ReOpenLastSession();
@@ -64,14 +64,15 @@ bool SaveAs();
 // was changed, the user answered No, or the save the user asked for was made;
 // false when the user stays, the save dialog was cancelled or the save failed.
 bool ConfirmEnd();
-// Ends the program when ConfirmEnd allows it; returns only when the program
-// goes on.
+// Ends the program when ConfirmEnd allows it, abandoning every wait for an
+// external program; returns only when the program goes on.
 bool Exit();
 
 // Starts an external program as the commands do: RunProgramTitle, the
 // hourglass on the main window, RunProgram, the pointer back; when the program
-// could not be started, the " - NOT FOUND" message. False in that case. The
-// program works on `runFile`, by default the current file.
+// could not be started, the " - NOT FOUND" message. False in that case, and
+// when the editor is ending (the wait was abandoned): the command then stops
+// where it is. The program works on `runFile`, by default the current file.
 bool RunExternalProgram(const QString &title, const QString &controlFile, const QString &programFile,
                         const QString &runFile = Editglob::FileName);
 

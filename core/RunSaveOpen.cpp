@@ -53,6 +53,10 @@ QString NotCleared(const QStringList &kept, const QString &consequence)
 
 } // namespace
 
+QString MainCaption() { return EditorTitle + QStringLiteral("   Current File - ") + FileName; }
+
+void ShowProjectInCaption() { emit ProjectEvents::instance().titleChanged(MainCaption()); }
+
 QStringList DeleteWorkingFiles()
 {
     QStringList kept;
@@ -249,7 +253,7 @@ bool SaveAsInputFile(const QString &dialogTitle)
         SetFileName(chosen);
         saved = SaveInputFile();
         if (saved) {
-            emit ProjectEvents::instance().titleChanged(EditorTitle + QStringLiteral("   Current File - ") + FileName);
+            ShowProjectInCaption();
             DataChanged = false;
         } else {
             SetFileName(previous); // the project keeps the name it had

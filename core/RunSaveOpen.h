@@ -16,6 +16,13 @@ bool SaveInputFile();
 // Returns false when cancelled or when the save failed.
 bool SaveAsInputFile(const QString &dialogTitle = QString());
 
+// The main window's caption for the current project: the editor's title and
+// the current file.
+QString MainCaption();
+// The main window's caption follows the project now, not at the end of the
+// command: a project cleared before a wait is seen as such during it.
+void ShowProjectInCaption();
+
 // Deletes every "*.tmp" file of the temp folder. A file that cannot be
 // removed is emptied in place, since an empty working file is an absent
 // section. Returns, one line each, the sections' working files that could be

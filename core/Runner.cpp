@@ -42,7 +42,7 @@ void ReportMissingPrintedPage(const QString &input, const QString &printedPage)
 
 } // namespace
 
-bool RunProgram(const QString &controlFileName, const QString &programFileName, QString runFile)
+CallShell::WaitResult RunProgram(const QString &controlFileName, const QString &programFileName, QString runFile)
 {
     // Everything this run needs of the project is taken now: a command chosen
     // during the wait may open another file.
@@ -50,12 +50,10 @@ bool RunProgram(const QString &controlFileName, const QString &programFileName, 
     const QString appDir = AppDir;
 
     if (!TextFile::writePathFile(appDir + controlFileName, runFile, true))
-        return false;
+        return CallShell::WaitResult::NotStarted;
     const CallShell::WaitResult result = CallShell::RunAndWait(appDir + programFileName, appDir, 3);
-    if (result == CallShell::WaitResult::NotStarted)
-        return false;
-    if (result == CallShell::WaitResult::Abandoned)
-        return true;
+    if (result != CallShell::WaitResult::Finished)
+        return result;
 
     DisplayFile = base;
     const bool viewerWanted = !TextFile::isBlank(DisplayTitle);
@@ -65,7 +63,7 @@ bool RunProgram(const QString &controlFileName, const QString &programFileName, 
         if (ViewFileIndex == 4)
             ReportMissingPrintedPage(runFile, base + ViewExt[4]);
     }
-    return true;
+    return CallShell::WaitResult::Finished;
 }
 
 OutputStamp::OutputStamp(const QString &path) : path_(path)

@@ -1,6 +1,7 @@
 #pragma once
 // Starting the external programs (model engine, converters) and waiting for
 // them while every window stays usable.
+#include "core/logic/CallShell.h"
 #include "core/logic/Editglob.h"
 
 #include <QDateTime>
@@ -12,16 +13,16 @@ namespace Run_Save_Open {
 
 // Writes the control file `controlFileName` (in the program folder) for
 // `runFile` (by default the current file), starts `programFileName` from the
-// program folder maximised and
-// waits for it, then opens the output viewer as the run asks. The file to
-// process and the base of its outputs are taken before the program starts, so
-// a file opened during the wait does not change what the viewer shows. Returns
-// false when the control file could not be written or the program could not be
-// started; the caller then shows RunProgramTitle & " - NOT FOUND". When the
-// application quits during the wait, the program goes on running and nothing
-// is shown.
-bool RunProgram(const QString &controlFileName, const QString &programFileName,
-                QString runFile = Editglob::FileName);
+// program folder maximised and waits for it, then opens the output viewer as
+// the run asks. The file to process and the base of its outputs are taken
+// before the program starts, so a file opened during the wait does not change
+// what the viewer shows. NotStarted when the control file could not be
+// written or the program could not be started; the caller then shows
+// RunProgramTitle & " - NOT FOUND". Abandoned when the user chose to end the
+// editor during the wait: the program goes on running, nothing is shown, and
+// the caller must stop where it is.
+CallShell::WaitResult RunProgram(const QString &controlFileName, const QString &programFileName,
+                                 QString runFile = Editglob::FileName);
 
 // What an output file was before a program ran: a file that the program left
 // as it was is no output of that run, though an older run may have written it.

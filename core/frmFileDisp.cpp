@@ -29,10 +29,8 @@ namespace {
 // The viewer follows every run that asks for it, also before it first opened.
 [[maybe_unused]] const bool followsRuns = [] {
     QObject::connect(&ProjectEvents::instance(), &ProjectEvents::runOutputReady, [](const QString &source) {
-        frmFileDisp *viewer = Forms::instance<frmFileDisp>();
-        if (viewer && !viewer->isLoaded())
-            viewer->SetSourceFile(source);
-        Globsubs::ShowForm(viewer);
+        if (frmFileDisp *viewer = Forms::instance<frmFileDisp>())
+            viewer->ShowRunOutput(source);
     });
     return true;
 }();
@@ -144,6 +142,18 @@ bool frmFileDisp::LoadFile()
     setWindowTitle(WindowCaption + CurrentFileCaption + source);
     lblWindow_->setText(Titles().value(index));
     return true;
+}
+
+void frmFileDisp::ShowRunOutput(const QString &runFile)
+{
+    pendingSource_ = runFile;
+    // Open since before the run ended, the window would go on showing another
+    // file, perhaps the input the run has just found errors in.
+    if (isLoaded() && !LoadFile()) {
+        unload();
+        return;
+    }
+    Globsubs::ShowForm(this);
 }
 
 void frmFileDisp::mnuViewItem_Click(int index)

@@ -22,9 +22,10 @@ public:
     // Window titles by ViewFileIndex (0 to 8).
     static const QStringList &Titles();
 
-    // The next load shows the outputs of `fileName` (the file a run has just
-    // processed) instead of the current file's.
-    void SetSourceFile(const QString &fileName) { pendingSource_ = fileName; }
+    // At the end of a run that asks for the viewer: shows the file
+    // ViewFileIndex names among the outputs of `runFile`, whether or not the
+    // window was open; a file that cannot be loaded leaves it closed.
+    void ShowRunOutput(const QString &runFile);
 
     // The file the window shows (empty when nothing is loaded).
     QString ShownFile() const { return shownFile_; }
@@ -54,6 +55,7 @@ private:
     QLabel *lblWindow_ = nullptr;
     // Cleared when an unload discards the controls.
     QPointer<TextView> text_;
+    // The file whose outputs the next load shows, when not the current file's.
     QString pendingSource_;
     QString shownFile_;
 };

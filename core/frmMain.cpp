@@ -5,6 +5,7 @@
 #include "core/FileMenu.h"
 #include "core/frmFileDisp.h"
 #include "core/ProjectEvents.h"
+#include "core/RunSaveOpen.h"
 #include "core/Runner.h"
 #include "sections/runoff/logic/StandardLandUse.h"
 
@@ -276,6 +277,9 @@ bool frmMain::Form_QueryUnload()
 {
     if (!FileMenu::ConfirmEnd())
         return false;
+    // The program ends with this window: a command waiting for its program
+    // must not go on with a project the user has left.
+    CallShell::AbandonWaits();
     // No window outlives the main window: an entry window left open would edit
     // a project that nobody can save any more.
     for (QvForm *form : Forms::created())
@@ -309,7 +313,7 @@ void frmMain::mnuFileItem_Click(int index)
     if (!finished)
         return;
     if (!FileName.isEmpty())
-        setWindowTitle(EditorTitle + QStringLiteral("   Current File - ") + FileName);
+        setWindowTitle(Run_Save_Open::MainCaption());
     if (frame2_)
         frame2_->setVisible(true);
 }

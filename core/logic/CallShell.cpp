@@ -19,6 +19,18 @@ QList<QProcess *> &running()
     return *list;
 }
 
+// The waits in progress, innermost last, each with whether it was abandoned.
+struct Wait
+{
+    QEventLoop *loop;
+    bool abandoned = false;
+};
+QList<Wait *> &waits()
+{
+    static QList<Wait *> list;
+    return list;
+}
+
 } // namespace
 
 WaitResult RunAndWait(const QString &programPath, const QString &workingDir, int /*windowStyle*/)
@@ -42,16 +54,29 @@ WaitResult RunAndWait(const QString &programPath, const QString &workingDir, int
 
     bool ended = false;
     QEventLoop loop; // destroyed before `ended`, which its connection uses
+    Wait wait{&loop};
     QObject::connect(process, &QProcess::finished, &loop, [&ended, &loop] {
         ended = true;
         loop.quit();
     });
+    waits().append(&wait);
     loop.exec();
+    waits().removeOne(&wait);
     // A nested loop also returns when the application is told to quit; the
-    // program then goes on running and keeps its QProcess.
-    if (!ended)
+    // program then goes on running and keeps its QProcess. A program that
+    // ended while the user chose to end the editor counts as abandoned too:
+    // its command must not go on.
+    if (!ended || wait.abandoned)
         return WaitResult::Abandoned;
     return WaitResult::Finished;
+}
+
+void AbandonWaits()
+{
+    for (Wait *wait : waits()) {
+        wait->abandoned = true;
+        wait->loop->quit();
+    }
 }
 
 bool CallShell(const QString &programPath, int windowStyle)

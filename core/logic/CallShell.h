@@ -17,6 +17,11 @@ enum class WaitResult {
 // maximised) has no meaning for the programs of this platform and is ignored.
 WaitResult RunAndWait(const QString &programPath, const QString &workingDir, int windowStyle = 1);
 
+// Ends every wait in progress as abandoned, for an editor that is ending:
+// each RunAndWait returns Abandoned once control is back in it, whether or not
+// its program has ended meanwhile, and the programs go on running.
+void AbandonWaits();
+
 // True after the program has ended, false when it could not be started. The
 // program starts in the folder it lies in.
 bool CallShell(const QString &programPath, int windowStyle = 1);

@@ -2,6 +2,7 @@
 #include "ProgramFolder.h"
 #include "tests/ratings/RatingDriver.h"
 
+#include "core/logic/CallShell.h"
 #include "core/logic/Editglob.h"
 #include "core/FileMenu.h"
 #include "core/logic/InputFileStore.h"
@@ -254,11 +255,12 @@ private slots:
     void importWithoutReformattedFile();
     void outputOfAnEarlierRunIsNotTaken_data();
     void outputOfAnEarlierRunIsNotTaken();
-    void projectCommandsRefusedDuringImport_data();
-    void projectCommandsRefusedDuringImport();
-    void saveDuringImportWritesTheProject();
-    void convertAsksAboutEntriesTypedDuringItsWait_data();
-    void convertAsksAboutEntriesTypedDuringItsWait();
+    void commandsRefusedWhileAProgramRuns_data();
+    void commandsRefusedWhileAProgramRuns();
+    void convertAsksAboutEntriesMadeDuringItsWait_data();
+    void convertAsksAboutEntriesMadeDuringItsWait();
+    void endingDuringAWaitStopsTheCommand_data();
+    void endingDuringAWaitStopsTheCommand();
     void exitCommand_data();
     void exitCommand();
     void exitSaveDialog();
@@ -626,7 +628,8 @@ void TestFileMenu::convertNotFound()
     QCOMPARE(FileName, UntitledName);
     QVERIFY(OutFileName.isEmpty());
     QCOMPARE(QFileInfo(TmpFile[8]).size(), 0); // cleared, then listed again
-    QCOMPARE(mainWindow()->windowTitle(), StartCaption);
+    // The caption shows the cleared project, not the file it replaced.
+    QCOMPARE(mainWindow()->windowTitle(), caption(UntitledName));
     QCOMPARE(mainWindow()->cursor().shape(), mainWindow()->SavedPointer);
     QCOMPARE(QDir::currentPath() + QLatin1Char('/'), AppDir);
     QVERIFY(!mainWindow()->mnuFileItem(14)->isEnabled());
@@ -1404,109 +1407,213 @@ void TestFileMenu::outputOfAnEarlierRunIsNotTaken()
     QVERIFY(!windowOpen(QStringLiteral("frmQV31")));
 }
 
-void TestFileMenu::projectCommandsRefusedDuringImport_data()
+void TestFileMenu::commandsRefusedWhileAProgramRuns_data()
 {
+    QTest::addColumn<int>("waiting"); // 6 Convert, 7 Import, 0 Run
+    QTest::addColumn<bool>("kept");   // Import adds to the project, which has changes
     QTest::addColumn<int>("item");
-    QTest::newRow("new") << 1;
-    QTest::newRow("open") << 2;
-    QTest::newRow("reopen") << 3;
-    QTest::newRow("convert") << 6;
-    QTest::newRow("import") << 7;
+    const QList<std::pair<const char *, int>> commands = {{"new", 1},    {"open", 2},   {"reopen", 3},
+                                                          {"convert", 6}, {"import", 7}, {"save as", 15}};
+    for (const auto &[name, item] : commands)
+        QTest::addRow("import waits, %s", name) << 7 << false << item;
+    // Save is disabled in a cleared project.
+    QTest::newRow("import into the kept project waits, save") << 7 << true << 14;
+    QTest::newRow("convert waits, save as") << 6 << false << 15;
+    QTest::newRow("run waits, save") << 0 << false << 14;
+    QTest::newRow("run waits, save as") << 0 << false << 15;
 }
 
-// A command that would replace the project, chosen while the reformatter
-// runs, is refused: the import then goes on with its own output and project.
-void TestFileMenu::projectCommandsRefusedDuringImport()
+// A command that would replace or write the project, chosen while a program
+// runs, is refused: the waiting command then goes on with its own output and
+// project, and no file is written with a project the caption does not name
+// (Convert and Import clear the project before their wait).
+void TestFileMenu::commandsRefusedWhileAProgramRuns()
 {
+    QFETCH(int, waiting);
+    QFETCH(bool, kept);
     QFETCH(int, item);
     ProgramFolder folder(true);
     folder.installTools();
     DialogScript script;
-    bool chosen = false;
-    QObject waitScope; // the command is chosen inside the wait, never after the test
-    const QMetaObject::Connection during =
-        QObject::connect(&ProjectEvents::instance(), &ProjectEvents::externalProgramStarted, &waitScope, [&] {
-            QTimer::singleShot(0, &waitScope, [&] {
-                chosen = true;
-                trigger(item);
-            });
-        });
-    script.chooseFile(folder.file(QStringLiteral("DemoHecRas.txt"))).answer(Answer::OK);
-    trigger(7);
-
-    QVERIFY(chosen);
+    const QByteArray demo = ProgramFolder::readBytes(folder.file(QStringLiteral("Demo.inp")));
+    const QString project = openInput(folder, script, QStringLiteral("B.inp"), demo);
     QCOMPARE(script.pending(), 0);
-    QCOMPARE(script.messages().size(), 1);
-    QVERIFY2(script.messages().first().startsWith(
-                 QStringLiteral("HEC-RAS Reformatter (QV31_HECRAS_Rating.exe) is still running.\n")),
-             qPrintable(script.messages().first()));
-    QCOMPARE(FileName, folder.file(QStringLiteral("DemoHecRas.inp")));
-    QVERIFY(DataChanged);
-    QVERIFY(ProgramFolder::readBytes(TmpFile[SecXsect]).contains("XSR1"));
-    QVERIFY(windowOpen(QStringLiteral("frmQV31")));
-}
-
-// Save chosen while the reformatter adds to a kept project saves the project
-// under its own name, never over the HEC-RAS file the reformatter reads.
-void TestFileMenu::saveDuringImportWritesTheProject()
-{
-    ProgramFolder folder(true);
-    folder.installTools();
-    DialogScript script;
-    const QString path = changedProject(folder);
-    const QString txt = folder.file(QStringLiteral("DemoHecRas.txt"));
-    const QByteArray before = ProgramFolder::readBytes(txt);
-    bool saved = false;
-    QObject waitScope;
+    script.clear();
+    if (kept) {
+        DataChanged = true;
+        script.answer(Answer::No);
+    }
+    bool chosen = false;
+    QString captionDuringWait;
+    QObject waitScope; // the command is chosen inside the wait, never after the test
     QObject::connect(&ProjectEvents::instance(), &ProjectEvents::externalProgramStarted, &waitScope, [&] {
         QTimer::singleShot(0, &waitScope, [&] {
-            saved = true;
-            trigger(14);
+            chosen = true;
+            captionDuringWait = mainWindow()->windowTitle();
+            trigger(item);
         });
     });
-    script.answer(Answer::No).chooseFile(txt).answer(Answer::OK); // keep the project; "Data Saved in file: "
-    trigger(7);
+    if (waiting == 0) {
+        script.answer(Answer::OK);
+        mainWindow()->mnuRun_Click();
+    } else {
+        script.chooseFile(folder.file(waiting == 7 ? QStringLiteral("DemoHecRas.txt") : QStringLiteral("DemoOld.dat")))
+            .answer(Answer::OK);
+        trigger(waiting);
+    }
 
-    QVERIFY(saved);
+    QVERIFY(chosen);
+    QCOMPARE(captionDuringWait, caption(waiting == 0 || kept ? project : UntitledName));
     QCOMPARE(script.pending(), 0);
-    QCOMPARE(ProgramFolder::readBytes(txt), before);
-    QCOMPARE(script.messages().last(), QStringLiteral("Data Saved in file: ") + path);
-    QVERIFY(ProgramFolder::readBytes(path).contains("R1"));
-    QCOMPARE(FileName, path);
-    QVERIFY(DataChanged);
-    QVERIFY(ProgramFolder::readBytes(TmpFile[SecXsect]).contains("XSR1"));
+    const QString refusal = script.messages().last();
+    QCOMPARE(script.messages().size(), kept ? 2 : 1);
+    QVERIFY2(refusal.startsWith(RunProgramTitle + QStringLiteral(" is still running.\n")), qPrintable(refusal));
+    QCOMPARE(ProgramFolder::readBytes(project), demo);
+    const QString named = waiting == 7 && !kept ? folder.file(QStringLiteral("DemoHecRas.inp"))
+                          : waiting == 6        ? folder.file(QStringLiteral("DemoOld.inp"))
+                                                : project;
+    QCOMPARE(FileName, named);
+    QCOMPARE(mainWindow()->windowTitle(), caption(named));
+    QCOMPARE(DataChanged, waiting == 7);
+    if (waiting == 7)
+        QVERIFY(ProgramFolder::readBytes(TmpFile[SecXsect]).contains("XSR1"));
+    // The run's outputs are those of the file as saved.
+    if (waiting == 0)
+        QVERIFY(QFile::exists(folder.file(QStringLiteral("B.out"))));
 }
 
-void TestFileMenu::convertAsksAboutEntriesTypedDuringItsWait_data()
+void TestFileMenu::convertAsksAboutEntriesMadeDuringItsWait_data()
 {
+    QTest::addColumn<QString>("dataFile");
+    QTest::addColumn<bool>("accepted");
     QTest::addColumn<bool>("goOn");
-    QTest::newRow("stay") << false;
-    QTest::newRow("go on") << true;
+    QTest::newRow("typed, stay") << "DemoOld.dat" << false << false;
+    QTest::newRow("typed, go on") << "DemoOld.dat" << false << true;
+    QTest::newRow("accepted, stay") << "DemoOld.dat" << true << false;
+    QTest::newRow("accepted, go on") << "DemoOld.dat" << true << true;
+    // Nothing to replace them with: kept without a question.
+    QTest::newRow("accepted, converter wrote nothing") << "gone.dat" << true << false;
 }
 
-void TestFileMenu::convertAsksAboutEntriesTypedDuringItsWait()
+// Entries made in the cleared project while the converter runs are replaced
+// by the converted file only when the user lets them go.
+void TestFileMenu::convertAsksAboutEntriesMadeDuringItsWait()
 {
+    QFETCH(QString, dataFile);
+    QFETCH(bool, accepted);
     QFETCH(bool, goOn);
     ProgramFolder folder(true);
     folder.installTools();
     DialogScript script;
+    const bool converts = dataFile == QLatin1String("DemoOld.dat");
     QPointer<EntryForm> durInc;
     QObject waitScope;
     QObject::connect(&ProjectEvents::instance(), &ProjectEvents::externalProgramStarted, &waitScope, [&] {
         QTimer::singleShot(0, &waitScope, [&] {
             durInc = EntryDriver::open(QStringLiteral("frmDurInc"));
             EntryDriver::type(durInc, 2, QStringLiteral("5"));
+            if (accepted)
+                EntryDriver::accept(durInc);
         });
     });
-    script.chooseFile(folder.file(QStringLiteral("DemoOld.dat"))).answer(goOn ? Answer::Yes : Answer::No);
+    script.chooseFile(folder.file(dataFile));
+    if (converts)
+        script.answer(goOn ? Answer::Yes : Answer::No);
+    else
+        script.answer(Answer::OK);
     trigger(6);
 
-    QVERIFY(durInc);
+    QVERIFY(durInc || accepted);
     QCOMPARE(script.pending(), 0);
-    QVERIFY2(script.messages().last().endsWith(QStringLiteral("Open the converted QV-31 data without them ?")),
-             qPrintable(script.messages().last()));
-    QCOMPARE(durInc->isLoaded(), !goOn);
+    const QString told = script.messages().last();
+    if (converts) {
+        QVERIFY2(told.endsWith(QStringLiteral("Open the converted QV-31 data without them ?")), qPrintable(told));
+        QCOMPARE(told.contains(folder.file(QStringLiteral("DemoOld.inp"))), accepted);
+    } else {
+        const QString missing = folder.file(QStringLiteral("gone.inp"));
+        QVERIFY2(told.startsWith(QStringLiteral("Error --- File ") + missing + QStringLiteral(" Not Found\n")),
+                 qPrintable(told));
+        QVERIFY2(told.contains(folder.file(QStringLiteral("gone.err"))), qPrintable(told));
+    }
+    if (!accepted)
+        QCOMPARE(durInc->isLoaded(), !goOn);
     QCOMPARE(FileName, goOn ? folder.file(QStringLiteral("DemoOld.inp")) : UntitledName);
+    // Staying keeps what was accepted, and it is still unsaved work.
+    QCOMPARE(DataChanged, accepted && !goOn);
+    QCOMPARE(ProgramFolder::readBytes(TmpFile[SecDurInc]).isEmpty(), !accepted || goOn);
+}
+
+void TestFileMenu::endingDuringAWaitStopsTheCommand_data()
+{
+    QTest::addColumn<int>("waiting"); // 6 Convert, 7 Import
+    QTest::addColumn<bool>("closeBox");
+    QTest::addColumn<bool>("save");
+    QTest::newRow("convert, Exit, Yes") << 6 << false << true;
+    QTest::newRow("convert, Exit, No") << 6 << false << false;
+    QTest::newRow("convert, close box, Yes") << 6 << true << true;
+    QTest::newRow("convert, close box, No") << 6 << true << false;
+    QTest::newRow("import, Exit") << 7 << false << false;
+}
+
+// Once the user has chosen to end, the command that waits for its program
+// stops where it is: it removes no working file, forgets no name, tells
+// nothing and opens nothing, so ReOpen Last Session finds the work.
+void TestFileMenu::endingDuringAWaitStopsTheCommand()
+{
+    QFETCH(int, waiting);
+    QFETCH(bool, closeBox);
+    QFETCH(bool, save);
+    ProgramFolder folder(true);
+    folder.installTools();
+    DialogScript script;
+    openInput(folder, script, QStringLiteral("proj.inp"), ProgramFolder::readBytes(folder.file(QStringLiteral("Demo.inp"))));
+    script.clear();
+    if (closeBox)
+        Globsubs::ShowForm(mainWindow());
+    const bool converts = waiting == 6;
+    const QString end = folder.file(QStringLiteral("end.inp"));
+    QByteArray acceptedEntry;
+    QObject waitScope;
+    QObject::connect(&ProjectEvents::instance(), &ProjectEvents::externalProgramStarted, &waitScope, [&] {
+        QTimer::singleShot(0, &waitScope, [&] {
+            if (converts) {
+                EntryForm *durInc = EntryDriver::open(QStringLiteral("frmDurInc"));
+                EntryDriver::type(durInc, 2, QStringLiteral("5"));
+                EntryDriver::accept(durInc);
+                acceptedEntry = ProgramFolder::readBytes(TmpFile[SecDurInc]);
+                if (save)
+                    script.answer(Answer::Yes).chooseFile(end).answer(Answer::OK);
+                else
+                    script.answer(Answer::No);
+            }
+            if (closeBox)
+                mainWindow()->close();
+            else
+                trigger(18);
+        });
+    });
+    script.chooseFile(folder.file(converts ? QStringLiteral("DemoOld.dat") : QStringLiteral("DemoHecRas.txt")));
+    trigger(waiting);
+    // The program goes on after the editor has let it go.
+    QTRY_COMPARE(CallShell::RunningCount(), 0);
+
+    QCOMPARE(ended_, closeBox ? 0 : 1);
+    QCOMPARE(script.pending(), 0);
+    QStringList told;
+    if (converts)
+        told << QStringLiteral("Changes have been made to the Quorvale input file - Do you want to save it?");
+    if (save)
+        told << QStringLiteral("Data Saved in file: ") + end;
+    QCOMPARE(script.messages(), told);
+    QVERIFY(!windowOpen(QStringLiteral("frmQV31")));
+    if (converts) {
+        QVERIFY(acceptedEntry.contains('5'));
+        QCOMPARE(ProgramFolder::readBytes(TmpFile[SecDurInc]), acceptedEntry);
+        QCOMPARE(FileName, save ? end : UntitledName);
+        QCOMPARE(TextFile::readPathFile(TmpFile[FileNameSlot]), save ? end : QString());
+        if (save)
+            QVERIFY(ProgramFolder::readBytes(end).contains(acceptedEntry.trimmed()));
+    }
 }
 
 void TestFileMenu::exitCommand_data()

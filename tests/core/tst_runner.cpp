@@ -112,7 +112,7 @@ void TestRunner::controlFileAndOutputs()
     QDir(folder_->path()).mkpath(QStringLiteral("\u0432\u043e\u0434\u0430"));
     const QString input = demoInput(*folder_, name);
     SetFileName(input);
-    QVERIFY(Run_Save_Open::RunProgram(EngineControl, Engine));
+    QCOMPARE(Run_Save_Open::RunProgram(EngineControl, Engine), CallShell::WaitResult::Finished);
     QCOMPARE(ProgramFolder::readBytes(folder_->file(EngineControl)), QFile::encodeName(input) + "\r\n\r\n");
     for (const char *ext : {"out", "err", "dbg", "hyd", "ecn"})
         QVERIFY2(QFile::exists(folder_->file(base + QLatin1String(ext))), ext);
@@ -151,17 +151,22 @@ void TestRunner::chooseViewFile()
 void TestRunner::runShowsViewer_data()
 {
     QTest::addColumn<QString>("marker");
+    QTest::addColumn<bool>("openDuringRun"); // on the input file
     QTest::addColumn<int>("index");
     QTest::addColumn<bool>("shown");
-    QTest::newRow("clean run: printed page") << QString() << 4 << true;
-    QTest::newRow("errors: error file") << QStringLiteral("STANDIN:ERRORS") << 5 << true;
+    QTest::newRow("clean run: printed page") << QString() << false << 4 << true;
+    QTest::newRow("errors: error file") << QStringLiteral("STANDIN:ERRORS") << false << 5 << true;
     QTest::newRow("no output: viewer stays closed, the user is told")
-        << QStringLiteral("STANDIN:NOOUTPUT") << 4 << false;
+        << QStringLiteral("STANDIN:NOOUTPUT") << false << 4 << false;
+    QTest::newRow("errors, viewer open during the run") << QStringLiteral("STANDIN:ERRORS") << true << 5 << true;
+    QTest::newRow("no output, viewer open during the run: closed")
+        << QStringLiteral("STANDIN:NOOUTPUT") << true << 4 << false;
 }
 
 void TestRunner::runShowsViewer()
 {
     QFETCH(QString, marker);
+    QFETCH(bool, openDuringRun);
     QFETCH(int, index);
     QFETCH(bool, shown);
     SetFileName(demoInput(*folder_, QStringLiteral("Run.inp"), marker));
@@ -169,7 +174,16 @@ void TestRunner::runShowsViewer()
     DialogScript script;
     if (!shown)
         script.answer(Dialogs::Answer::OK);
-    QVERIFY(Run_Save_Open::RunProgram(EngineControl, Engine));
+    bool openedDuringRun = false;
+    QObject waitScope;
+    if (openDuringRun)
+        QTimer::singleShot(0, &waitScope, [&] {
+            ViewFileIndex = 1;
+            Globsubs::ShowForm(viewer());
+            openedDuringRun = viewer()->ShownFile() == FileName;
+        });
+    QCOMPARE(Run_Save_Open::RunProgram(EngineControl, Engine), CallShell::WaitResult::Finished);
+    QCOMPARE(openedDuringRun, openDuringRun);
     QCOMPARE(script.pending(), 0);
     QCOMPARE(script.asked().size(), shown ? 0 : 1);
     QCOMPARE(ViewFileIndex, index);
@@ -198,7 +212,7 @@ void TestRunner::notFound()
     DisplayTitle = QStringLiteral("Quorvale Printed Page File");
     if (!controlWritable)
         QDir(folder_->path()).mkdir(EngineControl); // a folder where the control file should go
-    QVERIFY(!Run_Save_Open::RunProgram(EngineControl, program));
+    QCOMPARE(Run_Save_Open::RunProgram(EngineControl, program), CallShell::WaitResult::NotStarted);
     QVERIFY(!QFile::exists(folder_->file(QStringLiteral("Run.out"))));
     QVERIFY(!viewer()->isLoaded());
     if (controlWritable)
@@ -217,12 +231,12 @@ void TestRunner::nestedRunWaitsForItsOwnProgram()
     QTimer::singleShot(1000, [&] {
         QVERIFY(!QFile::exists(folder_->file(QStringLiteral("Slow.out"))));
         SetFileName(fast);
-        innerRan = Run_Save_Open::RunProgram(EngineControl, Engine);
+        innerRan = Run_Save_Open::RunProgram(EngineControl, Engine) == CallShell::WaitResult::Finished;
         finished << QStringLiteral("inner");
         QVERIFY(QFile::exists(folder_->file(QStringLiteral("Fast.out"))));
     });
     SetFileName(slow);
-    QVERIFY(Run_Save_Open::RunProgram(EngineControl, Engine));
+    QCOMPARE(Run_Save_Open::RunProgram(EngineControl, Engine), CallShell::WaitResult::Finished);
     finished << QStringLiteral("outer");
     QVERIFY(innerRan);
     QCOMPARE(finished, QStringList({QStringLiteral("inner"), QStringLiteral("outer")}));
@@ -240,7 +254,7 @@ void TestRunner::runKeepsItsOwnFile()
     QTimer::singleShot(100, [&] { SetFileName(other); });
     SetFileName(slow);
     DisplayTitle = QStringLiteral("Quorvale Printed Page File");
-    QVERIFY(Run_Save_Open::RunProgram(EngineControl, Engine));
+    QCOMPARE(Run_Save_Open::RunProgram(EngineControl, Engine), CallShell::WaitResult::Finished);
     QCOMPARE(FileName, other);
     QCOMPARE(viewer()->ShownFile(), folder_->file(QStringLiteral("Slow.out")));
     QVERIFY(viewer()->windowTitle().endsWith(slow));
@@ -337,7 +351,8 @@ void TestRunner::reformatterAndConverter()
 {
     // The reformatter's output goes straight into the cross-section section.
     SetFileName(folder_->file(QStringLiteral("DemoHecRas.txt")));
-    QVERIFY(Run_Save_Open::RunProgram(QStringLiteral("qv31_HECRAS.fil"), QStringLiteral("QV31_HECRAS_Rating.exe")));
+    QCOMPARE(Run_Save_Open::RunProgram(QStringLiteral("qv31_HECRAS.fil"), QStringLiteral("QV31_HECRAS_Rating.exe")),
+             CallShell::WaitResult::Finished);
     QCOMPARE(TextFile::countLines(folder_->file(QStringLiteral("DemoHecRas.err")), 5), 1);
     SetFileName(folder_->file(QStringLiteral("DemoHecRas.inp")));
     DialogScript script;
@@ -349,7 +364,8 @@ void TestRunner::reformatterAndConverter()
     QCOMPARE(TextFile::cols(xsect.at(2), 31, 40), QStringLiteral("0."));
 
     SetFileName(folder_->file(QStringLiteral("DemoOld.dat")));
-    QVERIFY(Run_Save_Open::RunProgram(QStringLiteral("qv31Conv.fil"), QStringLiteral("QV31_Converter.exe")));
+    QCOMPARE(Run_Save_Open::RunProgram(QStringLiteral("qv31Conv.fil"), QStringLiteral("QV31_Converter.exe")),
+             CallShell::WaitResult::Finished);
     QCOMPARE(TextFile::countLines(folder_->file(QStringLiteral("DemoOld.err")), 5), 1);
     const QStringList converted = TextFile::readLines(folder_->file(QStringLiteral("DemoOld.inp")));
     QVERIFY(converted.first().startsWith(QLatin1String("Quorvale: Version 1.0")));
@@ -363,7 +379,7 @@ void TestRunner::printedPageHasEveryLocation()
     // a hydrograph for each storm, for the base data and the alternate. Each
     // has a flow: a sub-area of land rows alone has their area.
     SetFileName(demoInput(*folder_, QStringLiteral("Run.inp")));
-    QVERIFY(Run_Save_Open::RunProgram(EngineControl, Engine));
+    QCOMPARE(Run_Save_Open::RunProgram(EngineControl, Engine), CallShell::WaitResult::Finished);
     const QStringList out = TextFile::readLines(folder_->file(QStringLiteral("Run.out")));
     QStringList locations;
     for (int i = 0; i + 4 < out.size(); ++i)
@@ -409,7 +425,7 @@ void TestRunner::demoOpensSavesAndRuns()
     QString error;
     QVERIFY2(InputFileStore::Join(TmpFile, saved, &error), qPrintable(error));
     SetFileName(saved);
-    QVERIFY(Run_Save_Open::RunProgram(EngineControl, Engine));
+    QCOMPARE(Run_Save_Open::RunProgram(EngineControl, Engine), CallShell::WaitResult::Finished);
     QCOMPARE(TextFile::countLines(folder_->file(QStringLiteral("Saved.err")), 5), 1);
     QVERIFY(TextFile::countLines(folder_->file(QStringLiteral("Saved.out")), 100) == 100);
 }

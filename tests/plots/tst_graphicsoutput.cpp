@@ -3,6 +3,7 @@
 #include "ProgramFolder.h"
 #include "WindowLayout.h"
 
+#include "core/logic/CallShell.h"
 #include "core/Runner.h"
 #include "core/frmMain.h"
 #include "core/Help_Stuff.h"
@@ -159,7 +160,8 @@ void TestGraphicsOutput::initTestCase()
     QVERIFY(InputFileStore::Split(input, Editglob::TmpFile).opened);
     Editglob::SetFileName(input);
     Editglob::SetUnitSystem(true, true);
-    QVERIFY(Run_Save_Open::RunProgram(QStringLiteral("qv31.fil"), QStringLiteral("qv31.exe")));
+    QCOMPARE(Run_Save_Open::RunProgram(QStringLiteral("qv31.fil"), QStringLiteral("qv31.exe")),
+             CallShell::WaitResult::Finished);
     out_ = Editglob::OutFileName;
     QVERIFY(QFile::exists(out_));
 }

@@ -1,5 +1,6 @@
 #include "ProgramFolder.h"
 
+#include "core/logic/CallShell.h"
 #include "core/Runner.h"
 #include "core/logic/Editglob.h"
 #include "plots/logic/OutputReader.h"
@@ -597,7 +598,8 @@ void TestOutputReader::standInOutput()
     ProgramFolder folder;
     folder.installTools();
     Editglob::SetFileName(folder.file(QStringLiteral("Demo.inp")));
-    QVERIFY(Run_Save_Open::RunProgram(QStringLiteral("qv31.fil"), QStringLiteral("qv31.exe")));
+    QCOMPARE(Run_Save_Open::RunProgram(QStringLiteral("qv31.fil"), QStringLiteral("qv31.exe")),
+             CallShell::WaitResult::Finished);
     const QString out = Editglob::OutFileName;
 
     OutputRequest storms = request(KindOutputHydrograph, {series("", "100YR", "Outlet"), series("", "10YR", "Outlet"),
