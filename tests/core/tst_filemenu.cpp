@@ -1465,8 +1465,8 @@ void TestFileMenu::commandsRefusedWhileAProgramRuns()
     QVERIFY(chosen);
     QCOMPARE(captionDuringWait, caption(waiting == 0 || kept ? project : UntitledName));
     QCOMPARE(script.pending(), 0);
-    const QString refusal = script.messages().last();
     QCOMPARE(script.messages().size(), kept ? 2 : 1);
+    const QString refusal = script.messages().last();
     QVERIFY2(refusal.startsWith(RunProgramTitle + QStringLiteral(" is still running.\n")), qPrintable(refusal));
     QCOMPARE(ProgramFolder::readBytes(project), demo);
     const QString named = waiting == 7 && !kept ? folder.file(QStringLiteral("DemoHecRas.inp"))
