@@ -1548,11 +1548,13 @@ void TestFileMenu::endingDuringAWaitStopsTheCommand_data()
     QTest::addColumn<int>("waiting"); // 6 Convert, 7 Import
     QTest::addColumn<bool>("closeBox");
     QTest::addColumn<bool>("save");
-    QTest::newRow("convert, Exit, Yes") << 6 << false << true;
-    QTest::newRow("convert, Exit, No") << 6 << false << false;
-    QTest::newRow("convert, close box, Yes") << 6 << true << true;
-    QTest::newRow("convert, close box, No") << 6 << true << false;
-    QTest::newRow("import, Exit") << 7 << false << false;
+    QTest::addColumn<bool>("endsMeanwhile"); // the program ends while the question is open
+    QTest::newRow("convert, Exit, Yes") << 6 << false << true << false;
+    QTest::newRow("convert, Exit, No") << 6 << false << false << false;
+    QTest::newRow("convert, close box, Yes") << 6 << true << true << false;
+    QTest::newRow("convert, close box, No") << 6 << true << false << false;
+    QTest::newRow("convert, Exit, No, converter ends meanwhile") << 6 << false << false << true;
+    QTest::newRow("import, Exit") << 7 << false << false << false;
 }
 
 // Once the user has chosen to end, the command that waits for its program
@@ -1563,6 +1565,7 @@ void TestFileMenu::endingDuringAWaitStopsTheCommand()
     QFETCH(int, waiting);
     QFETCH(bool, closeBox);
     QFETCH(bool, save);
+    QFETCH(bool, endsMeanwhile);
     ProgramFolder folder(true);
     folder.installTools();
     DialogScript script;
@@ -1583,6 +1586,11 @@ void TestFileMenu::endingDuringAWaitStopsTheCommand()
                 acceptedEntry = ProgramFolder::readBytes(TmpFile[SecDurInc]);
                 if (save)
                     script.answer(Answer::Yes).chooseFile(end).answer(Answer::OK);
+                else if (endsMeanwhile)
+                    script.respond([](const Dialogs::Request &) {
+                        QTest::qWaitFor([] { return CallShell::RunningCount() == 0; });
+                        return Dialogs::Response{Answer::No, {}};
+                    });
                 else
                     script.answer(Answer::No);
             }
