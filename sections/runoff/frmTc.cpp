@@ -362,8 +362,21 @@ void frmTc::checkBox(int Index)
     FieldOK = TravelTime::FieldPasses(Index, text, Editglob::EnglishUnits) && TcRow_ > 0;
 }
 
+bool frmTc::takeSurfaceChoice(int Index)
+{
+    QComboBox *list = Cmbinp(Index);
+    QLineEdit *twin = txtinp(Index);
+    if (!list || !twin || list->currentIndex() == EntryOfCode(twin->text(), Index == 15 ? SheetCodes : ShallowCodes))
+        return false;
+    twin->setText(list->currentText());
+    return true;
+}
+
 void frmTc::ValidateField(int &Index)
 {
+    // A surface list left on the entry of its field's code changes neither
+    // the code, one the list lacks included, nor the n.
+    const bool chosen = (Index == 15 || Index == 18) && takeSurfaceChoice(Index);
     QLineEdit *box = txtinp(Index);
     if (!box || TextFile::isBlank(box->text()))
         return;
@@ -375,7 +388,7 @@ void frmTc::ValidateField(int &Index)
             // A typed n replaces the surface.
             txtinp(15)->clear();
             Cmbinp(15)->setCurrentIndex(0);
-        } else if (Index == 15 && TravelTime::SheetSurfaceRow(box->text()) > 0) {
+        } else if (chosen && Index == 15 && TravelTime::SheetSurfaceRow(box->text()) > 0) {
             txtinp(14)->clear();
         }
         if (isCombo(Index))
@@ -421,8 +434,10 @@ void frmTc::Cmbinp_GotFocus(int Index) { Globsubs::CopyTextAndColor(boxes_, comb
 
 void frmTc::Cmbinp_KeyPress(int &Index, int &KeyAscii)
 {
-    // The list's choice is what the check and the move read.
-    txtinp(Index)->setText(Cmbinp(Index)->currentText());
+    // The sub-area chosen is what the check and the move read; a surface is
+    // taken by the check.
+    if (Index == 1)
+        txtinp(1)->setText(Cmbinp(1)->currentText());
     NextField(Index, KeyAscii);
 }
 
@@ -432,7 +447,8 @@ void frmTc::Cmbinp_LostFocus(int Index)
     QLineEdit *twin = txtinp(Index);
     if (!combo || !twin)
         return;
-    twin->setText(combo->currentText());
+    if (Index == 1)
+        twin->setText(combo->currentText());
     ValidateField(Index);
     if (Index == 1) {
         // The entry chosen names its sub-area by its place, also where two

@@ -63,6 +63,9 @@ private:
     void ShowRainfallField();
     void StoreSubAreaTc();
     void ComputeTravelTime(int Index);
+    // Whether surface list `Index` shows another entry than its field's code
+    // names; if so, the field takes the entry.
+    bool takeSurfaceChoice(int Index);
     void checkBox(int Index);
     void showDeleteButton();
     bool isCombo(int Index) const { return Index == 1 || Index == 15 || Index == 18; }

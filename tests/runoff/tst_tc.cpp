@@ -183,6 +183,8 @@ private slots:
     void subAreaPickedWithTheMouse();
     void surfaceCodesAnywhereInTheirField_data();
     void surfaceCodesAnywhereInTheirField();
+    void surfaceListsPassedThroughKeepTheRecord_data();
+    void surfaceListsPassedThroughKeepTheRecord();
     void failingValueOfOneOfTwoNamesAlike();
     void resultFieldsTakeNoFocus();
     void rainfall();
@@ -545,6 +547,51 @@ void TestTc::surfaceCodesAnywhereInTheirField()
     QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("cmdFinished")), Qt::LeftButton);
     QVERIFY(fx.handedBack);
     QCOMPARE(fx.handedBack->size(), 0);
+}
+
+void TestTc::surfaceListsPassedThroughKeepTheRecord_data()
+{
+    QTest::addColumn<QString>("segments");
+    QTest::addColumn<Qt::Key>("leaveBy");
+    QTest::addColumn<QString>("refusal"); // Return's message; empty: nothing handed back
+
+    // A reader of the file takes the n beside a code in small letters.
+    QTest::newRow("code in small letters with an n") << "100,.01,.24,a; ,,; ,,,,," << Qt::Key_Tab << QString();
+    QTest::newRow("code with an n") << "100,.01,.24,E; ,,; ,,,,," << Qt::Key_Tab << QString();
+    QTest::newRow("sheet code the list lacks") << "100,.01,,K; ,,; ,,,,," << Qt::Key_Return << QString();
+    QTest::newRow("shallow code the list lacks")
+        << ",,,; 500,.02,X; ,,,,," << Qt::Key_Return
+        << "Sub-Area A - Shallow Concentrated Flow Surface: \"X\" is not a valid value.";
+}
+
+// Every field passed through by its key, the surface lists among them, and
+// then Return: the codes and the n stay as stored, and a code that fails its
+// check is told of.
+void TestTc::surfaceListsPassedThroughKeepTheRecord()
+{
+    QFETCH(QString, segments);
+    QFETCH(Qt::Key, leaveBy);
+    QFETCH(QString, refusal);
+    TcFixture fx;
+    DialogScript script;
+    frmTc *form = fx.open({record("A", "G2", "", segments.toLatin1().constData())}, 0);
+    key(form, 1, leaveBy);
+    QCOMPARE(focused(), box(form, 12));
+    for (int n = 0; n < 12; ++n)
+        QTest::keyClick(focused(), leaveBy);
+    if (!refusal.isEmpty())
+        script.answer(Dialogs::Answer::OK);
+    QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("cmdFinished")), Qt::LeftButton);
+    QVERIFY(!script.unexpected());
+    if (refusal.isEmpty()) {
+        QVERIFY(script.asked().isEmpty());
+        QVERIFY(fx.handedBack);
+        QCOMPARE(fx.handedBack->size(), 0);
+    } else {
+        QCOMPARE(script.messages(), QStringList{refusal});
+        QVERIFY(form->isLoaded());
+        form->close();
+    }
 }
 
 // Two sub-areas named alike: Return shows the one whose value failed, by its
