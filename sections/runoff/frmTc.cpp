@@ -119,6 +119,13 @@ void frmTc::buildFields(QGridLayout *layout)
         Globsubs::SetBackColor(combo, Colors::White);
         combo->installEventFilter(this);
         comboIndex_.insert(combo, index);
+        // A surface chosen shows at once the n and travel time that will be
+        // handed back; a sub-area is taken as its list is left.
+        if (index != 1)
+            connect(combo, &QComboBox::activated, this, [this, index] {
+                int i = index;
+                ValidateField(i);
+            });
         layout->addWidget(twin, 0, 9);
         return combo;
     };

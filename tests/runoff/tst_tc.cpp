@@ -444,40 +444,53 @@ void TestTc::surfaceCodes()
 void TestTc::surfacePickedWithTheMouse_data()
 {
     QTest::addColumn<int>("list");
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("typedN");      // typed into box 14 first; null none
     QTest::addColumn<int>("leaveTo");         // the box clicked after the pick; 0 "Return to Sub-Area"
-    QTest::addColumn<QStringList>("results"); // boxes 25, 26 and 27 once the list is left
+    QTest::addColumn<QStringList>("shown");   // boxes 14, 25, 26 and 27 once picked
     QTest::addColumn<QStringList>("kept");    // fields 14, 15 and 18 handed back
 
     // "A Smooth Surface" replaces n (E gave 0.178); "Paved" gives the shallow
     // flow its velocity.
-    const QStringList sheet{"", "0.022", ""};
-    const QStringList shallow{"2.875", "0.178", "0.048"};
-    QTest::newRow("sheet, then another box") << 15 << 16 << sheet << QStringList{"", "A", ""};
-    QTest::newRow("sheet, then Return") << 15 << 0 << QStringList() << QStringList{"", "A", ""};
-    QTest::newRow("shallow, then another box") << 18 << 19 << shallow << QStringList{"0.24", "E", "P"};
-    QTest::newRow("shallow, then Return") << 18 << 0 << QStringList() << QStringList{"0.24", "E", "P"};
+    const QStringList sheet{"", "", "0.022", ""};
+    const QStringList shallow{"0.24", "2.875", "0.178", "0.048"};
+    QTest::newRow("sheet, then another box") << 15 << 1 << QString() << 16 << sheet << QStringList{"", "A", ""};
+    QTest::newRow("sheet, then Return") << 15 << 1 << QString() << 0 << sheet << QStringList{"", "A", ""};
+    QTest::newRow("shallow, then another box") << 18 << 1 << QString() << 19 << shallow
+                                               << QStringList{"0.24", "E", "P"};
+    QTest::newRow("shallow, then Return") << 18 << 1 << QString() << 0 << shallow << QStringList{"0.24", "E", "P"};
+    // "B Fallow" replaces the n typed (0.15 gave 0.178).
+    QTest::newRow("sheet after a typed n, then Return")
+        << 15 << 2 << QStringLiteral("0.15") << 0 << QStringList{"", "", "0.074", ""} << QStringList{"", "B", ""};
 }
 
-// A surface picked with the mouse in its list's drop-down is taken as one
-// left with Tab, when the focus goes on to another control: opening and
-// closing the drop-down is not leaving the list.
+// A surface picked with the mouse in its list's drop-down shows at once what
+// will be handed back, and stays taken when the focus goes on to another
+// control: opening and closing the drop-down is not leaving the list.
 void TestTc::surfacePickedWithTheMouse()
 {
     QFETCH(int, list);
+    QFETCH(int, entry);
+    QFETCH(QString, typedN);
     QFETCH(int, leaveTo);
-    QFETCH(QStringList, results);
+    QFETCH(QStringList, shown);
     QFETCH(QStringList, kept);
     TcFixture fx;
     frmTc *form = fx.open({record("NORTH", "G1", "", "100,0.02,0.24,E; 500,.02,; ,,,,,")}, 0);
-    QVERIFY(ComboMouse::Pick(combo(form, list), 1));
+    if (!typedN.isNull())
+        typeInto(form, 14, typedN);
+    auto shownTexts = [form] {
+        return QStringList{box(form, 14)->text(), box(form, 25)->text(), box(form, 26)->text(),
+                           box(form, 27)->text()};
+    };
+    QVERIFY(ComboMouse::Pick(combo(form, list), entry));
     QCOMPARE(focused(), combo(form, list));
-    QCOMPARE(box(form, 14)->text(), QStringLiteral("0.24"));
-    QCOMPARE(box(form, 15)->text(), QStringLiteral("E Grass (Range, short)"));
+    QCOMPARE(shownTexts(), shown);
 
     if (leaveTo) {
         QTest::mouseClick(box(form, leaveTo), Qt::LeftButton);
         QCOMPARE(focused(), box(form, leaveTo));
-        QCOMPARE((QStringList{box(form, 25)->text(), box(form, 26)->text(), box(form, 27)->text()}), results);
+        QCOMPARE(shownTexts(), shown);
     }
     QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("cmdFinished")), Qt::LeftButton);
     QVERIFY(!form->isLoaded());
