@@ -92,6 +92,7 @@ void frmTc::Form_Unload()
     work_.clear();
     places_.clear();
     TcRow_ = 0;
+    namedRow_ = 0;
     focus_.reset();
 }
 
@@ -243,6 +244,7 @@ void frmTc::Form_Load()
         altId->setVisible(true);
     }
     TcRow_ = 0;
+    namedRow_ = 0;
     focus_.reset();
 
     // The window's own copy of every sub-area's segments; the identifier list
@@ -280,6 +282,7 @@ void frmTc::Form_Load()
         const int k = request_.Current + 1;
         ShowSubAreaTc(k);
         txtinp(1)->setText(work_[k - 1][1]);
+        namedRow_ = k;
         // Not listed when it has a Tc of its own and no segments: then nothing is selected.
         ids->setCurrentIndex(places_.entry(k - 1));
     }
@@ -398,14 +401,12 @@ void frmTc::ValidateField(int &Index)
         } else if (chosen && Index == 15 && TravelTime::SheetSurfaceRow(box->text()) > 0) {
             txtinp(14)->clear();
         }
-        if (isCombo(Index))
-            Globsubs::CopyTextAndColor(boxes_, combos_, Index);
+        showInList(Index);
         if (Index >= 12)
             ComputeTravelTime(Index);
     } else {
         SetBackColor(box, Colors::Red);
-        if (isCombo(Index))
-            Globsubs::CopyTextAndColor(boxes_, combos_, Index);
+        showInList(Index);
         --Index;
     }
 }
@@ -437,7 +438,20 @@ void frmTc::txtinp_KeyPress(int &Index, int &KeyAscii) { NextField(Index, KeyAsc
 
 void frmTc::txtinp_LostFocus(int Index) { ValidateField(Index); }
 
-void frmTc::Cmbinp_GotFocus(int Index) { Globsubs::CopyTextAndColor(boxes_, combos_, Index); }
+void frmTc::showInList(int Index)
+{
+    if (Index == 1)
+        Globsubs::SetBackColor(Cmbinp(1), BackColor(txtinp(1)));
+    else if (isCombo(Index))
+        Globsubs::CopyTextAndColor(boxes_, combos_, Index);
+}
+
+void frmTc::Cmbinp_GotFocus(int Index)
+{
+    showInList(Index);
+    if (Index == 1)
+        Cmbinp(1)->setCurrentIndex(namedRow_ > 0 ? places_.entry(namedRow_ - 1) : 0);
+}
 
 void frmTc::Cmbinp_KeyPress(int &Index, int &KeyAscii)
 {
@@ -461,6 +475,7 @@ void frmTc::Cmbinp_LostFocus(int Index)
         // The entry chosen names its sub-area by its place, also where two
         // share an identifier.
         const int row = places_.record(combo->currentIndex()) + 1;
+        namedRow_ = row;
         // Leaving the list on the sub-area already shown keeps the entries
         // on screen; another sub-area first takes them into the table.
         if (row != TcRow_) {

@@ -697,8 +697,9 @@ void TestTc::noCurrentSubArea()
 {
     TcFixture fx;
     // A sub-area with a Tc of its own and no flow segments is not in the
-    // list: nothing is selected, and nothing can be changed.
-    frmTc *form = fx.open({record("A", "G2", "1.2", NoSegments), record("B", "G2", "", NoSegments)}, 0);
+    // list: nothing is selected, also when a namesake is listed, and nothing
+    // can be changed.
+    frmTc *form = fx.open({record("A", "G2", "1.2", NoSegments), record("A", "G2", "", NoSegments)}, 0);
     QCOMPARE(combo(form, 1)->currentIndex(), -1);
     QVERIFY(!form->findChild<QPushButton *>(QStringLiteral("cmdDelCur"))->isVisible());
     key(form, 1, Qt::Key_Return);
