@@ -92,6 +92,7 @@ void frmTc::Form_Unload()
     work_.clear();
     places_.clear();
     TcRow_ = 0;
+    namedRow_ = 0;
     focus_.reset();
 }
 
@@ -119,6 +120,13 @@ void frmTc::buildFields(QGridLayout *layout)
         Globsubs::SetBackColor(combo, Colors::White);
         combo->installEventFilter(this);
         comboIndex_.insert(combo, index);
+        // A surface chosen shows at once the n and travel time that will be
+        // handed back; a sub-area is taken as its list is left.
+        if (index != 1)
+            connect(combo, &QComboBox::activated, this, [this, index] {
+                int i = index;
+                ValidateField(i);
+            });
         layout->addWidget(twin, 0, 9);
         return combo;
     };
@@ -236,6 +244,7 @@ void frmTc::Form_Load()
         altId->setVisible(true);
     }
     TcRow_ = 0;
+    namedRow_ = 0;
     focus_.reset();
 
     // The window's own copy of every sub-area's segments; the identifier list
@@ -273,6 +282,7 @@ void frmTc::Form_Load()
         const int k = request_.Current + 1;
         ShowSubAreaTc(k);
         txtinp(1)->setText(work_[k - 1][1]);
+        namedRow_ = k;
         // Not listed when it has a Tc of its own and no segments: then nothing is selected.
         ids->setCurrentIndex(places_.entry(k - 1));
     }
@@ -362,8 +372,21 @@ void frmTc::checkBox(int Index)
     FieldOK = TravelTime::FieldPasses(Index, text, Editglob::EnglishUnits) && TcRow_ > 0;
 }
 
+bool frmTc::takeSurfaceChoice(int Index)
+{
+    QComboBox *list = Cmbinp(Index);
+    QLineEdit *twin = txtinp(Index);
+    if (!list || !twin || list->currentIndex() == EntryOfCode(twin->text(), Index == 15 ? SheetCodes : ShallowCodes))
+        return false;
+    twin->setText(list->currentText());
+    return true;
+}
+
 void frmTc::ValidateField(int &Index)
 {
+    // A surface list left on the entry of its field's code changes neither
+    // the code, one the list lacks included, nor the n.
+    const bool chosen = (Index == 15 || Index == 18) && takeSurfaceChoice(Index);
     QLineEdit *box = txtinp(Index);
     if (!box || TextFile::isBlank(box->text()))
         return;
@@ -375,17 +398,15 @@ void frmTc::ValidateField(int &Index)
             // A typed n replaces the surface.
             txtinp(15)->clear();
             Cmbinp(15)->setCurrentIndex(0);
-        } else if (Index == 15 && TravelTime::SheetSurfaceRow(box->text()) > 0) {
+        } else if (chosen && Index == 15 && TravelTime::SheetSurfaceRow(box->text()) > 0) {
             txtinp(14)->clear();
         }
-        if (isCombo(Index))
-            Globsubs::CopyTextAndColor(boxes_, combos_, Index);
+        showInList(Index);
         if (Index >= 12)
             ComputeTravelTime(Index);
     } else {
         SetBackColor(box, Colors::Red);
-        if (isCombo(Index))
-            Globsubs::CopyTextAndColor(boxes_, combos_, Index);
+        showInList(Index);
         --Index;
     }
 }
@@ -417,12 +438,27 @@ void frmTc::txtinp_KeyPress(int &Index, int &KeyAscii) { NextField(Index, KeyAsc
 
 void frmTc::txtinp_LostFocus(int Index) { ValidateField(Index); }
 
-void frmTc::Cmbinp_GotFocus(int Index) { Globsubs::CopyTextAndColor(boxes_, combos_, Index); }
+void frmTc::showInList(int Index)
+{
+    if (Index == 1)
+        Globsubs::SetBackColor(Cmbinp(1), BackColor(txtinp(1)));
+    else if (isCombo(Index))
+        Globsubs::CopyTextAndColor(boxes_, combos_, Index);
+}
+
+void frmTc::Cmbinp_GotFocus(int Index)
+{
+    showInList(Index);
+    if (Index == 1)
+        Cmbinp(1)->setCurrentIndex(namedRow_ > 0 ? places_.entry(namedRow_ - 1) : 0);
+}
 
 void frmTc::Cmbinp_KeyPress(int &Index, int &KeyAscii)
 {
-    // The list's choice is what the check and the move read.
-    txtinp(Index)->setText(Cmbinp(Index)->currentText());
+    // The sub-area chosen is what the check and the move read; a surface is
+    // taken by the check.
+    if (Index == 1)
+        txtinp(1)->setText(Cmbinp(1)->currentText());
     NextField(Index, KeyAscii);
 }
 
@@ -432,12 +468,14 @@ void frmTc::Cmbinp_LostFocus(int Index)
     QLineEdit *twin = txtinp(Index);
     if (!combo || !twin)
         return;
-    twin->setText(combo->currentText());
+    if (Index == 1)
+        twin->setText(combo->currentText());
     ValidateField(Index);
     if (Index == 1) {
         // The entry chosen names its sub-area by its place, also where two
         // share an identifier.
         const int row = places_.record(combo->currentIndex()) + 1;
+        namedRow_ = row;
         // Leaving the list on the sub-area already shown keeps the entries
         // on screen; another sub-area first takes them into the table.
         if (row != TcRow_) {

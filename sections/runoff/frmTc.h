@@ -63,6 +63,12 @@ private:
     void ShowRainfallField();
     void StoreSubAreaTc();
     void ComputeTravelTime(int Index);
+    // Whether surface list `Index` shows another entry than its field's code
+    // names; if so, the field takes the entry.
+    bool takeSurfaceChoice(int Index);
+    // List `Index` takes its hidden field's colour and, for a surface, its
+    // text; the identifier list keeps the entry it shows.
+    void showInList(int Index);
     void checkBox(int Index);
     void showDeleteButton();
     bool isCombo(int Index) const { return Index == 1 || Index == 15 || Index == 18; }
@@ -71,6 +77,11 @@ private:
     QList<WorkColumn> work_;
     SubAreaListPlaces places_; // the identifier list's entries by place
     int TcRow_ = 0;
+    // The sub-area (1-based; 0 none) whose identifier the hidden identifier
+    // field holds: the one handed over until the list is first left, then
+    // the one chosen there. Where identifiers repeat, that text would name
+    // the first of them: the list goes back to this one by place.
+    int namedRow_ = 0;
     ControlArray boxes_;
     ControlArray combos_;
     QHash<QObject *, int> comboIndex_; // identity only

@@ -116,10 +116,13 @@ inline QByteArray subAreaHeader() { return QByteArray("SUB-AREA:").leftJustified
 inline QByteArray subAreaMain(const QByteArray &id, const QByteArray &reach) { return at({{11, id}, {21, reach}}, 75); }
 
 // The Sub-Area working file of `folder` made of two sub-areas sharing the
-// identifier SA1, draining to R1 and then R2; its lines but the closing one.
-inline QByteArrayList writeNamesakes(const ProgramFolder &folder)
+// identifier SA1, draining to R1 and then R2, each main line followed by its
+// detail lines; its lines but the closing one.
+inline QByteArrayList writeNamesakes(const ProgramFolder &folder, const QByteArrayList &firstDetails = {},
+                                     const QByteArrayList &secondDetails = {})
 {
-    const QByteArrayList lines{subAreaHeader(), subAreaMain("SA1", "R1"), subAreaMain("SA1", "R2")};
+    const QByteArrayList lines = QByteArrayList{subAreaHeader(), subAreaMain("SA1", "R1")} + firstDetails
+                                 + QByteArrayList{subAreaMain("SA1", "R2")} + secondDetails;
     ProgramFolder::writeBytes(folder.tmp(Editglob::SecSubArea), lines.join("\r\n") + "\r\n\r\n");
     return lines;
 }

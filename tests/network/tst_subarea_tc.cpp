@@ -1,6 +1,7 @@
 // The sub-area window with the time-of-concentration window itself: a flow
 // length changed there reaches the Sub-Area section at the sub-area window's
 // Accept, and not before.
+#include "DialogScript.h"
 #include "NetworkDriver.h"
 
 #include "sections/network/frmSubArea.h"
@@ -16,6 +17,7 @@ class TestSubAreaTc : public QObject
 private slots:
     void cleanupTestCase() { deleteWindows(); }
     void flowLengthComesBack();
+    void segmentsGoToTheSubAreaShown_data();
     void segmentsGoToTheSubAreaShown();
 };
 
@@ -39,26 +41,58 @@ void TestSubAreaTc::flowLengthComesBack()
              file({header, main, at({{21, "SHEET"}, {31, "80."}, {41, ".01"}, {61, "F"}}, 70), ""}));
 }
 
+namespace {
+
+QByteArray sheetLine(const QByteArray &length, const QByteArray &slope = {}, const QByteArray &n = {})
+{
+    return at({{21, "SHEET"}, {31, length}, {41, slope}, {51, n}}, 70);
+}
+
+} // namespace
+
+void TestSubAreaTc::segmentsGoToTheSubAreaShown_data()
+{
+    QTest::addColumn<bool>("deleteFirst");    // its segments deleted before the length is typed
+    QTest::addColumn<QByteArray>("accepted"); // the SHEET line of R2 once accepted
+    QTest::newRow("typed over its segments") << false << sheetLine("90.", ".02", ".2");
+    QTest::newRow("typed after deleting its segments") << true << sheetLine("55.");
+}
+
 // Two sub-areas sharing an identifier: the window shows the last, and what is
-// typed in the time-of-concentration window reaches that one.
+// typed in the time-of-concentration window reaches that one, also once its
+// list has shown its empty entry.
 void TestSubAreaTc::segmentsGoToTheSubAreaShown()
 {
+    QFETCH(bool, deleteFirst);
+    QFETCH(QByteArray, accepted);
     ProgramFolder folder;
-    const QByteArrayList lines = writeNamesakes(folder);
+    const QByteArray first = sheetLine("100.");
+    const QByteArrayList lines = writeNamesakes(folder, {first}, {sheetLine("200.")});
     const auto [form, tc] = openDetail(QStringLiteral("SA1"), "cmdSub_1", "frmTc");
     QVERIFY(tc && tc->isLoaded());
     QCOMPARE(combo(form, 2)->currentText(), QStringLiteral("R2"));
-    QTest::keyClick(combo(tc, 1), Qt::Key_Return);
-    for (auto [n, text] : {std::pair{12, "90"}, std::pair{13, ".02"}, std::pair{14, ".2"}}) {
-        retype(tc, n, QString::fromLatin1(text));
-        enter(tc, n);
+    if (deleteFirst) {
+        DialogScript script;
+        script.answer(Dialogs::Answer::Yes);
+        click(button(tc, "cmdDelCur"));
+        QVERIFY(!script.unexpected());
+        QCOMPARE(box(tc, 12)->text(), QString());
+        combo(tc, 1)->setFocus(Qt::MouseFocusReason);
+        retype(tc, 12, QStringLiteral("55"));
+        enter(tc, 12);
+    } else {
+        QTest::keyClick(combo(tc, 1), Qt::Key_Return);
+        for (auto [n, text] : {std::pair{12, "90"}, std::pair{13, ".02"}, std::pair{14, ".2"}}) {
+            retype(tc, n, QString::fromLatin1(text));
+            enter(tc, n);
+        }
     }
     click(button(tc, "cmdFinished"));
     QVERIFY(!tc->isLoaded());
     activate(form);
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(folder.tmp(SecSubArea)),
-             file({lines[0], lines[1], lines[2], at({{21, "SHEET"}, {31, "90."}, {41, ".02"}, {51, ".2"}}, 70), ""}));
+             file({lines[0], lines[1], first, lines[3], accepted, ""}));
 }
 
 QTEST_MAIN(TestSubAreaTc)

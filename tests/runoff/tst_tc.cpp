@@ -183,6 +183,8 @@ private slots:
     void subAreaPickedWithTheMouse();
     void surfaceCodesAnywhereInTheirField_data();
     void surfaceCodesAnywhereInTheirField();
+    void surfaceListsPassedThroughKeepTheRecord_data();
+    void surfaceListsPassedThroughKeepTheRecord();
     void failingValueOfOneOfTwoNamesAlike();
     void resultFieldsTakeNoFocus();
     void rainfall();
@@ -442,40 +444,53 @@ void TestTc::surfaceCodes()
 void TestTc::surfacePickedWithTheMouse_data()
 {
     QTest::addColumn<int>("list");
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("typedN");      // typed into box 14 first; null none
     QTest::addColumn<int>("leaveTo");         // the box clicked after the pick; 0 "Return to Sub-Area"
-    QTest::addColumn<QStringList>("results"); // boxes 25, 26 and 27 once the list is left
+    QTest::addColumn<QStringList>("shown");   // boxes 14, 25, 26 and 27 once picked
     QTest::addColumn<QStringList>("kept");    // fields 14, 15 and 18 handed back
 
     // "A Smooth Surface" replaces n (E gave 0.178); "Paved" gives the shallow
     // flow its velocity.
-    const QStringList sheet{"", "0.022", ""};
-    const QStringList shallow{"2.875", "0.178", "0.048"};
-    QTest::newRow("sheet, then another box") << 15 << 16 << sheet << QStringList{"", "A", ""};
-    QTest::newRow("sheet, then Return") << 15 << 0 << QStringList() << QStringList{"", "A", ""};
-    QTest::newRow("shallow, then another box") << 18 << 19 << shallow << QStringList{"0.24", "E", "P"};
-    QTest::newRow("shallow, then Return") << 18 << 0 << QStringList() << QStringList{"0.24", "E", "P"};
+    const QStringList sheet{"", "", "0.022", ""};
+    const QStringList shallow{"0.24", "2.875", "0.178", "0.048"};
+    QTest::newRow("sheet, then another box") << 15 << 1 << QString() << 16 << sheet << QStringList{"", "A", ""};
+    QTest::newRow("sheet, then Return") << 15 << 1 << QString() << 0 << sheet << QStringList{"", "A", ""};
+    QTest::newRow("shallow, then another box") << 18 << 1 << QString() << 19 << shallow
+                                               << QStringList{"0.24", "E", "P"};
+    QTest::newRow("shallow, then Return") << 18 << 1 << QString() << 0 << shallow << QStringList{"0.24", "E", "P"};
+    // "B Fallow" replaces the n typed (0.15 gave 0.178).
+    QTest::newRow("sheet after a typed n, then Return")
+        << 15 << 2 << QStringLiteral("0.15") << 0 << QStringList{"", "", "0.074", ""} << QStringList{"", "B", ""};
 }
 
-// A surface picked with the mouse in its list's drop-down is taken as one
-// left with Tab, when the focus goes on to another control: opening and
-// closing the drop-down is not leaving the list.
+// A surface picked with the mouse in its list's drop-down shows at once what
+// will be handed back, and stays taken when the focus goes on to another
+// control: opening and closing the drop-down is not leaving the list.
 void TestTc::surfacePickedWithTheMouse()
 {
     QFETCH(int, list);
+    QFETCH(int, entry);
+    QFETCH(QString, typedN);
     QFETCH(int, leaveTo);
-    QFETCH(QStringList, results);
+    QFETCH(QStringList, shown);
     QFETCH(QStringList, kept);
     TcFixture fx;
     frmTc *form = fx.open({record("NORTH", "G1", "", "100,0.02,0.24,E; 500,.02,; ,,,,,")}, 0);
-    QVERIFY(ComboMouse::Pick(combo(form, list), 1));
+    if (!typedN.isNull())
+        typeInto(form, 14, typedN);
+    auto shownTexts = [form] {
+        return QStringList{box(form, 14)->text(), box(form, 25)->text(), box(form, 26)->text(),
+                           box(form, 27)->text()};
+    };
+    QVERIFY(ComboMouse::Pick(combo(form, list), entry));
     QCOMPARE(focused(), combo(form, list));
-    QCOMPARE(box(form, 14)->text(), QStringLiteral("0.24"));
-    QCOMPARE(box(form, 15)->text(), QStringLiteral("E Grass (Range, short)"));
+    QCOMPARE(shownTexts(), shown);
 
     if (leaveTo) {
         QTest::mouseClick(box(form, leaveTo), Qt::LeftButton);
         QCOMPARE(focused(), box(form, leaveTo));
-        QCOMPARE((QStringList{box(form, 25)->text(), box(form, 26)->text(), box(form, 27)->text()}), results);
+        QCOMPARE(shownTexts(), shown);
     }
     QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("cmdFinished")), Qt::LeftButton);
     QVERIFY(!form->isLoaded());
@@ -545,6 +560,51 @@ void TestTc::surfaceCodesAnywhereInTheirField()
     QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("cmdFinished")), Qt::LeftButton);
     QVERIFY(fx.handedBack);
     QCOMPARE(fx.handedBack->size(), 0);
+}
+
+void TestTc::surfaceListsPassedThroughKeepTheRecord_data()
+{
+    QTest::addColumn<QString>("segments");
+    QTest::addColumn<Qt::Key>("leaveBy");
+    QTest::addColumn<QString>("refusal"); // Return's message; empty: nothing handed back
+
+    // A reader of the file takes the n beside a code in small letters.
+    QTest::newRow("code in small letters with an n") << "100,.01,.24,a; ,,; ,,,,," << Qt::Key_Tab << QString();
+    QTest::newRow("code with an n") << "100,.01,.24,E; ,,; ,,,,," << Qt::Key_Tab << QString();
+    QTest::newRow("sheet code the list lacks") << "100,.01,,K; ,,; ,,,,," << Qt::Key_Return << QString();
+    QTest::newRow("shallow code the list lacks")
+        << ",,,; 500,.02,X; ,,,,," << Qt::Key_Return
+        << "Sub-Area A - Shallow Concentrated Flow Surface: \"X\" is not a valid value.";
+}
+
+// Every field passed through by its key, the surface lists among them, and
+// then Return: the codes and the n stay as stored, and a code that fails its
+// check is told of.
+void TestTc::surfaceListsPassedThroughKeepTheRecord()
+{
+    QFETCH(QString, segments);
+    QFETCH(Qt::Key, leaveBy);
+    QFETCH(QString, refusal);
+    TcFixture fx;
+    DialogScript script;
+    frmTc *form = fx.open({record("A", "G2", "", segments.toLatin1().constData())}, 0);
+    key(form, 1, leaveBy);
+    QCOMPARE(focused(), box(form, 12));
+    for (int n = 0; n < 12; ++n)
+        QTest::keyClick(focused(), leaveBy);
+    if (!refusal.isEmpty())
+        script.answer(Dialogs::Answer::OK);
+    QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("cmdFinished")), Qt::LeftButton);
+    QVERIFY(!script.unexpected());
+    if (refusal.isEmpty()) {
+        QVERIFY(script.asked().isEmpty());
+        QVERIFY(fx.handedBack);
+        QCOMPARE(fx.handedBack->size(), 0);
+    } else {
+        QCOMPARE(script.messages(), QStringList{refusal});
+        QVERIFY(form->isLoaded());
+        form->close();
+    }
 }
 
 // Two sub-areas named alike: Return shows the one whose value failed, by its
@@ -637,8 +697,9 @@ void TestTc::noCurrentSubArea()
 {
     TcFixture fx;
     // A sub-area with a Tc of its own and no flow segments is not in the
-    // list: nothing is selected, and nothing can be changed.
-    frmTc *form = fx.open({record("A", "G2", "1.2", NoSegments), record("B", "G2", "", NoSegments)}, 0);
+    // list: nothing is selected, also when a namesake is listed, and nothing
+    // can be changed.
+    frmTc *form = fx.open({record("A", "G2", "1.2", NoSegments), record("A", "G2", "", NoSegments)}, 0);
     QCOMPARE(combo(form, 1)->currentIndex(), -1);
     QVERIFY(!form->findChild<QPushButton *>(QStringLiteral("cmdDelCur"))->isVisible());
     key(form, 1, Qt::Key_Return);
