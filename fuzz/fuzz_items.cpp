@@ -1,6 +1,8 @@
-// The comma-and-quote item reader of the local land-use and soil files: what
-// it reads, written and read again, must come back the same, and so must the
-// land-use and soil records built from it.
+// The comma-and-quote item reader of the local land-use and soil files. The
+// program writes back every record a file held: what the reader takes must
+// be written and read again as the same items, and so must the land-use and
+// soil records built from them. Any item text the writer says it can carry
+// reads back unchanged; one it cannot carry writes nothing.
 #include "sections/runoff/logic/LocalItems.h"
 #include "sections/runoff/logic/LocalLandUseData.h"
 #include "sections/runoff/logic/LocalSoilData.h"
@@ -16,45 +18,42 @@ void Check(bool condition)
         std::abort();
 }
 
-bool Writable(const QStringList &line)
-{
-    for (const QString &item : line)
-        if (!LocalItems::CanWriteItem(item))
-            return false;
-    return true;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    QList<QStringList> lines;
-    for (const QStringList &line : LocalItems::ReadItemLines(bytes)) {
+    const QList<QStringList> lines = LocalItems::ReadItemLines(bytes);
+    for (const QStringList &line : lines)
         Check(!line.isEmpty());
-        if (Writable(line))
-            lines << line;
-    }
-    const QByteArray written = LocalItems::WriteItemLines(lines);
-    Check(LocalItems::ReadItemLines(written) == lines);
-    Check(LocalItems::WriteItemLines(LocalItems::ReadItemLines(written)) == written);
+    const std::optional<QByteArray> written = LocalItems::WriteItemLines(lines);
+    Check(written.has_value());
+    Check(LocalItems::ReadItemLines(*written) == lines);
+    Check(LocalItems::WriteItemLines(LocalItems::ReadItemLines(*written)) == written);
 
-    QList<LocalLandUseData::LocalLandUse> landUses;
-    for (const auto &r : LocalLandUseData::Parse(bytes))
-        if (LocalLandUseData::CanWrite(r))
-            landUses << r;
-    const auto again = LocalLandUseData::Parse(LocalLandUseData::Bytes(landUses));
+    const QList<LocalLandUseData::LocalLandUse> landUses = LocalLandUseData::Parse(bytes);
+    const std::optional<QByteArray> landUseBytes = LocalLandUseData::Bytes(landUses);
+    Check(landUseBytes.has_value());
+    const auto again = LocalLandUseData::Parse(*landUseBytes);
     Check(again.size() == landUses.size());
     for (qsizetype i = 0; i < again.size(); ++i)
         Check(again[i].Name == landUses[i].Name && again[i].CN == landUses[i].CN);
 
-    QList<LocalSoilData::LocalSoil> soils;
-    for (const auto &s : LocalSoilData::Parse(bytes))
-        if (LocalItems::CanWriteItem(s.Id) && LocalItems::CanWriteItem(s.Groups))
-            soils << s;
-    const auto soilsAgain = LocalSoilData::Parse(LocalSoilData::Bytes(soils));
+    const QList<LocalSoilData::LocalSoil> soils = LocalSoilData::Parse(bytes);
+    const std::optional<QByteArray> soilBytes = LocalSoilData::Bytes(soils);
+    Check(soilBytes.has_value());
+    const auto soilsAgain = LocalSoilData::Parse(*soilBytes);
     Check(soilsAgain.size() == soils.size());
     for (qsizetype i = 0; i < soils.size(); ++i)
         Check(soilsAgain[i].Id == soils[i].Id && soilsAgain[i].Groups == soils[i].Groups);
+
+    // Each raw line of the bytes as the text of one item.
+    for (const QByteArray &raw : QByteArray(bytes.data(), bytes.size()).split('\n')) {
+        const QString item = QString::fromLatin1(raw);
+        const std::optional<QByteArray> one = LocalItems::WriteItemLines({{item}});
+        Check(one.has_value() == LocalItems::CanWriteItem(item));
+        if (one)
+            Check(LocalItems::ReadItemLines(*one) == QList<QStringList>{{item}});
+    }
     return 0;
 }

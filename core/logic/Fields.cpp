@@ -7,11 +7,62 @@
 
 namespace Globsubs {
 
+namespace {
+
+// Where the exponent of a number starts (the text's size when it has none),
+// or -1 when the text is not a number: an optional sign, digits with at most
+// one ".", an optional exponent. The text is trimmed.
+qsizetype ExponentStart(QStringView t)
+{
+    const auto isDigit = [](QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; };
+    const qsizetype n = t.size();
+    qsizetype i = 0;
+    if (i < n && (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-')))
+        ++i;
+    int digits = 0;
+    bool point = false;
+    for (; i < n; ++i) {
+        if (isDigit(t[i]))
+            ++digits;
+        else if (t[i] == QLatin1Char('.') && !point)
+            point = true;
+        else
+            break;
+    }
+    if (digits == 0)
+        return -1;
+    const qsizetype exponent = i;
+    if (i < n && (t[i] == QLatin1Char('e') || t[i] == QLatin1Char('E'))) {
+        ++i;
+        if (i < n && (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-')))
+            ++i;
+        int expDigits = 0;
+        for (; i < n && isDigit(t[i]); ++i)
+            ++expDigits;
+        if (expDigits == 0)
+            return -1;
+    }
+    return i == n ? exponent : -1;
+}
+
+// Where a trimmed number field takes its ".", or -1 when it takes none (it
+// has one, is empty, or fills its width). A number's point goes before its
+// exponent: after it, no reader would take the text as a number.
+qsizetype DecimalPointPlace(QStringView text, int width)
+{
+    if (text.isEmpty() || text.size() >= width || text.contains(QLatin1Char('.')))
+        return -1;
+    const qsizetype exponent = ExponentStart(text);
+    return exponent > 0 ? exponent : text.size();
+}
+
+} // namespace
+
 void AddDecimalPoint(QString &text, int width)
 {
     text = TextFile::trimBlanks(text);
-    if (!text.isEmpty() && !text.contains(QLatin1Char('.')) && text.size() < width)
-        text += QLatin1Char('.');
+    if (const qsizetype place = DecimalPointPlace(text, width); place >= 0)
+        text.insert(place, QLatin1Char('.'));
 }
 
 void PadField(int width, QString &text)
@@ -30,9 +81,14 @@ void AppendField(QString &line, const QString &value, int width, bool isNumber)
             v = v.sliced(1);
         while (!v.isEmpty() && v.back() == QLatin1Char(' '))
             v.chop(1);
-        line += v;
-        if (!v.isEmpty() && !v.contains(QLatin1Char('.')) && v.size() < width)
+        const qsizetype place = DecimalPointPlace(v, width);
+        if (place < 0) {
+            line += v;
+        } else {
+            line += v.first(place);
             line += QLatin1Char('.');
+            line += v.sliced(place);
+        }
     } else {
         line += value;
     }
@@ -71,36 +127,7 @@ QString NumberText(double value)
 std::optional<double> ParseNumber(const QString &text)
 {
     const QString t = TextFile::trimBlanks(text);
-    if (t.isEmpty())
-        return std::nullopt;
-    qsizetype i = 0;
-    const qsizetype n = t.size();
-    if (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-'))
-        ++i;
-    int digits = 0;
-    bool point = false;
-    for (; i < n; ++i) {
-        const QChar c = t[i];
-        if (c.unicode() >= '0' && c.unicode() <= '9')
-            ++digits;
-        else if (c == QLatin1Char('.') && !point)
-            point = true;
-        else
-            break;
-    }
-    if (digits == 0)
-        return std::nullopt;
-    if (i < n && (t[i] == QLatin1Char('e') || t[i] == QLatin1Char('E'))) {
-        ++i;
-        if (i < n && (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-')))
-            ++i;
-        int expDigits = 0;
-        for (; i < n && t[i].unicode() >= '0' && t[i].unicode() <= '9'; ++i)
-            ++expDigits;
-        if (expDigits == 0)
-            return std::nullopt;
-    }
-    if (i != n)
+    if (ExponentStart(t) < 0)
         return std::nullopt;
     const QByteArray bytes = t.toLatin1();
     const char *begin = bytes.constData();

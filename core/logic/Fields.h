@@ -7,7 +7,8 @@
 namespace Globsubs {
 
 // Appends one field: a number field is trimmed and gets a "." when it has none
-// and room for it; then the text is blank-filled to `width` (never cut).
+// and room for it (before the exponent of a number: 1.E1); then the text is
+// blank-filled to `width` (never cut).
 void AppendField(QString &line, const QString &value, int width, bool isNumber);
 void AppendField(QString &line, int value, int width, bool isNumber);
 void AppendField(QString &line, double value, int width, bool isNumber);

@@ -113,7 +113,7 @@ MergeResult MergeSection(QList<LocalLandUse> &local, const QStringList &sectionL
         const QString key = NameKey(landUse.Name);
         if (known.contains(key) || Standard_Land_Use::FindStandardLandUse(landUse.Name) > 0)
             continue;
-        if (!LocalLandUseData::CanWrite(landUse)) {
+        if (!LocalLandUseData::CanAdd(landUse)) {
             result.refusedNames << found;
             continue;
         }

@@ -80,7 +80,7 @@ bool frmLocalLanduse::acceptsIdentifier(const QString &id) const
     if (name.size() > LocalLandUseData::MaxNameLength)
         problem = QStringLiteral("is longer than %1 characters, the room a land-use name has in a LAND AREA line")
                       .arg(LocalLandUseData::MaxNameLength);
-    else if (!LocalLandUseData::CanWrite(LocalLandUse{id, {}}))
+    else if (!LocalLandUseData::CanAdd(LocalLandUse{id, {}}))
         problem = QStringLiteral("holds a double quote or a character the local land-use file cannot hold");
     if (problem.isEmpty()) {
         refused_.clear();

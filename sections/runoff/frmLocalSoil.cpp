@@ -87,7 +87,7 @@ bool frmLocalSoil::acceptsIdentifier(const QString &id) const
 {
     if (TextFile::isBlank(id))
         return false;
-    if (LocalItems::CanWriteItem(id)) {
+    if (LocalItems::CanQuoteItem(id)) {
         refused_.clear();
         return true;
     }

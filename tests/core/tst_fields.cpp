@@ -37,6 +37,13 @@ void TestFields::appendField_data()
     QTest::newRow("ten digits no point") << "1234567890" << 10 << true << "1234567890";
     QTest::newRow("eleven digits whole") << "12345678901" << 10 << true << "12345678901";
     QTest::newRow("identifier as number") << "S1" << 10 << true << "S1.       ";
+    // A point after an exponent would leave no number to read back.
+    QTest::newRow("exponent: point before it") << "1E1" << 10 << true << "1.E1      ";
+    QTest::newRow("signed exponent") << " -2e-3 " << 10 << true << "-2.e-3    ";
+    QTest::newRow("exponent fills width with point") << "1E1" << 4 << true << "1.E1";
+    QTest::newRow("exponent at full width") << "1E1" << 3 << true << "1E1";
+    QTest::newRow("exponent as text") << "1E1" << 10 << false << "1E1       ";
+    QTest::newRow("bare exponent is no number") << "1E" << 10 << true << "1E.       ";
     QTest::newRow("header 40") << "STREAM REACH:" << 40 << false
                                << QStringLiteral("STREAM REACH:") + QString(27, QLatin1Char(' '));
 }
@@ -50,6 +57,19 @@ void TestFields::appendField()
     QString line = QStringLiteral("AB");
     AppendField(line, value, width, isNumber);
     QCOMPARE(line, QStringLiteral("AB") + expected);
+    if (!isNumber)
+        return;
+    QString field = value;
+    AddDecimalPoint(field, width);
+    PadField(width, field);
+    QCOMPARE(field, expected);
+    // A number written reads back as the same number, and its check takes it again.
+    if (const auto number = ParseNumber(value)) {
+        QCOMPARE(ParseNumber(expected), number);
+        bool ok = false;
+        CheckNumeric(false, expected, ok);
+        QVERIFY(ok);
+    }
 }
 
 void TestFields::appendNumberValues()

@@ -138,6 +138,10 @@ void TestSubAreaLandUse::landRowsGoToTheNamesakeShown()
 
 void TestSubAreaLandUse::parcelsOfOneLandUseKeepTheirArea_data()
 {
+    QTest::addColumn<QByteArrayList>("parcels"); // the areas of Open Space (Good) on B
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("total");
+    QTest::addColumn<QString>("weighted");
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("col");
     QTest::addColumn<QString>("typed");
@@ -145,20 +149,42 @@ void TestSubAreaLandUse::parcelsOfOneLandUseKeepTheirArea_data()
     const QByteArray openB10 = landLine("Open Space (Good)", "B", "10.");
     const QByteArray openB5 = landLine("Open Space (Good)", "B", "5.");
     const QByteArray woodsC3 = landLine("Woods (Good)", "C", "3.");
+    const QByteArray woodsC4 = landLine("Woods (Good)", "C", "4.");
+    const QByteArrayList tenAndFive{"10.", "5."};
     // Nothing typed: the lines stay as the file held them.
-    QTest::newRow("nothing changed") << QString() << 0 << QString() << QByteArrayList{openB10, woodsC3, openB5};
+    QTest::newRow("nothing changed") << tenAndFive << "15" << "18" << "62.5" // (15 * 61 + 3 * 70) / 18
+                                     << QString() << 0 << QString() << QByteArrayList{openB10, woodsC3, openB5};
     // Another cell edited: the parcels go back as they were, in grid order.
-    QTest::newRow("another cell edited") << QStringLiteral("Woods (Good)") << 5 << QStringLiteral("4")
-                                         << QByteArrayList{openB10, openB5, landLine("Woods (Good)", "C", "4.")};
+    QTest::newRow("another cell edited") << tenAndFive << "15" << "18" << "62.5" << QStringLiteral("Woods (Good)") << 5
+                                         << QStringLiteral("4") << QByteArrayList{openB10, openB5, woodsC4};
     // Their own cell edited: it holds what was typed.
-    QTest::newRow("their cell edited") << QStringLiteral("Open Space (Good)") << 3 << QStringLiteral("12")
+    QTest::newRow("their cell edited") << tenAndFive << "15" << "18" << "62.5" << QStringLiteral("Open Space (Good)")
+                                       << 3 << QStringLiteral("12")
                                        << QByteArrayList{landLine("Open Space (Good)", "B", "12."), woodsC3};
+    // Areas with exponents: the cell and the totals count them whole.
+    QTest::newRow("exponent, tenths") << QByteArrayList{"5.E-1", "1."} << "1.5" << "4.5" << "67" << QString() << 0
+                                      << QString()
+                                      << QByteArrayList{landLine("Open Space (Good)", "B", "5.E-1"), woodsC3,
+                                                        landLine("Open Space (Good)", "B", "1.")};
+    QTest::newRow("exponent, thousandths")
+        << QByteArrayList{"1.E-3", "1.E-3"} << "0.002" << "3.002" << "70" << QStringLiteral("Woods (Good)") << 5
+        << QStringLiteral("4")
+        << QByteArrayList{landLine("Open Space (Good)", "B", "1.E-3"), landLine("Open Space (Good)", "B", "1.E-3"),
+                          woodsC4};
+    QTest::newRow("exponent, third decimal")
+        << QByteArrayList{"1.25E-1", "1."} << "1.125" << "4.125" << "67.5" << QString() << 0 << QString()
+        << QByteArrayList{landLine("Open Space (Good)", "B", "1.25E-1"), woodsC3,
+                          landLine("Open Space (Good)", "B", "1.")};
 }
 
 // Two LAND AREA lines of one land use on one soil group: their cell shows
 // the sum, the totals count both, and an edit anywhere keeps their area.
 void TestSubAreaLandUse::parcelsOfOneLandUseKeepTheirArea()
 {
+    QFETCH(QByteArrayList, parcels);
+    QFETCH(QString, cell);
+    QFETCH(QString, total);
+    QFETCH(QString, weighted);
     QFETCH(QString, name);
     QFETCH(int, col);
     QFETCH(QString, typed);
@@ -166,8 +192,9 @@ void TestSubAreaLandUse::parcelsOfOneLandUseKeepTheirArea()
     ProgramFolder folder;
     const QByteArray header = QByteArray("SUB-AREA:").leftJustified(40);
     const QByteArray main = at({{11, "SA1"}, {21, "R1"}}, 75);
-    const QByteArray stored = file({header, main, landLine("Open Space (Good)", "B", "10."),
-                                    landLine("Woods (Good)", "C", "3."), landLine("Open Space (Good)", "B", "5."), ""});
+    const QByteArray stored =
+        file({header, main, landLine("Open Space (Good)", "B", parcels.at(0)), landLine("Woods (Good)", "C", "3."),
+              landLine("Open Space (Good)", "B", parcels.at(1)), ""});
     ProgramFolder::writeBytes(folder.tmp(SecSubArea), stored);
     QWidget *form = nullptr;
     frmLandUse *landUse = openLandUse(QStringLiteral("SA1"), form);
@@ -175,9 +202,9 @@ void TestSubAreaLandUse::parcelsOfOneLandUseKeepTheirArea()
     FlexGrid *grid = landUse->grid();
     for (int r = 1; r < grid->Rows(); ++r)
         if (grid->TextMatrix(r, 0) == QLatin1String("Open Space (Good)"))
-            QCOMPARE(grid->TextMatrix(r, 3), QStringLiteral("15"));
-    QCOMPARE(landUse->findChild<QLabel *>(QStringLiteral("txtlbl_27"))->text(), QStringLiteral("18"));
-    QCOMPARE(landUse->findChild<QLabel *>(QStringLiteral("txtlbl_28"))->text(), QStringLiteral("62.5")); // (15 * 61 + 3 * 70) / 18
+            QCOMPARE(grid->TextMatrix(r, 3), cell);
+    QCOMPARE(landUse->findChild<QLabel *>(QStringLiteral("txtlbl_27"))->text(), total);
+    QCOMPARE(landUse->findChild<QLabel *>(QStringLiteral("txtlbl_28"))->text(), weighted);
     if (!typed.isEmpty())
         typeArea(landUse, name, col, typed);
     landUse->cmdFinished_Click();

@@ -80,6 +80,8 @@ private slots:
     void totals_data();
     void totals();
     void placeAndStore();
+    void sumOfAreas_data();
+    void sumOfAreas();
 
     void init();
     void cleanup();
@@ -92,6 +94,7 @@ private slots:
     void leavingTheListTakesItsSubArea();
     void choosingTheShownSubAreaAgainKeepsTheGrid();
     void failingAreaOfOneOfTwoNamesAlike();
+    void failingParcelOfAPassingSum();
     void subAreaWithAnAreaOfItsOwnAndLandRows();
     void cursorStaysOffGreyCells();
     void entriesKeptUnseen();
@@ -164,13 +167,16 @@ void TestLandUse::placeAndStore()
                     {"Gravel lot", "B", "5"},         // no CN for group B
                     {"Meadow", "X", "6"},             // no such group
                     {"Meadow", "", "7"},              // no group: group A
-                    {"Pasture (Good)", "B", "8.25"}}; // same cell: a second parcel
+                    {"Pasture (Good)", "B", "8.25"},  // same cell: a second parcel
+                    {"Woods (Good)", "C", ""},        // two parcels without area
+                    {"Woods (Good)", "C", " "}};
     const LandUseGrid::Placement p = LandUseGrid::PlaceEntries(rows, LandUseGrid::RowIndex(rows), land);
     QCOMPARE(p.areas[RowOf("Orchard")][0], QStringLiteral("2"));
     QCOMPARE(p.areas[RowOf("Open Space (Poor)")][3], QStringLiteral("3"));
     QCOMPARE(p.areas[RowOf("Meadow")][0], QStringLiteral("7"));
     QCOMPARE(p.areas[RowOf("Pasture (Good)")][1], QStringLiteral("9.25"));
-    QCOMPARE(p.parcels.size(), 1);
+    QCOMPARE(p.areas[RowOf("Woods (Good)")][2], QString());
+    QCOMPARE(p.parcels.size(), 2);
     QVERIFY2(SameLand(p.unseen, Land{{"Removed lot", "C", "4"}, {"Gravel lot", "B", "5"}, {"Meadow", "X", "6"}}),
              qPrintable(Describe(p.unseen)));
     const Land stored = LandUseGrid::LandRowsFrom(rows, p.areas, p.parcels, p.unseen);
@@ -179,13 +185,38 @@ void TestLandUse::placeAndStore()
                                    {"Pasture (Good)", "B", "1"},
                                    {"Pasture (Good)", "B", "8.25"},
                                    {"Meadow", "A", "7"},
+                                   {"Woods (Good)", "C", ""},
+                                   {"Woods (Good)", "C", " "},
                                    {"Removed lot", "C", "4"},
                                    {"Gravel lot", "B", "5"},
                                    {"Meadow", "X", "6"}}),
              qPrintable(Describe(stored)));
-    // A cell's sum is exact to its parcels' decimals.
-    QCOMPARE(LandUseGrid::SumOfAreas({"0.1", "0.2"}), QStringLiteral("0.3"));
-    QCOMPARE(LandUseGrid::SumOfAreas({"10.", " 5", "abc"}), QStringLiteral("15"));
+}
+
+void TestLandUse::sumOfAreas_data()
+{
+    QTest::addColumn<QStringList>("areas");
+    QTest::addColumn<QString>("sum");
+    QTest::newRow("no binary tail") << QStringList{"0.1", "0.2"} << "0.3";
+    QTest::newRow("text counts as its leading number") << QStringList{"10.", " 5", "abc", "2x"} << "17";
+    QTest::newRow("point before exponent") << QStringList{"5.E-1", "1."} << "1.5";
+    QTest::newRow("exponents only") << QStringList{"1E-3", "1E-3"} << "0.002";
+    QTest::newRow("decimals from an exponent") << QStringList{"1.25E-1", "1."} << "1.125";
+    QTest::newRow("positive exponent") << QStringList{"+2e2", ".5"} << "200.5";
+    QTest::newRow("far apart") << QStringList{"1E-20", "1E3"} << "1000.00000000000000000001";
+    QTest::newRow("signs") << QStringList{"-1", "2"} << "1";
+    QTest::newRow("negative sum") << QStringList{"-3.5", "1"} << "-2.5";
+    QTest::newRow("zeros") << QStringList{"0.0", "0E99999"} << "0";
+    QTest::newRow("a blank beside an area") << QStringList{"", "2."} << "2";
+    QTest::newRow("blanks only") << QStringList{"", "  "} << "";
+}
+
+// A cell of parcels shows their exact sum in plain decimals.
+void TestLandUse::sumOfAreas()
+{
+    QFETCH(QStringList, areas);
+    QFETCH(QString, sum);
+    QCOMPARE(LandUseGrid::SumOfAreas(areas), sum);
 }
 
 void TestLandUse::init()
@@ -339,6 +370,23 @@ void TestLandUse::failingAreaOfOneOfTwoNamesAlike()
     QCOMPARE(returnedPlaces_, QList<QList<int>>{{0}});
     QVERIFY2(SameLand(returned_[0][0].Land, Land{{"Open Space (Good)", "B", "4"}}),
              qPrintable(Describe(returned_[0][0].Land)));
+}
+
+// Parcels -1 and 2 show 1, which passes; Return still refuses the -1 that
+// would be written.
+void TestLandUse::failingParcelOfAPassingSum()
+{
+    const int openGood = 2 + 3;
+    QVERIFY(open({Record("S1", {{"Open Space (Good)", "B", "-1"}, {"Open Space (Good)", "B", "2"}})}, 0));
+    QCOMPARE(form_->grid()->TextMatrix(openGood, 3), QStringLiteral("1"));
+    DialogScript script;
+    script.answer(Dialogs::Answer::OK);
+    form_->cmdFinished_Click();
+    QCOMPARE(script.messages().size(), 1);
+    QVERIFY(!script.unexpected());
+    QVERIFY(form_->isLoaded());
+    QCOMPARE(form_->grid()->CellColor(openGood, 3), Colors::Red);
+    QVERIFY(returned_.isEmpty());
 }
 
 void TestLandUse::firstKeyStartsTheCellAfresh()

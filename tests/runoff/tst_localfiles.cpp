@@ -54,6 +54,7 @@ private slots:
     void itemsWrittenQuotedLatin1();
     void landUseRecords();
     void soilRecords();
+    void writeFailureKeepsOldFile_data();
     void writeFailureKeepsOldFile();
 
     void sectionLine();
@@ -85,6 +86,8 @@ void TestLocalFiles::items_data()
         << QByteArray("\" Orchard, irrigated \", \"45\"\r\n") << Lines{{" Orchard, irrigated ", "45"}};
     QTest::newRow("lone quote ends at its line end")
         << QByteArray("\"lone, quote\r\n\"ok\"\r\n") << Lines{{"lone, quote"}, {"ok"}};
+    QTest::newRow("quote inside an unquoted item")
+        << QByteArray("Lot 5\" wide,40\r\n") << Lines{{"Lot 5\" wide", "40"}};
     QTest::newRow("text after a closing quote is dropped")
         << QByteArray("\"a\"bc,\"d\"\n") << Lines{{"a", "d"}};
     QTest::newRow("CR only") << QByteArray("\"A\",\"1\"\r\"B\"\r") << Lines{{"A", "1"}, {"B"}};
@@ -104,17 +107,25 @@ void TestLocalFiles::items()
     QFETCH(Lines, expected);
     const Lines lines = LocalItems::ReadItemLines(bytes);
     QCOMPARE(lines, expected);
-    QCOMPARE(LocalItems::ReadItemLines(LocalItems::WriteItemLines(lines)), lines);
+    // Every record is written back: what was read must read back the same.
+    const std::optional<QByteArray> written = LocalItems::WriteItemLines(lines);
+    QVERIFY(written);
+    QCOMPARE(LocalItems::ReadItemLines(*written), lines);
 }
 
 void TestLocalFiles::itemsWrittenQuotedLatin1()
 {
-    const Lines lines{{QString::fromLatin1("Pr\xe9, sal\xe9"), "", " 7 "}, {""}};
-    QCOMPARE(LocalItems::WriteItemLines(lines), QByteArray("\"Pr\xe9, sal\xe9\",\"\",\" 7 \"\r\n\"\"\r\n"));
-    QVERIFY(LocalItems::CanWriteItem(QString::fromLatin1("Pr\xe9")));
-    for (const QString &bad : {QStringLiteral("a\"b"), QStringLiteral("a\nb"), QStringLiteral("a\rb"),
-                               QString(QChar(0x20AC))})
+    const Lines lines{{QString::fromLatin1("Pr\xe9, sal\xe9"), "", " 7 "}, {"Lot 5\" wide", "40"}, {""}};
+    QCOMPARE(LocalItems::WriteItemLines(lines),
+             QByteArray("\"Pr\xe9, sal\xe9\",\"\",\" 7 \"\r\nLot 5\" wide,\"40\"\r\n\"\"\r\n"));
+    QVERIFY(LocalItems::CanQuoteItem(QString::fromLatin1("Pr\xe9")));
+    QVERIFY(!LocalItems::CanQuoteItem(QStringLiteral("a\"b")));
+    for (const QString &bad : {QStringLiteral("a\", b"), QStringLiteral("\"ab"), QStringLiteral(" a\"b"),
+                               QStringLiteral("a\"b "), QStringLiteral("a\nb"), QStringLiteral("a\rb"),
+                               QString(QChar(0x20AC))}) {
         QVERIFY2(!LocalItems::CanWriteItem(bad), qPrintable(bad));
+        QVERIFY2(!LocalItems::WriteItemLines({{"ok"}, {"name", bad}}), qPrintable(bad));
+    }
 }
 
 void TestLocalFiles::landUseRecords()
@@ -135,8 +146,8 @@ void TestLocalFiles::landUseRecords()
     QCOMPARE(records[3].CN, (std::array<QString, 4>{"61", "", "75", ""}));
 
     QCOMPARE(LocalLandUseData::Bytes({landUse("Orchard, irrigated", "45", "66", "", "83")}),
-             QByteArray("\"Orchard, irrigated\",\"45\",\"66\",\"\",\"83\"\r\n\"\"\r\n"));
-    QCOMPARE(LocalLandUseData::Bytes({}), QByteArray("\"\"\r\n"));
+             std::optional(QByteArray("\"Orchard, irrigated\",\"45\",\"66\",\"\",\"83\"\r\n\"\"\r\n")));
+    QCOMPARE(LocalLandUseData::Bytes({}), std::optional(QByteArray("\"\"\r\n")));
 }
 
 void TestLocalFiles::soilRecords()
@@ -153,20 +164,34 @@ void TestLocalFiles::soilRecords()
     QVERIFY(soils[2].Groups.isEmpty());
     QCOMPARE(LocalSoilData::GroupText({true, false, true, true}), QStringLiteral("A/C/D"));
     QCOMPARE(LocalSoilData::Bytes({{QStringLiteral(" Riverwash "), QStringLiteral("A")}}),
-             QByteArray("\" Riverwash \",\"A\"\r\n\"\"\r\n"));
+             std::optional(QByteArray("\" Riverwash \",\"A\"\r\n\"\"\r\n")));
+}
+
+void TestLocalFiles::writeFailureKeepsOldFile_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("told");
+    // A file stands where the folder should be: nothing can be written there.
+    QTest::newRow("no folder") << "old/Local_Land_Use_Data.txt" << "New" << "";
+    // No record of the file can carry a quote beside a comma.
+    QTest::newRow("field no form carries") << "old" << "Lot 5\", wide" << "the land use \"Lot 5\", wide\"";
 }
 
 void TestLocalFiles::writeFailureKeepsOldFile()
 {
-    // A file stands where the folder should be: nothing can be written there.
+    QFETCH(QString, file);
+    QFETCH(QString, name);
+    QFETCH(QString, told);
     QTemporaryDir dir;
-    const QString blocker = dir.filePath(QStringLiteral("folder"));
-    ProgramFolder::writeBytes(blocker, "old");
+    const QString old = dir.filePath(QStringLiteral("old"));
+    ProgramFolder::writeBytes(old, "old");
     QString error;
-    QVERIFY(!LocalLandUseData::Write(blocker + QStringLiteral("/Local_Land_Use_Data.txt"),
-                                     {landUse("New", "70", "", "", "")}, &error));
+    QVERIFY(!LocalLandUseData::Write(dir.filePath(file), {landUse("Orchard", "45", "", "", ""),
+                                                          landUse(name, "70", "", "", "")}, &error));
     QVERIFY(!error.isEmpty());
-    QCOMPARE(ProgramFolder::readBytes(blocker), QByteArray("old"));
+    QVERIFY2(error.contains(told), qPrintable(error));
+    QCOMPARE(ProgramFolder::readBytes(old), QByteArray("old"));
 }
 
 void TestLocalFiles::sectionLine()
@@ -332,7 +357,9 @@ void TestLocalFiles::openMergesIntoLocalFile()
 {
     ProgramFolder folder;
     DialogScript script;
-    const QByteArray local("\"Orchard\",\"45\",\"66\",\"77\",\"83\"\r\n\"\"\r\n");
+    // A record written by hand, its name holding a quote, is written back as
+    // it reads.
+    const QByteArray local("\"Orchard\",\"45\",\"66\",\"77\",\"83\"\r\nLot 5\" wide,40,60,70,80\r\n\"\"\r\n");
     ProgramFolder::writeBytes(LocalLandUseFile, local);
     const QByteArray longName("Long name of a land use brought in by a file");
     ProgramFolder::writeBytes(TmpFile[SecLocalLandUse],
@@ -349,6 +376,7 @@ void TestLocalFiles::openMergesIntoLocalFile()
     QVERIFY(script.messages().first().contains(QString::fromLatin1(longName)));
     QCOMPARE(ProgramFolder::readBytes(LocalLandUseFile),
              QByteArray("\"Orchard\",\"45\",\"66\",\"77\",\"83\"\r\n"
+                        "Lot 5\" wide,\"40\",\"60\",\"70\",\"80\"\r\n"
                         "\"Meadow, wet\",\"78.\",\"85.\",\"90.\",\"92.\"\r\n\"")
                  + longName.left(35).trimmed() + "\",\"60.\",\"\",\"\",\"\"\r\n\"\"\r\n");
 }

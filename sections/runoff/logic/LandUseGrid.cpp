@@ -4,8 +4,10 @@
 #include "core/logic/TextFile.h"
 #include "sections/runoff/logic/StandardLandUse.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
+#include <vector>
 
 namespace LandUseGrid {
 
@@ -127,23 +129,140 @@ Placement PlaceEntries(const QList<GridRow> &rows, const RowIndex &index, const 
     return p;
 }
 
+namespace {
+
+// A number as decimal digits: (-1 if negative) * digits * 10^exponent.
+struct Decimal
+{
+    bool negative = false;
+    std::vector<int> digits; // least significant first, no zero at either end; empty for 0
+    qint64 exponent = 0;
+};
+
+// The exact value of an area that the field check takes as a number; any
+// other text counts as its leading number, as the totals read it.
+Decimal DecimalOf(const QString &area)
+{
+    QString text = TextFile::trimBlanks(area);
+    if (!Globsubs::ParseNumber(text))
+        text = Globsubs::NumberText(Globsubs::LeadingNumber(area));
+    const auto digitAt = [&text](qsizetype i) { return text[i].unicode() - '0'; };
+    Decimal d;
+    qsizetype i = 0;
+    if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
+        d.negative = text[i++] == QLatin1Char('-');
+    std::vector<int> mostFirst;
+    qint64 fractionDigits = 0;
+    bool point = false;
+    for (; i < text.size() && text[i] != QLatin1Char('e') && text[i] != QLatin1Char('E'); ++i) {
+        if (text[i] == QLatin1Char('.')) {
+            point = true;
+            continue;
+        }
+        if (!mostFirst.empty() || digitAt(i) != 0)
+            mostFirst.push_back(digitAt(i));
+        fractionDigits += point;
+    }
+    qint64 exponent = 0;
+    if (i < text.size()) {
+        const bool negativeExponent = text[++i] == QLatin1Char('-');
+        if (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+'))
+            ++i;
+        // Capped: an exponent that long goes with a number in range only
+        // when the text is as long, or with no digit but zeros.
+        for (; i < text.size(); ++i)
+            exponent = std::min<qint64>(exponent * 10 + digitAt(i), 1'000'000'000);
+        if (negativeExponent)
+            exponent = -exponent;
+    }
+    d.exponent = exponent - fractionDigits;
+    while (!mostFirst.empty() && mostFirst.back() == 0) {
+        mostFirst.pop_back();
+        ++d.exponent;
+    }
+    d.digits.assign(mostFirst.rbegin(), mostFirst.rend());
+    return d;
+}
+
+// Adds `digits`, shifted up by `shift` places, to `sum` (both least significant first).
+void AddShifted(std::vector<int> &sum, const std::vector<int> &digits, std::size_t shift)
+{
+    int carry = 0;
+    for (std::size_t k = 0; k < digits.size() || carry; ++k) {
+        if (shift + k >= sum.size())
+            sum.resize(shift + k + 1, 0);
+        const int v = sum[shift + k] + (k < digits.size() ? digits[k] : 0) + carry;
+        sum[shift + k] = v % 10;
+        carry = v / 10;
+    }
+}
+
+// `larger` - `smaller`, where `larger` is not the smaller of the two.
+std::vector<int> Difference(std::vector<int> larger, const std::vector<int> &smaller)
+{
+    int borrow = 0;
+    for (std::size_t i = 0; i < larger.size(); ++i) {
+        const int v = larger[i] - borrow - (i < smaller.size() ? smaller[i] : 0);
+        borrow = v < 0;
+        larger[i] = v + 10 * borrow;
+    }
+    while (!larger.empty() && larger.back() == 0)
+        larger.pop_back();
+    return larger;
+}
+
+bool LessMagnitude(const std::vector<int> &a, const std::vector<int> &b)
+{
+    if (a.size() != b.size())
+        return a.size() < b.size();
+    return std::lexicographical_compare(a.rbegin(), a.rend(), b.rbegin(), b.rend());
+}
+
+} // namespace
+
 QString SumOfAreas(const QStringList &areas)
 {
-    double sum = 0;
-    int decimals = 0;
+    // Summed in decimal: in binary, 0.1 and 0.2 gain a tail of digits that
+    // neither has.
+    QList<Decimal> values;
+    bool anyArea = false;
     for (const QString &area : areas) {
-        sum += Globsubs::LeadingNumber(area);
-        const QString text = TextFile::trimBlanks(area);
-        const qsizetype dot = text.indexOf(QLatin1Char('.'));
-        if (dot < 0)
+        if (TextFile::isBlank(area))
             continue;
-        int d = 0;
-        for (qsizetype i = dot + 1; i < text.size() && text[i].isDigit(); ++i)
-            ++d;
-        decimals = std::max(decimals, d);
+        anyArea = true;
+        if (Decimal d = DecimalOf(area); !d.digits.empty())
+            values << d;
     }
-    // Summed in binary, decimal areas gain a tail of digits that none of them has.
-    return Globsubs::NumberText(RoundHalfEven(sum, std::min(decimals, 10)));
+    if (values.isEmpty())
+        return anyArea ? QStringLiteral("0") : QString();
+    qint64 low = values.first().exponent;
+    for (const Decimal &d : values)
+        low = std::min(low, d.exponent);
+    std::vector<int> positive, negative; // units of 10^low
+    for (const Decimal &d : values)
+        AddShifted(d.negative ? negative : positive, d.digits, std::size_t(d.exponent - low));
+    const bool negativeSum = LessMagnitude(positive, negative);
+    const std::vector<int> sum = negativeSum ? Difference(negative, positive) : Difference(positive, negative);
+    if (sum.empty())
+        return QStringLiteral("0");
+
+    // Plain decimal text, without exponent or trailing zeros of a fraction.
+    QString digits;
+    for (auto it = sum.rbegin(); it != sum.rend(); ++it)
+        digits += QLatin1Char(char('0' + *it));
+    QString text = negativeSum ? QStringLiteral("-") : QString();
+    if (low >= 0)
+        return text + digits + QString(qsizetype(low), QLatin1Char('0'));
+    const qint64 whole = qint64(digits.size()) + low;
+    if (whole > 0)
+        text += digits.left(qsizetype(whole)) + QLatin1Char('.') + digits.mid(qsizetype(whole));
+    else
+        text += QStringLiteral("0.") + QString(qsizetype(-whole), QLatin1Char('0')) + digits;
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text;
 }
 
 bool AreaPasses(const QString &area)
@@ -176,15 +295,13 @@ QList<LandRow> LandRowsFrom(const QList<GridRow> &rows, const Areas &areas, cons
     QList<LandRow> land;
     for (qsizetype r = 0; r < rows.size() && r < areas.size(); ++r)
         for (int g = 0; g < 4; ++g) {
-            if (TextFile::trimBlanks(areas[r][g]).isEmpty())
-                continue;
-            const auto kept = parcels.constFind(CellKey(int(r), g));
-            if (kept == parcels.cend()) {
+            // Parcels go back as they were, also those whose cell shows blank.
+            if (const auto kept = parcels.constFind(CellKey(int(r), g)); kept != parcels.cend()) {
+                for (const QString &area : *kept)
+                    land << LandRow{rows[r].Name, Letters[g], area};
+            } else if (!TextFile::isBlank(areas[r][g])) {
                 land << LandRow{rows[r].Name, Letters[g], areas[r][g]};
-                continue;
             }
-            for (const QString &area : *kept)
-                land << LandRow{rows[r].Name, Letters[g], area};
         }
     land << unseen;
     return land;

@@ -81,7 +81,9 @@ struct Placement
 // Lays a sub-area's land rows into the grid of `rows`, whose index is `index`.
 Placement PlaceEntries(const QList<GridRow> &rows, const RowIndex &index, const QList<LandRow> &land);
 
-// The sum of areas as a cell shows it, exact to the most decimals among them.
+// The sum of areas as a cell shows it: exact, as plain decimal text (1E-3 and
+// 1E-3 give 0.002); blank when every area is blank. A text that is no number
+// counts as its leading number.
 QString SumOfAreas(const QStringList &areas);
 
 // The check of an area: blank (none) or a number of at least 0.
@@ -96,8 +98,8 @@ std::optional<InvalidValue> FirstInvalidArea(const QList<GridRow> &rows, const R
                                              const QList<LandRow> &land);
 
 // The land rows of the grid in grid order (by row, then groups A to D) for
-// every cell holding text, a cell with parcels as its parcels, then the
-// entries kept unseen, unchanged.
+// every cell holding text, a cell with parcels as its parcels (whatever it
+// shows), then the entries kept unseen, unchanged.
 QList<LandRow> LandRowsFrom(const QList<GridRow> &rows, const Areas &areas, const Parcels &parcels,
                             const QList<LandRow> &unseen);
 

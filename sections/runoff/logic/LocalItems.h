@@ -7,13 +7,16 @@
 // a quote that is never closed ends at its line end. Lines with no item (empty
 // or blank) are passed over. Bytes are Latin-1.
 //
-// Every item is written quoted, items of a line joined by commas, each line
-// ended by CR LF, so reading what was written gives back the same lines.
+// An item is written quoted when it holds no double quote. One that does
+// was read bare and is written bare again, as long as the reader takes it
+// back whole: no comma, no blank at either end, no quote first. So every item
+// read from a file is written back as it was read.
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace LocalItems {
 
@@ -24,16 +27,24 @@ QList<QStringList> ReadItemLines(QByteArrayView bytes);
 // be read.
 QList<QStringList> ReadItemFile(const QString &path, bool *opened = nullptr);
 
-// True when `text` can be written as one item and read back unchanged: no
-// double quote, no line-end character, nothing outside Latin-1.
+// True when `text` can be written between double quotes and read back
+// unchanged: no double quote, no line-end character, nothing outside Latin-1.
+// A name the program adds must pass it.
+bool CanQuoteItem(const QString &text);
+
+// True when `text` can be written as one item in some form and read back
+// unchanged.
 bool CanWriteItem(const QString &text);
 
-// The bytes of the lines, every item quoted. Lines without items are left
-// out; items must pass CanWriteItem.
-QByteArray WriteItemLines(const QList<QStringList> &lines);
+// The bytes of the lines. Lines without items are left out. Nothing when an
+// item fails CanWriteItem; `unwritableLine` then tells its line.
+std::optional<QByteArray> WriteItemLines(const QList<QStringList> &lines, qsizetype *unwritableLine = nullptr);
 
 // Replaces the file through a save file: the old file stays whole on failure,
-// and `error` then tells why.
-bool WriteItemFile(const QString &path, const QList<QStringList> &lines, QString *error = nullptr);
+// and `error` then tells why. An item that fails CanWriteItem writes nothing;
+// `error` names its record by the record's first item and `recordNoun`
+// ("land use").
+bool WriteItemFile(const QString &path, const QList<QStringList> &lines, const QString &recordNoun,
+                   QString *error = nullptr);
 
 } // namespace LocalItems

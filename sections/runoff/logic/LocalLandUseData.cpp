@@ -42,19 +42,22 @@ QList<LocalLandUse> Read(const QString &path, bool *opened)
     return FromLines(LocalItems::ReadItemFile(path, opened));
 }
 
-QByteArray Bytes(const QList<LocalLandUse> &records) { return LocalItems::WriteItemLines(ToLines(records)); }
+std::optional<QByteArray> Bytes(const QList<LocalLandUse> &records)
+{
+    return LocalItems::WriteItemLines(ToLines(records));
+}
 
 bool Write(const QString &path, const QList<LocalLandUse> &records, QString *error)
 {
-    return LocalItems::WriteItemFile(path, ToLines(records), error);
+    return LocalItems::WriteItemFile(path, ToLines(records), QStringLiteral("land use"), error);
 }
 
-bool CanWrite(const LocalLandUse &record)
+bool CanAdd(const LocalLandUse &record)
 {
-    if (!LocalItems::CanWriteItem(record.Name))
+    if (!LocalItems::CanQuoteItem(record.Name))
         return false;
     for (const QString &cn : record.CN)
-        if (!LocalItems::CanWriteItem(cn))
+        if (!LocalItems::CanQuoteItem(cn))
             return false;
     return true;
 }

@@ -1,12 +1,13 @@
 #pragma once
 // The local land-use file (Local_Land_Use_Data.txt): the user's own land uses
 // with their runoff curve numbers for the hydrologic soil groups A to D. One
-// record a line, five quoted items (name, CN A, CN B, CN C, CN D); the last
-// line is the terminator, one empty item.
+// record a line, five items (name, CN A, CN B, CN C, CN D), quoted unless
+// they hold a quote; the last line is the terminator, one empty item.
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <array>
+#include <optional>
 
 namespace LocalLandUseData {
 
@@ -26,14 +27,16 @@ QList<LocalLandUse> Parse(QByteArrayView bytes);
 // The same from the file; an empty list when it cannot be read.
 QList<LocalLandUse> Read(const QString &path, bool *opened = nullptr);
 
-// Bytes of the records, every field quoted, and the terminator.
-QByteArray Bytes(const QList<LocalLandUse> &records);
+// Bytes of the records and the terminator; nothing when a field cannot be
+// written to be read back as it is.
+std::optional<QByteArray> Bytes(const QList<LocalLandUse> &records);
 // Replaces the file through a save file; false with the reason when it could
 // not be written (the old file then stays as it was).
 bool Write(const QString &path, const QList<LocalLandUse> &records, QString *error);
 
-// True when every field of the record can be written and read back as it is.
-bool CanWrite(const LocalLandUse &record);
+// True when every field of a record the program adds can be written between
+// quotes, as the records it writes are.
+bool CanAdd(const LocalLandUse &record);
 
 // The check of the curve number of group `group` (0 for A to 3 for D): blank
 // (the land use is not on that group) or a number from 30 to 100 not below

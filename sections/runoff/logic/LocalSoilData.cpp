@@ -59,11 +59,11 @@ QString GroupText(const std::array<bool, 4> &flags)
     return letters.join(QLatin1Char('/'));
 }
 
-QByteArray Bytes(const QList<LocalSoil> &soils) { return LocalItems::WriteItemLines(ToLines(soils)); }
+std::optional<QByteArray> Bytes(const QList<LocalSoil> &soils) { return LocalItems::WriteItemLines(ToLines(soils)); }
 
 bool Write(const QString &path, const QList<LocalSoil> &soils, QString *error)
 {
-    return LocalItems::WriteItemFile(path, ToLines(soils), error);
+    return LocalItems::WriteItemFile(path, ToLines(soils), QStringLiteral("soil"), error);
 }
 
 } // namespace LocalSoilData

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 #include <array>
+#include <optional>
 
 namespace LocalSoilData {
 
@@ -25,9 +26,9 @@ std::array<bool, 4> GroupFlags(const QString &groups);
 // The letters of the set flags in the order A to D, joined by "/".
 QString GroupText(const std::array<bool, 4> &flags);
 
-// Bytes of the soils (identifier and group text, both quoted) and the end
-// record.
-QByteArray Bytes(const QList<LocalSoil> &soils);
+// Bytes of the soils (identifier and group text) and the end record; nothing
+// when a field cannot be written to be read back as it is.
+std::optional<QByteArray> Bytes(const QList<LocalSoil> &soils);
 bool Write(const QString &path, const QList<LocalSoil> &soils, QString *error);
 
 } // namespace LocalSoilData
