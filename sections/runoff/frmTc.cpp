@@ -394,10 +394,13 @@ void frmTc::ValidateField(int &Index)
     checkBox(Index);
     if (FieldOK) {
         SetBackColor(box, Colors::Cyan);
-        if (Index == 14) {
-            // A typed n replaces the surface.
+        if (Index == 14 && box->isModified()) {
+            // Only a typed n replaces the surface: an n passed through keeps
+            // the code a file may hold beside it. Taken, it counts as typed no
+            // longer.
             txtinp(15)->clear();
             Cmbinp(15)->setCurrentIndex(0);
+            box->setModified(false);
         } else if (chosen && Index == 15 && TravelTime::SheetSurfaceRow(box->text()) > 0) {
             txtinp(14)->clear();
         }

@@ -185,6 +185,8 @@ private slots:
     void surfaceCodesAnywhereInTheirField();
     void surfaceListsPassedThroughKeepTheRecord_data();
     void surfaceListsPassedThroughKeepTheRecord();
+    void manningNKeepsTheCodeUnlessTyped_data();
+    void manningNKeepsTheCodeUnlessTyped();
     void failingValueOfOneOfTwoNamesAlike();
     void resultFieldsTakeNoFocus();
     void rainfall();
@@ -604,6 +606,62 @@ void TestTc::surfaceListsPassedThroughKeepTheRecord()
         QCOMPARE(script.messages(), QStringList{refusal});
         QVERIFY(form->isLoaded());
         form->close();
+    }
+}
+
+void TestTc::manningNKeepsTheCodeUnlessTyped_data()
+{
+    QTest::addColumn<QString>("segments");
+    QTest::addColumn<QString>("typed");      // into box 14 once clicked; null: nothing
+    QTest::addColumn<QString>("leaveBy");    // "Tab", "Enter" or "mouse" (a click in box 16)
+    QTest::addColumn<QStringList>("handed"); // fields 14 and 15 handed back; empty: nothing
+
+    const QString code = QStringLiteral("100,.01,.24,E; ,,; ,,,,,");
+    for (const char *by : {"Tab", "Enter", "mouse"})
+        QTest::addRow("n beside a code, %s", by) << code << QString() << by << QStringList();
+    QTest::newRow("n beside a code in small letters, mouse")
+        << "100,.01,.24,a; ,,; ,,,,," << QString() << "mouse" << QStringList();
+    QTest::newRow("n typed, Enter") << code << "0.3" << "Enter" << QStringList{"0.3", ""};
+    QTest::newRow("n typed, mouse") << code << "0.3" << "mouse" << QStringList{"0.3", ""};
+}
+
+// The n box clicked into and left: only an n typed there replaces the code
+// beside it, and the slope leads to the surface while the code stays.
+void TestTc::manningNKeepsTheCodeUnlessTyped()
+{
+    QFETCH(QString, segments);
+    QFETCH(QString, typed);
+    QFETCH(QString, leaveBy);
+    QFETCH(QStringList, handed);
+    TcFixture fx;
+    frmTc *form = fx.open({record("A", "G2", "", segments.toLatin1().constData())}, 0);
+    key(form, 1, Qt::Key_Tab);
+    const QString entry = combo(form, 15)->currentText();
+    QTest::mouseClick(box(form, 14), Qt::LeftButton);
+    QCOMPARE(focused(), box(form, 14));
+    if (!typed.isNull()) {
+        box(form, 14)->selectAll();
+        QTest::keyClicks(box(form, 14), typed);
+    }
+    if (leaveBy == QLatin1String("mouse"))
+        QTest::mouseClick(box(form, 16), Qt::LeftButton);
+    else
+        key(form, 14, leaveBy == QLatin1String("Tab") ? Qt::Key_Tab : Qt::Key_Return);
+    QCOMPARE(focused(), box(form, 16));
+    QCOMPARE(color(form, 14), Colors::Cyan);
+    QCOMPARE(combo(form, 15)->currentText(), handed.isEmpty() ? entry : QStringLiteral(" "));
+
+    QTest::mouseClick(box(form, 13), Qt::LeftButton);
+    key(form, 13, Qt::Key_Return);
+    QCOMPARE(focused(), handed.isEmpty() ? control(form, 15) : control(form, 14));
+
+    QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("cmdFinished")), Qt::LeftButton);
+    QVERIFY(fx.handedBack);
+    if (handed.isEmpty()) {
+        QCOMPARE(fx.handedBack->size(), 0);
+    } else {
+        QCOMPARE(fx.handedBack->size(), 1);
+        QCOMPARE((QStringList{fx.handedBack->first().Field[14], fx.handedBack->first().Field[15]}), handed);
     }
 }
 
