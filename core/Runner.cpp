@@ -48,6 +48,9 @@ CallShell::WaitResult RunProgram(const QString &controlFileName, const QString &
     // during the wait may open another file.
     const QString base = StripExtension(runFile);
     const QString appDir = AppDir;
+    // Whether the command shows its output too: a viewer opened during the
+    // wait puts its titles in DisplayTitle, but the command did not ask for it.
+    const bool viewerWanted = !TextFile::isBlank(DisplayTitle);
 
     if (!TextFile::writePathFile(appDir + controlFileName, runFile, true))
         return CallShell::WaitResult::NotStarted;
@@ -56,7 +59,6 @@ CallShell::WaitResult RunProgram(const QString &controlFileName, const QString &
         return result;
 
     DisplayFile = base;
-    const bool viewerWanted = !TextFile::isBlank(DisplayTitle);
     ViewFileIndex = ChooseViewFileIndex(base + QStringLiteral("err"), ViewFileIndex, viewerWanted);
     if (viewerWanted) {
         emit ProjectEvents::instance().runOutputReady(runFile);

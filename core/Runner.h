@@ -14,9 +14,10 @@ namespace Run_Save_Open {
 // Writes the control file `controlFileName` (in the program folder) for
 // `runFile` (by default the current file), starts `programFileName` from the
 // program folder maximised and waits for it, then opens the output viewer as
-// the run asks. The file to process and the base of its outputs are taken
-// before the program starts, so a file opened during the wait does not change
-// what the viewer shows. NotStarted when the control file could not be
+// the run asks. The file to process, the base of its outputs and whether the
+// viewer is wanted (DisplayTitle not blank) are taken before the program
+// starts, so a file or a viewer opened during the wait does not change what is
+// shown after it. NotStarted when the control file could not be
 // written or the program could not be started; the caller then shows
 // RunProgramTitle & " - NOT FOUND". Abandoned when the user chose to end the
 // editor during the wait: the program goes on running, nothing is shown, and

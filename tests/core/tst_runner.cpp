@@ -151,26 +151,32 @@ void TestRunner::chooseViewFile()
 void TestRunner::runShowsViewer_data()
 {
     QTest::addColumn<QString>("marker");
+    QTest::addColumn<bool>("asked");         // the command asks for the viewer, as Run does
     QTest::addColumn<bool>("openDuringRun"); // on the input file
     QTest::addColumn<int>("index");
     QTest::addColumn<bool>("shown");
-    QTest::newRow("clean run: printed page") << QString() << false << 4 << true;
-    QTest::newRow("errors: error file") << QStringLiteral("STANDIN:ERRORS") << false << 5 << true;
+    QTest::newRow("clean run: printed page") << QString() << true << false << 4 << true;
+    QTest::newRow("errors: error file") << QStringLiteral("STANDIN:ERRORS") << true << false << 5 << true;
     QTest::newRow("no output: viewer stays closed, the user is told")
-        << QStringLiteral("STANDIN:NOOUTPUT") << false << 4 << false;
-    QTest::newRow("errors, viewer open during the run") << QStringLiteral("STANDIN:ERRORS") << true << 5 << true;
+        << QStringLiteral("STANDIN:NOOUTPUT") << true << false << 4 << false;
+    QTest::newRow("errors, viewer open during the run") << QStringLiteral("STANDIN:ERRORS") << true << true << 5 << true;
     QTest::newRow("no output, viewer open during the run: closed")
-        << QStringLiteral("STANDIN:NOOUTPUT") << true << 4 << false;
+        << QStringLiteral("STANDIN:NOOUTPUT") << true << true << 4 << false;
+    // As Import's reformatter: the viewer opened during the wait stays on its file.
+    QTest::newRow("not asked, viewer open during the run: kept") << QString() << false << true << 1 << true;
+    QTest::newRow("not asked, no output, viewer open during the run: kept")
+        << QStringLiteral("STANDIN:NOOUTPUT") << false << true << 1 << true;
 }
 
 void TestRunner::runShowsViewer()
 {
     QFETCH(QString, marker);
+    QFETCH(bool, asked);
     QFETCH(bool, openDuringRun);
     QFETCH(int, index);
     QFETCH(bool, shown);
     SetFileName(demoInput(*folder_, QStringLiteral("Run.inp"), marker));
-    DisplayTitle = QStringLiteral("Quorvale Printed Page File");
+    DisplayTitle = asked ? QStringLiteral("Quorvale Printed Page File") : QStringLiteral(" ");
     DialogScript script;
     if (!shown)
         script.answer(Dialogs::Answer::OK);
