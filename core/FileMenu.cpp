@@ -137,8 +137,31 @@ bool MayReplace(const QString &output, const QString &data)
     return Dialogs::message(question, Dialogs::Buttons::YesNo, Dialogs::Icon::Question) == Dialogs::Answer::Yes;
 }
 
-// Commands waiting for an external program to end.
-int waitingCommands = 0;
+// The programs that commands wait for, each with the file it works on: every
+// file it writes is named after that one.
+struct WaitingProgram
+{
+    QString title;
+    QString runFile;
+};
+QList<WaitingProgram> waitingPrograms;
+
+// Why `name` cannot be saved while a program works on a file of the same base
+// name, or empty. Saved there, the data would be overwritten by what the
+// program writes, or stand beside the program's results as if they were theirs.
+QString UsedByWaitingProgram(const QString &name)
+{
+    const QFileInfo chosen(name);
+    for (const WaitingProgram &program : waitingPrograms) {
+        const QFileInfo used(program.runFile);
+        if (chosen.completeBaseName() == used.completeBaseName() && chosen.absoluteDir() == used.absoluteDir())
+            return program.title + QStringLiteral(" is still running on ") + program.runFile
+                   + QStringLiteral(".\nThe file ") + name
+                   + QStringLiteral(" would be overwritten by what it writes, or stand beside results that are not "
+                                    "its own.\nChoose another name.");
+    }
+    return QString();
+}
 
 // The waiting command goes on with its project when its program ends: a
 // command that replaces the project must not run before then, nor one that
@@ -147,7 +170,7 @@ int waitingCommands = 0;
 // it was).
 bool RefusedDuringWait()
 {
-    if (waitingCommands == 0)
+    if (waitingPrograms.isEmpty())
         return false;
     Dialogs::message(RunProgramTitle + QStringLiteral(" is still running.\nChoose this command again when it has ended."),
                      Dialogs::Buttons::OK, Dialogs::Icon::Exclamation);
@@ -257,11 +280,12 @@ bool RunExternalProgram(const QString &title, const QString &controlFile, const 
 {
     RunProgramTitle = title;
     ProjectEvents &events = ProjectEvents::instance();
-    ++waitingCommands;
+    waitingPrograms.append({title, runFile});
     emit events.externalProgramStarted();
     const CallShell::WaitResult result = RunProgram(controlFile, programFile, runFile);
-    --waitingCommands;
-    emit events.externalProgramEnded(waitingCommands > 0);
+    // A wait chosen during this one has ended before it.
+    waitingPrograms.removeLast();
+    emit events.externalProgramEnded(!waitingPrograms.isEmpty());
     if (result == CallShell::WaitResult::NotStarted) {
         const Dialogs::Answer answer = Dialogs::message(RunProgramTitle + QStringLiteral(" - NOT FOUND"));
         QDir::setCurrent(AppDir);
@@ -521,12 +545,20 @@ bool ConfirmEnd()
     // The Save As dialog, whatever dialog came last: an open dialog's
     // settings would offer to overwrite the old data or HEC-RAS file.
     const QString current = IsUntitled() ? ProposedSaveName : FileName;
-    const QString chosen = WithInputExtension(Dialogs::saveFile(
-        SaveAsTitle, InputFilter, 1, LastDir, current.mid(current.lastIndexOf(QLatin1Char('/')) + 1)));
-    // The user asked for a save and none happened: the work stays in the editor.
-    if (chosen.isEmpty())
-        return false;
-    LastDir = GetPath(chosen);
+    QString chosen;
+    for (;;) {
+        chosen = WithInputExtension(Dialogs::saveFile(SaveAsTitle, InputFilter, 1, LastDir,
+                                                      current.mid(current.lastIndexOf(QLatin1Char('/')) + 1)));
+        // The user asked for a save and none happened: the work stays in the editor.
+        if (chosen.isEmpty())
+            return false;
+        LastDir = GetPath(chosen);
+        // The program goes on after the editor has ended.
+        const QString used = UsedByWaitingProgram(chosen);
+        if (used.isEmpty())
+            break;
+        Dialogs::message(used, Dialogs::Buttons::OK, Dialogs::Icon::Exclamation, QvSystemTitle);
+    }
     const QString previous = FileName;
     SetFileName(chosen);
     // A save that failed was reported.

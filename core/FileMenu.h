@@ -60,7 +60,9 @@ bool Save();
 bool SaveAs();
 // The questions of Exit and of the main window's close box: first whether to
 // end without the entries that open windows hold unaccepted (No keeps the
-// program), then the save question. True when the program may end: nothing
+// program), then the save question. Its save refuses, and offers the dialog
+// again for, a file named like the one a waiting program works on, which goes
+// on after the end. True when the program may end: nothing
 // was changed, the user answered No, or the save the user asked for was made;
 // false when the user stays, the save dialog was cancelled or the save failed.
 bool ConfirmEnd();

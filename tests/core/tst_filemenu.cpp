@@ -1545,50 +1545,67 @@ void TestFileMenu::convertAsksAboutEntriesMadeDuringItsWait()
 
 void TestFileMenu::endingDuringAWaitStopsTheCommand_data()
 {
-    QTest::addColumn<int>("waiting"); // 6 Convert, 7 Import
+    QTest::addColumn<int>("waiting"); // 0 Run, 6 Convert, 7 Import
     QTest::addColumn<bool>("closeBox");
     QTest::addColumn<bool>("save");
     QTest::addColumn<bool>("endsMeanwhile"); // the program ends while the question is open
-    QTest::newRow("convert, Exit, Yes") << 6 << false << true << false;
-    QTest::newRow("convert, Exit, No") << 6 << false << false << false;
-    QTest::newRow("convert, close box, Yes") << 6 << true << true << false;
-    QTest::newRow("convert, close box, No") << 6 << true << false << false;
-    QTest::newRow("convert, Exit, No, converter ends meanwhile") << 6 << false << false << true;
-    QTest::newRow("import, Exit") << 7 << false << false << false;
+    QTest::addColumn<QString>("busy");       // first chosen for the save: a file the program works on
+    QTest::newRow("convert, Exit, Yes") << 6 << false << true << false << QString();
+    QTest::newRow("convert, Exit, No") << 6 << false << false << false << QString();
+    QTest::newRow("convert, close box, Yes") << 6 << true << true << false << QString();
+    QTest::newRow("convert, close box, No") << 6 << true << false << false << QString();
+    QTest::newRow("convert, Exit, No, converter ends meanwhile") << 6 << false << false << true << QString();
+    QTest::newRow("import, Exit") << 7 << false << false << false << QString();
+    QTest::newRow("convert, Exit, Yes, its output refused") << 6 << false << true << false << "DemoOld.inp";
+    QTest::newRow("run, Exit, Yes, its input refused") << 0 << false << true << false << "proj.inp";
+    QTest::newRow("run, close box, Yes, its input refused") << 0 << true << true << false << "proj.inp";
+    QTest::newRow("run, Exit, Yes, a namesake of its outputs refused") << 0 << false << true << false << "proj.txt";
+    QTest::newRow("run, Exit, No") << 0 << false << false << false << QString();
 }
 
 // Once the user has chosen to end, the command that waits for its program
 // stops where it is: it removes no working file, forgets no name, tells
-// nothing and opens nothing, so ReOpen Last Session finds the work.
+// nothing and opens nothing, so ReOpen Last Session finds the work. The save
+// that ending asks for never goes to a file the program still reads or
+// writes: it would be overwritten, or stand beside the program's results of
+// other data as if they were its own.
 void TestFileMenu::endingDuringAWaitStopsTheCommand()
 {
     QFETCH(int, waiting);
     QFETCH(bool, closeBox);
     QFETCH(bool, save);
     QFETCH(bool, endsMeanwhile);
+    QFETCH(QString, busy);
     ProgramFolder folder(true);
     folder.installTools();
     DialogScript script;
-    openInput(folder, script, QStringLiteral("proj.inp"), ProgramFolder::readBytes(folder.file(QStringLiteral("Demo.inp"))));
+    QByteArray input = ProgramFolder::readBytes(folder.file(QStringLiteral("Demo.inp")));
+    if (waiting == 0) // a run long enough to end the editor in
+        input.replace("Demo watershed:", "Demo watershed STANDIN:SLOW:");
+    const QString project = openInput(folder, script, QStringLiteral("proj.inp"), input);
     script.clear();
     if (closeBox)
         Globsubs::ShowForm(mainWindow());
-    const bool converts = waiting == 6;
+    const bool accepts = waiting != 7;
     const QString end = folder.file(QStringLiteral("end.inp"));
+    const QString refused = busy.isEmpty() ? QString() : folder.file(busy);
     QByteArray acceptedEntry;
     QObject waitScope;
     QObject::connect(&ProjectEvents::instance(), &ProjectEvents::externalProgramStarted, &waitScope, [&] {
         QTimer::singleShot(0, &waitScope, [&] {
-            if (converts) {
+            if (accepts) {
                 EntryForm *durInc = EntryDriver::open(QStringLiteral("frmDurInc"));
                 EntryDriver::type(durInc, 2, QStringLiteral("5"));
                 EntryDriver::accept(durInc);
                 acceptedEntry = ProgramFolder::readBytes(TmpFile[SecDurInc]);
-                if (save)
-                    script.answer(Answer::Yes).chooseFile(end).answer(Answer::OK);
-                else if (endsMeanwhile)
+                if (save) {
+                    script.answer(Answer::Yes);
+                    if (!refused.isEmpty())
+                        script.chooseFile(refused).answer(Answer::OK);
+                    script.chooseFile(end).answer(Answer::OK);
+                } else if (endsMeanwhile)
                     script.respond([](const Dialogs::Request &) {
-                        QTest::qWaitFor([] { return CallShell::RunningCount() == 0; });
+                        (void)QTest::qWaitFor([] { return CallShell::RunningCount() == 0; });
                         return Dialogs::Response{Answer::No, {}};
                     });
                 else
@@ -1600,28 +1617,49 @@ void TestFileMenu::endingDuringAWaitStopsTheCommand()
                 trigger(18);
         });
     });
-    script.chooseFile(folder.file(converts ? QStringLiteral("DemoOld.dat") : QStringLiteral("DemoHecRas.txt")));
-    trigger(waiting);
+    if (waiting == 0) {
+        mainWindow()->mnuRun_Click();
+    } else {
+        script.chooseFile(folder.file(waiting == 6 ? QStringLiteral("DemoOld.dat") : QStringLiteral("DemoHecRas.txt")));
+        trigger(waiting);
+    }
     // The program goes on after the editor has let it go.
-    QTRY_COMPARE(CallShell::RunningCount(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(CallShell::RunningCount(), 0, 10000);
 
     QCOMPARE(ended_, closeBox ? 0 : 1);
     QCOMPARE(script.pending(), 0);
     QStringList told;
-    if (converts)
+    if (accepts)
         told << QStringLiteral("Changes have been made to the Quorvale input file - Do you want to save it?");
+    if (!refused.isEmpty()) {
+        const QString runFile = waiting == 0 ? project : folder.file(QStringLiteral("DemoOld.dat"));
+        told << RunProgramTitle + QStringLiteral(" is still running on ") + runFile + QStringLiteral(".\nThe file ")
+                    + refused + QStringLiteral(" would be overwritten by what it writes, or stand beside results that "
+                                               "are not its own.\nChoose another name.");
+    }
     if (save)
         told << QStringLiteral("Data Saved in file: ") + end;
     QCOMPARE(script.messages(), told);
-    QVERIFY(!windowOpen(QStringLiteral("frmQV31")));
-    if (converts) {
+    if (waiting != 0) // the run's project was open before
+        QVERIFY(!windowOpen(QStringLiteral("frmQV31")));
+    QVERIFY(!windowOpen(QStringLiteral("frmFileDisp")));
+    if (accepts) {
         QVERIFY(acceptedEntry.contains('5'));
         QCOMPARE(ProgramFolder::readBytes(TmpFile[SecDurInc]), acceptedEntry);
-        QCOMPARE(FileName, save ? end : UntitledName);
+        QCOMPARE(FileName, save ? end : waiting == 0 ? project : UntitledName);
         QCOMPARE(TextFile::readPathFile(TmpFile[FileNameSlot]), save ? end : QString());
         if (save)
             QVERIFY(ProgramFolder::readBytes(end).contains(acceptedEntry.trimmed()));
     }
+    if (waiting == 0) {
+        // The input keeps the data its outputs were made from, and the saved
+        // file has none of them.
+        QCOMPARE(ProgramFolder::readBytes(project), input);
+        QVERIFY(QFile::exists(folder.file(QStringLiteral("proj.out"))));
+        QVERIFY(!QFile::exists(folder.file(QStringLiteral("end.out"))));
+    }
+    if (!refused.isEmpty() && waiting == 6)
+        QVERIFY(!ProgramFolder::readBytes(refused).contains(acceptedEntry.trimmed()));
 }
 
 void TestFileMenu::exitCommand_data()
