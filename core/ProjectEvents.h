@@ -31,6 +31,8 @@ signals:
     void mainAnswer(Dialogs::Answer answer);
     // A run has written the outputs of `source` and asked for the viewer.
     void runOutputReady(const QString &source);
+    // The outputs beside `inputFile` were written by a run, or removed by a save.
+    void outputsChanged(const QString &inputFile);
 
 private:
     ProjectEvents() = default;

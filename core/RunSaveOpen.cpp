@@ -229,6 +229,7 @@ bool SaveInputFile()
         if (QFileInfo(output) != QFileInfo(FileName))
             QFile::remove(output);
     }
+    emit ProjectEvents::instance().outputsChanged(FileName);
     return true;
 }
 

@@ -65,6 +65,7 @@ CallShell::WaitResult RunProgram(const QString &controlFileName, const QString &
         if (ViewFileIndex == 4)
             ReportMissingPrintedPage(runFile, base + ViewExt[4]);
     }
+    emit ProjectEvents::instance().outputsChanged(runFile);
     return CallShell::WaitResult::Finished;
 }
 

@@ -641,18 +641,17 @@ void frmGraphicsOutput::CmdPlot_Click()
 {
     if (!isLoaded() || graphicType() == NoType)
         return;
-    request_ = buildRequest();
-    const QString file = Editglob::OutFileName;
+    const OutputPlotSource source{Editglob::OutFileName, buildRequest(), Editglob::FileName, Editglob::OutFlowUnit,
+                                 Editglob::OutAreaUnit};
     // A file that is missing or cannot be read gives the same message as one
     // without the requested tables: either way there is nothing to plot.
-    if (ReadOutputPlotFile(file, request_).status != ReadStatus::Found) {
+    const std::optional<PlotRequest> plot = ReadOutputPlot(source, request_);
+    if (!plot) {
         Dialogs::message(QStringLiteral("No data for requested plot found"), Dialogs::Buttons::OK, Dialogs::Icon::None,
                          Title);
         return;
     }
-    const PlotRequest plot =
-        OutputPlotRequest(request_, Editglob::FileName, Editglob::OutFlowUnit, Editglob::OutAreaUnit);
-    Forms::instance<frmIO_Plots>()->ShowPlot(plot, false);
+    Forms::instance<frmIO_Plots>()->ShowOutputPlot(*plot, source);
 }
 
 void frmGraphicsOutput::cmdCancel_Click() { unload(); }

@@ -1,13 +1,16 @@
 #include "plots/frmIO_Plots.h"
 
+#include "core/ProjectEvents.h"
 #include "core/WindowPlace.h"
 
 #include "core/logic/Dialogs.h"
+#include "core/logic/FileNames.h"
 #include "plots/PlotPainter.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QMenuBar>
@@ -153,6 +156,7 @@ void PlotPicture::mouseReleaseEvent(QMouseEvent *e)
 frmIO_Plots::frmIO_Plots()
 {
     setWindowTitle(QStringLiteral("Input / Output Plots"));
+    connect(&ProjectEvents::instance(), &ProjectEvents::outputsChanged, this, &frmIO_Plots::FollowOutputs);
 
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
@@ -288,6 +292,7 @@ void frmIO_Plots::resetDesignState()
 void frmIO_Plots::ShowPlot(const PlotRequest &request, bool modal)
 {
     request_ = request;
+    outputSource_.reset();
     if (isLoaded()) {
         resetDesignState();
         SetupPlot();
@@ -295,6 +300,32 @@ void frmIO_Plots::ShowPlot(const PlotRequest &request, bool modal)
     if (!isVisible())
         setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
     Globsubs::ShowForm(this);
+}
+
+void frmIO_Plots::ShowOutputPlot(const PlotRequest &request, const OutputPlotSource &source)
+{
+    ShowPlot(request, false);
+    outputSource_ = source;
+}
+
+void frmIO_Plots::FollowOutputs(const QString &inputFile)
+{
+    if (!isLoaded() || !outputSource_)
+        return;
+    const QString printedPage = Run_Save_Open::StripExtension(inputFile) + QStringLiteral("out");
+    if (QFileInfo(printedPage).absoluteFilePath() != QFileInfo(outputSource_->printedPage).absoluteFilePath())
+        return;
+    // Set up as "Display" would set it up now; left as it was, the plot would
+    // pass for the new results under the same file name.
+    OutputRequest completed;
+    const std::optional<PlotRequest> plot = ReadOutputPlot(*outputSource_, completed);
+    if (!plot) {
+        unload();
+        return;
+    }
+    request_ = *plot;
+    resetDesignState();
+    SetupPlot();
 }
 
 void frmIO_Plots::SetupPlot()

@@ -2,12 +2,14 @@
 // The plot window: one plot request drawn on the graph page, with zoom,
 // pointer read-out, copy, save as bitmap, print and print preview.
 #include "core/QvForm.h"
+#include "plots/logic/OutputReader.h"
 #include "plots/logic/PlotModel.h"
 
 #include <QImage>
 #include <QPointer>
 #include <array>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -60,6 +62,13 @@ public:
     // and shows it. A modal showing blocks the other windows until it closes;
     // a window already shown keeps its modality.
     void ShowPlot(const Plots::PlotRequest &request, bool modal);
+    // The same, modeless, for a plot of the printed page: the window follows
+    // the runs and saves that rewrite or remove that file.
+    void ShowOutputPlot(const Plots::PlotRequest &request, const Plots::OutputPlotSource &source);
+    // The outputs beside `inputFile` were written or removed: a plot of its
+    // printed page is drawn again from what the file now holds, or closed
+    // when that holds none of its data.
+    void FollowOutputs(const QString &inputFile);
 
     // Menu and toolbar commands.
     void ZoomIn();
@@ -102,6 +111,8 @@ private:
     void paintPage(QPrinter *printer, const QImage &image);
 
     Plots::PlotRequest request_;
+    // Set only while the plot is one of the printed page.
+    std::optional<Plots::OutputPlotSource> outputSource_;
     Plots::PlotSetup setup_;
     // The view asked for (data range or zoom box); each drawing rounds a copy,
     // so redrawing the same view never moves the axes.

@@ -700,4 +700,12 @@ PlotRequest OutputPlotRequest(const OutputRequest &request, const QString &fileN
     return r;
 }
 
+std::optional<PlotRequest> ReadOutputPlot(const OutputPlotSource &source, OutputRequest &completed)
+{
+    completed = source.request;
+    if (ReadOutputPlotFile(source.printedPage, completed).status != ReadStatus::Found)
+        return std::nullopt;
+    return OutputPlotRequest(completed, source.fileName, source.outFlowUnit, source.outAreaUnit);
+}
+
 } // namespace Plots

@@ -31,6 +31,7 @@
 #include <QString>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace Plots {
@@ -108,5 +109,19 @@ ReadResult ReadOutputPlotFile(const QString &path, OutputRequest &request);
 // input file; the units are those of the model's output.
 PlotRequest OutputPlotRequest(const OutputRequest &request, const QString &fileName, const QString &outFlowUnit,
                               const QString &outAreaUnit);
+
+// What an output plot is drawn from, kept with the plot so that it can be
+// drawn again when a run rewrites the printed page or a save removes it.
+struct OutputPlotSource
+{
+    QString printedPage;
+    OutputRequest request; // as the chooser built it, before reading
+    QString fileName, outFlowUnit, outAreaUnit;
+};
+
+// The plot of `source` as its printed page now holds it, with `completed` the
+// request as the reader completed it; none when the file cannot be read or
+// holds none of the requested data.
+std::optional<PlotRequest> ReadOutputPlot(const OutputPlotSource &source, OutputRequest &completed);
 
 } // namespace Plots

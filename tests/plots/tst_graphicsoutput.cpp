@@ -4,6 +4,7 @@
 #include "WindowLayout.h"
 
 #include "core/logic/CallShell.h"
+#include "core/RunSaveOpen.h"
 #include "core/Runner.h"
 #include "core/frmMain.h"
 #include "core/Help_Stuff.h"
@@ -26,6 +27,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -144,6 +146,8 @@ private slots:
     void secondDisplaySetsUpAfresh();
     void noData_data();
     void noData();
+    void plotFollowsItsPrintedPage_data();
+    void plotFollowsItsPrintedPage();
     void plotsMenuOpensChooser();
 
 private:
@@ -478,6 +482,96 @@ void TestGraphicsOutput::noData()
     QVERIFY(!plotWindow()->isLoaded());
     // The chooser keeps its choices.
     QCOMPARE(chooser()->Cmbinp(3)->currentIndex() >= 0, !inputFile.isEmpty());
+}
+
+void TestGraphicsOutput::plotFollowsItsPrintedPage_data()
+{
+    QTest::addColumn<QString>("action");
+    // The second input: the demo with its first storm's line changed, and a
+    // marker in its description.
+    QTest::addColumn<QByteArray>("storm");
+    QTest::addColumn<QByteArray>("marker");
+    QTest::addColumn<QString>("expected"); // redrawn, closed or kept
+    const QByteArray smaller = "100YR     GAGE1     0.        3.0 ";
+    const QByteArray renamed = "500YR     GAGE1     0.        6.2 ";
+    QTest::newRow("run ends") << "run" << smaller << QByteArray() << "redrawn";
+    QTest::newRow("run ends, plot opened during it") << "plot during run" << smaller << QByteArray("STANDIN:SLOW")
+                                                     << "redrawn";
+    QTest::newRow("run ends with errors") << "run" << smaller << QByteArray("STANDIN:ERRORS") << "redrawn";
+    QTest::newRow("run ends without the plotted storm") << "run" << renamed << QByteArray() << "closed";
+    QTest::newRow("save removes the outputs") << "save" << smaller << QByteArray() << "closed";
+    QTest::newRow("run of another file") << "run another file" << smaller << QByteArray() << "kept";
+    QTest::newRow("rainfall plot shown since") << "rainfall plot, run" << renamed << QByteArray() << "kept";
+}
+
+// A plot of the printed page shows what the file holds after every run and
+// save: left as it was, it would pass for the new results under the same name.
+void TestGraphicsOutput::plotFollowsItsPrintedPage()
+{
+    QFETCH(QString, action);
+    QFETCH(QByteArray, storm);
+    QFETCH(QByteArray, marker);
+    QFETCH(QString, expected);
+    const QByteArray demo = ProgramFolder::readBytes(folder_->file(QStringLiteral("Demo.inp")));
+    const QString input = folder_->file(QStringLiteral("Plotted.inp"));
+    ProgramFolder::writeBytes(input, demo);
+    Editglob::SetFileName(input);
+    Editglob::DisplayTitle = QStringLiteral(" ");
+    QCOMPARE(Run_Save_Open::RunProgram(QStringLiteral("qv31.fil"), QStringLiteral("qv31.exe")),
+             CallShell::WaitResult::Finished);
+
+    steps({"type:1", "storm:100YR", "outlet"});
+    auto display = [] {
+        control<QPushButton>(QStringLiteral("CmdPlot"))->click();
+        return plotWindow()->isLoaded() ? plotWindow()->setup().Y.at(1) : std::vector<double>{};
+    };
+    const std::vector<double> firstRun = display();
+    QVERIFY(!firstRun.empty());
+    if (action == QLatin1String("plot during run"))
+        plotWindow()->unload();
+    if (action.startsWith(QLatin1String("rainfall plot")))
+        plotWindow()->ShowPlot(RainfallRequest(1, QStringLiteral("GAGE1"), QStringLiteral("1"), {"0", "0.5", "1"}),
+                               false);
+    const QString titleBefore = plotWindow()->setup().title;
+
+    QByteArray second = demo;
+    QVERIFY(second.contains("100YR     GAGE1     0.        6.2 "));
+    second.replace("100YR     GAGE1     0.        6.2 ", storm);
+    if (!marker.isEmpty())
+        second.replace("Demo watershed:", "Demo watershed " + marker + ":");
+    if (action == QLatin1String("save")) {
+        DialogScript script;
+        script.answer(Dialogs::Answer::OK);
+        QVERIFY(Run_Save_Open::SaveInputFile());
+        QVERIFY(!QFile::exists(Editglob::OutFileName));
+    } else {
+        const QString runInput = action == QLatin1String("run another file") ? folder_->file(QStringLiteral("Other.inp"))
+                                                                              : input;
+        ProgramFolder::writeBytes(runInput, second);
+        Editglob::SetFileName(runInput);
+        std::vector<double> plottedDuringRun;
+        QObject waitScope;
+        if (action == QLatin1String("plot during run"))
+            QTimer::singleShot(0, &waitScope, [&] { plottedDuringRun = display(); });
+        QCOMPARE(Run_Save_Open::RunProgram(QStringLiteral("qv31.fil"), QStringLiteral("qv31.exe")),
+                 CallShell::WaitResult::Finished);
+        Editglob::SetFileName(input);
+        if (action == QLatin1String("plot during run"))
+            QCOMPARE(plottedDuringRun, firstRun); // the last run's output, still there
+    }
+
+    QCOMPARE(plotWindow()->isLoaded(), expected != QLatin1String("closed"));
+    if (expected == QLatin1String("kept")) {
+        QCOMPARE(plotWindow()->setup().title, titleBefore);
+        if (action == QLatin1String("run another file"))
+            QCOMPARE(plotWindow()->setup().Y.at(1), firstRun);
+    } else if (expected == QLatin1String("redrawn")) {
+        const std::vector<double> redrawn = plotWindow()->setup().Y.at(1);
+        QVERIFY(redrawn != firstRun);
+        QCOMPARE(plotWindow()->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("Plotted.out"));
+        // As "Display" now draws it from the same file.
+        QCOMPARE(display(), redrawn);
+    }
 }
 
 void TestGraphicsOutput::plotsMenuOpensChooser()
