@@ -26,11 +26,16 @@ QV_REGISTER_FORM(frmFileDisp)
 
 namespace {
 
-// The viewer follows every run that asks for it, also before it first opened.
+// The viewer follows every run that asks for it, also before it first opened,
+// and every run or save that rewrites or removes the file it shows.
 [[maybe_unused]] const bool followsRuns = [] {
     QObject::connect(&ProjectEvents::instance(), &ProjectEvents::runOutputReady, [](const QString &source) {
         if (frmFileDisp *viewer = Forms::instance<frmFileDisp>())
             viewer->ShowRunOutput(source);
+    });
+    QObject::connect(&ProjectEvents::instance(), &ProjectEvents::outputsChanged, [] {
+        if (frmFileDisp *viewer = Forms::instance<frmFileDisp>())
+            viewer->FollowShownFile();
     });
     return true;
 }();
@@ -137,6 +142,7 @@ bool frmFileDisp::LoadFile()
     // large printed-page files load at once.
     text_->setBytes(file.readAll());
     shownFile_ = DisplayFile;
+    shownStamp_.emplace(shownFile_);
 
     Run_Save_Open::UpdateViewMenu(this);
     setWindowTitle(WindowCaption + CurrentFileCaption + source);
@@ -154,6 +160,21 @@ void frmFileDisp::ShowRunOutput(const QString &runFile)
         return;
     }
     Globsubs::ShowForm(this);
+}
+
+void frmFileDisp::FollowShownFile()
+{
+    if (!isLoaded() || !shownStamp_ || shownStamp_->unchanged())
+        return;
+    // Shown as it was, a removed output would pass for the saved file's and a
+    // rewritten one for what it now holds.
+    QFile file(shownFile_);
+    if (!file.open(QIODevice::ReadOnly)) {
+        unload();
+        return;
+    }
+    text_->setBytes(file.readAll());
+    shownStamp_.emplace(shownFile_);
 }
 
 void frmFileDisp::mnuViewItem_Click(int index)

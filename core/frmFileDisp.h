@@ -2,10 +2,12 @@
 // The output viewer: shows the input file or one of the model's output files
 // beside it, and prints it.
 #include "core/QvForm.h"
+#include "core/Runner.h"
 
 #include <QMap>
 #include <QPointer>
 #include <QStringList>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -26,6 +28,10 @@ public:
     // ViewFileIndex names among the outputs of `runFile`, whether or not the
     // window was open; a file that cannot be loaded leaves it closed.
     void ShowRunOutput(const QString &runFile);
+
+    // After a run or a save: the file shown is loaded again when it has
+    // changed since, and the window closes when it is gone.
+    void FollowShownFile();
 
     // The file the window shows (empty when nothing is loaded).
     QString ShownFile() const { return shownFile_; }
@@ -58,4 +64,6 @@ private:
     // The file whose outputs the next load shows, when not the current file's.
     QString pendingSource_;
     QString shownFile_;
+    // The shown file as it was read.
+    std::optional<Run_Save_Open::OutputStamp> shownStamp_;
 };

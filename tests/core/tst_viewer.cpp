@@ -3,6 +3,7 @@
 
 #include "core/logic/Editglob.h"
 #include "core/logic/Pagination.h"
+#include "core/RunSaveOpen.h"
 #include "core/Runner.h"
 #include "core/logic/TextFile.h"
 #include "core/TextView.h"
@@ -87,6 +88,8 @@ private slots:
     void missingFileLeavesViewerClosed();
     void viewItemOfMissingFile();
     void viewerMenuReloads();
+    void followsSavesOfItsFile_data();
+    void followsSavesOfItsFile();
     void paginate_data();
     void paginate();
     void printToPdf();
@@ -230,6 +233,48 @@ void TestViewer::viewerMenuReloads()
     ViewFileIndex = 4;
     Globsubs::ShowForm(viewer());
     QCOMPARE(viewerLabel(), QStringLiteral("Quorvale Error File"));
+}
+
+void TestViewer::followsSavesOfItsFile_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("saved");
+    QTest::addColumn<bool>("open"); // the viewer after the save
+    QTest::newRow("input file: shows what was saved") << 1 << "W.inp" << true;
+    QTest::newRow("printed page removed: closed") << 4 << "W.inp" << false;
+    QTest::newRow("another file saved: kept") << 4 << "X.inp" << true;
+}
+
+// A save rewrites the input file and removes its outputs: the viewer never
+// goes on showing them as they were.
+void TestViewer::followsSavesOfItsFile()
+{
+    QFETCH(int, index);
+    QFETCH(QString, saved);
+    QFETCH(bool, open);
+    SetFileName(folder_->file(QStringLiteral("W.inp")));
+    ProgramFolder::writeBytes(FileName, "old input\r\n");
+    ProgramFolder::writeBytes(folder_->file(QStringLiteral("W.out")), "printed\r\npage\r\n");
+    ViewFileIndex = index;
+    Globsubs::ShowForm(viewer());
+    QVERIFY(viewer()->isVisible());
+    const QString shown = viewer()->ShownFile();
+    const QByteArray before = ProgramFolder::readBytes(shown);
+
+    ProgramFolder::writeBytes(folder_->tmp(SecReach), "STREAM REACH:\r\n          R1\r\n");
+    SetFileName(folder_->file(saved));
+    DialogScript script;
+    script.answer(Dialogs::Answer::OK);
+    QVERIFY(Run_Save_Open::SaveInputFile());
+    QCOMPARE(script.pending(), 0);
+    QCOMPARE(viewer()->isLoaded(), open);
+    QCOMPARE(viewer()->isVisible(), open);
+    if (!open)
+        return;
+    QCOMPARE(viewer()->ShownFile(), shown);
+    const QByteArray now = ProgramFolder::readBytes(shown);
+    QCOMPARE(now == before, saved != QLatin1String("W.inp"));
+    QCOMPARE(viewerText()->toPlainText().toLatin1(), QByteArray(now).replace("\r\n", "\n"));
 }
 
 void TestViewer::paginate_data()
