@@ -330,6 +330,8 @@ void frmLandUse::ClearGrid()
     parcels_.clear();
     unseen_.clear();
     ShowKept();
+    // What the cells show now was not typed: the next key starts its cell afresh.
+    typing_ = false;
     drainage_->clear();
     area_->clear();
     weighted_->clear();
@@ -474,19 +476,24 @@ void frmLandUse::KeyPress(int &KeyAscii)
             grid_->setCurrentCell(row + 1, 1);
         return;
     }
-    QString text = grid_->TextMatrix(row, col);
-    const QString before = text;
+    // Only what the user types or erases replaces the cell, and with it the
+    // parcels it stands for; their sum may be longer than an area.
+    const QString before = TextFile::trimBlanks(grid_->TextMatrix(row, col));
+    QString text = before;
     if (key == 8) {
-        // Backspace edits the text the cell holds; what is typed next adds to it.
-        text = TextFile::trimBlanks(text);
+        // Backspace edits the text the cell holds; what is typed next adds to
+        // it. Edited, a sum longer than an area keeps what an area can hold.
         if (!text.isEmpty())
-            text.chop(1);
+            text = text.chopped(1).left(MaxAreaLength);
         typing_ = true;
     } else if ((key >= '0' && key <= '9') || (key == '.' && !(typing_ && text.contains(QLatin1Char('.'))))) {
         Grid_Stuff::TypeIntoCell(text, QLatin1Char(char(key)), typing_);
+        if (text.size() > MaxAreaLength)
+            return;
+    } else {
+        return;
     }
-    text = TextFile::trimBlanks(text).left(MaxAreaLength);
-    if (text == TextFile::trimBlanks(before))
+    if (text == before)
         return;
     EditArea(row, col, text);
 }

@@ -388,8 +388,18 @@ void frmTc::ValidateField(int &Index)
     // the code, one the list lacks included, nor the n.
     const bool chosen = (Index == 15 || Index == 18) && takeSurfaceChoice(Index);
     QLineEdit *box = txtinp(Index);
-    if (!box || TextFile::isBlank(box->text()))
+    if (!box)
         return;
+    if (TextFile::isBlank(box->text())) {
+        // A blank is not checked, but a field emptied or a blank surface
+        // chosen changes its segment, whose results, none if it is now
+        // incomplete, are shown at once. A blank passed through changes none.
+        if (Index >= 12 && (chosen || box->isModified())) {
+            box->setModified(false);
+            ComputeTravelTime(Index);
+        }
+        return;
+    }
     FieldOK = true;
     checkBox(Index);
     if (FieldOK) {

@@ -175,6 +175,17 @@ void TestSubAreaLandUse::parcelsOfOneLandUseKeepTheirArea_data()
         << QByteArrayList{"1.25E-1", "1."} << "1.125" << "4.125" << "67.5" << QString() << 0 << QString()
         << QByteArrayList{landLine("Open Space (Good)", "B", "1.25E-1"), woodsC3,
                           landLine("Open Space (Good)", "B", "1.")};
+    // A sum longer than an area is typed: a letter there types nothing and
+    // leaves the parcels as they were.
+    QTest::newRow("long sum, a letter in its cell")
+        << QByteArrayList{"1500.25", ".000125"} << "1500.250125" << "1503.25012" << "61"
+        << QStringLiteral("Open Space (Good)") << 3 << QStringLiteral("x")
+        << QByteArrayList{landLine("Open Space (Good)", "B", "1500.25"), woodsC3,
+                          landLine("Open Space (Good)", "B", ".000125")};
+    QTest::newRow("long sum with an exponent, a letter in its cell")
+        << QByteArrayList{"1.E10", "1."} << "10000000001" << "10000000004" << "61"
+        << QStringLiteral("Open Space (Good)") << 3 << QStringLiteral("x")
+        << QByteArrayList{landLine("Open Space (Good)", "B", "1.E10"), woodsC3, landLine("Open Space (Good)", "B", "1.")};
 }
 
 // Two LAND AREA lines of one land use on one soil group: their cell shows

@@ -95,6 +95,9 @@ private slots:
     void choosingTheShownSubAreaAgainKeepsTheGrid();
     void failingAreaOfOneOfTwoNamesAlike();
     void failingParcelOfAPassingSum();
+    void keysInACellOfParcels_data();
+    void keysInACellOfParcels();
+    void firstKeyAfterAnotherSubAreaStartsAfresh();
     void subAreaWithAnAreaOfItsOwnAndLandRows();
     void cursorStaysOffGreyCells();
     void entriesKeptUnseen();
@@ -387,6 +390,85 @@ void TestLandUse::failingParcelOfAPassingSum()
     QVERIFY(form_->isLoaded());
     QCOMPARE(form_->grid()->CellColor(openGood, 3), Colors::Red);
     QVERIFY(returned_.isEmpty());
+}
+
+void TestLandUse::keysInACellOfParcels_data()
+{
+    QTest::addColumn<QStringList>("parcels"); // of Open Space (Good) on B, CN 61
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("total");
+    QTest::addColumn<QStringList>("handed"); // the areas handed back; empty: nothing handed back
+
+    const QStringList exact{"1500.25", ".000125"};
+    const QStringList exponent{"1E10", "1"};
+    // Keys that type nothing leave the sum whole, longer than an area though it is.
+    QTest::newRow("a letter") << exact << "x" << "1500.250125" << "1500.25012" << QStringList();
+    QTest::newRow("a letter, exponent") << exponent << "x" << "10000000001" << "10000000001" << QStringList();
+    QTest::newRow("keys typing nothing, then Return")
+        << exact << "x -+/\r" << "1500.250125" << "1500.25012" << QStringList();
+    // Keys that type or erase replace the parcels with what the cell shows.
+    QTest::newRow("a digit after a letter") << exact << "x7" << "7" << "7" << QStringList{"7"};
+    QTest::newRow("Backspace") << exact << "\b" << "1500.25012" << "1500.25012" << QStringList{"1500.25012"};
+    QTest::newRow("Backspace, exponent") << exponent << "\b" << "1000000000" << "1000000000"
+                                         << QStringList{"1000000000"};
+    QTest::newRow("Backspace, then a digit that does not fit")
+        << exact << "\b5" << "1500.25012" << "1500.25012" << QStringList{"1500.25012"};
+}
+
+// A cell of parcels shows their exact sum, which may be longer than an area
+// can be typed: only a key that types or erases replaces the parcels.
+void TestLandUse::keysInACellOfParcels()
+{
+    QFETCH(QStringList, parcels);
+    QFETCH(QString, keys);
+    QFETCH(QString, cell);
+    QFETCH(QString, total);
+    QFETCH(QStringList, handed);
+    const int openGood = 2 + 3;
+    Land land;
+    for (const QString &area : parcels)
+        land << LandRow{"Open Space (Good)", "B", area};
+    QVERIFY(open({Record("S1", land)}, 0));
+    typeInto(openGood, 3, keys);
+    QCOMPARE(form_->grid()->TextMatrix(openGood, 3), cell);
+    QCOMPARE(summary(27), total);
+    QCOMPARE(summary(28), QStringLiteral("61"));
+    form_->cmdFinished_Click();
+    QCOMPARE(returned_.size(), 1);
+    if (handed.isEmpty()) {
+        QVERIFY(returned_[0].isEmpty());
+        return;
+    }
+    Land expected;
+    for (const QString &area : handed)
+        expected << LandRow{"Open Space (Good)", "B", area};
+    QCOMPARE(returned_[0].size(), 1);
+    QVERIFY2(SameLand(returned_[0][0].Land, expected), qPrintable(Describe(returned_[0][0].Land)));
+}
+
+// With the grid's first area cell greyed, the cursor stays on its cell when
+// another sub-area is shown; the first key there starts that cell afresh.
+void TestLandUse::firstKeyAfterAnotherSubAreaStartsAfresh()
+{
+    ProgramFolder::writeBytes(LocalLandUseFile, "\"Bare lot\",\"\",\"66\",\"77\",\"83\"\r\n\"\"\r\n");
+    const int openGood = 1 + 3;
+    QVERIFY(open({Record("S1"), Record("S2", {{"Open Space (Good)", "B", "2"}})}, 0));
+    typeInto(openGood, 3, QStringLiteral("5"));
+    form_->Cmbinp()->setCurrentIndex(2);
+    form_->Cmbinp_Click();
+    FlexGrid *g = form_->grid();
+    QCOMPARE(g->Row(), openGood);
+    QCOMPARE(g->Col(), 3);
+    QTest::keyClicks(g->table(), QStringLiteral("3"));
+    QCOMPARE(g->TextMatrix(openGood, 3), QStringLiteral("3"));
+    QCOMPARE(summary(27), QStringLiteral("3"));
+    form_->cmdFinished_Click();
+    QCOMPARE(returned_.size(), 1);
+    QCOMPARE(returned_[0].size(), 2);
+    QVERIFY(SameLand(returned_[0][0].Land, Land{{"Open Space (Good)", "B", "5"}}));
+    QVERIFY2(SameLand(returned_[0][1].Land, Land{{"Open Space (Good)", "B", "3"}}),
+             qPrintable(Describe(returned_[0][1].Land)));
 }
 
 void TestLandUse::firstKeyStartsTheCellAfresh()

@@ -180,6 +180,8 @@ private slots:
     void surfaceCodes();
     void surfacePickedWithTheMouse_data();
     void surfacePickedWithTheMouse();
+    void emptiedEntriesEmptyTheirResults_data();
+    void emptiedEntriesEmptyTheirResults();
     void subAreaPickedWithTheMouse();
     void surfaceCodesAnywhereInTheirField_data();
     void surfaceCodesAnywhereInTheirField();
@@ -427,11 +429,13 @@ void TestTc::surfaceCodes()
     box(form, 13)->setFocus(Qt::MouseFocusReason);
     key(form, 13, Qt::Key_Return);
     QCOMPARE(focused(), box(form, 14));
-    // The blank surface entry runs no check and no computation.
-    const QStringList before = results(form);
+    // The blank surface entry is not checked. The shallow flow it leaves
+    // has no time, and the total is shown only after a complete segment.
+    QStringList expected = results(form);
+    expected.last().clear();
     choose(form, 18, 0);
     QCOMPARE(box(form, 18)->text(), QStringLiteral(" "));
-    QCOMPARE(results(form), before);
+    QCOMPARE(results(form), expected);
 
     QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("cmdFinished")), Qt::LeftButton);
     // A untouched keeps its codes as stored; B's surface codes go back as
@@ -500,6 +504,74 @@ void TestTc::surfacePickedWithTheMouse()
     QCOMPARE(fx.handedBack->size(), 1);
     const SubAreaRecord &back = fx.handedBack->first();
     QCOMPARE((QStringList{back.Field[14], back.Field[15], back.Field[18]}), kept);
+}
+
+void TestTc::emptiedEntriesEmptyTheirResults_data()
+{
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("by");            // a list: "mouse" or "keys"; a box emptied, left by "Tab", "Enter" or "mouse"
+    QTest::addColumn<QStringList>("shown");     // boxes 25, 26, 27, 28, 24 and 29 once done
+    QTest::addColumn<QString>("handed");        // the field handed back
+
+    // Shown at first: 2.875, 0.3, 0.048, 0.129, 4.322 and the total 0.477.
+    const QStringList noSheet{"2.875", "", "0.048", "0.129", "4.322", ""};
+    const QStringList noShallow{"", "0.3", "", "0.129", "4.322", ""};
+    for (const char *by : {"mouse", "keys"}) {
+        QTest::addRow("blank sheet surface, %s", by) << 15 << by << noSheet << " ";
+        QTest::addRow("blank shallow surface, %s", by) << 18 << by << noShallow << " ";
+    }
+    QTest::newRow("sheet length, Tab") << 12 << "Tab" << noSheet << "";
+    QTest::newRow("sheet slope, mouse") << 13 << "mouse" << noSheet << "";
+    QTest::newRow("shallow length, Tab") << 16 << "Tab" << noShallow << "";
+    QTest::newRow("shallow slope, Enter") << 17 << "Enter" << noShallow << "";
+    QTest::newRow("channel length, mouse") << 19 << "mouse" << QStringList{"2.875", "0.3", "0.048", "", "4.322", ""}
+                                           << "";
+    // Without its geometry, the channel keeps the velocity shown.
+    QTest::newRow("channel n, Tab") << 21 << "Tab" << QStringList{"2.875", "0.3", "0.048", "0.129", "4.322", "0.477"}
+                                    << "";
+}
+
+// A blank surface chosen or a field emptied is not checked, but the results
+// shown at once are those of the segment as it will be handed back: an
+// incomplete segment shows none.
+void TestTc::emptiedEntriesEmptyTheirResults()
+{
+    QFETCH(int, field);
+    QFETCH(QString, by);
+    QFETCH(QStringList, shown);
+    QFETCH(QString, handed);
+    TcFixture fx;
+    frmTc *form = fx.open({record("A", "G2", "", "100,.01,,F; 500,.02,P; 2000,.01,.04,10,8,")}, 0);
+    QCOMPARE(results(form), (QStringList{"2.875", "0.3", "0.048", "0.129", "4.322", "0.477"}));
+    const int elsewhere = field < 19 ? 20 : 12; // a box of another segment
+    if (field == 15 || field == 18) {
+        QComboBox *list = combo(form, field);
+        if (by == QLatin1String("mouse")) {
+            QVERIFY(ComboMouse::Pick(list, 0));
+        } else {
+            list->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(list, Qt::Key_Home);
+        }
+        QCOMPARE(list->currentIndex(), 0);
+        QCOMPARE(results(form), shown);
+        QTest::mouseClick(box(form, elsewhere), Qt::LeftButton);
+    } else {
+        QLineEdit *b = box(form, field);
+        b->setFocus(Qt::MouseFocusReason);
+        b->selectAll();
+        QTest::keyClick(b, Qt::Key_Delete);
+        if (by == QLatin1String("mouse"))
+            QTest::mouseClick(box(form, elsewhere), Qt::LeftButton);
+        else
+            QTest::keyClick(b, by == QLatin1String("Tab") ? Qt::Key_Tab : Qt::Key_Return);
+    }
+    QVERIFY(focused() != control(form, field));
+    QCOMPARE(results(form), shown);
+
+    QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("cmdFinished")), Qt::LeftButton);
+    QVERIFY(fx.handedBack);
+    QCOMPARE(fx.handedBack->size(), 1);
+    QCOMPARE(fx.handedBack->first().Field[std::size_t(field)], handed);
 }
 
 // The sub-area list too: the sub-area picked in its drop-down is the one
