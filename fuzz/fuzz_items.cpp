@@ -2,7 +2,10 @@
 // program writes back every record a file held: what the reader takes must
 // be written and read again as the same items, and so must the land-use and
 // soil records built from them. Any item text the writer says it can carry
-// reads back unchanged; one it cannot carry writes nothing.
+// reads back unchanged; one it cannot carry writes nothing. Read as the
+// lines of an input file's Local Land Use section, every land use the merge
+// adds is one the local file holds.
+#include "core/logic/LocalLandUseSection.h"
 #include "sections/runoff/logic/LocalItems.h"
 #include "sections/runoff/logic/LocalLandUseData.h"
 #include "sections/runoff/logic/LocalSoilData.h"
@@ -46,6 +49,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Check(soilsAgain.size() == soils.size());
     for (qsizetype i = 0; i < soils.size(); ++i)
         Check(soilsAgain[i].Id == soils[i].Id && soilsAgain[i].Groups == soils[i].Groups);
+
+    QStringList section{LocalLandUseSection::Header};
+    for (const QByteArray &raw : QByteArray(bytes.data(), bytes.size()).split('\n'))
+        section << QString::fromLatin1(raw.endsWith('\r') ? raw.chopped(1) : raw);
+    QList<LocalLandUseData::LocalLandUse> merged;
+    LocalLandUseSection::MergeSection(merged, section);
+    const std::optional<QByteArray> mergedBytes = LocalLandUseData::Bytes(merged);
+    Check(mergedBytes.has_value());
+    const auto mergedAgain = LocalLandUseData::Parse(*mergedBytes);
+    Check(mergedAgain.size() == merged.size());
+    for (qsizetype i = 0; i < merged.size(); ++i)
+        Check(mergedAgain[i].Name == merged[i].Name && mergedAgain[i].CN == merged[i].CN);
 
     // Each raw line of the bytes as the text of one item.
     for (const QByteArray &raw : QByteArray(bytes.data(), bytes.size()).split('\n')) {

@@ -113,7 +113,7 @@ MergeResult MergeSection(QList<LocalLandUse> &local, const QStringList &sectionL
         const QString key = NameKey(landUse.Name);
         if (known.contains(key) || Standard_Land_Use::FindStandardLandUse(landUse.Name) > 0)
             continue;
-        if (!LocalLandUseData::CanAdd(landUse)) {
+        if (!LocalLandUseData::CanHold(landUse)) {
             result.refusedNames << found;
             continue;
         }

@@ -43,13 +43,13 @@ struct MergeResult
 {
     int added = 0;        // land uses appended to `local`
     QStringList cutNames;     // added names that were longer than a LAND AREA line holds, as found
-    QStringList refusedNames; // names the local file cannot hold (a double quote), not added
+    QStringList refusedNames; // names the local file cannot hold in any form, not added
 };
 
 // Appends to `local` the land uses of the section (`sectionLines`, header
 // first) that are neither local nor standard. A line with an empty name adds
-// nothing; a name longer than 35 characters is cut to 35; a land use whose
-// texts the local file cannot hold is refused.
+// nothing; a name longer than 35 characters is cut to 35; a land use with a
+// text that no form of the local file carries is refused.
 MergeResult MergeSection(QList<LocalLandUseData::LocalLandUse> &local, const QStringList &sectionLines);
 
 // Rewrites ~CurveNum.tmp from the local land-use file before a save. False,

@@ -77,11 +77,15 @@ bool frmLocalLanduse::acceptsIdentifier(const QString &id) const
     if (name.isEmpty())
         return false;
     QString problem;
-    if (name.size() > LocalLandUseData::MaxNameLength)
-        problem = QStringLiteral("is longer than %1 characters, the room a land-use name has in a LAND AREA line")
-                      .arg(LocalLandUseData::MaxNameLength);
-    else if (!LocalLandUseData::CanAdd(LocalLandUse{id, {}}))
-        problem = QStringLiteral("holds a double quote or a character the local land-use file cannot hold");
+    // A land use the file holds is shown and kept as it reads; these rules
+    // are for a name added here.
+    if (findRecord(id) == 0) {
+        if (name.size() > LocalLandUseData::MaxNameLength)
+            problem = QStringLiteral("is longer than %1 characters, the room a land-use name has in a LAND AREA line")
+                          .arg(LocalLandUseData::MaxNameLength);
+        else if (!LocalLandUseData::CanAdd(LocalLandUse{id, {}}))
+            problem = QStringLiteral("holds a double quote or a character the local land-use file cannot hold");
+    }
     if (problem.isEmpty()) {
         refused_.clear();
         return true;

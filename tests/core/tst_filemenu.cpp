@@ -903,6 +903,8 @@ void TestFileMenu::saveAndSaveAs()
 
 // Land rows in small letters or keyed WEIGHT CN name their local land uses
 // as LAND AREA rows do: opened and saved, the file keeps every definition.
+// Each arrives in the local file, a name with a quote as a file written by
+// hand holds it.
 void TestFileMenu::saveKeepsDefinitionsOfEveryLandRow()
 {
     ProgramFolder folder(true);
@@ -912,11 +914,19 @@ void TestFileMenu::saveKeepsDefinitionsOfEveryLandRow()
                              "SUB-AREA:\r\n          NORTH     OUTLET\r\n"
                              + land + "LAND AREA Orchard, local                     B    0.50\r\n"
                              + land + "land area Vineyard, local                    C    0.30\r\n"
-                             + land + "WEIGHT CN Meadow, local                      C    0.20\r\n\r\n"
+                             + land + "WEIGHT CN Meadow, local                      C    0.20\r\n"
+                             + land + "LAND AREA Lot 5\" wide                        A    0.10\r\n\r\n"
                              "LOCAL LAND USE:\r\n" + landUseLine("Orchard, local", "45.  66.  77.  83.  ") + "\r\n"
                              + landUseLine("Vineyard, local", "40.  60.  70.  80.  ") + "\r\n"
-                             + landUseLine("Meadow, local", "30.  58.  71.  78.  ") + "\r\n\r\n";
+                             + landUseLine("Meadow, local", "30.  58.  71.  78.  ") + "\r\n"
+                             + landUseLine("Lot 5\" wide", "40.  60.  70.  80.  ") + "\r\n\r\n";
+    QFile::remove(LocalLandUseFile);
     const QString path = openInput(folder, script, QStringLiteral("run.inp"), input);
+    QCOMPARE(ProgramFolder::readBytes(LocalLandUseFile),
+             QByteArray("\"Orchard, local\",\"45.\",\"66.\",\"77.\",\"83.\"\r\n"
+                        "\"Vineyard, local\",\"40.\",\"60.\",\"70.\",\"80.\"\r\n"
+                        "\"Meadow, local\",\"30.\",\"58.\",\"71.\",\"78.\"\r\n"
+                        "Lot 5\" wide,\"40.\",\"60.\",\"70.\",\"80.\"\r\n\"\"\r\n"));
     script.answer(Answer::OK);
     trigger(14);
     QCOMPARE(script.messages(), QStringList{QStringLiteral("Data Saved in file: ") + path});

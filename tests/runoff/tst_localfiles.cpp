@@ -259,17 +259,22 @@ void TestLocalFiles::mergeSection()
         QStringLiteral("ORCHARD").leftJustified(50) + QStringLiteral("1.   2.   3.   4.   "),
         QStringLiteral("pasture (good)").leftJustified(50) + QStringLiteral("1.   2.   3.   4.   "),
         QString(50, QLatin1Char(' ')) + QStringLiteral("70.  80.  85.  90.  "),
-        QStringLiteral("Quoted \"lot\"").leftJustified(50) + QStringLiteral("70.  "),
+        // The local file holds a quote in a name written bare, as it was read.
+        QStringLiteral("Lot 5\" wide").leftJustified(50) + QStringLiteral("40.  60.  70.  80.  "),
+        // No form of it carries a quote first, or a quote beside a comma.
+        QStringLiteral("\"Quoted\" lot").leftJustified(50) + QStringLiteral("70.  "),
+        QStringLiteral("Lot 6\", wide").leftJustified(50) + QStringLiteral("70.  "),
         QStringLiteral("Meadow, wet").leftJustified(50) + QStringLiteral("78.  85.  90.  92.  "),
         longName.leftJustified(50) + QStringLiteral("60.  "),
         QStringLiteral("MEADOW, WET").leftJustified(50) + QStringLiteral("1.   "),
     };
     const LocalLandUseSection::MergeResult result = LocalLandUseSection::MergeSection(local, section);
-    QCOMPARE(result.added, 2);
-    QCOMPARE(names(local), (QStringList{"Orchard", "Meadow, wet", longName.left(35).trimmed()}));
-    QCOMPARE(local[1].CN, (std::array<QString, 4>{"78.", "85.", "90.", "92."}));
+    QCOMPARE(result.added, 3);
+    QCOMPARE(names(local), (QStringList{"Orchard", "Lot 5\" wide", "Meadow, wet", longName.left(35).trimmed()}));
+    QCOMPARE(local[1].CN, (std::array<QString, 4>{"40.", "60.", "70.", "80."}));
+    QCOMPARE(local[2].CN, (std::array<QString, 4>{"78.", "85.", "90.", "92."}));
     QCOMPARE(result.cutNames, QStringList{longName});
-    QCOMPARE(result.refusedNames, QStringList{QStringLiteral("Quoted \"lot\"")});
+    QCOMPARE(result.refusedNames, (QStringList{"\"Quoted\" lot", "Lot 6\", wide"}));
 }
 
 void TestLocalFiles::saveBuildsWorkingFile()
@@ -367,17 +372,22 @@ void TestLocalFiles::openMergesIntoLocalFile()
     LocalLandUseSection::MergeLocalLandUse();
     QCOMPARE(ProgramFolder::readBytes(LocalLandUseFile), local); // nothing new: not rewritten
 
+    // A name with a quote that came with the file arrives as a file written
+    // by hand holds it.
     ProgramFolder::writeBytes(TmpFile[SecLocalLandUse],
                               "LOCAL LAND USE:\r\n" + QByteArray("Meadow, wet").leftJustified(50)
-                                  + "78.  85.  90.  92.  \r\n" + longName.leftJustified(50) + "60.  \r\n\r\n");
+                                  + "78.  85.  90.  92.  \r\n" + QByteArray("Lot 6\" wide").leftJustified(50)
+                                  + "45.  65.  \r\n" + longName.leftJustified(50) + "60.  \r\n\r\n");
     script.answer(Dialogs::Answer::OK);
     LocalLandUseSection::MergeLocalLandUse();
     QCOMPARE(script.asked().size(), 1);
     QVERIFY(script.messages().first().contains(QString::fromLatin1(longName)));
+    QVERIFY(!script.messages().first().contains(QStringLiteral("not added")));
     QCOMPARE(ProgramFolder::readBytes(LocalLandUseFile),
              QByteArray("\"Orchard\",\"45\",\"66\",\"77\",\"83\"\r\n"
                         "Lot 5\" wide,\"40\",\"60\",\"70\",\"80\"\r\n"
-                        "\"Meadow, wet\",\"78.\",\"85.\",\"90.\",\"92.\"\r\n\"")
+                        "\"Meadow, wet\",\"78.\",\"85.\",\"90.\",\"92.\"\r\n"
+                        "Lot 6\" wide,\"45.\",\"65.\",\"\",\"\"\r\n\"")
                  + longName.left(35).trimmed() + "\",\"60.\",\"\",\"\",\"\"\r\n\"\"\r\n");
 }
 
