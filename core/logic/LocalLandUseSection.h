@@ -31,13 +31,20 @@ void CollectNamedLandUses(TextFile::LineReader &reader, QSet<QByteArray> &names)
 // 56-60, 61-65, 66-70, all trimmed).
 LocalLandUseData::LocalLandUse ParseSectionLine(const QString &line);
 
+// The first curve number of `landUse` that its five columns cannot hold as
+// written (with the point the writer adds): 0 for group A to 3 for D, or -1
+// when all fit. A longer one would run into the next field and read back as
+// other numbers.
+int CurveNumberTooLong(const LocalLandUseData::LocalLandUse &landUse);
+
 // The lines of the section for the named land uses: the local definitions in
 // local-file order, then, for a named land use that the local file lacks, its
 // line from the section as it stood (`oldSection`, header first). Each name
 // once. Empty when no local land use is named: the section then stays as it
-// was.
+// was. Empty too when a named local definition has a curve number its field
+// cannot hold (CurveNumberTooLong); `error` then names the land use.
 QStringList BuildSection(const QList<LocalLandUseData::LocalLandUse> &local, const QStringList &named,
-                         const QStringList &oldSection);
+                         const QStringList &oldSection, QString *error = nullptr);
 
 struct MergeResult
 {
@@ -54,7 +61,8 @@ MergeResult MergeSection(QList<LocalLandUseData::LocalLandUse> &local, const QSt
 
 // Rewrites ~CurveNum.tmp from the local land-use file before a save. False,
 // with the file and the reason, when a working file it reads could not be
-// read or ~CurveNum.tmp could not be written.
+// read, a named land use has a curve number its field cannot hold, or
+// ~CurveNum.tmp could not be written.
 bool BuildLocalLandUseSection(QString *error = nullptr);
 
 // Adds the opened file's own local land uses to the local land-use file, and

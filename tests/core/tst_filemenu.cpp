@@ -969,6 +969,10 @@ void TestFileMenu::saveThatCannotDoItsWork_data()
     QTest::newRow("reach read breaks")
         << "read breaks" << int(SecReach) << false << false << QStringList{QStringLiteral("~Reach.tmp")} << "demo";
     QTest::newRow("sub-area missing") << "missing" << int(SecSubArea) << false << true << QStringList() << "demo";
+    // Written into its five columns it would read back as other numbers.
+    const QStringList tooLong{QStringLiteral("the local land use \"Orchard\" has the curve number 77.125 for soil group A")};
+    QTest::newRow("curve number too long") << "long curve number" << 0 << false << false << tooLong << "demo";
+    QTest::newRow("Save As, curve number too long") << "long curve number" << 0 << true << false << tooLong << "demo";
 }
 
 // A save that could not read a working file writes nothing; one that could
@@ -1000,6 +1004,8 @@ void TestFileMenu::saveThatCannotDoItsWork()
         QFile::remove(TmpFile[slot]);
         QDir().mkdir(TmpFile[slot]);
     }
+    if (fault == QLatin1String("long curve number"))
+        ProgramFolder::writeBytes(LocalLandUseFile, "\"Orchard\",\"77.125\",\"80.5\",\"\",\"\"\r\n\"\"\r\n");
     const QByteArray whole = joinedNow();
     const QList<QByteArray> working = workingFiles();
 
@@ -1643,6 +1649,7 @@ void TestFileMenu::exitCommand_data()
     QTest::newRow("Yes, file chosen") << true << "yes";
     QTest::newRow("Yes, dialog cancelled") << true << "cancel";
     QTest::newRow("Yes, save fails") << true << "fails";
+    QTest::newRow("Yes, a curve number does not fit") << true << "long curve number";
 }
 
 void TestFileMenu::exitCommand()
@@ -1666,12 +1673,18 @@ void TestFileMenu::exitCommand()
     else if (answers == QLatin1String("fails")) {
         QDir().mkdir(target); // a folder where the file should go
         script.answer(Answer::Yes).chooseFile(target).answer(Answer::OK);
+    } else if (answers == QLatin1String("long curve number")) {
+        ProgramFolder::writeBytes(LocalLandUseFile, "\"Lot\",\"77.125\",\"\",\"\",\"\"\r\n\"\"\r\n");
+        ProgramFolder::writeBytes(TmpFile[SecSubArea], crlf("SUB-AREA:\n          NORTH     OUTLET\n") + QByteArray(20, ' ')
+                                                           + "LAND AREA Lot                                A    1.\r\n");
+        script.answer(Answer::Yes).chooseFile(target).answer(Answer::OK);
     }
     const QString captionBefore = mainWindow()->windowTitle();
     trigger(18);
 
     // A save that was cancelled or failed keeps the program open, the work in the editor.
-    const bool kept = answers == QLatin1String("fails") || answers == QLatin1String("cancel");
+    const bool kept = answers == QLatin1String("fails") || answers == QLatin1String("cancel")
+                      || answers == QLatin1String("long curve number");
     QCOMPARE(ended_, kept ? 0 : 1);
     QCOMPARE(script.pending(), 0);
     QCOMPARE(mainWindow()->windowTitle(), captionBefore);
@@ -1689,8 +1702,12 @@ void TestFileMenu::exitCommand()
     if (answers == QLatin1String("yes")) {
         QCOMPARE(ProgramFolder::readBytes(target), joined);
         QCOMPARE(LastDir, folder.path() + QLatin1Char('/'));
-    } else if (answers == QLatin1String("fails")) {
+    } else if (kept && answers != QLatin1String("cancel")) {
         QVERIFY(script.messages().last().contains(QStringLiteral("could not be saved")));
+        if (answers == QLatin1String("long curve number")) {
+            QVERIFY(script.messages().last().contains(QStringLiteral("\"Lot\" has the curve number 77.125")));
+            QVERIFY(!QFile::exists(target));
+        }
         QVERIFY(DataChanged);
         QCOMPARE(FileName, path);
     } else {

@@ -62,6 +62,7 @@ private slots:
     void landUseRefusesNames();
     void landUseKeepsRecordsAsHeld_data();
     void landUseKeepsRecordsAsHeld();
+    void landUseTypedCurveNumberKeepsItsWidth();
     void landUseCurveNumberChecks();
     void landUseOrderAfterNeighbourChanged_data();
     void landUseOrderAfterNeighbourChanged();
@@ -169,8 +170,9 @@ void TestLocalEditors::landUseRefusesNames()
              "\"" + QByteArray(35, 'y') + "\",\"60\",\"\",\"\",\"\"\r\n\"\"\r\n");
 }
 
-// A record the file holds is shown, and passed through it is written back
-// as the file held it, whatever a name typed here may be.
+// A record the file holds is shown whole, and passed through it is written
+// back as the file held it, whatever a name or a curve number typed here
+// may be.
 void TestLocalEditors::landUseKeepsRecordsAsHeld_data()
 {
     QTest::addColumn<QByteArray>("record"); // the line as the file holds it
@@ -184,6 +186,12 @@ void TestLocalEditors::landUseKeepsRecordsAsHeld_data()
     QTest::newRow("name longer than one typed")
         << "\"" + longName + "\",\"60\",\"\",\"\",\"\"" << QString::fromLatin1(longName)
         << QStringList{"60", "", "", ""} << "\"" + longName + "\",\"60\",\"\",\"\",\"\"";
+    QTest::newRow("curve numbers longer than one typed")
+        << QByteArray("\"Lot\",\"77.125\",\"80.5\",\"70\",\"60\"") << "Lot"
+        << QStringList{"77.125", "80.5", "70", "60"} << QByteArray("\"Lot\",\"77.125\",\"80.5\",\"70\",\"60\"");
+    QTest::newRow("curve number with an exponent")
+        << QByteArray("\"Lot\",\"7.25E1\",\"\",\"\",\"\"") << "Lot" << QStringList{"7.25E1", "", "", ""}
+        << QByteArray("\"Lot\",\"7.25E1\",\"\",\"\",\"\"");
 }
 
 void TestLocalEditors::landUseKeepsRecordsAsHeld()
@@ -205,6 +213,41 @@ void TestLocalEditors::landUseKeepsRecordsAsHeld()
     accept(form);
     QVERIFY(!Forms::get(QStringLiteral("frmLocalLanduse"))->isLoaded());
     QCOMPARE(ProgramFolder::readBytes(LocalLandUseFile), written + "\r\n\"\"\r\n");
+}
+
+// A curve number longer than one typed can be shortened; what is typed or
+// pasted keeps the width of one typed, unless erasing alone could make it
+// from the value shown.
+void TestLocalEditors::landUseTypedCurveNumberKeepsItsWidth()
+{
+    ProgramFolder::writeBytes(LocalLandUseFile, "\"Lot\",\"77.125\",\"\",\"\",\"\"\r\n\"\"\r\n");
+    QWidget *form = open(QStringLiteral("frmLocalLanduse"));
+    chooseId(form, QStringLiteral("Lot"));
+    QLineEdit *cn = box(form, 2);
+    QCOMPARE(focused(), cn);
+    QTest::keyClick(cn, Qt::Key_End);
+    QTest::keyClick(cn, Qt::Key_9);
+    QCOMPARE(cn->text(), QStringLiteral("77.125"));
+    cn->setSelection(3, 3);
+    cn->insert(QStringLiteral("999"));
+    QCOMPARE(cn->text(), QStringLiteral("77.125"));
+    QTest::keyClick(cn, Qt::Key_Home);
+    QTest::keyClick(cn, Qt::Key_Delete);
+    QCOMPARE(cn->text(), QStringLiteral("7.125"));
+    QTest::keyClick(cn, Qt::Key_End);
+    QTest::keyClick(cn, Qt::Key_9);
+    QCOMPARE(cn->text(), QStringLiteral("7.125"));
+    cn->selectAll();
+    QTest::keyClicks(cn, QStringLiteral("80.1259"));
+    QCOMPARE(cn->text(), QStringLiteral("80.12"));
+    // Another land use: its boxes take five characters.
+    chooseId(form, QStringLiteral("Other"));
+    retype(form, 2, QStringLiteral("77.125"));
+    QCOMPARE(cn->text(), QStringLiteral("77.12"));
+    tab(form, 2);
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(LocalLandUseFile),
+             QByteArray("\"Lot\",\"80.12\",\"\",\"\",\"\"\r\n\"Other\",\"77.12\",\"\",\"\",\"\"\r\n\"\"\r\n"));
 }
 
 void TestLocalEditors::landUseCurveNumberChecks()

@@ -68,6 +68,7 @@ private slots:
     void openReportsUnwritableLocalFile();
     void demoCarriesItsLocalLandUses();
     void demoOpenedAndSavedOnAnotherComputer();
+    void saveStopsWhenSectionCannotBeWritten_data();
     void saveStopsWhenSectionCannotBeWritten();
 };
 
@@ -453,24 +454,60 @@ void TestLocalFiles::demoOpenedAndSavedOnAnotherComputer()
     QCOMPARE(section(ProgramFolder::readBytes(path)), section(input));
 }
 
+void TestLocalFiles::saveStopsWhenSectionCannotBeWritten_data()
+{
+    QTest::addColumn<QByteArray>("local");
+    QTest::addColumn<bool>("folder"); // a folder where the working file should be
+    QTest::addColumn<QString>("told"); // empty: the save goes on
+    const QByteArray unused("\"Unused\",\"77.125\",\"\",\"\",\"\"\r\n");
+    QTest::newRow("working file cannot be written")
+        << QByteArray("\"Orchard\",\"45\",\"66\",\"77\",\"83\"\r\n") << true << "~CurveNum.tmp";
+    // Written whole it would run into the next field and read back as
+    // 77.12 and 580.5.
+    QTest::newRow("curve number with three decimals")
+        << QByteArray("\"Orchard\",\"77.125\",\"80.5\",\"70\",\"60\"\r\n") << false
+        << "the local land use \"Orchard\" has the curve number 77.125 for soil group A";
+    QTest::newRow("curve number with an exponent")
+        << QByteArray("\"Orchard\",\"45\",\"7.25E1\",\"\",\"\"\r\n") << false
+        << "the local land use \"Orchard\" has the curve number 7.25E1 for soil group B";
+    // Not named, it is not written.
+    QTest::newRow("long curve number of a land use not named")
+        << QByteArray("\"Orchard\",\"45\",\"1E2\",\"100\",\"99.5\"\r\n") + unused << false << "";
+}
+
 void TestLocalFiles::saveStopsWhenSectionCannotBeWritten()
 {
-    ProgramFolder folder;
+    QFETCH(QByteArray, local);
+    QFETCH(bool, folder);
+    QFETCH(QString, told);
+    ProgramFolder programFolder;
     DialogScript script;
-    ProgramFolder::writeBytes(LocalLandUseFile, "\"Orchard\",\"45\",\"66\",\"77\",\"83\"\r\n\"\"\r\n");
+    ProgramFolder::writeBytes(LocalLandUseFile, local + "\"\"\r\n");
     TextFile::writeLines(TmpFile[SecSubArea], {QStringLiteral("SUB-AREA:").leftJustified(40),
                                                QStringLiteral("          NORTH     OUTLET"),
                                                landAreaLine(QStringLiteral("Orchard"), QStringLiteral("A"),
                                                             QStringLiteral("1."))});
-    QVERIFY(QDir().mkpath(TmpFile[SecLocalLandUse])); // a folder where the working file should be
-    const QString saved = folder.file(QStringLiteral("Saved.inp"));
+    const QByteArray section = "LOCAL LAND USE:\r\n" + QByteArray("Orchard").leftJustified(50) + "45.  \r\n\r\n";
+    if (folder)
+        QVERIFY(QDir().mkpath(TmpFile[SecLocalLandUse]));
+    else
+        ProgramFolder::writeBytes(TmpFile[SecLocalLandUse], section);
+    const QString saved = programFolder.file(QStringLiteral("Saved.inp"));
     SetFileName(saved);
     DataChanged = true;
     script.answer(Dialogs::Answer::OK);
+    if (told.isEmpty()) {
+        QVERIFY(Run_Save_Open::SaveInputFile());
+        QVERIFY(ProgramFolder::readBytes(saved).contains(QByteArray("Orchard").leftJustified(50)
+                                                         + "45.  1.E2 100. 99.5 \r\n"));
+        return;
+    }
     QVERIFY(!Run_Save_Open::SaveInputFile());
-    QVERIFY(script.messages().first().contains(TmpFile[SecLocalLandUse]));
+    QVERIFY2(script.messages().first().contains(told), qPrintable(script.messages().first()));
     QVERIFY(!QFile::exists(saved));
     QVERIFY(DataChanged);
+    if (!folder)
+        QCOMPARE(ProgramFolder::readBytes(TmpFile[SecLocalLandUse]), section);
 }
 
 QTEST_MAIN(TestLocalFiles)
