@@ -2,7 +2,12 @@
 // program writes back every record a file held: what the reader takes must
 // be written and read again as the same items, and so must the land-use and
 // soil records built from them. Any item text the writer says it can carry
-// reads back unchanged; one it cannot carry writes nothing.
+// reads back unchanged; one it cannot carry writes nothing. Read as the
+// lines of an input file's Local Land Use section, every land use the merge
+// adds is one the local file holds; and a land use whose curve numbers the
+// section writer takes reads back from the section as the same numbers.
+#include "core/logic/Fields.h"
+#include "core/logic/LocalLandUseSection.h"
 #include "sections/runoff/logic/LocalItems.h"
 #include "sections/runoff/logic/LocalLandUseData.h"
 #include "sections/runoff/logic/LocalSoilData.h"
@@ -46,6 +51,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Check(soilsAgain.size() == soils.size());
     for (qsizetype i = 0; i < soils.size(); ++i)
         Check(soilsAgain[i].Id == soils[i].Id && soilsAgain[i].Groups == soils[i].Groups);
+
+    QStringList section{LocalLandUseSection::Header};
+    for (const QByteArray &raw : QByteArray(bytes.data(), bytes.size()).split('\n'))
+        section << QString::fromLatin1(raw.endsWith('\r') ? raw.chopped(1) : raw);
+    QList<LocalLandUseData::LocalLandUse> merged;
+    LocalLandUseSection::MergeSection(merged, section);
+    const std::optional<QByteArray> mergedBytes = LocalLandUseData::Bytes(merged);
+    Check(mergedBytes.has_value());
+    const auto mergedAgain = LocalLandUseData::Parse(*mergedBytes);
+    Check(mergedAgain.size() == merged.size());
+    for (qsizetype i = 0; i < merged.size(); ++i)
+        Check(mergedAgain[i].Name == merged[i].Name && mergedAgain[i].CN == merged[i].CN);
+    for (const LocalLandUseData::LocalLandUse &landUse : landUses) {
+        // A name beyond its 50 columns shifts the line; Save never writes one
+        // longer than a LAND AREA line names.
+        if (landUse.Name.size() > 50 || LocalLandUseSection::CurveNumberTooLong(landUse) >= 0)
+            continue;
+        const LocalLandUseData::LocalLandUse back =
+            LocalLandUseSection::ParseSectionLine(LocalLandUseSection::SectionLine(landUse));
+        for (std::size_t g = 0; g < 4; ++g)
+            if (const std::optional<double> number = Globsubs::ParseNumber(landUse.CN[g]))
+                Check(Globsubs::ParseNumber(back.CN[g]) == number);
+    }
 
     // Each raw line of the bytes as the text of one item.
     for (const QByteArray &raw : QByteArray(bytes.data(), bytes.size()).split('\n')) {

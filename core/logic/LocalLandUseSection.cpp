@@ -18,13 +18,29 @@ namespace LocalLandUseSection {
 
 const QString Header = QStringLiteral("LOCAL LAND USE:");
 
+namespace {
+constexpr int NameWidth = 50;
+constexpr int CurveNumberWidth = 5;
+} // namespace
+
 QString SectionLine(const LocalLandUse &landUse)
 {
     QString line;
-    Globsubs::AppendField(line, landUse.Name, 50, false);
+    Globsubs::AppendField(line, landUse.Name, NameWidth, false);
     for (const QString &cn : landUse.CN)
-        Globsubs::AppendField(line, cn, 5, true);
+        Globsubs::AppendField(line, cn, CurveNumberWidth, true);
     return line;
+}
+
+int CurveNumberTooLong(const LocalLandUse &landUse)
+{
+    for (int g = 0; g < 4; ++g) {
+        QString field;
+        Globsubs::AppendField(field, landUse.CN[std::size_t(g)], CurveNumberWidth, true);
+        if (field.size() > CurveNumberWidth)
+            return g;
+    }
+    return -1;
 }
 
 void CollectNamedLandUses(TextFile::LineReader &reader, QSet<QByteArray> &names)
@@ -58,7 +74,8 @@ LocalLandUse ParseSectionLine(const QString &line)
     return landUse;
 }
 
-QStringList BuildSection(const QList<LocalLandUse> &local, const QStringList &named, const QStringList &oldSection)
+QStringList BuildSection(const QList<LocalLandUse> &local, const QStringList &named, const QStringList &oldSection,
+                         QString *error)
 {
     QSet<QString> wanted;
     for (const QString &name : named)
@@ -70,6 +87,16 @@ QStringList BuildSection(const QList<LocalLandUse> &local, const QStringList &na
     for (const LocalLandUse &landUse : local) {
         const QString key = NameKey(landUse.Name);
         if (wanted.contains(key) && !written.contains(key)) {
+            if (const int g = CurveNumberTooLong(landUse); g >= 0) {
+                if (error)
+                    *error = QStringLiteral("the local land use \"%1\" has the curve number %2 for soil group %3, "
+                                            "longer than the %4 columns the Local Land Use section gives it. "
+                                            "Change it in File > Local Land Use.")
+                                 .arg(TextFile::trimBlanks(landUse.Name),
+                                      TextFile::trimBlanks(landUse.CN[std::size_t(g)]), QChar(u'A' + g))
+                                 .arg(CurveNumberWidth);
+                return {};
+            }
             written.insert(key);
             lines << SectionLine(landUse);
         }
@@ -113,7 +140,7 @@ MergeResult MergeSection(QList<LocalLandUse> &local, const QStringList &sectionL
         const QString key = NameKey(landUse.Name);
         if (known.contains(key) || Standard_Land_Use::FindStandardLandUse(landUse.Name) > 0)
             continue;
-        if (!LocalLandUseData::CanAdd(landUse)) {
+        if (!LocalLandUseData::CanHold(landUse)) {
             result.refusedNames << found;
             continue;
         }
@@ -150,7 +177,13 @@ bool BuildLocalLandUseSection(QString *error)
     };
     if (!InputFileStore::ReadWorkingFile(path, keep, error))
         return false;
-    const QStringList lines = BuildSection(local, named, section);
+    QString tooLong;
+    const QStringList lines = BuildSection(local, named, section, &tooLong);
+    if (!tooLong.isEmpty()) {
+        if (error)
+            *error = tooLong;
+        return false;
+    }
     // Most saves build the section that the last one wrote: an unchanged
     // file is left alone, which spares a sync.
     if (lines.isEmpty() || TextFile::holdsBytes(path, TextFile::joinLines(lines)))

@@ -31,30 +31,38 @@ void CollectNamedLandUses(TextFile::LineReader &reader, QSet<QByteArray> &names)
 // 56-60, 61-65, 66-70, all trimmed).
 LocalLandUseData::LocalLandUse ParseSectionLine(const QString &line);
 
+// The first curve number of `landUse` that its five columns cannot hold as
+// written (with the point the writer adds): 0 for group A to 3 for D, or -1
+// when all fit. A longer one would run into the next field and read back as
+// other numbers.
+int CurveNumberTooLong(const LocalLandUseData::LocalLandUse &landUse);
+
 // The lines of the section for the named land uses: the local definitions in
 // local-file order, then, for a named land use that the local file lacks, its
 // line from the section as it stood (`oldSection`, header first). Each name
 // once. Empty when no local land use is named: the section then stays as it
-// was.
+// was. Empty too when a named local definition has a curve number its field
+// cannot hold (CurveNumberTooLong); `error` then names the land use.
 QStringList BuildSection(const QList<LocalLandUseData::LocalLandUse> &local, const QStringList &named,
-                         const QStringList &oldSection);
+                         const QStringList &oldSection, QString *error = nullptr);
 
 struct MergeResult
 {
     int added = 0;        // land uses appended to `local`
     QStringList cutNames;     // added names that were longer than a LAND AREA line holds, as found
-    QStringList refusedNames; // names the local file cannot hold (a double quote), not added
+    QStringList refusedNames; // names the local file cannot hold in any form, not added
 };
 
 // Appends to `local` the land uses of the section (`sectionLines`, header
 // first) that are neither local nor standard. A line with an empty name adds
-// nothing; a name longer than 35 characters is cut to 35; a land use whose
-// texts the local file cannot hold is refused.
+// nothing; a name longer than 35 characters is cut to 35; a land use with a
+// text that no form of the local file carries is refused.
 MergeResult MergeSection(QList<LocalLandUseData::LocalLandUse> &local, const QStringList &sectionLines);
 
 // Rewrites ~CurveNum.tmp from the local land-use file before a save. False,
 // with the file and the reason, when a working file it reads could not be
-// read or ~CurveNum.tmp could not be written.
+// read, a named land use has a curve number its field cannot hold, or
+// ~CurveNum.tmp could not be written.
 bool BuildLocalLandUseSection(QString *error = nullptr);
 
 // Adds the opened file's own local land uses to the local land-use file, and

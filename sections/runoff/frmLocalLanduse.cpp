@@ -16,6 +16,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QValidator>
+
+#include <algorithm>
 
 QV_REGISTER_FORM(frmLocalLanduse)
 
@@ -24,7 +27,34 @@ using LocalLandUseData::LocalLandUse;
 namespace {
 const QString Title = QStringLiteral("Local Land Use");
 constexpr int CnWidth = 5;
+
+// True when erasing characters alone makes `text` from `from`.
+bool ErasedFrom(const QString &text, const QString &from)
+{
+    qsizetype i = 0;
+    for (QChar c : from)
+        if (i < text.size() && text.at(i) == c)
+            ++i;
+    return i == text.size();
+}
 } // namespace
+
+// What is typed into a curve-number box keeps the width of a curve number;
+// a longer one the file holds is shown whole, and a text longer than the
+// width is one that erasing alone makes from it.
+class frmLocalLanduse::CurveNumberValidator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    void setShown(const QString &text) { shown_ = text; }
+    State validate(QString &input, int &) const override
+    {
+        return input.size() <= CnWidth || ErasedFrom(input, shown_) ? Acceptable : Invalid;
+    }
+
+private:
+    QString shown_;
+};
 
 frmLocalLanduse::frmLocalLanduse()
     : RecordForm({Title, QStringLiteral("Local Land Use Definitions:"), QStringLiteral("LL"), 0,
@@ -43,7 +73,10 @@ void frmLocalLanduse::buildFields(QGridLayout *layout)
     for (int i = 2; i <= 5; ++i) {
         const QString letter(QLatin1Char(char('A' + i - 2)));
         layout->addWidget(addFieldLabel(i, QStringLiteral("Curve Number \"") + letter + QLatin1Char('"')), i - 1, 0);
-        layout->addWidget(addBox(i, CnWidth), i - 1, 1);
+        QLineEdit *box = addBox(i, CnWidth);
+        cnValidators_[std::size_t(i - 2)] = new CurveNumberValidator(box);
+        box->setValidator(cnValidators_[std::size_t(i - 2)]);
+        layout->addWidget(box, i - 1, 1);
     }
     layout->addWidget(addDeleteButton(QStringLiteral("Delete Curve Number Identifier")), 5, 0, 1, 2);
 }
@@ -77,11 +110,15 @@ bool frmLocalLanduse::acceptsIdentifier(const QString &id) const
     if (name.isEmpty())
         return false;
     QString problem;
-    if (name.size() > LocalLandUseData::MaxNameLength)
-        problem = QStringLiteral("is longer than %1 characters, the room a land-use name has in a LAND AREA line")
-                      .arg(LocalLandUseData::MaxNameLength);
-    else if (!LocalLandUseData::CanAdd(LocalLandUse{id, {}}))
-        problem = QStringLiteral("holds a double quote or a character the local land-use file cannot hold");
+    // A land use the file holds is shown and kept as it reads; these rules
+    // are for a name added here.
+    if (findRecord(id) == 0) {
+        if (name.size() > LocalLandUseData::MaxNameLength)
+            problem = QStringLiteral("is longer than %1 characters, the room a land-use name has in a LAND AREA line")
+                          .arg(LocalLandUseData::MaxNameLength);
+        else if (!LocalLandUseData::CanAdd(LocalLandUse{id, {}}))
+            problem = QStringLiteral("holds a double quote or a character the local land-use file cannot hold");
+    }
     if (problem.isEmpty()) {
         refused_.clear();
         return true;
@@ -119,7 +156,7 @@ void frmLocalLanduse::showRecord(int k)
     setBoxText(1, fields.value(0));
     SetBackColor(txtinp(1), Colors::White);
     for (int i = 2; i <= 5; ++i) {
-        txtinp(i)->setText(fields.value(i - 1));
+        showCurveNumber(i, fields.value(i - 1));
         SetBackColor(txtinp(i), Colors::White);
     }
     // A land use left with a failed curve number shows it again.
@@ -127,6 +164,14 @@ void frmLocalLanduse::showRecord(int k)
     for (int g = 0; g < 4; ++g)
         if (refused(shown, g))
             SetBackColor(txtinp(g + 2), Colors::Red);
+}
+
+void frmLocalLanduse::showCurveNumber(int index, const QString &text)
+{
+    QLineEdit *box = txtinp(index);
+    cnValidators_[std::size_t(index - 2)]->setShown(text);
+    box->setMaxLength(std::max<int>(CnWidth, int(text.size())));
+    box->setText(text);
 }
 
 std::array<QString, 4> frmLocalLanduse::shownCurveNumbers() const
@@ -194,7 +239,7 @@ void frmLocalLanduse::txtinp_LostFocus(int Index)
 void frmLocalLanduse::clearFields()
 {
     for (int i = 2; i <= 5; ++i) {
-        txtinp(i)->clear();
+        showCurveNumber(i, QString());
         SetBackColor(txtinp(i), Colors::White);
     }
 }

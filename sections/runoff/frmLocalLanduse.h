@@ -6,6 +6,8 @@
 #include "sections/common/RecordForm.h"
 #include "sections/runoff/logic/LocalLandUseData.h"
 
+#include <QPointer>
+
 #include <array>
 
 class frmLocalLanduse : public RecordForm
@@ -39,6 +41,10 @@ protected:
     void txtinp_LostFocus(int Index) override;
 
 private:
+    class CurveNumberValidator;
+
+    // Shows a curve number in box `index` (2 to 5) whole.
+    void showCurveNumber(int index, const QString &text);
     // The curve numbers of groups A to D as the boxes show them.
     std::array<QString, 4> shownCurveNumbers() const;
     LocalLandUseData::LocalLandUse record(int k) const;
@@ -46,6 +52,9 @@ private:
     static bool isWritten(const LocalLandUseData::LocalLandUse &r);
     // Curve number `group` fails its check and is not as the file held it.
     bool refused(const LocalLandUseData::LocalLandUse &r, int group) const;
+
+    // The checks of what is typed into boxes 2 to 5.
+    std::array<QPointer<CurveNumberValidator>, 4> cnValidators_;
 
     // The land uses as the file held them when the window opened.
     QList<LocalLandUseData::LocalLandUse> asRead_;

@@ -87,7 +87,9 @@ bool frmLocalSoil::acceptsIdentifier(const QString &id) const
 {
     if (TextFile::isBlank(id))
         return false;
-    if (LocalItems::CanQuoteItem(id)) {
+    // A soil the file holds is shown and kept as it reads; a name added here
+    // must go between quotes.
+    if (findRecord(id) > 0 || LocalItems::CanQuoteItem(id)) {
         refused_.clear();
         return true;
     }

@@ -903,6 +903,8 @@ void TestFileMenu::saveAndSaveAs()
 
 // Land rows in small letters or keyed WEIGHT CN name their local land uses
 // as LAND AREA rows do: opened and saved, the file keeps every definition.
+// Each arrives in the local file, a name with a quote as a file written by
+// hand holds it.
 void TestFileMenu::saveKeepsDefinitionsOfEveryLandRow()
 {
     ProgramFolder folder(true);
@@ -912,11 +914,19 @@ void TestFileMenu::saveKeepsDefinitionsOfEveryLandRow()
                              "SUB-AREA:\r\n          NORTH     OUTLET\r\n"
                              + land + "LAND AREA Orchard, local                     B    0.50\r\n"
                              + land + "land area Vineyard, local                    C    0.30\r\n"
-                             + land + "WEIGHT CN Meadow, local                      C    0.20\r\n\r\n"
+                             + land + "WEIGHT CN Meadow, local                      C    0.20\r\n"
+                             + land + "LAND AREA Lot 5\" wide                        A    0.10\r\n\r\n"
                              "LOCAL LAND USE:\r\n" + landUseLine("Orchard, local", "45.  66.  77.  83.  ") + "\r\n"
                              + landUseLine("Vineyard, local", "40.  60.  70.  80.  ") + "\r\n"
-                             + landUseLine("Meadow, local", "30.  58.  71.  78.  ") + "\r\n\r\n";
+                             + landUseLine("Meadow, local", "30.  58.  71.  78.  ") + "\r\n"
+                             + landUseLine("Lot 5\" wide", "40.  60.  70.  80.  ") + "\r\n\r\n";
+    QFile::remove(LocalLandUseFile);
     const QString path = openInput(folder, script, QStringLiteral("run.inp"), input);
+    QCOMPARE(ProgramFolder::readBytes(LocalLandUseFile),
+             QByteArray("\"Orchard, local\",\"45.\",\"66.\",\"77.\",\"83.\"\r\n"
+                        "\"Vineyard, local\",\"40.\",\"60.\",\"70.\",\"80.\"\r\n"
+                        "\"Meadow, local\",\"30.\",\"58.\",\"71.\",\"78.\"\r\n"
+                        "Lot 5\" wide,\"40.\",\"60.\",\"70.\",\"80.\"\r\n\"\"\r\n"));
     script.answer(Answer::OK);
     trigger(14);
     QCOMPARE(script.messages(), QStringList{QStringLiteral("Data Saved in file: ") + path});
@@ -959,6 +969,10 @@ void TestFileMenu::saveThatCannotDoItsWork_data()
     QTest::newRow("reach read breaks")
         << "read breaks" << int(SecReach) << false << false << QStringList{QStringLiteral("~Reach.tmp")} << "demo";
     QTest::newRow("sub-area missing") << "missing" << int(SecSubArea) << false << true << QStringList() << "demo";
+    // Written into its five columns it would read back as other numbers.
+    const QStringList tooLong{QStringLiteral("the local land use \"Orchard\" has the curve number 77.125 for soil group A")};
+    QTest::newRow("curve number too long") << "long curve number" << 0 << false << false << tooLong << "demo";
+    QTest::newRow("Save As, curve number too long") << "long curve number" << 0 << true << false << tooLong << "demo";
 }
 
 // A save that could not read a working file writes nothing; one that could
@@ -990,6 +1004,8 @@ void TestFileMenu::saveThatCannotDoItsWork()
         QFile::remove(TmpFile[slot]);
         QDir().mkdir(TmpFile[slot]);
     }
+    if (fault == QLatin1String("long curve number"))
+        ProgramFolder::writeBytes(LocalLandUseFile, "\"Orchard\",\"77.125\",\"80.5\",\"\",\"\"\r\n\"\"\r\n");
     const QByteArray whole = joinedNow();
     const QList<QByteArray> working = workingFiles();
 
@@ -1671,6 +1687,7 @@ void TestFileMenu::exitCommand_data()
     QTest::newRow("Yes, file chosen") << true << "yes";
     QTest::newRow("Yes, dialog cancelled") << true << "cancel";
     QTest::newRow("Yes, save fails") << true << "fails";
+    QTest::newRow("Yes, a curve number does not fit") << true << "long curve number";
 }
 
 void TestFileMenu::exitCommand()
@@ -1694,12 +1711,18 @@ void TestFileMenu::exitCommand()
     else if (answers == QLatin1String("fails")) {
         QDir().mkdir(target); // a folder where the file should go
         script.answer(Answer::Yes).chooseFile(target).answer(Answer::OK);
+    } else if (answers == QLatin1String("long curve number")) {
+        ProgramFolder::writeBytes(LocalLandUseFile, "\"Lot\",\"77.125\",\"\",\"\",\"\"\r\n\"\"\r\n");
+        ProgramFolder::writeBytes(TmpFile[SecSubArea], crlf("SUB-AREA:\n          NORTH     OUTLET\n") + QByteArray(20, ' ')
+                                                           + "LAND AREA Lot                                A    1.\r\n");
+        script.answer(Answer::Yes).chooseFile(target).answer(Answer::OK);
     }
     const QString captionBefore = mainWindow()->windowTitle();
     trigger(18);
 
     // A save that was cancelled or failed keeps the program open, the work in the editor.
-    const bool kept = answers == QLatin1String("fails") || answers == QLatin1String("cancel");
+    const bool kept = answers == QLatin1String("fails") || answers == QLatin1String("cancel")
+                      || answers == QLatin1String("long curve number");
     QCOMPARE(ended_, kept ? 0 : 1);
     QCOMPARE(script.pending(), 0);
     QCOMPARE(mainWindow()->windowTitle(), captionBefore);
@@ -1717,8 +1740,12 @@ void TestFileMenu::exitCommand()
     if (answers == QLatin1String("yes")) {
         QCOMPARE(ProgramFolder::readBytes(target), joined);
         QCOMPARE(LastDir, folder.path() + QLatin1Char('/'));
-    } else if (answers == QLatin1String("fails")) {
+    } else if (kept && answers != QLatin1String("cancel")) {
         QVERIFY(script.messages().last().contains(QStringLiteral("could not be saved")));
+        if (answers == QLatin1String("long curve number")) {
+            QVERIFY(script.messages().last().contains(QStringLiteral("\"Lot\" has the curve number 77.125")));
+            QVERIFY(!QFile::exists(target));
+        }
         QVERIFY(DataChanged);
         QCOMPARE(FileName, path);
     } else {

@@ -60,6 +60,9 @@ private slots:
     void landUseNewAndChosenRecords();
     void landUseRefusesNames_data();
     void landUseRefusesNames();
+    void landUseKeepsRecordsAsHeld_data();
+    void landUseKeepsRecordsAsHeld();
+    void landUseTypedCurveNumberKeepsItsWidth();
     void landUseCurveNumberChecks();
     void landUseOrderAfterNeighbourChanged_data();
     void landUseOrderAfterNeighbourChanged();
@@ -70,6 +73,7 @@ private slots:
     void soilLoadsAndWrites();
     void soilStoresChecksBeforeNewIdentifier();
     void soilDeleteAndRefusal();
+    void soilKeepsNameWithQuote();
     void soilWriteFailureKeepsWindow();
 
 private:
@@ -164,6 +168,86 @@ void TestLocalEditors::landUseRefusesNames()
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(LocalLandUseFile),
              "\"" + QByteArray(35, 'y') + "\",\"60\",\"\",\"\",\"\"\r\n\"\"\r\n");
+}
+
+// A record the file holds is shown whole, and passed through it is written
+// back as the file held it, whatever a name or a curve number typed here
+// may be.
+void TestLocalEditors::landUseKeepsRecordsAsHeld_data()
+{
+    QTest::addColumn<QByteArray>("record"); // the line as the file holds it
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("quote in the name")
+        << QByteArray("Lot 5\" wide,40,60,70,80") << "Lot 5\" wide" << QStringList{"40", "60", "70", "80"}
+        << QByteArray("Lot 5\" wide,\"40\",\"60\",\"70\",\"80\"");
+    const QByteArray longName(40, 'x');
+    QTest::newRow("name longer than one typed")
+        << "\"" + longName + "\",\"60\",\"\",\"\",\"\"" << QString::fromLatin1(longName)
+        << QStringList{"60", "", "", ""} << "\"" + longName + "\",\"60\",\"\",\"\",\"\"";
+    QTest::newRow("curve numbers longer than one typed")
+        << QByteArray("\"Lot\",\"77.125\",\"80.5\",\"70\",\"60\"") << "Lot"
+        << QStringList{"77.125", "80.5", "70", "60"} << QByteArray("\"Lot\",\"77.125\",\"80.5\",\"70\",\"60\"");
+    QTest::newRow("curve number with an exponent")
+        << QByteArray("\"Lot\",\"7.25E1\",\"\",\"\",\"\"") << "Lot" << QStringList{"7.25E1", "", "", ""}
+        << QByteArray("\"Lot\",\"7.25E1\",\"\",\"\",\"\"");
+}
+
+void TestLocalEditors::landUseKeepsRecordsAsHeld()
+{
+    QFETCH(QByteArray, record);
+    QFETCH(QString, name);
+    QFETCH(QStringList, shown);
+    QFETCH(QByteArray, written);
+    ProgramFolder::writeBytes(LocalLandUseFile, record + "\r\n\"\"\r\n");
+    QWidget *form = open(QStringLiteral("frmLocalLanduse"));
+    chooseId(form, name); // no message: cleanup fails on one
+    QCOMPARE(color(form, 1), Colors::White);
+    for (int i = 2; i <= 5; ++i) {
+        QCOMPARE(box(form, i)->text(), shown[i - 2]);
+        QCOMPARE(color(form, i), Colors::White);
+        tab(form, i);
+        QCOMPARE(color(form, i), Colors::White);
+    }
+    accept(form);
+    QVERIFY(!Forms::get(QStringLiteral("frmLocalLanduse"))->isLoaded());
+    QCOMPARE(ProgramFolder::readBytes(LocalLandUseFile), written + "\r\n\"\"\r\n");
+}
+
+// A curve number longer than one typed can be shortened; what is typed or
+// pasted keeps the width of one typed, unless erasing alone could make it
+// from the value shown.
+void TestLocalEditors::landUseTypedCurveNumberKeepsItsWidth()
+{
+    ProgramFolder::writeBytes(LocalLandUseFile, "\"Lot\",\"77.125\",\"\",\"\",\"\"\r\n\"\"\r\n");
+    QWidget *form = open(QStringLiteral("frmLocalLanduse"));
+    chooseId(form, QStringLiteral("Lot"));
+    QLineEdit *cn = box(form, 2);
+    QCOMPARE(focused(), cn);
+    QTest::keyClick(cn, Qt::Key_End);
+    QTest::keyClick(cn, Qt::Key_9);
+    QCOMPARE(cn->text(), QStringLiteral("77.125"));
+    cn->setSelection(3, 3);
+    cn->insert(QStringLiteral("999"));
+    QCOMPARE(cn->text(), QStringLiteral("77.125"));
+    QTest::keyClick(cn, Qt::Key_Home);
+    QTest::keyClick(cn, Qt::Key_Delete);
+    QCOMPARE(cn->text(), QStringLiteral("7.125"));
+    QTest::keyClick(cn, Qt::Key_End);
+    QTest::keyClick(cn, Qt::Key_9);
+    QCOMPARE(cn->text(), QStringLiteral("7.125"));
+    cn->selectAll();
+    QTest::keyClicks(cn, QStringLiteral("80.1259"));
+    QCOMPARE(cn->text(), QStringLiteral("80.12"));
+    // Another land use: its boxes take five characters.
+    chooseId(form, QStringLiteral("Other"));
+    retype(form, 2, QStringLiteral("77.125"));
+    QCOMPARE(cn->text(), QStringLiteral("77.12"));
+    tab(form, 2);
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(LocalLandUseFile),
+             QByteArray("\"Lot\",\"80.12\",\"\",\"\",\"\"\r\n\"Other\",\"77.12\",\"\",\"\",\"\"\r\n\"\"\r\n"));
 }
 
 void TestLocalEditors::landUseCurveNumberChecks()
@@ -352,6 +436,24 @@ void TestLocalEditors::soilDeleteAndRefusal()
     QCOMPARE(listed(combo(form)), QStringList{"Riverwash"});
     accept(form);
     QCOMPARE(ProgramFolder::readBytes(LocalSoilFile), QByteArray("\"Riverwash\",\"A\"\r\n\"\"\r\n"));
+}
+
+// A soil the file holds is chosen and kept though its name holds a quote;
+// a new name may not.
+void TestLocalEditors::soilKeepsNameWithQuote()
+{
+    ProgramFolder::writeBytes(LocalSoilFile, "Soil 5\" deep,\"A\"\r\n\"\"\r\n");
+    QWidget *form = open(QStringLiteral("frmLocalSoil"));
+    auto *soil = qobject_cast<frmLocalSoil *>(form);
+    chooseId(form, QStringLiteral("Soil 5\" deep")); // no message: cleanup fails on one
+    QVERIFY(soil->Check1(2)->isChecked());
+    soil->Check1(5)->setChecked(true);
+    script_->answer(Answer::OK);
+    chooseId(form, QStringLiteral("soil 5\" deep"));
+    QCOMPARE(script_->asked().size(), 1);
+    QCOMPARE(listed(combo(form)), QStringList{"Soil 5\" deep"});
+    accept(form);
+    QCOMPARE(ProgramFolder::readBytes(LocalSoilFile), QByteArray("Soil 5\" deep,\"A/D\"\r\n\"\"\r\n"));
 }
 
 void TestLocalEditors::soilWriteFailureKeepsWindow()

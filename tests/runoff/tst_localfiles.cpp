@@ -68,6 +68,7 @@ private slots:
     void openReportsUnwritableLocalFile();
     void demoCarriesItsLocalLandUses();
     void demoOpenedAndSavedOnAnotherComputer();
+    void saveStopsWhenSectionCannotBeWritten_data();
     void saveStopsWhenSectionCannotBeWritten();
 };
 
@@ -259,17 +260,22 @@ void TestLocalFiles::mergeSection()
         QStringLiteral("ORCHARD").leftJustified(50) + QStringLiteral("1.   2.   3.   4.   "),
         QStringLiteral("pasture (good)").leftJustified(50) + QStringLiteral("1.   2.   3.   4.   "),
         QString(50, QLatin1Char(' ')) + QStringLiteral("70.  80.  85.  90.  "),
-        QStringLiteral("Quoted \"lot\"").leftJustified(50) + QStringLiteral("70.  "),
+        // The local file holds a quote in a name written bare, as it was read.
+        QStringLiteral("Lot 5\" wide").leftJustified(50) + QStringLiteral("40.  60.  70.  80.  "),
+        // No form of it carries a quote first, or a quote beside a comma.
+        QStringLiteral("\"Quoted\" lot").leftJustified(50) + QStringLiteral("70.  "),
+        QStringLiteral("Lot 6\", wide").leftJustified(50) + QStringLiteral("70.  "),
         QStringLiteral("Meadow, wet").leftJustified(50) + QStringLiteral("78.  85.  90.  92.  "),
         longName.leftJustified(50) + QStringLiteral("60.  "),
         QStringLiteral("MEADOW, WET").leftJustified(50) + QStringLiteral("1.   "),
     };
     const LocalLandUseSection::MergeResult result = LocalLandUseSection::MergeSection(local, section);
-    QCOMPARE(result.added, 2);
-    QCOMPARE(names(local), (QStringList{"Orchard", "Meadow, wet", longName.left(35).trimmed()}));
-    QCOMPARE(local[1].CN, (std::array<QString, 4>{"78.", "85.", "90.", "92."}));
+    QCOMPARE(result.added, 3);
+    QCOMPARE(names(local), (QStringList{"Orchard", "Lot 5\" wide", "Meadow, wet", longName.left(35).trimmed()}));
+    QCOMPARE(local[1].CN, (std::array<QString, 4>{"40.", "60.", "70.", "80."}));
+    QCOMPARE(local[2].CN, (std::array<QString, 4>{"78.", "85.", "90.", "92."}));
     QCOMPARE(result.cutNames, QStringList{longName});
-    QCOMPARE(result.refusedNames, QStringList{QStringLiteral("Quoted \"lot\"")});
+    QCOMPARE(result.refusedNames, (QStringList{"\"Quoted\" lot", "Lot 6\", wide"}));
 }
 
 void TestLocalFiles::saveBuildsWorkingFile()
@@ -367,17 +373,22 @@ void TestLocalFiles::openMergesIntoLocalFile()
     LocalLandUseSection::MergeLocalLandUse();
     QCOMPARE(ProgramFolder::readBytes(LocalLandUseFile), local); // nothing new: not rewritten
 
+    // A name with a quote that came with the file arrives as a file written
+    // by hand holds it.
     ProgramFolder::writeBytes(TmpFile[SecLocalLandUse],
                               "LOCAL LAND USE:\r\n" + QByteArray("Meadow, wet").leftJustified(50)
-                                  + "78.  85.  90.  92.  \r\n" + longName.leftJustified(50) + "60.  \r\n\r\n");
+                                  + "78.  85.  90.  92.  \r\n" + QByteArray("Lot 6\" wide").leftJustified(50)
+                                  + "45.  65.  \r\n" + longName.leftJustified(50) + "60.  \r\n\r\n");
     script.answer(Dialogs::Answer::OK);
     LocalLandUseSection::MergeLocalLandUse();
     QCOMPARE(script.asked().size(), 1);
     QVERIFY(script.messages().first().contains(QString::fromLatin1(longName)));
+    QVERIFY(!script.messages().first().contains(QStringLiteral("not added")));
     QCOMPARE(ProgramFolder::readBytes(LocalLandUseFile),
              QByteArray("\"Orchard\",\"45\",\"66\",\"77\",\"83\"\r\n"
                         "Lot 5\" wide,\"40\",\"60\",\"70\",\"80\"\r\n"
-                        "\"Meadow, wet\",\"78.\",\"85.\",\"90.\",\"92.\"\r\n\"")
+                        "\"Meadow, wet\",\"78.\",\"85.\",\"90.\",\"92.\"\r\n"
+                        "Lot 6\" wide,\"45.\",\"65.\",\"\",\"\"\r\n\"")
                  + longName.left(35).trimmed() + "\",\"60.\",\"\",\"\",\"\"\r\n\"\"\r\n");
 }
 
@@ -443,24 +454,60 @@ void TestLocalFiles::demoOpenedAndSavedOnAnotherComputer()
     QCOMPARE(section(ProgramFolder::readBytes(path)), section(input));
 }
 
+void TestLocalFiles::saveStopsWhenSectionCannotBeWritten_data()
+{
+    QTest::addColumn<QByteArray>("local");
+    QTest::addColumn<bool>("folder"); // a folder where the working file should be
+    QTest::addColumn<QString>("told"); // empty: the save goes on
+    const QByteArray unused("\"Unused\",\"77.125\",\"\",\"\",\"\"\r\n");
+    QTest::newRow("working file cannot be written")
+        << QByteArray("\"Orchard\",\"45\",\"66\",\"77\",\"83\"\r\n") << true << "~CurveNum.tmp";
+    // Written whole it would run into the next field and read back as
+    // 77.12 and 580.5.
+    QTest::newRow("curve number with three decimals")
+        << QByteArray("\"Orchard\",\"77.125\",\"80.5\",\"70\",\"60\"\r\n") << false
+        << "the local land use \"Orchard\" has the curve number 77.125 for soil group A";
+    QTest::newRow("curve number with an exponent")
+        << QByteArray("\"Orchard\",\"45\",\"7.25E1\",\"\",\"\"\r\n") << false
+        << "the local land use \"Orchard\" has the curve number 7.25E1 for soil group B";
+    // Not named, it is not written.
+    QTest::newRow("long curve number of a land use not named")
+        << QByteArray("\"Orchard\",\"45\",\"1E2\",\"100\",\"99.5\"\r\n") + unused << false << "";
+}
+
 void TestLocalFiles::saveStopsWhenSectionCannotBeWritten()
 {
-    ProgramFolder folder;
+    QFETCH(QByteArray, local);
+    QFETCH(bool, folder);
+    QFETCH(QString, told);
+    ProgramFolder programFolder;
     DialogScript script;
-    ProgramFolder::writeBytes(LocalLandUseFile, "\"Orchard\",\"45\",\"66\",\"77\",\"83\"\r\n\"\"\r\n");
+    ProgramFolder::writeBytes(LocalLandUseFile, local + "\"\"\r\n");
     TextFile::writeLines(TmpFile[SecSubArea], {QStringLiteral("SUB-AREA:").leftJustified(40),
                                                QStringLiteral("          NORTH     OUTLET"),
                                                landAreaLine(QStringLiteral("Orchard"), QStringLiteral("A"),
                                                             QStringLiteral("1."))});
-    QVERIFY(QDir().mkpath(TmpFile[SecLocalLandUse])); // a folder where the working file should be
-    const QString saved = folder.file(QStringLiteral("Saved.inp"));
+    const QByteArray section = "LOCAL LAND USE:\r\n" + QByteArray("Orchard").leftJustified(50) + "45.  \r\n\r\n";
+    if (folder)
+        QVERIFY(QDir().mkpath(TmpFile[SecLocalLandUse]));
+    else
+        ProgramFolder::writeBytes(TmpFile[SecLocalLandUse], section);
+    const QString saved = programFolder.file(QStringLiteral("Saved.inp"));
     SetFileName(saved);
     DataChanged = true;
     script.answer(Dialogs::Answer::OK);
+    if (told.isEmpty()) {
+        QVERIFY(Run_Save_Open::SaveInputFile());
+        QVERIFY(ProgramFolder::readBytes(saved).contains(QByteArray("Orchard").leftJustified(50)
+                                                         + "45.  1.E2 100. 99.5 \r\n"));
+        return;
+    }
     QVERIFY(!Run_Save_Open::SaveInputFile());
-    QVERIFY(script.messages().first().contains(TmpFile[SecLocalLandUse]));
+    QVERIFY2(script.messages().first().contains(told), qPrintable(script.messages().first()));
     QVERIFY(!QFile::exists(saved));
     QVERIFY(DataChanged);
+    if (!folder)
+        QCOMPARE(ProgramFolder::readBytes(TmpFile[SecLocalLandUse]), section);
 }
 
 QTEST_MAIN(TestLocalFiles)

@@ -33,6 +33,16 @@ QList<QStringList> ToLines(const QList<LocalLandUse> &records)
     return lines;
 }
 
+bool EveryField(const LocalLandUse &record, bool (*passes)(const QString &))
+{
+    if (!passes(record.Name))
+        return false;
+    for (const QString &cn : record.CN)
+        if (!passes(cn))
+            return false;
+    return true;
+}
+
 } // namespace
 
 QList<LocalLandUse> Parse(QByteArrayView bytes) { return FromLines(LocalItems::ReadItemLines(bytes)); }
@@ -52,15 +62,9 @@ bool Write(const QString &path, const QList<LocalLandUse> &records, QString *err
     return LocalItems::WriteItemFile(path, ToLines(records), QStringLiteral("land use"), error);
 }
 
-bool CanAdd(const LocalLandUse &record)
-{
-    if (!LocalItems::CanQuoteItem(record.Name))
-        return false;
-    for (const QString &cn : record.CN)
-        if (!LocalItems::CanQuoteItem(cn))
-            return false;
-    return true;
-}
+bool CanAdd(const LocalLandUse &record) { return EveryField(record, LocalItems::CanQuoteItem); }
+
+bool CanHold(const LocalLandUse &record) { return EveryField(record, LocalItems::CanWriteItem); }
 
 QString NameKey(const QString &name) { return TextFile::trimBlanks(name).toUpper(); }
 

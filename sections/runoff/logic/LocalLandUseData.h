@@ -37,6 +37,9 @@ bool Write(const QString &path, const QList<LocalLandUse> &records, QString *err
 // True when every field of a record the program adds can be written between
 // quotes, as the records it writes are.
 bool CanAdd(const LocalLandUse &record);
+// True when every field can be written in some form and read back as it is,
+// as every record the file holds can.
+bool CanHold(const LocalLandUse &record);
 
 // The check of the curve number of group `group` (0 for A to 3 for D): blank
 // (the land use is not on that group) or a number from 30 to 100 not below
