@@ -23,6 +23,17 @@ void Check(bool condition)
         std::abort();
 }
 
+// The land uses are written to the local file and read again as the same.
+void CheckWrittenBack(const QList<LocalLandUseData::LocalLandUse> &landUses)
+{
+    const std::optional<QByteArray> written = LocalLandUseData::Bytes(landUses);
+    Check(written.has_value());
+    const auto again = LocalLandUseData::Parse(*written);
+    Check(again.size() == landUses.size());
+    for (qsizetype i = 0; i < again.size(); ++i)
+        Check(again[i].Name == landUses[i].Name && again[i].CN == landUses[i].CN);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -37,12 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Check(LocalItems::WriteItemLines(LocalItems::ReadItemLines(*written)) == written);
 
     const QList<LocalLandUseData::LocalLandUse> landUses = LocalLandUseData::Parse(bytes);
-    const std::optional<QByteArray> landUseBytes = LocalLandUseData::Bytes(landUses);
-    Check(landUseBytes.has_value());
-    const auto again = LocalLandUseData::Parse(*landUseBytes);
-    Check(again.size() == landUses.size());
-    for (qsizetype i = 0; i < again.size(); ++i)
-        Check(again[i].Name == landUses[i].Name && again[i].CN == landUses[i].CN);
+    CheckWrittenBack(landUses);
 
     const QList<LocalSoilData::LocalSoil> soils = LocalSoilData::Parse(bytes);
     const std::optional<QByteArray> soilBytes = LocalSoilData::Bytes(soils);
@@ -57,12 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         section << QString::fromLatin1(raw.endsWith('\r') ? raw.chopped(1) : raw);
     QList<LocalLandUseData::LocalLandUse> merged;
     LocalLandUseSection::MergeSection(merged, section);
-    const std::optional<QByteArray> mergedBytes = LocalLandUseData::Bytes(merged);
-    Check(mergedBytes.has_value());
-    const auto mergedAgain = LocalLandUseData::Parse(*mergedBytes);
-    Check(mergedAgain.size() == merged.size());
-    for (qsizetype i = 0; i < merged.size(); ++i)
-        Check(mergedAgain[i].Name == merged[i].Name && mergedAgain[i].CN == merged[i].CN);
+    CheckWrittenBack(merged);
     for (const LocalLandUseData::LocalLandUse &landUse : landUses) {
         // A name beyond its 50 columns shifts the line; Save never writes one
         // longer than a LAND AREA line names.
