@@ -135,14 +135,8 @@ bool frmFileDisp::LoadFile()
     const int index = (ViewFileIndex >= 1 && ViewFileIndex <= 8) ? ViewFileIndex : 0;
     DisplayFile = Run_Save_Open::StripExtension(source) + (index > 0 ? ViewExt[index] : QString());
 
-    QFile file(DisplayFile);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!ReadShownFile(DisplayFile))
         return false;
-    // The view keeps the bytes as read and paints only what is in sight, so
-    // large printed-page files load at once.
-    text_->setBytes(file.readAll());
-    shownFile_ = DisplayFile;
-    shownStamp_.emplace(shownFile_);
 
     Run_Save_Open::UpdateViewMenu(this);
     setWindowTitle(WindowCaption + CurrentFileCaption + source);
@@ -162,19 +156,33 @@ void frmFileDisp::ShowRunOutput(const QString &runFile)
     Globsubs::ShowForm(this);
 }
 
+bool frmFileDisp::ReadShownFile(const QString &path)
+{
+    // Stamped first: a change while it is read shows at the next check.
+    Run_Save_Open::OutputStamp stamp(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // The view keeps the bytes as read and paints only what is in sight, so
+    // large printed-page files load at once.
+    text_->setBytes(file.readAll());
+    shownFile_ = path;
+    shownStamp_.emplace(std::move(stamp));
+    return true;
+}
+
 void frmFileDisp::FollowShownFile()
 {
-    if (!isLoaded() || !shownStamp_ || shownStamp_->unchanged())
+    if (!isLoaded())
         return;
     // Shown as it was, a removed output would pass for the saved file's and a
     // rewritten one for what it now holds.
-    QFile file(shownFile_);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (shownStamp_ && !shownStamp_->unchanged() && !ReadShownFile(shownFile_)) {
         unload();
         return;
     }
-    text_->setBytes(file.readAll());
-    shownStamp_.emplace(shownFile_);
+    // The outputs its View menu offers may have come or gone.
+    Run_Save_Open::UpdateViewMenu(this);
 }
 
 void frmFileDisp::mnuViewItem_Click(int index)

@@ -30,7 +30,8 @@ public:
     void ShowRunOutput(const QString &runFile);
 
     // After a run or a save: the file shown is loaded again when it has
-    // changed since, and the window closes when it is gone.
+    // changed since, the window closes when it is gone, and its View menu
+    // follows the outputs.
     void FollowShownFile();
 
     // The file the window shows (empty when nothing is loaded).
@@ -54,6 +55,8 @@ protected:
 
 private:
     bool LoadFile();
+    // Shows the bytes of `path` as they are now; false when it cannot be read.
+    bool ReadShownFile(const QString &path);
 
     QMenu *mnuView_ = nullptr;
     QAction *mnuPrint_ = nullptr;

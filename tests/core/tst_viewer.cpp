@@ -258,6 +258,7 @@ void TestViewer::followsSavesOfItsFile()
     ViewFileIndex = index;
     Globsubs::ShowForm(viewer());
     QVERIFY(viewer()->isVisible());
+    QVERIFY(viewerItem(4)->isEnabled());
     const QString shown = viewer()->ShownFile();
     const QByteArray before = ProgramFolder::readBytes(shown);
 
@@ -275,6 +276,8 @@ void TestViewer::followsSavesOfItsFile()
     const QByteArray now = ProgramFolder::readBytes(shown);
     QCOMPARE(now == before, saved != QLatin1String("W.inp"));
     QCOMPARE(viewerText()->toPlainText().toLatin1(), QByteArray(now).replace("\r\n", "\n"));
+    // Its View menu offers the outputs of the file saved, which has none now.
+    QVERIFY(!viewerItem(4)->isEnabled());
 }
 
 void TestViewer::paginate_data()
